@@ -1,0 +1,202 @@
+#include "bus/cbusport.h"
+
+#include "bus/cbusframe.h"
+#include "bus/cbusporthost.h"
+#include "platform/cansitext.h"
+#include "platform/cmessageboxservice.h"
+#include "platform/ctickclock.h"
+
+namespace {
+
+const QString kOff = QStringLiteral("Off");
+const QString kCanNotReady = QStringLiteral("CAN Contoller konnte nicht angesprochen werden!");
+const QString kWrongChecksum = QStringLiteral("Wrong Checksum!");
+const QString kCanTimeout = QStringLiteral("TIMEOUT");
+
+// At most this much is taken from the driver per pass; the rest waits for the next pass.
+constexpr qint64 kReadChunk = 4095;
+// The CAN adapter works on a 100-character buffer.
+constexpr qsizetype kMaxCanBody = 99;
+// While listening, the window is served at least this often.
+constexpr int kListenPumpMs = 10;
+
+} // namespace
+
+CBusPort::CBusPort(CBusPortHost& host) : m_host(host) {}
+
+CBusPort::~CBusPort()
+{
+    m_link.Close();
+}
+
+bool CBusPort::OpenOrClose(const QString& portName, const QString& settings, bool showErrors)
+{
+    m_portName = portName;
+    m_settings = settings;
+    switch (m_interfaceType) {
+    case 0: return OpenSerial(showErrors);
+    case 1: return OpenCan();
+    default: return true;
+    }
+}
+
+bool CBusPort::OpenSerial(bool showErrors)
+{
+    if (m_open) {
+        m_link.Close();
+        m_open = false;
+        return true;
+    }
+    if (!m_link.Open(m_portName, m_settings)) {
+        if (showErrors)
+            m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+bool CBusPort::OpenCan()
+{
+    // The link may have been serial before the interface was switched.
+    m_link.Close();
+    m_canAdapter.Start(static_cast<int>(m_canBitRateIndex));
+    m_open = m_canAdapter.IsOk();
+    if (!m_open)
+        m_host.ShowMessage(kCanNotReady, MbOk | MbIconError);
+    return m_open;
+}
+
+bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors)
+{
+    if (m_interfaceType == 1)
+        return TransactCan(address, command, reply, showErrors);
+    return TransactSerial(address, command, reply, showErrors);
+}
+
+bool CBusPort::SerialIsOpen()
+{
+    // An adapter that was unplugged closes its port; the bus port follows.
+    if (m_open && !m_link.IsOpen())
+        m_open = false;
+    return m_open;
+}
+
+bool CBusPort::ReportClosed()
+{
+    m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+    return false;
+}
+
+bool CBusPort::TransactSerial(const QString& address, const QByteArray& command, QString* reply,
+                              bool showErrors)
+{
+    if (!SerialIsOpen())
+        return address == kOff ? false : ReportClosed();
+    if (address == kOff)
+        return true;
+
+    const QByteArray sentAddress =
+        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), m_twoByteAddress);
+    const std::optional<QByteArray> frame =
+        CBusFrame::Build(sentAddress, command, m_checksum != 0);
+    if (!frame)
+        return false;
+
+    const bool listenAtStart = m_listen;
+    if (!listenAtStart) {
+        if (!m_link.ClearInput())
+            return false;
+        if (!m_link.Write(*frame)) {
+            SerialIsOpen();
+            return m_open ? false : ReportClosed();
+        }
+    }
+    if (frame->contains("Z#"))
+        return true;
+
+    QByteArray received;
+    switch (ReceiveReply(received)) {
+    case Wait::ListenEnded:
+        return true;
+    case Wait::ListenText:
+        if (reply)
+            *reply = CAnsiText::ToUnicode(received);
+        return true;
+    case Wait::TimedOut:
+        if (showErrors)
+            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+        m_noAnswer = true;
+        return false;
+    case Wait::PortLost:
+        return ReportClosed();
+    case Wait::Complete:
+        break;
+    }
+
+    const CBusFrame::Reply parsed = CBusFrame::Parse(received, m_twoByteAddress, m_checksum != 0);
+    if (reply)
+        *reply = CAnsiText::ToUnicode(parsed.data);
+    if (!parsed.checksumOk) {
+        m_host.ShowMessage(kWrongChecksum, MbOk);
+        return false;
+    }
+    m_noAnswer = false;
+    return true;
+}
+
+CBusPort::Wait CBusPort::ReceiveReply(QByteArray& received)
+{
+    const bool listenAtStart = m_listen;
+    std::int64_t deadline = CTickClock::Now() + m_replyTimeout;
+    for (;;) {
+        if (!SerialIsOpen())
+            return Wait::PortLost;
+        if (m_link.BytesWaiting() > 0) {
+            // Every piece that arrives gives the stage the full time-out again.
+            deadline = CTickClock::Now() + m_replyTimeout;
+            received += m_link.Read(kReadChunk);
+        }
+        if (listenAtStart && !m_listen)
+            return Wait::ListenEnded;
+        if (m_listen) {
+            if (!received.isEmpty())
+                return Wait::ListenText;
+            m_host.PumpPendingMessages();
+            m_link.WaitForBytes(kListenPumpMs);
+            continue;
+        }
+        const std::int64_t now = CTickClock::Now();
+        if (now > deadline)
+            return Wait::TimedOut;
+        if (!received.isEmpty() && received.endsWith(CBusFrame::kEtx))
+            return Wait::Complete;
+        // Sleep in the driver until more bytes come or the time-out has run out.
+        m_link.WaitForBytes(static_cast<int>(deadline - now) + 1);
+    }
+}
+
+bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QString* reply,
+                           bool showErrors)
+{
+    if (address == kOff)
+        return true;
+    m_canAdapter.m_replyTimeout = m_replyTimeout;
+    const QByteArray body =
+        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), m_twoByteAddress) + command;
+    if (body.size() > kMaxCanBody)
+        return false;
+    const QString answer = m_canAdapter.Transact(body);
+    if (answer == kCanTimeout) {
+        if (showErrors)
+            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+        m_noAnswer = true;
+        if (reply)
+            reply->clear();
+        return false;
+    }
+    if (reply)
+        *reply = answer.mid(2);
+    m_noAnswer = false;
+    return true;
+}

@@ -1,0 +1,45 @@
+// Message boxes of the program. In the program a QMessageBox is shown; a test installs a
+// responder that records the text and gives the answer, so nothing blocks on a modal box.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Button sets and icons, with the values of the Windows flags the program was written with.
+enum MessageBoxStyle : unsigned {
+    MbOk = 0x00,
+    MbOkCancel = 0x01,
+    MbYesNoCancel = 0x03,
+    MbYesNo = 0x04,
+    MbIconError = 0x10,
+    MbIconQuestion = 0x20,
+    MbIconWarning = 0x30,
+    MbIconInformation = 0x40,
+};
+
+enum MessageBoxResult : int { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
+
+struct MessageBoxRequest {
+    QString text;
+    unsigned style = MbOk;
+};
+
+class CMessageBoxService {
+public:
+    using Responder = std::function<int(const MessageBoxRequest&)>;
+
+    // Shows `text` modally and returns the button pressed (a MessageBoxResult).
+    int Show(const QString& text, unsigned style = MbOk);
+
+    void SetResponder(Responder responder) { m_responder = std::move(responder); }
+    void SetParentWindow(QWidget* parent) { m_parent = parent; }
+
+private:
+    int ShowBox(const MessageBoxRequest& request);
+
+    Responder m_responder;
+    QWidget* m_parent = nullptr;
+};

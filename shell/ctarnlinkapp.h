@@ -1,0 +1,75 @@
+// The application object: one instance for the whole run, created in main() after the
+// QApplication. It owns the bus port and the platform services, looks up texts in the
+// current language and carries the values handed to the next parameter window.
+#pragma once
+
+#include "bus/cbusport.h"
+#include "bus/cbusporthost.h"
+#include "platform/cappsettings.h"
+#include "platform/cmessageboxservice.h"
+#include "platform/cmodalrunner.h"
+#include "platform/csleepservice.h"
+#include "res/uilanguage.h"
+
+#include <QString>
+#include <QTranslator>
+
+#include <array>
+#include <memory>
+
+class CMainFrame;
+
+class CTarnlinkApp : public CBusPortHost {
+public:
+    static constexpr int kTypeCount = 9;
+
+    CTarnlinkApp();
+    ~CTarnlinkApp() override;
+    CTarnlinkApp(const CTarnlinkApp&) = delete;
+    CTarnlinkApp& operator=(const CTarnlinkApp&) = delete;
+
+    // The one instance; null before it is created and after it is destroyed.
+    static CTarnlinkApp* Instance();
+
+    // Start-up: settings, device-type names, the main frame, the stored language.
+    bool InitInstance();
+
+    QString LoadResString(unsigned id) const override;
+    // Serves the events that are waiting and returns; never waits for new ones, and leaves
+    // a request to quit in place for the main loop.
+    void PumpPendingMessages() override;
+    int ShowMessage(const QString& text, unsigned style) override;
+
+    UiLanguage Language() const { return m_language; }
+    // Texts looked up from now on come in `language`, Qt's own dialog texts too.
+    void SetUiLanguage(UiLanguage language);
+
+    CAppSettings& Settings() { return m_settings; }
+    CMessageBoxService& MessageBoxes() { return m_messageBoxes; }
+    CModalRunner& ModalRunner() { return m_modalRunner; }
+    CSleepService& Sleeper() { return m_sleeper; }
+    CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+
+    QString m_nextAddress = QStringLiteral("Off");
+    QString m_nextLabel;
+    QString m_newAxisAddress;
+    QString m_newAxisTypeName;
+    std::array<QString, kTypeCount> m_typeNames;
+    int m_currentType = 5;
+    quint8 m_addressCount = 0;
+    bool m_transferRunning = false;
+    bool m_windowReused = true;
+    bool m_focusPlaced = false;
+
+private:
+    CAppSettings m_settings;
+    CMessageBoxService m_messageBoxes;
+    CModalRunner m_modalRunner;
+    CSleepService m_sleeper;
+    UiLanguage m_language = UiLanguage::German;
+    QTranslator m_qtTranslator;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+
+public:
+    CBusPort m_busPort{*this};
+};

@@ -1,0 +1,380 @@
+// The real bus port over a pseudo-terminal, with the stage simulator on the other end.
+#include "tests/sim/simbus.h"
+#include "tests/sim/simserialline.h"
+#include "tests/support/testapp.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <thread>
+
+namespace {
+
+const QString kMode = QStringLiteral("9600, n, 8, 1");
+
+// A bus with a KEV at address 5 and an HWK at 7, served on a pseudo-terminal and opened by
+// the test application's bus port.
+struct Rig {
+    TestApp t;
+    SimBus bus;
+    SimSerialLine line;
+
+    explicit Rig(SimLineSettings settings = {}) : line(bus, settings)
+    {
+        bus.AddAxis(5, "KEV", "KEV 1.62");
+        bus.AddAxis(7, "HWK", "HWK 2.10");
+        line.Start();
+    }
+    bool Open(const QString& mode = kMode) { return port().OpenOrClose(line.PortPath(), mode, true); }
+    CBusPort& port() { return t.port(); }
+};
+
+} // namespace
+
+class TstBusPort : public QObject {
+    Q_OBJECT
+private slots:
+    void framesOnTheWire();
+    void replyDataAndEcho();
+    void checksumReplies();
+    void replyInPieces();
+    void etxInsideAPieceDoesNotEndTheWait();
+    void timeoutSetsNoAnswer();
+    void offAndClosedPort();
+    void testStreamAndListenMode();
+    void listenModeEndsFromThePump();
+    void wrongLineSettingsGetNoAnswer();
+    void oversizedCommandIsRefused();
+    void malformedReplies();
+    void openOrCloseToggles();
+    void canWithoutCardFails();
+};
+
+void TstBusPort::framesOnTheWire()
+{
+    Rig rig(SimLineSettings{.twoByteAddress = true});
+    QVERIFY(rig.Open());
+    QString reply;
+    rig.port().m_twoByteAddress = true;
+    QVERIFY(rig.port().Transact("7", "B?", &reply, true));
+    QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
+    QCOMPARE(rig.bus.Requests().last().frame.toHex(' '), QByteArray("02 30 37 42 3f 03"));
+
+    // One-byte mode sends only the last digit of a two-digit address.
+    rig.line.SetSettings(SimLineSettings{});
+    rig.port().m_twoByteAddress = false;
+    rig.bus.ClearLog();
+    rig.port().Transact("0F", "S?", &reply, false);
+    QCOMPARE(rig.bus.Requests().size(), 1);
+    QCOMPARE(rig.bus.Requests().first().frame, QByteArray("\x02" "FS?\x03"));
+
+    // Checksum mode: ":" and the XOR of 35 53 3F 3A as upper-case hex, 63.
+    rig.port().m_checksum = 1;
+    QVERIFY(rig.port().Transact("5", "S?", &reply, true));
+    QCOMPARE(rig.bus.Requests().last().frame.toHex(' '), QByteArray("02 35 53 3f 3a 36 33 03"));
+    QCOMPARE(reply, QStringLiteral("s10"));
+    QVERIFY(rig.t.messages.isEmpty());
+}
+
+void TstBusPort::replyDataAndEcho()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply;
+    QVERIFY(rig.port().Transact("5", "R25", &reply, true));
+    QCOMPARE(reply, QStringLiteral("r25"));
+    QVERIFY(rig.port().Transact("5", "R?", &reply, true));
+    QCOMPARE(reply, QStringLiteral("r25"));
+    // 8-bit names travel as Windows-1252 both ways.
+    QVERIFY(rig.port().Transact("5", QByteArray("PNF\xFC" "hrung"), &reply, true));
+    QCOMPARE(reply, QStringLiteral("pnFührung"));
+    rig.bus.WithAxis(5, [](SimAxis& a) { QCOMPARE(a.name, QByteArray("F\xFC" "hrung")); });
+}
+
+void TstBusPort::checksumReplies()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.port().m_checksum = 1;
+    QString reply;
+    // "5pn" + name: choose a name whose checksum digits contain letters.
+    rig.bus.WithAxis(5, [](SimAxis& a) { a.name = "K"; }); // reply checksum 5A
+    QVERIFY(rig.port().Transact("5", "PN?", &reply, true));
+    QCOMPARE(reply, QStringLiteral("pnK"));
+
+    // Lower-case digits are a checksum error: message, false, reply holds the data, and
+    // the no-answer flag keeps whatever it was.
+    rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::LowerCase);
+    for (bool before : {false, true}) {
+        rig.t.messages.clear();
+        rig.port().m_noAnswer = before;
+        reply = QStringLiteral("old");
+        QVERIFY(!rig.port().Transact("5", "PN?", &reply, false));
+        QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Wrong Checksum!")});
+        QCOMPARE(reply, QStringLiteral("pnK"));
+        QCOMPARE(rig.port().m_noAnswer, before);
+    }
+
+    rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
+    rig.t.messages.clear();
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, true));
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Wrong Checksum!")});
+
+    // A good reply clears the flag again.
+    rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
+    rig.port().m_noAnswer = true;
+    QVERIFY(rig.port().Transact("5", "S?", &reply, true));
+    QVERIFY(!rig.port().m_noAnswer);
+}
+
+void TstBusPort::replyInPieces()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    // Four pieces 120 ms apart take well over the 200 ms time-out in all, but every
+    // piece comes within 200 ms of the one before.
+    rig.port().m_replyTimeout = 200;
+    rig.line.SetSplit(4, 120);
+    QString reply;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(rig.port().Transact("7", "B?", &reply, true));
+    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
+    QVERIFY(rig.t.messages.isEmpty());
+
+    // A gap longer than the time-out ends the wait.
+    rig.line.SetSplit(2, 400);
+    QVERIFY(!rig.port().Transact("7", "B?", &reply, false));
+    QVERIFY(rig.port().m_noAnswer);
+}
+
+void TstBusPort::etxInsideAPieceDoesNotEndTheWait()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.port().m_replyTimeout = 300;
+    QString reply = QStringLiteral("old");
+    rig.line.SetGivenReply(1, QByteArray("\x02" "5s1\x03" "xy"));
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QVERIFY(rig.port().m_noAnswer);
+    QCOMPARE(reply, QStringLiteral("old"));
+
+    // When a later piece ends with ETX, everything up to it is the reply.
+    rig.line.SetGivenReply(1, QByteArray("\x02" "5s1\x03" "xy"));
+    rig.line.SetSplit(1, 0);
+    std::thread later([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        rig.line.SendRaw("z\x03");
+    });
+    const bool ok = rig.port().Transact("5", "S?", &reply, false);
+    later.join();
+    QVERIFY(ok);
+    QCOMPARE(reply, QStringLiteral("s1\x03xyz"));
+}
+
+void TstBusPort::timeoutSetsNoAnswer()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.port().m_replyTimeout = 100;
+    QString reply = QStringLiteral("old");
+
+    // No axis at 9: without show-errors no message, with it message 10000.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!rig.port().Transact("9", "B?", &reply, false));
+    QVERIFY(clock.elapsed() >= 100 && clock.elapsed() < 1000);
+    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.t.messages.isEmpty());
+    QCOMPARE(reply, QStringLiteral("old"));
+
+    QVERIFY(!rig.port().Transact("9", "B?", &reply, true));
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle TIMEOUT!")});
+    rig.t.app().SetUiLanguage(UiLanguage::English);
+    QVERIFY(!rig.port().Transact("9", "B?", &reply, true));
+    QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface TIMEOUT!"));
+
+    // A silent stage at a real address behaves alike; a good reply clears the flag.
+    rig.line.SetSilent(true);
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    rig.line.SetSilent(false);
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+    QVERIFY(!rig.port().m_noAnswer);
+    QCOMPARE(reply, QStringLiteral("s10"));
+}
+
+void TstBusPort::offAndClosedPort()
+{
+    Rig rig;
+    QString reply = QStringLiteral("old");
+
+    // Closed: "Off" fails silently, any other address shows 10003 in the current language.
+    QVERIFY(!rig.port().Transact("Off", "S?", &reply, true));
+    QVERIFY(rig.t.messages.isEmpty());
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
+    rig.t.app().SetUiLanguage(UiLanguage::English);
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface can't be opened!"));
+
+    // Open: "Off" succeeds, sends nothing and leaves the reply alone.
+    QVERIFY(rig.Open());
+    rig.bus.ClearLog();
+    QVERIFY(rig.port().Transact("Off", "S?", &reply, true));
+    QCOMPARE(reply, QStringLiteral("old"));
+    QTest::qWait(50);
+    QVERIFY(rig.bus.Requests().isEmpty());
+}
+
+void TstBusPort::testStreamAndListenMode()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply = QStringLiteral("old");
+    // "Z#" returns at once, without waiting for an answer.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(rig.port().Transact("5", "Z#", &reply, true));
+    QVERIFY(clock.elapsed() < 500);
+    QCOMPARE(reply, QStringLiteral("old"));
+
+    // Listen mode sends nothing and hands back the raw stream, framing included.
+    QTRY_COMPARE(rig.bus.Requests().size(), 1);
+    rig.port().m_listen = true;
+    const int requestsBefore = rig.bus.Requests().size();
+    QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
+    QVERIFY2(reply.startsWith(QChar(0x02)) && reply.contains(QStringLiteral("5z")),
+             qPrintable(reply));
+    QCOMPARE(rig.bus.Requests().size(), requestsBefore);
+    rig.port().m_listen = false;
+}
+
+void TstBusPort::listenModeEndsFromThePump()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.port().m_listen = true;
+    bool repainted = false;
+    // Nothing arrives; a handler served by the pump switches listen mode off.
+    QTimer::singleShot(50, [&] { repainted = true; });
+    QTimer::singleShot(200, [&] { rig.port().m_listen = false; });
+    QString reply = QStringLiteral("old");
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
+    QVERIFY(clock.elapsed() >= 150 && clock.elapsed() < 2000);
+    QVERIFY(repainted);
+    QCOMPARE(reply, QStringLiteral("old"));
+}
+
+void TstBusPort::wrongLineSettingsGetNoAnswer()
+{
+    Rig rig;
+    rig.port().m_replyTimeout = 100;
+    QString reply;
+    QVERIFY(rig.Open(QStringLiteral("19200, n, 8, 1")));
+    QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
+    QVERIFY(rig.line.RejectedFrames() > 0);
+    QVERIFY(rig.port().OpenOrClose(QString(), QString(), true)); // closes
+
+    QVERIFY(rig.Open());
+    QVERIFY(rig.port().Transact("5", "B?", &reply, false));
+    QCOMPARE(reply, QStringLiteral("bKEV 1.62"));
+
+    // A line of stages set to 7 data bits with even parity does not hear an 8N1 port.
+    rig.line.SetSettings(SimLineSettings{.parity = 'e', .dataBits = 7});
+    QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
+    QVERIFY(rig.port().m_noAnswer);
+}
+
+void TstBusPort::oversizedCommandIsRefused()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply = QStringLiteral("old");
+    // STX, one address character, the command and ETX: 1024 bytes are one too many.
+    QVERIFY(!rig.port().Transact("5", QByteArray(1021, 'A'), &reply, true));
+    QVERIFY(!rig.port().Transact("05", QByteArray(1021, 'A'), &reply, true));
+    rig.port().m_checksum = 1;
+    QVERIFY(!rig.port().Transact("5", QByteArray(1018, 'A'), &reply, true));
+    rig.port().m_checksum = 0;
+    QTest::qWait(100);
+    QVERIFY(rig.bus.Requests().isEmpty());
+    QVERIFY(rig.t.messages.isEmpty());
+    QCOMPARE(reply, QStringLiteral("old"));
+    // 1023 bytes still go out (the stage has no such command and stays silent).
+    rig.port().m_replyTimeout = 100;
+    QVERIFY(!rig.port().Transact("5", QByteArray(1020, 'A'), &reply, false));
+    QCOMPARE(rig.bus.Requests().size(), 1);
+    QCOMPARE(rig.bus.Requests().first().frame.size(), 1023);
+}
+
+void TstBusPort::malformedReplies()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply;
+    // STX and ETX only: nothing after the echo to read.
+    rig.line.SetGivenReply(1, QByteArray("\x02\x03"));
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+    QCOMPARE(reply, QString());
+
+    rig.port().m_checksum = 1;
+    rig.line.SetGivenReply(1, QByteArray("\x02\x03"));
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QCOMPARE(rig.t.messages.last(), QStringLiteral("Wrong Checksum!"));
+    rig.port().m_checksum = 0;
+
+    // A reply far longer than the 4096-byte receive buffer is collected whole.
+    const QByteArray data = "s" + QByteArray(10000, '7');
+    rig.line.SetGivenReply(1, "\x02" "5" + data + "\x03");
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+    QCOMPARE(reply.size(), data.size());
+    QCOMPARE(reply, QString::fromLatin1(data));
+
+    // Garbage the line picked up before the frame is taken as part of it, as the stage
+    // protocol has no way to tell; the port must still not fail.
+    rig.line.SetGarbage("\xFF");
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+    rig.line.SetGarbage({});
+}
+
+void TstBusPort::openOrCloseToggles()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QVERIFY(rig.port().IsOpen());
+    // The close call keeps the names it was given.
+    QVERIFY(rig.port().OpenOrClose(QString(), QString(), true));
+    QVERIFY(!rig.port().IsOpen());
+    QCOMPARE(rig.port().PortName(), QString());
+    // Opening an empty name or a missing device fails with 10003 only when asked to show it.
+    QVERIFY(!rig.port().OpenOrClose(QString(), QString(), false));
+    QVERIFY(rig.t.messages.isEmpty());
+    QVERIFY(!rig.port().OpenOrClose(QStringLiteral("/dev/does-not-exist"), kMode, true));
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
+    QCOMPARE(rig.port().PortName(), QStringLiteral("/dev/does-not-exist"));
+    QCOMPARE(rig.port().Settings(), kMode);
+    QVERIFY(!rig.port().IsOpen());
+}
+
+void TstBusPort::canWithoutCardFails()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.port().m_interfaceType = 1;
+    QVERIFY(!rig.port().OpenOrClose(QString(), QString(), false));
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("CAN Contoller konnte nicht angesprochen werden!")});
+    QVERIFY(!rig.port().IsOpen());
+    // Back on the serial interface the line works again.
+    rig.port().m_interfaceType = 0;
+    QVERIFY(rig.Open());
+    QString reply;
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+}
+
+QTEST_MAIN(TstBusPort)
+#include "tst_busport.moc"

@@ -1,0 +1,87 @@
+// The application object's string lookup and message pump.
+#include "tests/support/testapp.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTest>
+#include <QTimer>
+
+class TstAppServices : public QObject {
+    Q_OBJECT
+private slots:
+    void stringLookupFollowsLanguage();
+    void pumpServesWaitingEventsAndReturns();
+    void pumpLeavesQuitRequestInPlace();
+};
+
+void TstAppServices::stringLookupFollowsLanguage()
+{
+    TestApp t;
+    CTarnlinkApp& app = t.app();
+    QCOMPARE(app.Language(), UiLanguage::German);
+    QCOMPARE(app.LoadResString(10000), QStringLiteral("Schnittstelle TIMEOUT!"));
+    QCOMPARE(app.LoadResString(10003), QStringLiteral("Schnittstelle kann nicht geöffnet werden!"));
+    QCOMPARE(app.LoadResString(57345), QStringLiteral("Bereit"));
+
+    app.SetUiLanguage(UiLanguage::English);
+    QCOMPARE(app.LoadResString(10000), QStringLiteral("Interface TIMEOUT!"));
+    QCOMPARE(app.LoadResString(10003), QStringLiteral("Interface can't be opened!"));
+    QCOMPARE(app.LoadResString(57345), QStringLiteral("Ready"));
+
+    app.SetUiLanguage(UiLanguage::German);
+    QCOMPARE(app.LoadResString(10000), QStringLiteral("Schnittstelle TIMEOUT!"));
+
+    // An id no table holds gives an empty text in either language.
+    QVERIFY(app.LoadResString(10001).isEmpty());
+    QVERIFY(app.LoadResString(0).isEmpty());
+    app.SetUiLanguage(UiLanguage::English);
+    QVERIFY(app.LoadResString(99999).isEmpty());
+}
+
+void TstAppServices::pumpServesWaitingEventsAndReturns()
+{
+    TestApp t;
+    int served = 0;
+    QTimer::singleShot(0, [&] { ++served; });
+    QMetaObject::invokeMethod(qApp, [&] { ++served; }, Qt::QueuedConnection);
+    // Let the zero timer fall due, then pump once: both waiting events are served.
+    QTest::qWait(1);
+    t.app().PumpPendingMessages();
+    QCOMPARE(served, 2);
+
+    // With nothing waiting the pump does not wait for something to come.
+    QTimer later;
+    later.setSingleShot(true);
+    later.start(500);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 20; ++i)
+        t.app().PumpPendingMessages();
+    QVERIFY2(clock.elapsed() < 200, "the pump waited for an event");
+    QVERIFY(later.isActive());
+}
+
+void TstAppServices::pumpLeavesQuitRequestInPlace()
+{
+    TestApp t;
+    QEventLoop loop;
+    bool pumpReturned = false;
+    bool ranAfterQuit = false;
+    QTimer::singleShot(0, &loop, [&] {
+        loop.quit();
+        QMetaObject::invokeMethod(qApp, [&] { ranAfterQuit = true; }, Qt::QueuedConnection);
+        t.app().PumpPendingMessages();
+        pumpReturned = true;
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, &loop, [&] { loop.exit(2); });
+    watchdog.start(2000);
+    // The loop ends because of the quit made before the pump, not the watchdog.
+    QCOMPARE(loop.exec(), 0);
+    QVERIFY(pumpReturned);
+    QVERIFY(ranAfterQuit);
+}
+
+QTEST_MAIN(TstAppServices)
+#include "tst_appservices.moc"

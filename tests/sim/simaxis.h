@@ -1,0 +1,27 @@
+// One simulated power stage: its device type and version text, name, parameters and status
+// word. It answers a command text as a stage does (lower-case echo and value), or gives no
+// answer for a command it does not know.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+
+#include <optional>
+
+class SimAxis {
+public:
+    SimAxis(const QByteArray& typeName, const QByteArray& versionText);
+
+    std::optional<QByteArray> Answer(const QByteArray& command);
+
+    QByteArray typeName;
+    QByteArray versionText; // answered to "B?" behind the echo "b"
+    QByteArray name;
+    int status = 0;         // answered to "F?"
+    QMap<QByteArray, int> params;   // working values by mnemonic
+    QMap<QByteArray, int> stored;   // what "W" saved and "C" brings back
+    QMap<QByteArray, int> defaults; // what "E" restores
+
+private:
+    std::optional<QByteArray> ReadOrWrite(const QByteArray& mnemonic, const QByteArray& rest);
+};

@@ -1,0 +1,27 @@
+// The application object as tests use it: settings in a temporary folder, every message box
+// recorded and answered with a scripted button, sleeps instant.
+#pragma once
+
+#include "platform/cmessageboxservice.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestApp {
+public:
+    TestApp();
+    ~TestApp();
+
+    CTarnlinkApp& app() { return *m_app; }
+    CBusPort& port() { return m_app->m_busPort; }
+
+    QStringList messages;      // every text shown, in order
+    int answer = IdOk;         // the button every box is answered with
+
+private:
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<CTarnlinkApp> m_app;
+};
