@@ -283,8 +283,17 @@ void TstBusPort::wrongLineSettingsGetNoAnswer()
     QVERIFY(rig.port().Transact("5", "B?", &reply, false));
     QCOMPARE(reply, QStringLiteral("bKEV 1.62"));
 
+    // Rates without a classic speed constant are told apart too.
+    rig.line.SetSettings(SimLineSettings{.baud = 14400});
+    QVERIFY(rig.port().OpenOrClose(QString(), QString(), true));
+    QVERIFY(rig.Open(QStringLiteral("28800, n, 8, 1")));
+    QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
+    QVERIFY(rig.port().OpenOrClose(QString(), QString(), true));
+    QVERIFY(rig.Open(QStringLiteral("14400, n, 8, 1")));
+    QVERIFY(rig.port().Transact("5", "B?", &reply, false));
+
     // A line of stages set to 7 data bits with even parity does not hear an 8N1 port.
-    rig.line.SetSettings(SimLineSettings{.parity = 'e', .dataBits = 7});
+    rig.line.SetSettings(SimLineSettings{.baud = 14400, .parity = 'e', .dataBits = 7});
     QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
     QVERIFY(rig.port().m_noAnswer);
 }

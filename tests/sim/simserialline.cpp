@@ -1,5 +1,7 @@
 #include "tests/sim/simserialline.h"
 
+#include "tests/sim/simlinestate.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -15,32 +17,6 @@ constexpr char kStx = 0x02;
 constexpr char kEtx = 0x03;
 constexpr int kPollMs = 10;
 constexpr int kStreamPeriodMs = 50;
-
-speed_t SpeedOf(int baud)
-{
-    switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return B0;
-    }
-}
-
-tcflag_t SizeOf(int bits)
-{
-    switch (bits) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
-    }
-}
 
 QByteArray XorHex(const QByteArray& bytes, bool lowerCase)
 {
@@ -175,15 +151,11 @@ void SimSerialLine::Run()
 
 bool SimSerialLine::LineMatches() const
 {
-    termios t{};
-    if (tcgetattr(m_slave, &t) != 0)
+    SimLineState line;
+    if (!SimLineState::Read(m_slave, line))
         return false;
-    const bool parityOn = (t.c_cflag & PARENB) != 0;
-    const bool parityOdd = (t.c_cflag & PARODD) != 0;
-    const char parity = !parityOn ? 'n' : (parityOdd ? 'o' : 'e');
-    return cfgetospeed(&t) == SpeedOf(m_settings.baud) &&
-           (t.c_cflag & CSIZE) == SizeOf(m_settings.dataBits) && parity == m_settings.parity &&
-           ((t.c_cflag & CSTOPB) != 0) == (m_settings.stopBits == 2);
+    return line.baud == m_settings.baud && line.dataBits == m_settings.dataBits &&
+           line.parity == m_settings.parity && line.stopBits == m_settings.stopBits;
 }
 
 void SimSerialLine::TakeBytes(const QByteArray& bytes)
