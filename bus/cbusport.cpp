@@ -67,6 +67,13 @@ bool CBusPort::OpenCan()
     return m_open;
 }
 
+std::optional<CSerialMode> CBusPort::GetCommState() const
+{
+    if (!m_open || m_interfaceType != 0)
+        return std::nullopt;
+    return m_link.CurrentMode();
+}
+
 bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors)
 {
     if (m_interfaceType == 1)

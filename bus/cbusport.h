@@ -34,6 +34,11 @@ public:
     bool Transact(QString address, QByteArray command, QString* reply, bool showErrors);
 
     bool IsOpen() const { return m_open; }
+    // Forgets an open CAN connection (it has no close step) so that the serial port can be
+    // probed while the CAN interface is configured.
+    void MarkClosed() { m_open = false; }
+    // The line settings of the open serial port; nothing when it is closed or on CAN.
+    std::optional<CSerialMode> GetCommState() const;
     const QString& PortName() const { return m_portName; }
     const QString& Settings() const { return m_settings; }
     CCanAdapter& CanAdapter() { return m_canAdapter; }

@@ -1,7 +1,5 @@
 #include "platform/cseriallink.h"
 
-#include "platform/cserialmode.h"
-
 namespace {
 
 constexpr int kWriteTimeoutMs = 1000;
@@ -46,6 +44,18 @@ void CSerialLink::Close()
 bool CSerialLink::IsOpen() const
 {
     return m_port.isOpen();
+}
+
+std::optional<CSerialMode> CSerialLink::CurrentMode() const
+{
+    if (!m_port.isOpen())
+        return std::nullopt;
+    CSerialMode mode;
+    mode.rate = m_port.baudRate();
+    mode.parity = m_port.parity();
+    mode.dataBits = m_port.dataBits();
+    mode.stopBits = m_port.stopBits();
+    return mode;
 }
 
 bool CSerialLink::ClearInput()

@@ -3,6 +3,8 @@
 // A port that reports a resource error (adapter unplugged) closes itself.
 #pragma once
 
+#include "platform/cserialmode.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
@@ -18,6 +20,8 @@ public:
     bool Open(const QString& portName, const QString& mode);
     void Close();
     bool IsOpen() const;
+    // The settings the open port runs with; nothing when it is closed.
+    std::optional<CSerialMode> CurrentMode() const;
 
     bool ClearInput();
     bool Write(const QByteArray& bytes);
