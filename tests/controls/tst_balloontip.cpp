@@ -1,0 +1,65 @@
+// The balloon info tip: its size, where its pointer lands, and when it shows and hides.
+#include "controls/balloontip/cballoontip.h"
+
+#include <QCursor>
+#include <QFontMetrics>
+#include <QTest>
+
+class TstBalloonTip : public QObject {
+    Q_OBJECT
+private slots:
+    void sizeFollowsTextAndIcon();
+    void showsAfterDelayWithTipOnPoint();
+    void newShowReplacesPending();
+};
+
+void TstBalloonTip::sizeFollowsTextAndIcon()
+{
+    CBalloonTip tip;
+    // No text: margins only.
+    QCOMPARE(tip.BodySize(), QSize(24, 20));
+    const QString text = QStringLiteral("Zeichen nicht erlaubt: ;");
+    tip.Show(text, nullptr);
+    const QSize measured = QFontMetrics(QApplication::font()).boundingRect(QRect(), 0, text).size();
+    QCOMPARE(tip.BodySize(), measured + QSize(24, 20));
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    tip.SetIcon(QIcon(pixmap), QSize(16, 64));
+    QCOMPARE(tip.BodySize(), QSize(measured.width() + 24 + 16 + 5, 64));
+    // The outline covers body and pointer, and no more.
+    tip.SetIcon(QIcon());
+    const QRect bounds = tip.Outline().boundingRect();
+    QCOMPARE(bounds.bottom(), tip.BodySize().height() + 15 - 1);
+    QVERIFY(bounds.width() <= tip.BodySize().width());
+}
+
+void TstBalloonTip::showsAfterDelayWithTipOnPoint()
+{
+    CBalloonTip tip;
+    const QPoint point(400, 300);
+    tip.Show(QStringLiteral("x"), &point);
+    QVERIFY(!tip.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 1000);
+    const QSize body = tip.BodySize();
+    QCOMPARE(tip.size(), QSize(body.width(), body.height() + 25));
+    // The pointer's tip (w - 12, h + 15) sits on the point.
+    QCOMPARE(tip.pos() + QPoint(body.width() - 12, body.height() + 15), point);
+    tip.hide();
+}
+
+void TstBalloonTip::newShowReplacesPending()
+{
+    CBalloonTip tip;
+    const QPoint first(100, 100);
+    const QPoint second(300, 200);
+    tip.Show(QStringLiteral("first"), &first);
+    tip.Show(QStringLiteral("second text"), &second);
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 1000);
+    QCOMPARE(tip.Text(), QStringLiteral("second text"));
+    QCOMPARE(tip.TipPoint(), second);
+    const QSize body = tip.BodySize();
+    QCOMPARE(tip.pos() + QPoint(body.width() - 12, body.height() + 15), second);
+}
+
+QTEST_MAIN(TstBalloonTip)
+#include "tst_balloontip.moc"
