@@ -2,11 +2,20 @@
 
 namespace {
 
-// The generic parameter set: stop, run and boost current, step resolution, direction,
+// The parameters every type has: stop, run and boost current, step resolution, direction,
 // logic level, delay time and activation.
 const QMap<QByteArray, int> kGenericDefaults = {
     {"S", 10}, {"R", 20}, {"A", 25}, {"M", 2}, {"G", 0}, {"L", 0}, {"T", 5}, {"U", 0},
 };
+
+// KEV adds input and output function, operation mode and the temperature module with its
+// settings, which are read by their bare mnemonic.
+const QMap<QByteArray, int> kKevExtras = {
+    {"T", 40},  {"H", 0},   {"O", 0},   {"PB", 0}, {"XP", 0}, {"XW", 0}, {"XX", 100},
+    {"XY", 150}, {"XZ", 200}, {"XF", 1}, {"XT", 10}, {"XE", 0}, {"XO", 0}, {"XM", 215},
+    {"XR", 230},
+};
+const QSet<QByteArray> kKevBare = {"XW", "XX", "XY", "XZ", "XF", "XT", "XE", "XO", "XM", "XR"};
 
 bool IsDecimal(const QByteArray& text)
 {
@@ -25,16 +34,21 @@ bool IsDecimal(const QByteArray& text)
 } // namespace
 
 SimAxis::SimAxis(const QByteArray& type, const QByteArray& version)
-    : typeName(type), versionText(version), name("Axis"), params(kGenericDefaults),
-      stored(kGenericDefaults), defaults(kGenericDefaults)
+    : typeName(type), versionText(version), name("Axis"), params(kGenericDefaults)
 {
+    if (typeName == "KEV") {
+        params.insert(kKevExtras);
+        bareReads = kKevBare;
+    }
+    stored = params;
+    defaults = params;
 }
 
 std::optional<QByteArray> SimAxis::Answer(const QByteArray& command)
 {
-    if (command == "B?")
+    if (command == "B?" || command == "B")
         return "b" + versionText;
-    if (command == "F?")
+    if (command == "F?" || command == "F")
         return "f" + QByteArray::number(status);
     if (command == "PN?")
         return "pn" + name;
@@ -55,17 +69,27 @@ std::optional<QByteArray> SimAxis::Answer(const QByteArray& command)
         params = stored;
         return QByteArray("c");
     }
-    if (command.isEmpty())
-        return std::nullopt;
-    return ReadOrWrite(command.left(1), command.mid(1));
+    if (params.contains("XP")) {
+        if (command == "XB")
+            return "xb" + moduleVersion;
+        if (command == "XC")
+            return QByteArray("xc");
+    }
+    return ReadOrWrite(command);
 }
 
-std::optional<QByteArray> SimAxis::ReadOrWrite(const QByteArray& mnemonic, const QByteArray& rest)
+std::optional<QByteArray> SimAxis::ReadOrWrite(const QByteArray& command)
 {
+    // The longest known mnemonic wins: "PB1" is PB, "L?" is L.
+    QByteArray mnemonic = command.left(2);
+    if (!params.contains(mnemonic))
+        mnemonic = command.left(1);
     auto it = params.find(mnemonic);
     if (it == params.end())
         return std::nullopt;
-    if (rest == "?")
+    const QByteArray rest = command.mid(mnemonic.size());
+    const bool bare = bareReads.contains(mnemonic);
+    if ((rest == "?" && !bare) || (rest.isEmpty() && bare))
         return mnemonic.toLower() + QByteArray::number(*it);
     if (!IsDecimal(rest))
         return std::nullopt;

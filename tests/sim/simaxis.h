@@ -1,10 +1,11 @@
 // One simulated power stage: its device type and version text, name, parameters and status
 // word. It answers a command text as a stage does (lower-case echo and value), or gives no
-// answer for a command it does not know.
+// answer for a command its type does not know.
 #pragma once
 
 #include <QByteArray>
 #include <QMap>
+#include <QSet>
 
 #include <optional>
 
@@ -15,13 +16,15 @@ public:
     std::optional<QByteArray> Answer(const QByteArray& command);
 
     QByteArray typeName;
-    QByteArray versionText; // answered to "B?" behind the echo "b"
+    QByteArray versionText;   // answered to "B?" behind the echo "b"
     QByteArray name;
-    int status = 0;         // answered to "F?"
+    QByteArray moduleVersion = "QEL 1.05"; // temperature module, answered to "XB"
+    int status = 0;           // answered to "F?"
     QMap<QByteArray, int> params;   // working values by mnemonic
     QMap<QByteArray, int> stored;   // what "W" saved and "C" brings back
     QMap<QByteArray, int> defaults; // what "E" restores
+    QSet<QByteArray> bareReads;     // mnemonics read without "?" (module settings, measures)
 
 private:
-    std::optional<QByteArray> ReadOrWrite(const QByteArray& mnemonic, const QByteArray& rest);
+    std::optional<QByteArray> ReadOrWrite(const QByteArray& command);
 };
