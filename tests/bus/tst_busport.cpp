@@ -49,6 +49,7 @@ private slots:
     void malformedReplies();
     void openOrCloseToggles();
     void canWithoutCardFails();
+    void portThatDisappears();
 };
 
 void TstBusPort::framesOnTheWire()
@@ -383,6 +384,21 @@ void TstBusPort::canWithoutCardFails()
     QVERIFY(rig.Open());
     QString reply;
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+}
+
+void TstBusPort::portThatDisappears()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply;
+    QVERIFY(rig.port().Transact("5", "S?", &reply, false));
+    // The adapter goes away: the port closes itself and reports as a closed port does.
+    rig.line.Stop();
+    rig.port().m_replyTimeout = 200;
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QVERIFY(!rig.port().IsOpen());
+    QCOMPARE(rig.t.messages.last(), QStringLiteral("Schnittstelle kann nicht geöffnet werden!"));
 }
 
 QTEST_MAIN(TstBusPort)
