@@ -189,8 +189,10 @@ bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QS
     if (address == kOff)
         return true;
     m_canAdapter.m_replyTimeout = m_replyTimeout;
+    // The CAN translation reads two address digits, so the address goes in that form
+    // whatever the address width of the serial bus is.
     const QByteArray body =
-        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), m_twoByteAddress) + command;
+        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), true) + command;
     if (body.size() > kMaxCanBody)
         return false;
     const QString answer = m_canAdapter.Transact(body);

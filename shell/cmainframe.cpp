@@ -1,12 +1,582 @@
 #include "shell/cmainframe.h"
 
+#include "controls/dockingbar/cmybar.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/ccommandactions.h"
+#include "platform/cdocmanager.h"
+#include "platform/cdoctemplate.h"
+#include "platform/cdocument.h"
+#include "platform/cmdichildframe.h"
+#include "res/cmenutable.h"
+#include "shell/cartwork.h"
+#include "shell/ccommandid.h"
+#include "shell/cmenubuilder.h"
 #include "shell/ctarnlinkapp.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned kIdsAppTitle = 128;
+constexpr unsigned kIdsTreeRoot = 10500;
+constexpr unsigned kIdsIdle = 57345;
+constexpr unsigned kIdsProgressPlaceholder = 59142;
+constexpr unsigned kIdsPane2 = 59143;
+constexpr unsigned kIdsPane3 = 59144;
+
+const QString kAxisBarTitle = QStringLiteral("Vorhandene Achsen");
+const QString kOpen = QStringLiteral(" <Open> ");
+const QString kClosed = QStringLiteral(" <!CLOSED!> ");
+const QString kWithChecksum = QStringLiteral(" + CS");
+const QString kCanConnected = QStringLiteral("CAN <Connected> ");
+const QString kCanDisconnected = QStringLiteral("CAN <Disconnected>");
+
+constexpr int kPaneWidths[CMainFrame::PaneCount] = {300, 197, 100, 0, 170};
+constexpr int kRecentSlots = 4;
+
+// The group label of each device type: its name and the mark of its family.
+constexpr const char* kGroupSuffix[CMainFrame::kTypeCount] = {"",  "+", "+",  "+",    "+",
+                                                              "",  "+", "",   "/VNL+"};
+
+constexpr int kCommands[] = {
+    CCommandId::kFileNew,          CCommandId::kNewProject,    CCommandId::kFileOpen,
+    CCommandId::kOpenProject,      CCommandId::kSaveProject,   CCommandId::kFileClose,
+    CCommandId::kFileSave,         CCommandId::kFileSaveAs,    CCommandId::kFilePrint,
+    CCommandId::kFilePrintPreview, CCommandId::kFilePrintSetup, CCommandId::kAppExit,
+    CCommandId::kViewToolBar,      CCommandId::kViewStatusBar, CCommandId::kViewAxisBar,
+    CCommandId::kSearch,           CCommandId::kReset,         CCommandId::kStatusOverview,
+    CCommandId::kInterfaceParameters, CCommandId::kLanguageGerman,
+    CCommandId::kLanguageEnglish,  CCommandId::kMonitor,       CCommandId::kAppAbout,
+    CCommandId::kWindowArrange,    CCommandId::kWindowCascade, CCommandId::kWindowTile,
+    CCommandId::kNextPane,         CCommandId::kPrevPane,
+};
+
+struct Accelerator {
+    int command;
+    QKeyCombination keys;
+};
+
+const Accelerator kAccelerators[] = {
+    {CCommandId::kSearch, QKeyCombination(Qt::Key_F3)},
+    {CCommandId::kFileNew, QKeyCombination(Qt::ControlModifier, Qt::Key_N)},
+    {CCommandId::kFileOpen, QKeyCombination(Qt::ControlModifier, Qt::Key_O)},
+    {CCommandId::kFileSave, QKeyCombination(Qt::ControlModifier, Qt::Key_S)},
+    {CCommandId::kNextPane, QKeyCombination(Qt::Key_F6)},
+    {CCommandId::kPrevPane, QKeyCombination(Qt::ShiftModifier, Qt::Key_F6)},
+};
+
+} // namespace
 
 CMainFrame::CMainFrame(CTarnlinkApp& app, QWidget* parent) : QMainWindow(parent), m_app(app)
 {
     m_mdiArea = new QMdiArea(this);
+    // Windows moved partly out of sight can be scrolled back.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    setWindowTitle(m_app.LoadResString(128));
+    setWindowTitle(m_app.LoadResString(kIdsAppTitle));
+    setWindowIcon(CArtwork::AppIcon());
+    setAcceptDrops(true);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Document windows end their documents while the application still holds them, and
+    // the frame no longer follows the active window while they go.
+    disconnect(&Documents(), nullptr, this, nullptr);
+    if (m_axisBar)
+        disconnect(m_axisBar, nullptr, this, nullptr);
+    Documents().SetMdiArea(nullptr);
+    delete m_mdiArea;
+}
+
+CDocManager& CMainFrame::Documents() const
+{
+    return m_app.DocManager();
+}
+
+bool CMainFrame::OnCreate()
+{
+    Documents().SetMdiArea(m_mdiArea);
+    CreateCommands();
+    if (!CreateToolBars() || !CreateStatusBar())
+        return false;
+    OpenInterface();
+    if (!CreateAxisBar())
+        return false;
+    CreateTree();
+    ConnectCommands();
+    BuildMenu(CMenuTable::kMainMenu);
+    connect(&Documents(), &CDocManager::activeFrameChanged, this,
+            &CMainFrame::OnActiveFrameChanged);
+    connect(&Documents(), &CDocManager::recentFilesChanged, this,
+            &CMainFrame::UpdateRecentFileMenu);
+    UpdateCommandStates();
+    return true;
+}
+
+// ---- commands ----------------------------------------------------------------------------
+
+void CMainFrame::CreateCommands()
+{
+    for (int command : kCommands)
+        CCommandActions::Create(this, command);
+    for (int i = 0; i < kRecentSlots; ++i)
+        CCommandActions::Create(this, CCommandId::kFileMru1 + i);
+    for (const Accelerator& accelerator : kAccelerators)
+        CommandAction(accelerator.command)->setShortcut(QKeySequence(accelerator.keys));
+    for (int command : {CCommandId::kViewToolBar, CCommandId::kViewStatusBar,
+                        CCommandId::kViewAxisBar})
+        CommandAction(command)->setCheckable(true);
+    // No split windows here: the pane keys have nothing to move between.
+    CommandAction(CCommandId::kNextPane)->setEnabled(false);
+    CommandAction(CCommandId::kPrevPane)->setEnabled(false);
+}
+
+QAction* CMainFrame::CommandAction(int command) const
+{
+    return CCommandActions::Find(this, command);
+}
+
+void CMainFrame::ConnectCommands()
+{
+    auto on = [this](int command, auto handler) {
+        connect(CommandAction(command), &QAction::triggered, this, handler);
+    };
+    CTarnlinkApp& app = m_app;
+    on(CCommandId::kFileNew, [&app] { app.OnFileNew(); });
+    on(CCommandId::kNewProject, [&app] { app.OnNewProject(); });
+    on(CCommandId::kFileOpen, [&app] { app.OnFileOpen(); });
+    on(CCommandId::kOpenProject, [&app] { app.OnOpenProject(); });
+    on(CCommandId::kSaveProject, [&app] { app.OnSaveProject(); });
+    on(CCommandId::kFilePrintSetup, [&app] { app.OnFilePrintSetup(); });
+    on(CCommandId::kAppAbout, [&app] { app.OnAppAbout(); });
+    on(CCommandId::kLanguageGerman, [&app] { app.OnLanguageGerman(); });
+    on(CCommandId::kLanguageEnglish, [&app] { app.OnLanguageEnglish(); });
+    for (int i = 0; i < kRecentSlots; ++i) {
+        const int command = CCommandId::kFileMru1 + i;
+        on(command, [&app, command] { app.OnOpenRecentFile(command); });
+    }
+    on(CCommandId::kAppExit, [this] { close(); });
+    on(CCommandId::kViewToolBar, [this] { ToggleBar(m_mainToolBar, CCommandId::kViewToolBar); });
+    on(CCommandId::kViewStatusBar, [this] { ToggleBar(statusBar(), CCommandId::kViewStatusBar); });
+    on(CCommandId::kViewAxisBar, [this] { OnViewAxisBar(); });
+    on(CCommandId::kSearch, [this] { OnSearch(); });
+    on(CCommandId::kReset, [this] { OnReset(); });
+    on(CCommandId::kStatusOverview, [this] { OnStatusOverview(); });
+    on(CCommandId::kInterfaceParameters, [this] { OnInterfaceParameters(); });
+    on(CCommandId::kMonitor, [this] { OnMonitor(); });
+    on(CCommandId::kWindowCascade, [this] { m_mdiArea->cascadeSubWindows(); });
+    on(CCommandId::kWindowTile, [this] { m_mdiArea->tileSubWindows(); });
+    ConnectDocumentCommands();
+}
+
+void CMainFrame::ConnectDocumentCommands()
+{
+    // These commands act on the active document window and are off while there is none.
+    auto on = [this](int command, auto handler) {
+        connect(CommandAction(command), &QAction::triggered, this, handler);
+    };
+    on(CCommandId::kFileClose, [this] {
+        if (CDocument* document = Documents().ActiveDocument())
+            document->OnCloseDocument();
+    });
+    on(CCommandId::kFileSave, [this] {
+        if (CDocument* document = Documents().ActiveDocument())
+            document->DoFileSave();
+    });
+    on(CCommandId::kFileSaveAs, [this] {
+        if (CDocument* document = Documents().ActiveDocument())
+            document->DoSave(QString());
+    });
+    on(CCommandId::kFilePrint, [this] {
+        if (CMdiChildFrame* frame = Documents().ActiveFrame(); frame && frame->GetActiveView())
+            frame->GetActiveView()->OnFilePrint();
+    });
+    on(CCommandId::kFilePrintPreview, [this] {
+        if (CMdiChildFrame* frame = Documents().ActiveFrame(); frame && frame->GetActiveView())
+            frame->GetActiveView()->OnFilePrintPreview();
+    });
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    const bool hasDocument = Documents().ActiveDocument() != nullptr;
+    for (int command : {CCommandId::kFileClose, CCommandId::kFileSave, CCommandId::kFileSaveAs,
+                        CCommandId::kFilePrint, CCommandId::kFilePrintPreview})
+        CommandAction(command)->setEnabled(hasDocument);
+    CommandAction(CCommandId::kViewToolBar)->setChecked(!m_mainToolBar->isHidden());
+    CommandAction(CCommandId::kViewStatusBar)->setChecked(!statusBar()->isHidden());
+    OnUpdateViewAxisBar();
+}
+
+void CMainFrame::ToggleBar(QWidget* bar, int command)
+{
+    bar->setVisible(bar->isHidden());
+    CommandAction(command)->setChecked(!bar->isHidden());
+}
+
+// ---- bars --------------------------------------------------------------------------------
+
+bool CMainFrame::CreateToolBars()
+{
+    m_mainToolBar = addToolBar(QString());
+    m_mainToolBar->setObjectName(QStringLiteral("MainToolBar"));
+    for (int command : {CCommandId::kFileNew, CCommandId::kFileOpen, CCommandId::kFileSave,
+                        CCommandId::kSaveProject, 0, CCommandId::kFilePrint,
+                        CCommandId::kAppAbout}) {
+        if (command == 0) {
+            m_mainToolBar->addSeparator();
+            continue;
+        }
+        QAction* action = CommandAction(command);
+        action->setIcon(CArtwork::CommandIcon(command));
+        action->setIconVisibleInMenu(false);
+        m_mainToolBar->addAction(action);
+    }
+    m_busToolBar = new QToolBar(this);
+    m_busToolBar->setObjectName(QStringLiteral("BusToolBar"));
+    for (int command : {CCommandId::kSearch, CCommandId::kReset}) {
+        QAction* action = CommandAction(command);
+        action->setIcon(CArtwork::CommandIcon(command));
+        action->setIconVisibleInMenu(false);
+        m_busToolBar->addAction(action);
+    }
+    for (QToolBar* bar : {m_mainToolBar, m_busToolBar}) {
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        bar->setMovable(true);
+        bar->setFloatable(true);
+    }
+    DockControlBarLeftOf(m_busToolBar, m_mainToolBar);
+    UpdateToolTips();
+    return true;
+}
+
+void CMainFrame::DockControlBarLeftOf(QToolBar* bar, QToolBar* leftOf)
+{
+    // Docked in the same area and row, right after `leftOf`.
+    addToolBar(toolBarArea(leftOf), bar);
+}
+
+void CMainFrame::UpdateToolTips()
+{
+    const QList<QAction*> actions = m_mainToolBar->actions() + m_busToolBar->actions();
+    for (QAction* action : actions) {
+        const int command = CCommandActions::IdOf(action);
+        if (command == 0)
+            continue;
+        QString tip = CMenuTable::CommandName(command, m_app.Language());
+        const QString prompt = m_app.LoadResString(static_cast<unsigned>(command));
+        if (prompt.contains(QLatin1Char('\n')))
+            tip = prompt.section(QLatin1Char('\n'), 1, 1);
+        action->setToolTip(tip);
+    }
+}
+
+bool CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    const QString startTexts[PaneCount] = {
+        m_app.LoadResString(kIdsIdle), m_app.LoadResString(kIdsProgressPlaceholder),
+        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3), QString()};
+    for (int pane = 0; pane < PaneCount; ++pane) {
+        auto* label = new QLabel(startTexts[pane], bar);
+        label->setObjectName(QStringLiteral("Pane%1").arg(pane));
+        if (pane == PaneSpare) {
+            bar->addWidget(label, 1);
+        } else {
+            if (pane == PaneInterface) {
+                label->setMinimumWidth(kPaneWidths[pane]);
+                label->setFrameShape(QFrame::Panel);
+                label->setFrameShadow(QFrame::Sunken);
+            } else {
+                label->setFixedWidth(kPaneWidths[pane]);
+            }
+            bar->addWidget(label);
+        }
+        m_panes[static_cast<std::size_t>(pane)] = label;
+    }
+    return true;
+}
+
+QLabel* CMainFrame::Pane(int pane) const
+{
+    return (pane >= 0 && pane < PaneCount) ? m_panes[static_cast<std::size_t>(pane)] : nullptr;
+}
+
+QString CMainFrame::PaneText(int pane) const
+{
+    const QLabel* label = Pane(pane);
+    return label ? label->text() : QString();
+}
+
+void CMainFrame::SetPaneText(int pane, const QString& text)
+{
+    if (QLabel* label = Pane(pane))
+        label->setText(text);
+}
+
+// ---- interface ---------------------------------------------------------------------------
+
+void CMainFrame::OpenInterface()
+{
+    CAppSettings& settings = m_app.Settings();
+    CBusPort& port = m_app.m_busPort;
+    port.m_interfaceType = static_cast<std::uint32_t>(settings.ComType());
+    port.m_twoByteAddress = false;
+    m_app.m_addressCount = 16;
+    if (port.m_interfaceType == 0) {
+        port.OpenOrClose(settings.ActiveCom(), settings.ComParameter(), true);
+        ShowSerialState();
+    } else {
+        int rate = settings.CanBaud();
+        // A stored index outside the rate table starts the adapter at the default rate.
+        if (CanRateName(rate).isEmpty())
+            rate = 3;
+        port.m_canBitRateIndex = static_cast<std::uint32_t>(rate);
+        ShowCanState(port.OpenOrClose(QString(), QString(), true));
+    }
+    if (settings.AxAddr() != 0) {
+        port.m_twoByteAddress = true;
+        m_app.m_addressCount = 32;
+    }
+}
+
+void CMainFrame::ShowSerialState()
+{
+    const CBusPort& port = m_app.m_busPort;
+    QString text = port.PortName() + (port.IsOpen() ? kOpen : kClosed) + port.Settings();
+    if (port.IsOpen() && port.m_checksum != 0)
+        text += kWithChecksum;
+    SetPaneText(PaneInterface, text);
+}
+
+void CMainFrame::ShowCanState(bool connected)
+{
+    const int rate = static_cast<int>(m_app.m_busPort.m_canBitRateIndex);
+    SetPaneText(PaneInterface, connected ? kCanConnected + CanRateName(rate) : kCanDisconnected);
+}
+
+QString CMainFrame::CanRateName(int index)
+{
+    static constexpr const char* kRates[] = {"1 Mbaud", "500 kbaud", "250 kbaud", "125 kbaud"};
+    if (index < 0 || index >= static_cast<int>(std::size(kRates)))
+        return {};
+    return QString::fromLatin1(kRates[index]);
+}
+
+// ---- power-stage bar and tree ------------------------------------------------------------
+
+bool CMainFrame::CreateAxisBar()
+{
+    m_axisBar = new CMyBar(this);
+    if (!m_axisBar->Create(kAxisBarTitle, this, QSize(170, 250), true, kAxisBarId))
+        return false;
+    m_axisBar->setAllowedAreas(Qt::AllDockWidgetAreas);
+    setDockOptions(dockOptions() | QMainWindow::AllowNestedDocks);
+    addDockWidget(Qt::LeftDockWidgetArea, m_axisBar);
+    resizeDocks({m_axisBar}, {170}, Qt::Horizontal);
+    connect(m_axisBar, &QDockWidget::visibilityChanged, this, &CMainFrame::OnUpdateViewAxisBar);
+    return true;
+}
+
+void CMainFrame::CreateTree()
+{
+    m_treeIcons.clear();
+    for (int i = 0; i < CArtwork::kTreeImageCount; ++i)
+        m_treeIcons.append(QIcon(CArtwork::TreeImage(i)));
+    QTreeWidget* tree = TreeCtrl();
+    tree->setIconSize(QSize(16, 15));
+    m_axisItems.fill(nullptr);
+
+    m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(kIdsTreeRoot)});
+    SetItemImage(m_rootItem, ImageBox);
+    for (int type = 0; type < kTypeCount; ++type) {
+        const QString label = m_app.m_typeNames[static_cast<std::size_t>(type)] +
+                              QString::fromLatin1(kGroupSuffix[type]);
+        auto* group = new QTreeWidgetItem(m_rootItem, {label});
+        SetItemImage(group, ImageBox);
+        m_groupItems[static_cast<std::size_t>(type)] = group;
+    }
+}
+
+QTreeWidget* CMainFrame::TreeCtrl() const
+{
+    return m_axisBar ? m_axisBar->Tree() : nullptr;
+}
+
+QTreeWidgetItem* CMainFrame::GroupItem(int type) const
+{
+    return (type >= 0 && type < kTypeCount) ? m_groupItems[static_cast<std::size_t>(type)]
+                                            : nullptr;
+}
+
+void CMainFrame::SetItemImage(QTreeWidgetItem* item, int image) const
+{
+    if (!item)
+        return;
+    item->setData(0, kImageRole, image);
+    item->setIcon(0, m_treeIcons.value(image));
+}
+
+int CMainFrame::ItemImage(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kImageRole).toInt() : -1;
+}
+
+void CMainFrame::OnViewAxisBar()
+{
+    m_axisBar->setVisible(m_axisBar->isHidden());
+    OnUpdateViewAxisBar();
+}
+
+void CMainFrame::OnUpdateViewAxisBar()
+{
+    if (QAction* action = CommandAction(CCommandId::kViewAxisBar); action && m_axisBar)
+        action->setChecked(!m_axisBar->isHidden());
+}
+
+// ---- handlers of the bus commands --------------------------------------------------------
+
+void CMainFrame::OnInterfaceParameters() {}
+
+void CMainFrame::OnSearch() {}
+
+void CMainFrame::OnReset() {}
+
+void CMainFrame::OnMonitor() {}
+
+void CMainFrame::OnStatusOverview() {}
+
+// ---- menus and language ------------------------------------------------------------------
+
+void CMainFrame::BuildMenu(int menuId)
+{
+    if (CMenuTable::Menu(static_cast<unsigned>(menuId)).empty())
+        menuId = CMenuTable::kMainMenu;
+    m_menuId = menuId;
+    CMenuBuilder::Build(*menuBar(), CMenuTable::Menu(static_cast<unsigned>(menuId)),
+                        m_app.Language(), [this](int command) {
+                            QAction* action = CommandAction(command);
+                            return action ? action : CCommandActions::Create(this, command);
+                        });
+    UpdateRecentFileMenu();
+}
+
+void CMainFrame::UpdateRecentFileMenu()
+{
+    QAction* first = CommandAction(CCommandId::kFileMru1);
+    QMenu* menu = nullptr;
+    const QList<QObject*> owners = first->associatedObjects();
+    for (QObject* owner : owners) {
+        if ((menu = qobject_cast<QMenu*>(owner)))
+            break;
+    }
+    for (int i = 1; i < kRecentSlots; ++i) {
+        QAction* action = CommandAction(CCommandId::kFileMru1 + i);
+        action->setEnabled(false);
+        if (menu)
+            menu->removeAction(action);
+    }
+    const CRecentFileList& recent = Documents().RecentFiles();
+    if (recent.IsEmpty()) {
+        // The place of the list shows its name, greyed.
+        first->setText(CMenuTable::CommandName(CCommandId::kFileMru1, m_app.Language()));
+        first->setEnabled(false);
+        return;
+    }
+    QAction* previous = nullptr;
+    for (int i = 0; i < std::min(recent.Count(), kRecentSlots); ++i) {
+        QAction* action = CommandAction(CCommandId::kFileMru1 + i);
+        action->setText(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recent.At(i))));
+        action->setEnabled(true);
+        if (previous && menu) {
+            const QList<QAction*> items = menu->actions();
+            menu->insertAction(items.value(items.indexOf(previous) + 1), action);
+        }
+        previous = action;
+    }
+}
+
+void CMainFrame::ReloadMenu()
+{
+    BuildMenu(m_menuId);
+    menuBar()->update();
+    UpdateToolTips();
+    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    if (m_rootItem)
+        m_rootItem->setText(0, m_app.LoadResString(kIdsTreeRoot));
+}
+
+void CMainFrame::OnActiveFrameChanged(CMdiChildFrame* frame)
+{
+    int menuId = CMenuTable::kMainMenu;
+    if (CDocument* document = frame ? frame->GetActiveDocument() : nullptr) {
+        menuId = document->GetDefaultMenu();
+        if (menuId == 0 && document->GetDocTemplate())
+            menuId = document->GetDocTemplate()->MenuId();
+    }
+    if (CMenuTable::Menu(static_cast<unsigned>(menuId)).empty())
+        menuId = CMenuTable::kMainMenu;
+    if (menuId != m_menuId)
+        BuildMenu(menuId);
+    UpdateCommandStates();
+}
+
+// ---- document windows --------------------------------------------------------------------
+
+QList<CMdiChildFrame*> CMainFrame::ChildFrames() const
+{
+    QList<CMdiChildFrame*> frames;
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (auto* frame = qobject_cast<CMdiChildFrame*>(*it))
+            frames.append(frame);
+    }
+    return frames;
+}
+
+CTarnlinkView* CMainFrame::ParameterViewOf(QMdiSubWindow* window)
+{
+    return window ? qobject_cast<CTarnlinkView*>(window->widget()) : nullptr;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!Documents().CloseAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            m_app.OpenOfflineDocument(url.toLocalFile());
+    }
+    event->acceptProposedAction();
 }

@@ -1,19 +1,120 @@
-// The main window: an MDI area for the axis and project windows.
+// The main window: the MDI area for the axis and project windows, the main and bus
+// toolbars, the status bar with the interface state, and the power-stage bar whose tree
+// lists the axes on the bus under one group per device type. At creation it opens the bus
+// interface from the stored settings.
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
+#include <array>
+
+class CDocManager;
+class CMdiChildFrame;
+class CMyBar;
 class CTarnlinkApp;
+class CTarnlinkView;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int kTypeCount = 9;
+    static constexpr int kAddressSlots = 32;
+    static constexpr int kAxisBarId = 123;
+    // The tree item's image index is kept in the item under this role.
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    enum TreeImage { ImageYellow = 0, ImageGrey = 1, ImageGreen = 2, ImageRed = 3, ImageBox = 4 };
+    enum StatusPane { PaneMessage = 0, PaneProgress, PaneCancel, PaneSpare, PaneInterface, PaneCount };
+
     explicit CMainFrame(CTarnlinkApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds the bars, opens the interface and builds the tree; false when a bar could
+    // not be made.
+    bool OnCreate();
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
+    QAction* CommandAction(int command) const;
+
+    // Status bar.
+    QLabel* Pane(int pane) const;
+    QString PaneText(int pane) const;
+    void SetPaneText(int pane, const QString& text);
+    // Pane 4 after opening the serial port or the CAN adapter.
+    void ShowSerialState();
+    void ShowCanState(bool connected);
+    static QString CanRateName(int index);
+
+    // The power-stage tree.
+    CMyBar* AxisBar() const { return m_axisBar; }
+    QTreeWidget* TreeCtrl() const;
+    QTreeWidgetItem* RootItem() const { return m_rootItem; }
+    QTreeWidgetItem* GroupItem(int type) const;
+    // The item of the axis at bus address `address` (0..31); null when none is known.
+    QTreeWidgetItem*& AxisItem(int address) { return m_axisItems.at(static_cast<std::size_t>(address)); }
+    void SetItemImage(QTreeWidgetItem* item, int image) const;
+    static int ItemImage(const QTreeWidgetItem* item);
+    QIcon TreeIcon(int image) const { return m_treeIcons.value(image); }
+
+    // The document windows, topmost first.
+    QList<CMdiChildFrame*> ChildFrames() const;
+    // The parameter view of `window`; null for any other window, a project window too.
+    static CTarnlinkView* ParameterViewOf(QMdiSubWindow* window);
+
+    // After a language switch: the menu in the new language, the tree root renamed.
+    void ReloadMenu();
+
+    // Command handlers of the frame.
+    void OnViewAxisBar();
+    void OnUpdateViewAxisBar();
+    void OnInterfaceParameters();
+    void OnSearch();
+    void OnReset();
+    void OnMonitor();
+    void OnStatusOverview();
+
+    bool m_cancelSearch = false;
+    bool m_rememberedYellow = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void CreateCommands();
+    void ConnectCommands();
+    void ConnectDocumentCommands();
+    bool CreateToolBars();
+    bool CreateStatusBar();
+    void OpenInterface();
+    bool CreateAxisBar();
+    void CreateTree();
+    void DockControlBarLeftOf(QToolBar* bar, QToolBar* leftOf);
+    void BuildMenu(int menuId);
+    void UpdateRecentFileMenu();
+    void UpdateToolTips();
+    void OnActiveFrameChanged(CMdiChildFrame* frame);
+    void UpdateCommandStates();
+    void ToggleBar(QWidget* bar, int command);
+    CDocManager& Documents() const;
+
     CTarnlinkApp& m_app;
     QMdiArea* m_mdiArea = nullptr;
+    QToolBar* m_mainToolBar = nullptr;
+    QToolBar* m_busToolBar = nullptr;
+    std::array<QLabel*, PaneCount> m_panes{};
+    CMyBar* m_axisBar = nullptr;
+    QList<QIcon> m_treeIcons;
+    QTreeWidgetItem* m_rootItem = nullptr;
+    std::array<QTreeWidgetItem*, kTypeCount> m_groupItems{};
+    std::array<QTreeWidgetItem*, kAddressSlots> m_axisItems{};
+    int m_menuId = 0;
 };

@@ -1,14 +1,33 @@
 #include "shell/ctarnlinkapp.h"
 
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cdoctemplate.h"
+#include "platform/cmdichildframe.h"
 #include "res/cstringtable.h"
+#include "shell/caboutdlg.h"
+#include "shell/cchildframe.h"
+#include "shell/cchildlist.h"
+#include "shell/ccommandid.h"
 #include "shell/cmainframe.h"
+#include "shell/cprojectlistdoc.h"
+#include "shell/cprojectlistview.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
 CTarnlinkApp* g_instance = nullptr;
+
+constexpr unsigned kIdsFailedToOpen = 61697;
+constexpr unsigned kIdsFailedToSave = 61698;
+const QString kOff = QStringLiteral("Off");
+const QString kParameterFileExtension = QStringLiteral(".sdf");
 
 } // namespace
 
@@ -30,8 +49,18 @@ CTarnlinkApp* CTarnlinkApp::Instance()
     return g_instance;
 }
 
-bool CTarnlinkApp::InitInstance()
+bool CTarnlinkApp::InitInstance(const QStringList& arguments)
 {
+    QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
+    m_docManager.LoadRecentFiles();
+    m_docManager.SetFailureReporter([this](CDocManager::Failure failure, const QString&) {
+        ShowMessage(LoadResString(failure == CDocManager::Failure::Open ? kIdsFailedToOpen
+                                                                        : kIdsFailedToSave),
+                    MbOk | MbIconWarning);
+    });
+    if (!RegisterTemplates())
+        return false;
+
     static constexpr const char* kTypeNames[kTypeCount] = {"KEV", "LQN",  "HWT",   "HWK", "HVR",
                                                            "DRQ+", "UQT", "DRQ2+", "VNE+"};
     for (int i = 0; i < kTypeCount; ++i)
@@ -40,10 +69,45 @@ bool CTarnlinkApp::InitInstance()
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_messageBoxes.SetParentWindow(m_mainFrame.get());
-    m_mainFrame->showMaximized();
+    if (!m_mainFrame->OnCreate()) {
+        m_messageBoxes.SetParentWindow(nullptr);
+        m_mainFrame.reset();
+        return false;
+    }
 
-    SetUiLanguage(m_settings.Language() == 0 ? UiLanguage::German : UiLanguage::English);
+    // No document is made at start; files named on the command line open as the desktop
+    // opens them, once the window is up.
+    const QStringList files = ParseCommandLine(arguments);
+    m_mainFrame->showMaximized();
+    SwitchLanguage(m_settings.Language() == 0 ? UiLanguage::German : UiLanguage::English);
+    for (const QString& file : files)
+        QTimer::singleShot(0, m_mainFrame.get(), [this, file] { OpenOfflineDocument(file); });
     return true;
+}
+
+bool CTarnlinkApp::RegisterTemplates()
+{
+    m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
+        CTarnlinkDoc::kMenuId, [this] { return LoadResString(CTarnlinkDoc::kMenuId); },
+        [] { return std::make_unique<CTarnlinkDoc>(); }, [] { return new CChildFrame; },
+        [](CDocument& document) { return new CTarnlinkView(document); }));
+    m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
+        CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
+        [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
+        [](CDocument& document) { return new CProjectListView(document); }));
+    return m_docManager.Templates().size() == 2;
+}
+
+QStringList CTarnlinkApp::ParseCommandLine(const QStringList& arguments)
+{
+    // The first argument is the program; switches are not files.
+    QStringList files;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            files.append(argument);
+    }
+    return files;
 }
 
 QString CTarnlinkApp::LoadResString(unsigned id) const
@@ -71,4 +135,110 @@ void CTarnlinkApp::SetUiLanguage(UiLanguage language)
         m_qtTranslator.load(QStringLiteral("qtbase_de"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qtTranslator);
+}
+
+void CTarnlinkApp::SwitchLanguage(UiLanguage language)
+{
+    SetUiLanguage(language);
+    if (m_mainFrame)
+        m_mainFrame->ReloadMenu();
+    m_settings.SetLanguage(language == UiLanguage::German ? 0 : 1);
+}
+
+void CTarnlinkApp::OnLanguageGerman()
+{
+    SwitchLanguage(UiLanguage::German);
+}
+
+void CTarnlinkApp::OnLanguageEnglish()
+{
+    SwitchLanguage(UiLanguage::English);
+}
+
+void CTarnlinkApp::OnAppAbout()
+{
+    CAboutDlg dialog(*this, m_mainFrame.get());
+    m_modalRunner.Run(dialog);
+}
+
+CDocument* CTarnlinkApp::OpenDocumentFile(const QString& path)
+{
+    return m_docManager.OpenDocumentFile(path);
+}
+
+CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
+{
+    m_nextAddress = kOff;
+    m_nextLabel.clear();
+    return OpenDocumentFile(path);
+}
+
+void CTarnlinkApp::OnFileOpen()
+{
+    m_nextAddress = kOff;
+    m_nextLabel.clear();
+    QString path;
+    if (m_docManager.PromptFileName(path, true, nullptr))
+        OpenDocumentFile(path);
+}
+
+void CTarnlinkApp::OnOpenRecentFile(int command)
+{
+    const int index = command - CCommandId::kFileMru1;
+    const QString path = GetRecentFileList().At(index);
+    if (path.isEmpty())
+        return;
+    // A file that can no longer be opened leaves the list.
+    if (!OpenOfflineDocument(path))
+        m_docManager.RemoveRecentFile(index);
+}
+
+void CTarnlinkApp::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&m_docManager.Printer(), m_mainFrame.get());
+    m_modalRunner.Run(dialog);
+}
+
+void CTarnlinkApp::OnFileNew() {}
+
+void CTarnlinkApp::OnNewProject() {}
+
+void CTarnlinkApp::OnOpenProject() {}
+
+void CTarnlinkApp::OnSaveProject() {}
+
+void CTarnlinkApp::OpenAxisDocument()
+{
+    m_newAxisAddress.clear();
+    m_newAxisTypeName.clear();
+    if (!m_mainFrame)
+        return;
+    const QTreeWidgetItem* selected = m_mainFrame->TreeCtrl()->currentItem();
+    const bool offlineItem =
+        selected && CMainFrame::ItemImage(selected) == CMainFrame::ImageGrey;
+    const QString label = m_nextLabel.trimmed();
+    const QList<CMdiChildFrame*> frames = m_mainFrame->ChildFrames();
+    for (CMdiChildFrame* frame : frames) {
+        const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
+        if (!view)
+            continue;
+        if (offlineItem) {
+            if (view->TreeItem() == selected) {
+                m_mainFrame->MdiArea()->setActiveSubWindow(frame);
+                return;
+            }
+            continue;
+        }
+        QString title = frame->windowTitle();
+        if (title.contains(kParameterFileExtension))
+            title.chop(kParameterFileExtension.size());
+        if (title == label) {
+            m_windowReused = true;
+            m_mainFrame->MdiArea()->setActiveSubWindow(frame);
+            return;
+        }
+    }
+    m_windowReused = false;
+    if (CDocTemplate* parameters = m_docManager.FindTemplateByDocName(QStringLiteral("Tarnlink")))
+        parameters->OpenDocumentFile(QString());
 }

@@ -6,17 +6,20 @@
 #include "bus/cbusport.h"
 #include "bus/cbusporthost.h"
 #include "platform/cappsettings.h"
+#include "platform/cdocmanager.h"
 #include "platform/cmessageboxservice.h"
 #include "platform/cmodalrunner.h"
 #include "platform/csleepservice.h"
 #include "res/uilanguage.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 #include <array>
 #include <memory>
 
+class CDocument;
 class CMainFrame;
 
 class CTarnlinkApp : public CBusPortHost {
@@ -31,8 +34,10 @@ public:
     // The one instance; null before it is created and after it is destroyed.
     static CTarnlinkApp* Instance();
 
-    // Start-up: settings, device-type names, the main frame, the stored language.
-    bool InitInstance();
+    // Start-up: settings, recent files, document types, device-type names, the main frame,
+    // the stored language. `arguments` is the command line as QCoreApplication gives it;
+    // the files it names are opened once the start-up is through.
+    bool InitInstance(const QStringList& arguments = {});
 
     QString LoadResString(unsigned id) const override;
     // Serves the events that are waiting and returns; never waits for new ones, and leaves
@@ -49,6 +54,29 @@ public:
     CModalRunner& ModalRunner() { return m_modalRunner; }
     CSleepService& Sleeper() { return m_sleeper; }
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    CDocManager& DocManager() { return m_docManager; }
+    CRecentFileList& GetRecentFileList() { return m_docManager.RecentFiles(); }
+
+    // Opens `path` with the document type of its extension.
+    CDocument* OpenDocumentFile(const QString& path);
+    // Opens `path` as a document without a connection to the bus: the way File Open, the
+    // recent files, a file dropped on the window and the command line open files.
+    CDocument* OpenOfflineDocument(const QString& path);
+    // Opens the parameter window of the axis chosen in the tree, or activates the one that
+    // is open already.
+    void OpenAxisDocument();
+
+    // Command handlers of the application.
+    void OnAppAbout();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnOpenRecentFile(int command);
+    void OnFilePrintSetup();
+    void OnNewProject();
+    void OnOpenProject();
+    void OnSaveProject();
+    void OnLanguageGerman();
+    void OnLanguageEnglish();
 
     QString m_nextAddress = QStringLiteral("Off");
     QString m_nextLabel;
@@ -66,9 +94,14 @@ private:
     CMessageBoxService m_messageBoxes;
     CModalRunner m_modalRunner;
     CSleepService m_sleeper;
+    CDocManager m_docManager{m_settings, m_modalRunner};
     UiLanguage m_language = UiLanguage::German;
     QTranslator m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
+
+    bool RegisterTemplates();
+    void SwitchLanguage(UiLanguage language);
+    static QStringList ParseCommandLine(const QStringList& arguments);
 
 public:
     CBusPort m_busPort{*this};

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Korvane GmbH"));
 
     CTarnlinkApp app;
-    if (!app.InitInstance())
+    if (!app.InitInstance(QCoreApplication::arguments()))
         return 1;
     return QApplication::exec();
 }

@@ -1,0 +1,35 @@
+#include "pages/ctarnlinkdoc.h"
+
+#include "shell/ctarnlinkapp.h"
+
+namespace {
+
+const QString kOfflinePrefix = QStringLiteral("[Offline]");
+
+QString OfflineTitle(const QString& proposed, const QString& newAxisAddress)
+{
+    if (proposed.startsWith(kOfflinePrefix))
+        return proposed;
+    if (!newAxisAddress.isEmpty() && proposed.contains(QStringLiteral("Tarnlink"))) {
+        const int address = newAxisAddress.toInt(nullptr, 16);
+        return QStringLiteral("[Offline] [%1]").arg(address, 2, 10, QLatin1Char('0'));
+    }
+    return kOfflinePrefix + QLatin1Char(' ') + proposed;
+}
+
+} // namespace
+
+void CTarnlinkDoc::SetTitle(const QString& title)
+{
+    QString result = title;
+    if (m_saved) {
+        m_saved = false;
+        result = GetTitle();
+    } else if (const CTarnlinkApp* app = CTarnlinkApp::Instance()) {
+        if (!app->m_nextLabel.isEmpty())
+            result = app->m_nextLabel;
+        else if (app->m_nextAddress == QStringLiteral("Off"))
+            result = OfflineTitle(title, app->m_newAxisAddress);
+    }
+    CDocument::SetTitle(result);
+}

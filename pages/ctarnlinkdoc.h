@@ -1,0 +1,19 @@
+// The parameter document of one axis, shown by a parameter view in its own child window.
+// Its title names the axis: the tree label of an axis on the bus, or "[Offline] " and the
+// file name for a document that comes from a file.
+#pragma once
+
+#include "platform/cdocument.h"
+
+class CTarnlinkDoc : public CDocument {
+    Q_OBJECT
+public:
+    static constexpr int kMenuId = 129;
+
+    void SetTitle(const QString& title) override;
+    int GetDefaultMenu() const override { return kMenuId; }
+
+private:
+    // Set by a save; the title the framework proposes after it is then dropped.
+    bool m_saved = false;
+};

@@ -1,0 +1,119 @@
+#include "platform/cdoctemplate.h"
+
+#include "platform/cdocmanager.h"
+#include "platform/cdocument.h"
+#include "platform/cmdichildframe.h"
+#include "platform/cview.h"
+
+#include <QMdiArea>
+
+#include <algorithm>
+
+CDocTemplate::CDocTemplate(int resourceId, TextSource docStrings, DocumentFactory createDocument,
+                           FrameFactory createFrame, ViewFactory createView)
+    : m_resourceId(resourceId),
+      m_docStrings(std::move(docStrings)),
+      m_createDocument(std::move(createDocument)),
+      m_createFrame(std::move(createFrame)),
+      m_createView(std::move(createView))
+{
+}
+
+CDocTemplate::~CDocTemplate()
+{
+    // Documents whose frames still exist are let go of by those frames first.
+    for (const auto& document : m_documents)
+        document->m_template = nullptr;
+}
+
+QString CDocTemplate::GetDocString(DocStringIndex index) const
+{
+    const QString strings = m_docStrings ? m_docStrings() : QString();
+    return strings.split(QLatin1Char('\n')).value(index);
+}
+
+bool CDocTemplate::MatchesExtension(const QString& path) const
+{
+    const QString extension = GetDocString(filterExt);
+    return !extension.isEmpty() && path.endsWith(extension, Qt::CaseInsensitive);
+}
+
+void CDocTemplate::SetDefaultTitle(CDocument& document)
+{
+    QString name = GetDocString(fileNewName);
+    if (name.isEmpty())
+        name = GetDocString(docName);
+    document.SetTitle(name + QString::number(++m_untitledCount));
+}
+
+CDocument* CDocTemplate::OpenDocumentFile(const QString& path)
+{
+    std::unique_ptr<CDocument> created = m_createDocument ? m_createDocument() : nullptr;
+    if (!created)
+        return nullptr;
+    CDocument* document = created.get();
+    document->m_template = this;
+    m_documents.push_back(std::move(created));
+
+    CMdiChildFrame* frame = CreateNewFrame(*document);
+    if (!frame) {
+        RemoveDocument(document);
+        return nullptr;
+    }
+    if (path.isEmpty()) {
+        SetDefaultTitle(*document);
+        if (!document->OnNewDocument()) {
+            delete frame; // ends the document
+            return nullptr;
+        }
+    } else {
+        if (!document->OnOpenDocument(path)) {
+            delete frame;
+            if (m_manager)
+                m_manager->ReportFailure(CDocManager::Failure::Open, path);
+            return nullptr;
+        }
+        document->SetPathName(path);
+    }
+    InitialUpdateFrame(*frame);
+    return document;
+}
+
+CMdiChildFrame* CDocTemplate::CreateNewFrame(CDocument& document)
+{
+    if (!m_createFrame || !m_createView)
+        return nullptr;
+    CMdiChildFrame* frame = m_createFrame();
+    if (!frame)
+        return nullptr;
+    CView* view = m_createView(document);
+    if (!view) {
+        delete frame;
+        return nullptr;
+    }
+    if (m_manager)
+        view->SetPrintServices(m_manager->ModalRunner(), &m_manager->Printer());
+    frame->Attach(document, view);
+    frame->PreCreateWindow();
+    // The frame belongs to the MDI area from the start, hidden until its first update.
+    if (QMdiArea* area = m_manager ? m_manager->MdiArea() : nullptr)
+        area->addSubWindow(frame);
+    return frame;
+}
+
+void CDocTemplate::InitialUpdateFrame(CMdiChildFrame& frame)
+{
+    if (CView* view = frame.GetActiveView())
+        view->OnInitialUpdate();
+    frame.show();
+    if (QMdiArea* area = m_manager ? m_manager->MdiArea() : nullptr)
+        area->setActiveSubWindow(&frame);
+}
+
+void CDocTemplate::RemoveDocument(CDocument* document)
+{
+    const auto it = std::find_if(m_documents.begin(), m_documents.end(),
+                                 [document](const auto& owned) { return owned.get() == document; });
+    if (it != m_documents.end())
+        m_documents.erase(it); // deletes the document
+}

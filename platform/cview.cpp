@@ -1,0 +1,117 @@
+#include "platform/cview.h"
+
+#include "platform/cdocument.h"
+#include "platform/cmodalrunner.h"
+
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+CView::CView(CDocument& document, QWidget* parent) : QWidget(parent), m_document(&document) {}
+
+CView::~CView() = default;
+
+void CView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
+{
+    (void)painter;
+    (void)info;
+}
+
+void CView::OnPrepareDC(QPainter& painter, CPrintInfo& info)
+{
+    (void)painter;
+    info.m_bContinuePrinting =
+        info.GetMaxPage() != CPrintInfo::kUnknownMaxPage || info.m_nCurPage == 1;
+}
+
+void CView::OnPrint(QPainter& painter, CPrintInfo& info)
+{
+    (void)painter;
+    (void)info;
+}
+
+void CView::OnEndPrinting(QPainter& painter, CPrintInfo& info)
+{
+    (void)painter;
+    (void)info;
+}
+
+void CView::SetPrintServices(CModalRunner* runner, QPrinter* printer)
+{
+    m_runner = runner;
+    m_printer = printer;
+}
+
+bool CView::DoPreparePrinting(CPrintInfo& info)
+{
+    if (info.m_bPreview)
+        return true;
+    if (!m_runner || !info.m_printer)
+        return false;
+    QPrintDialog dialog(info.m_printer, this);
+    dialog.setMinMax(static_cast<int>(info.GetMinPage()), static_cast<int>(info.GetMaxPage()));
+    if (m_runner->Run(dialog) != QDialog::Accepted)
+        return false;
+    if (info.m_printer->printRange() == QPrinter::PageRange)
+        info.SetRange(static_cast<unsigned>(info.m_printer->fromPage()),
+                      static_cast<unsigned>(info.m_printer->toPage()));
+    else
+        info.SetRange(info.GetMinPage(), info.GetMaxPage());
+    return true;
+}
+
+void CView::OnFilePrint()
+{
+    if (!m_printer)
+        return;
+    CPrintInfo info;
+    info.m_printer = m_printer;
+    if (!OnPreparePrinting(info))
+        return;
+    PrintPages(*m_printer, info);
+}
+
+void CView::OnFilePrintPreview()
+{
+    if (!m_printer || !m_runner)
+        return;
+    QPrintPreviewDialog dialog(m_printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        CPrintInfo info;
+        info.m_printer = printer;
+        info.m_bPreview = true;
+        if (OnPreparePrinting(info)) {
+            info.SetRange(info.GetMinPage(), info.GetMaxPage());
+            PrintPages(*printer, info);
+        }
+    });
+    m_runner->Run(dialog);
+}
+
+bool CView::PrintPages(QPrinter& printer, CPrintInfo& info)
+{
+    info.m_printer = &printer;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    OnBeginPrinting(painter, info);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    bool first = true;
+    for (info.m_nCurPage = info.GetFromPage(); info.m_nCurPage <= info.GetToPage();
+         ++info.m_nCurPage) {
+        OnPrepareDC(painter, info);
+        if (!info.m_bContinuePrinting)
+            break;
+        if (!first)
+            printer.newPage();
+        first = false;
+        info.m_rectDraw = QRect(QPoint(0, 0), page.size());
+        painter.save();
+        OnPrint(painter, info);
+        painter.restore();
+    }
+    OnEndPrinting(painter, info);
+    painter.end();
+    return true;
+}

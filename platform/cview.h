@@ -1,0 +1,53 @@
+// A view: the widget that shows a document inside its child frame. It is told when its
+// window is first filled and when it is activated, and it prints through four hooks that
+// the print and print-preview commands call in order.
+#pragma once
+
+#include "platform/cdocument.h"
+#include "platform/cprintinfo.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class CModalRunner;
+class QPainter;
+class QPrinter;
+
+class CView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CView(CDocument& document, QWidget* parent = nullptr);
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_document; }
+
+    // Called once after the document is new or opened and before the window is shown.
+    virtual void OnInitialUpdate() {}
+    virtual void OnActivateView(bool activate) { (void)activate; }
+
+    // Printing. OnPreparePrinting sets the page range and asks for the printer (false
+    // cancels); the others are called around and for every page.
+    virtual bool OnPreparePrinting(CPrintInfo& info) { return DoPreparePrinting(info); }
+    virtual void OnBeginPrinting(QPainter& painter, CPrintInfo& info);
+    // Before each page: a view without a known page count prints one page.
+    virtual void OnPrepareDC(QPainter& painter, CPrintInfo& info);
+    virtual void OnPrint(QPainter& painter, CPrintInfo& info);
+    virtual void OnEndPrinting(QPainter& painter, CPrintInfo& info);
+
+    // Shows the print dialog for the range of `info`; true when the user prints.
+    bool DoPreparePrinting(CPrintInfo& info);
+    // The print and print-preview commands of the view.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Prints the pages of `info`'s range onto `printer`; false when nothing could be
+    // painted.
+    bool PrintPages(QPrinter& printer, CPrintInfo& info);
+
+    // Where the print dialogs run and which printer they use.
+    void SetPrintServices(CModalRunner* runner, QPrinter* printer);
+
+private:
+    QPointer<CDocument> m_document;
+    CModalRunner* m_runner = nullptr;
+    QPrinter* m_printer = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "res/cmenutable.h"
+
+namespace {
+
+constexpr int P = CMenuItem::kPopup;
+constexpr int S = CMenuItem::kSeparator;
+
+// Menu 128: shown while no document window is active.
+constexpr CMenuItem kMainMenu[] = {
+    {0, P, "&Datei", "&File"},
+    {1, P, "&Neu", "&New"},
+    {2, 57600, "&Datei\tStrg+N", "&File\tStrg+N"},
+    {2, 32783, "&Projekt", "&Project"},
+    {1, P, "Ö&ffnen...", "O&pen..."},
+    {2, 57601, "&Datei öffen...\tStrg+O", "Open &File...\tStrg+O"},
+    {2, 32789, "&Projekt öffnen...", "Open &Project..."},
+    {1, P, "&Speichern", "&Save"},
+    {2, 32786, "&Projekt speichern", "Save &Project"},
+    {1, S, "", ""},
+    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, S, "", ""},
+    {1, 57602, "&Schließen", "&Close"},
+    {1, 57665, "&Beenden", "&Exit"},
+    {0, P, "&Ansicht", "&View"},
+    {1, 59392, "&Symbolleiste", "&Tool bar"},
+    {1, 59393, "Status&leiste", "&Status bar"},
+    {1, 32778, "&Endstufen", "&Power stages"},
+    {0, P, "&Endstufe", "&Power stage"},
+    {1, 32777, "&Suchen", "&Search"},
+    {1, 32779, "&Reset", "&Reset"},
+    {1, 32794, "S&tatusübersicht", "S&tatus overview"},
+    {0, P, "&Optionen", "&Options"},
+    {1, 32771, "&Schnittstellenparameter", "&Interface parameter"},
+    {1, P, "S&prache", "&Language"},
+    {2, 32792, "&Deutsch", "&German"},
+    {2, 32793, "&Englisch", "&English"},
+    {1, 32781, "&Monitor", "&Monitor"},
+    {0, P, "&Hilfe", "&Help"},
+    {1, 57664, "&Info über Tarnlink...", "&About Tarnlink"},
+};
+
+struct MenuRef {
+    unsigned id;
+    std::span<const CMenuItem> items;
+};
+
+constexpr MenuRef kMenus[] = {
+    {CMenuTable::kMainMenu, kMainMenu},
+};
+
+QString PlainName(QString text)
+{
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab >= 0)
+        text.truncate(tab);
+    text.remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+std::span<const CMenuItem> CMenuTable::Menu(unsigned menuId)
+{
+    for (const MenuRef& menu : kMenus) {
+        if (menu.id == menuId)
+            return menu.items;
+    }
+    return {};
+}
+
+QString CMenuTable::Text(const CMenuItem& item, UiLanguage language)
+{
+    return QString::fromUtf8(language == UiLanguage::German ? item.german : item.english);
+}
+
+QString CMenuTable::CommandName(int command, UiLanguage language)
+{
+    if (command <= 0)
+        return {};
+    for (const MenuRef& menu : kMenus) {
+        for (const CMenuItem& item : menu.items) {
+            if (item.command == command)
+                return PlainName(Text(item, language));
+        }
+    }
+    return {};
+}

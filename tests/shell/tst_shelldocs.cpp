@@ -1,0 +1,382 @@
+// Documents through the application: the axis window opened from the tree or found again,
+// files from the command line, File Open and the recent files as offline documents, and
+// the frames of parameter and project windows.
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/ccommandactions.h"
+#include "platform/cdocmanager.h"
+#include "platform/cdoctemplate.h"
+#include "platform/cmdichildframe.h"
+#include "shell/cchildframe.h"
+#include "shell/cchildlist.h"
+#include "shell/cmainframe.h"
+#include "shell/cprojectlistdoc.h"
+#include "shell/cprojectlistview.h"
+#include "tests/support/testapp.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
+    return path;
+}
+
+} // namespace
+
+class TstShellDocs : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void axisWindowFoundByTitle_data();
+    void axisWindowFoundByTitle();
+    void projectWindowIsNotAnAxisWindow();
+    void offlineItemFoundByTreeItem_data();
+    void offlineItemFoundByTreeItem();
+    void commandLineFileOpensOffline();
+    void commandLineFileMissing();
+    void fileOpenGivesOfflineDocument();
+    void recentFilesOpenOffline();
+    void missingRecentFileLeavesList();
+    void parameterFrameKeepsItsSize();
+    void closeCommandFollowsActiveWindow();
+
+private:
+    CMdiChildFrame* OpenAxis(CTarnlinkApp& app, const QString& address, const QString& label);
+};
+
+void TstShellDocs::initTestCase()
+{
+    qputenv("TARNLINK_CAN", "nosuchplugin:can9");
+}
+
+CMdiChildFrame* TstShellDocs::OpenAxis(CTarnlinkApp& app, const QString& address,
+                                       const QString& label)
+{
+    app.m_nextAddress = address;
+    app.m_nextLabel = label;
+    app.OpenAxisDocument();
+    return qobject_cast<CMdiChildFrame*>(app.MainFrame()->MdiArea()->activeSubWindow());
+}
+
+void TstShellDocs::axisWindowFoundByTitle_data()
+{
+    QTest::addColumn<QString>("windowLabel");
+    QTest::addColumn<QString>("askedLabel");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("same label") << "[05] Achse X" << "[05] Achse X" << true;
+    QTest::newRow("label with blanks") << "[05] Achse X" << "  [05] Achse X " << true;
+    QTest::newRow("file title without .sdf") << "[Offline] x.sdf" << "[Offline] x" << true;
+    QTest::newRow("other axis") << "[05] Achse X" << "[06] Achse Y" << false;
+    QTest::newRow("differs in case") << "[05] Achse X" << "[05] achse x" << false;
+}
+
+void TstShellDocs::axisWindowFoundByTitle()
+{
+    QFETCH(QString, windowLabel);
+    QFETCH(QString, askedLabel);
+    QFETCH(bool, found);
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CTarnlinkApp& app = t.app();
+    QMdiArea* area = app.MainFrame()->MdiArea();
+
+    CMdiChildFrame* first = OpenAxis(app, QStringLiteral("5"), windowLabel);
+    QVERIFY(first);
+    QCOMPARE(first->windowTitle(), windowLabel);
+    QVERIFY(!app.m_windowReused);
+    auto* view = qobject_cast<CTarnlinkView*>(first->GetActiveView());
+    QVERIFY(view);
+    QCOMPARE(view->AddressText(), QStringLiteral("5"));
+    QVERIFY(qobject_cast<CChildFrame*>(first));
+
+    // Another window in front, then the same axis again.
+    CMdiChildFrame* other = OpenAxis(app, QStringLiteral("9"), QStringLiteral("[09] Andere"));
+    QCOMPARE(area->activeSubWindow(), other);
+    app.m_newAxisAddress = QStringLiteral("07");
+    app.m_newAxisTypeName = QStringLiteral("KEV");
+    CMdiChildFrame* again = OpenAxis(app, QStringLiteral("5"), askedLabel);
+    QVERIFY(app.m_newAxisAddress.isEmpty());
+    QVERIFY(app.m_newAxisTypeName.isEmpty());
+    if (found) {
+        QCOMPARE(again, first);
+        QCOMPARE(area->subWindowList().size(), 2);
+        QVERIFY(app.m_windowReused);
+    } else {
+        QVERIFY(again != first && again != other);
+        QCOMPARE(area->subWindowList().size(), 3);
+        QVERIFY(!app.m_windowReused);
+    }
+}
+
+void TstShellDocs::projectWindowIsNotAnAxisWindow()
+{
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CTarnlinkApp& app = t.app();
+    QMdiArea* area = app.MainFrame()->MdiArea();
+    const QString label = QStringLiteral("[03] Achse");
+    CMdiChildFrame* axis = OpenAxis(app, QStringLiteral("3"), label);
+
+    // A project window titled like the axis, in front of it.
+    CDocTemplate* projects = app.DocManager().FindTemplate(130);
+    QVERIFY(projects);
+    CDocument* project = projects->OpenDocumentFile(QString());
+    QVERIFY(qobject_cast<CProjectListDoc*>(project));
+    project->SetTitle(label);
+    CMdiChildFrame* projectFrame = project->Frames().first();
+    QVERIFY(qobject_cast<CChildList*>(projectFrame));
+    QVERIFY(qobject_cast<CProjectListView*>(projectFrame->GetActiveView()));
+    QCOMPARE(area->activeSubWindow(), projectFrame);
+    QCOMPARE(CMainFrame::ParameterViewOf(projectFrame), nullptr);
+    QCOMPARE(app.MainFrame()->ChildFrames(), (QList<CMdiChildFrame*>{projectFrame, axis}));
+
+    CMdiChildFrame* found = OpenAxis(app, QStringLiteral("3"), label);
+    QCOMPARE(found, axis);
+    QCOMPARE(area->subWindowList().size(), 2);
+    QVERIFY(app.m_windowReused);
+
+    // With only the project window left, the axis gets a window of its own.
+    axis->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(area->subWindowList().size(), 1);
+    CMdiChildFrame* opened = OpenAxis(app, QStringLiteral("3"), label);
+    QVERIFY(opened != projectFrame);
+    QVERIFY(CMainFrame::ParameterViewOf(opened));
+    QVERIFY(!app.m_windowReused);
+}
+
+void TstShellDocs::offlineItemFoundByTreeItem_data()
+{
+    QTest::addColumn<bool>("reusedBefore");
+    QTest::newRow("flag set stays") << true;
+    QTest::newRow("flag clear stays") << false;
+}
+
+void TstShellDocs::offlineItemFoundByTreeItem()
+{
+    QFETCH(bool, reusedBefore);
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CTarnlinkApp& app = t.app();
+    CMainFrame* frame = app.MainFrame();
+    QMdiArea* area = frame->MdiArea();
+
+    auto* item = new QTreeWidgetItem(frame->GroupItem(0), {QStringLiteral("[04] Achse")});
+    frame->SetItemImage(item, CMainFrame::ImageGrey);
+    auto* otherItem = new QTreeWidgetItem(frame->GroupItem(0), {QStringLiteral("[06] Achse")});
+    frame->SetItemImage(otherItem, CMainFrame::ImageGrey);
+
+    const QString label = QStringLiteral("[Offline] [04] Achse");
+    CMdiChildFrame* own = OpenAxis(app, QStringLiteral("Off"), label);
+    qobject_cast<CTarnlinkView*>(own->GetActiveView())->SetTreeItem(item);
+    // A window with the same title but another tree item, in front.
+    CMdiChildFrame* twin = OpenAxis(app, QStringLiteral("Off"), QStringLiteral("[Offline] [06] Achse"));
+    twin->GetActiveDocument()->SetTitle(label);
+    qobject_cast<CTarnlinkView*>(twin->GetActiveView())->SetTreeItem(otherItem);
+    QCOMPARE(area->activeSubWindow(), twin);
+
+    frame->TreeCtrl()->setCurrentItem(item);
+    app.m_windowReused = reusedBefore;
+    QCOMPARE(OpenAxis(app, QStringLiteral("Off"), label), own);
+    QCOMPARE(app.m_windowReused, reusedBefore);
+    QCOMPARE(area->subWindowList().size(), 2);
+
+    // An offline item that no window shows opens a new one, whatever the titles say.
+    auto* third = new QTreeWidgetItem(frame->GroupItem(1), {QStringLiteral("[07] Achse")});
+    frame->SetItemImage(third, CMainFrame::ImageGrey);
+    frame->TreeCtrl()->setCurrentItem(third);
+    CMdiChildFrame* opened = OpenAxis(app, QStringLiteral("Off"), label);
+    QVERIFY(opened != own && opened != twin);
+    QCOMPARE(area->subWindowList().size(), 3);
+    QVERIFY(!app.m_windowReused);
+}
+
+void TstShellDocs::commandLineFileOpensOffline()
+{
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, QStringLiteral("achse.sdf"));
+    TestApp t;
+    t.app().m_nextAddress = QStringLiteral("7");
+    t.app().m_nextLabel = QStringLiteral("[07] Achse");
+    QVERIFY(t.app().InitInstance({QStringLiteral("tarnlink"), QStringLiteral("-style"), path}));
+    QMdiArea* area = t.app().MainFrame()->MdiArea();
+    // Nothing opens during the start-up itself, and never an empty document.
+    QVERIFY(area->subWindowList().isEmpty());
+    QTRY_COMPARE(area->subWindowList().size(), 1);
+    auto* frame = qobject_cast<CMdiChildFrame*>(area->subWindowList().first());
+    auto* document = qobject_cast<CTarnlinkDoc*>(frame->GetActiveDocument());
+    QVERIFY(document);
+    QCOMPARE(document->GetPathName(), path);
+    QCOMPARE(document->GetTitle(), QStringLiteral("[Offline] achse.sdf"));
+    auto* view = qobject_cast<CTarnlinkView*>(frame->GetActiveView());
+    QCOMPARE(view->AddressText(), QStringLiteral("Off"));
+    QCOMPARE(t.app().GetRecentFileList().At(0), path);
+    QTest::qWait(20);
+    QCOMPARE(area->subWindowList().size(), 1);
+}
+
+void TstShellDocs::commandLineFileMissing()
+{
+    QTemporaryDir dir;
+    TestApp t;
+    t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
+    QVERIFY(t.app().InitInstance(
+        {QStringLiteral("tarnlink"), dir.filePath(QStringLiteral("fehlt.sdf"))}));
+    QTRY_COMPARE(t.messages.size(), 2);
+    QCOMPARE(t.messages.last(), QStringLiteral("Das Dokument konnte nicht geöffnet werden."));
+    QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
+    QVERIFY(t.app().GetRecentFileList().IsEmpty());
+}
+
+void TstShellDocs::fileOpenGivesOfflineDocument()
+{
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, QStringLiteral("vorlage.sdf"));
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    t.app().m_nextAddress = QStringLiteral("A");
+    t.app().m_nextLabel = QStringLiteral("[10] Achse");
+    t.app().ModalRunner().SetScript([&](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+    QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
+    CDocument* document = t.app().DocManager().ActiveDocument();
+    QVERIFY(qobject_cast<CTarnlinkDoc*>(document));
+    QCOMPARE(document->GetTitle(), QStringLiteral("[Offline] vorlage.sdf"));
+    auto* view = qobject_cast<CTarnlinkView*>(document->FirstView());
+    QCOMPARE(view->AddressText(), QStringLiteral("Off"));
+    // The menu lists it as the newest recent file.
+    QAction* recent = t.app().MainFrame()->CommandAction(57616);
+    QVERIFY(recent->isEnabled());
+    QCOMPARE(recent->text(), QStringLiteral("&1 ") + path);
+}
+
+void TstShellDocs::recentFilesOpenOffline()
+{
+    QTemporaryDir dir;
+    const QString older = WriteFile(dir, QStringLiteral("alt.sdf"));
+    const QString newer = WriteFile(dir, QStringLiteral("neu.sdf"));
+    TestApp t;
+    t.app().DocManager().AddToRecentFileList(older);
+    t.app().DocManager().AddToRecentFileList(newer);
+    QVERIFY(t.app().InitInstance());
+    CMainFrame* frame = t.app().MainFrame();
+    QCOMPARE(frame->CommandAction(57617)->text(), QStringLiteral("&2 ") + older);
+    QVERIFY(frame->CommandAction(57617)->isEnabled());
+    QVERIFY(!frame->CommandAction(57618)->isEnabled());
+
+    t.app().m_nextAddress = QStringLiteral("3");
+    t.app().m_nextLabel = QStringLiteral("[03] Achse");
+    QVERIFY(CCommandActions::Trigger(frame, 57617));
+    CDocument* document = t.app().DocManager().ActiveDocument();
+    QVERIFY(document);
+    QCOMPARE(document->GetPathName(), older);
+    QCOMPARE(document->GetTitle(), QStringLiteral("[Offline] alt.sdf"));
+    QCOMPARE(qobject_cast<CTarnlinkView*>(document->FirstView())->AddressText(),
+             QStringLiteral("Off"));
+    // Opened, it moves to the front of the list and of the menu.
+    QCOMPARE(t.app().GetRecentFileList().Entries(), (QStringList{older, newer}));
+    QCOMPARE(frame->CommandAction(57616)->text(), QStringLiteral("&1 ") + older);
+}
+
+void TstShellDocs::missingRecentFileLeavesList()
+{
+    QTemporaryDir dir;
+    const QString kept = WriteFile(dir, QStringLiteral("da.sdf"));
+    const QString gone = dir.filePath(QStringLiteral("weg.sdf"));
+    TestApp t;
+    t.app().DocManager().AddToRecentFileList(kept);
+    t.app().DocManager().AddToRecentFileList(gone);
+    t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
+    QVERIFY(t.app().InitInstance());
+    t.messages.clear();
+    QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57616));
+    QCOMPARE(t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht geöffnet werden.")});
+    QCOMPARE(t.app().GetRecentFileList().Entries(), QStringList{kept});
+    QCOMPARE(t.app().MainFrame()->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept);
+    QVERIFY(!t.app().MainFrame()->CommandAction(57617)->isEnabled());
+    QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
+}
+
+void TstShellDocs::parameterFrameKeepsItsSize()
+{
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CMdiChildFrame* axis = OpenAxis(t.app(), QStringLiteral("2"), QStringLiteral("[02] Achse"));
+    QVERIFY(QTest::qWaitForWindowExposed(axis));
+    QVERIFY(!(axis->windowFlags() & Qt::WindowMaximizeButtonHint));
+    const QSize size = axis->size();
+    QCOMPARE(axis->minimumSize(), axis->maximumSize());
+    axis->resize(size + QSize(80, 60));
+    QCOMPARE(axis->size(), size);
+    axis->showMaximized();
+    QVERIFY(!axis->isMaximized());
+    QCOMPARE(axis->size(), size);
+
+    // Dragging the frame's lower right corner does not resize it.
+    const QPoint corner(axis->width() - 2, axis->height() - 2);
+    QTest::mousePress(axis, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(axis, corner + QPoint(40, 40));
+    QTest::mouseRelease(axis, Qt::LeftButton, {}, corner + QPoint(40, 40));
+    QCOMPARE(axis->size(), size);
+
+    // Minimised and restored it comes back at its size.
+    axis->showMinimized();
+    QVERIFY(axis->isMinimized());
+    axis->showNormal();
+    QCOMPARE(axis->size(), size);
+
+    // A project window is an ordinary window.
+    CDocument* project = t.app().DocManager().FindTemplate(130)->OpenDocumentFile(QString());
+    CMdiChildFrame* list = project->Frames().first();
+    QVERIFY(list->windowFlags() & Qt::WindowMaximizeButtonHint);
+    list->showMaximized();
+    QVERIFY(list->isMaximized());
+    // Activating the axis window does not maximise it like its neighbour.
+    t.app().MainFrame()->MdiArea()->setActiveSubWindow(axis);
+    QVERIFY(!axis->isMaximized());
+    QCOMPARE(axis->size(), size);
+}
+
+void TstShellDocs::closeCommandFollowsActiveWindow()
+{
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CMainFrame* frame = t.app().MainFrame();
+    QAction* close = frame->CommandAction(57602);
+    QVERIFY(!close->isEnabled());
+    OpenAxis(t.app(), QStringLiteral("1"), QStringLiteral("[01] Achse"));
+    QVERIFY(close->isEnabled());
+    QVERIFY(frame->CommandAction(57603)->isEnabled());
+    QVERIFY(CCommandActions::Trigger(frame, 57602));
+    QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+    QVERIFY(!close->isEnabled());
+    QVERIFY(!frame->CommandAction(57607)->isEnabled());
+
+    // Exit closes the document windows and then the main window.
+    QPointer<CMdiChildFrame> open = OpenAxis(t.app(), QStringLiteral("1"), QStringLiteral("[01] Achse"));
+    QVERIFY(CCommandActions::Trigger(frame, 57665));
+    QVERIFY(!frame->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(open.isNull());
+}
+
+QTEST_MAIN(TstShellDocs)
+#include "tst_shelldocs.moc"
