@@ -22,8 +22,11 @@ constexpr Entry kEntries[] = {
      "\nProject List\nTarnlink\nTarnlink Project - Files (*.spf)\n.spf\nTarnlink.Projektliste\n"
      "Tarnlink Projectfile"},
     {10000, "Schnittstelle TIMEOUT!", "Interface TIMEOUT!"},
+    {10001, "Schnittstelle TIMEOUT Achse [", "Interface TIMEOUT Axis ["},
+    {10002, "]\r\nvorhandene Endstufen werden neu gesucht!", "]\r\nPower stage is deleted from list!"},
     {10003, "Schnittstelle kann nicht geöffnet werden!", "Interface can't be opened!"},
     {10012, "Info über Tarnlink", "About Tarnlink"},
+    {10050, "Endstufen suchen, bitte warten...", "Power stage searching, please wait..."},
     {10350, "Steuerung ", "Controller "},
     {10351, " an ", "found on "},
     {10352, " mit ", " with "},

@@ -188,6 +188,27 @@ QString CDlgInterface::SettingsFromControls() const
            m_stopBitsBox->currentText();
 }
 
+void CDlgInterface::LoadLineState(const CSerialMode& mode)
+{
+    m_settings = QString::number(mode.rate.value_or(9600));
+    m_dataBits = mode.dataBits.value_or(QSerialPort::Data8);
+    switch (mode.parity.value_or(QSerialPort::NoParity)) {
+    case QSerialPort::OddParity: m_parity = 1; break;
+    case QSerialPort::EvenParity: m_parity = 2; break;
+    default: m_parity = 0; break;
+    }
+    m_stopBits = mode.stopBits.value_or(QSerialPort::OneStop) == QSerialPort::TwoStop ? 2 : 0;
+}
+
+QString CDlgInterface::InitialSettings() const
+{
+    static constexpr char kParity[] = {'n', 'o', 'e'};
+    const char parity = (m_parity >= 0 && m_parity <= 2) ? kParity[m_parity] : 'n';
+    return m_settings.section(QLatin1Char(','), 0, 0).trimmed() + QStringLiteral(", ") +
+           QLatin1Char(parity) + QStringLiteral(", ") + QString::number(m_dataBits) +
+           QStringLiteral(", ") + QString::number(m_stopBits == 2 ? 2 : 1);
+}
+
 void CDlgInterface::OnOK()
 {
     m_cancel = true;

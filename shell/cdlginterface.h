@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/cpropertypage.h"
+#include "platform/cserialmode.h"
 
 #include <QString>
 
@@ -30,6 +31,10 @@ public:
 
     // The settings text the port is opened with, from the rate and format controls.
     QString SettingsFromControls() const;
+    // Rate and format of the open port, as the frame hands them to the page.
+    void LoadLineState(const CSerialMode& mode);
+    // The complete settings the page started with (rate, parity, data bits, stop bits).
+    QString InitialSettings() const;
 
     // Filled by the main frame before the sheet is shown; port name and settings are
     // rebuilt by OnOK.

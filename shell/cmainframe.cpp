@@ -91,6 +91,8 @@ CMainFrame::CMainFrame(CTarnlinkApp& app, QWidget* parent) : QMainWindow(parent)
     setWindowTitle(m_app.LoadResString(kIdsAppTitle));
     setWindowIcon(CArtwork::AppIcon());
     setAcceptDrops(true);
+    m_statusTimer.setInterval(kStatusPollMs);
+    connect(&m_statusTimer, &QTimer::timeout, this, &CMainFrame::OnStatusPoll);
 }
 
 CMainFrame::~CMainFrame()
@@ -401,6 +403,7 @@ void CMainFrame::CreateTree()
         m_treeIcons.append(QIcon(CArtwork::TreeImage(i)));
     QTreeWidget* tree = TreeCtrl();
     tree->setIconSize(QSize(16, 15));
+    connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeNotify(); });
     m_axisItems.fill(nullptr);
 
     m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(kIdsTreeRoot)});
@@ -449,18 +452,6 @@ void CMainFrame::OnUpdateViewAxisBar()
     if (QAction* action = CommandAction(CCommandId::kViewAxisBar); action && m_axisBar)
         action->setChecked(!m_axisBar->isHidden());
 }
-
-// ---- handlers of the bus commands --------------------------------------------------------
-
-void CMainFrame::OnInterfaceParameters() {}
-
-void CMainFrame::OnSearch() {}
-
-void CMainFrame::OnReset() {}
-
-void CMainFrame::OnMonitor() {}
-
-void CMainFrame::OnStatusOverview() {}
 
 // ---- menus and language ------------------------------------------------------------------
 

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
 
 #include <array>
 
@@ -18,6 +20,8 @@ class CTarnlinkView;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QProgressBar;
+class QPushButton;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -28,6 +32,9 @@ public:
     static constexpr int kTypeCount = 9;
     static constexpr int kAddressSlots = 32;
     static constexpr int kAxisBarId = 123;
+    static constexpr int kStatusTimerId = 20;
+    static constexpr int kStatusPollMs = 2000;
+    static constexpr int kCancelSearchId = 1096;
     // The tree item's image index is kept in the item under this role.
     static constexpr int kImageRole = Qt::UserRole + 1;
     enum TreeImage { ImageYellow = 0, ImageGrey = 1, ImageGreen = 2, ImageRed = 3, ImageBox = 4 };
@@ -76,9 +83,23 @@ public:
     void OnUpdateViewAxisBar();
     void OnInterfaceParameters();
     void OnSearch();
+    void OnCancelSearch();
     void OnReset();
     void OnMonitor();
     void OnStatusOverview();
+    // Double-click in the tree: opens or activates the window of the selected axis.
+    void OnTreeNotify();
+
+    // The device type named in `text` (first of the nine names that occurs in it, 9 for
+    // none) against the position of `item` among the nine group items (9 for none):
+    // true when they agree. The position goes to `groupIndex`.
+    bool IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item, int* groupIndex) const;
+    // Removes the tree item of `address`, clears its slot and the pages that held it.
+    void DeleteAxisItem(int address);
+    bool IsSearchRunning() const { return !m_searchProgress.isNull(); }
+    // Timer 20: the status poll of every listed axis.
+    QTimer& StatusTimer() { return m_statusTimer; }
+    void OnStatusPoll();
 
     bool m_cancelSearch = false;
     bool m_rememberedYellow = false;
@@ -105,6 +126,14 @@ private:
     void UpdateCommandStates();
     void ToggleBar(QWidget* bar, int command);
     CDocManager& Documents() const;
+    int TypeNamedIn(const QString& text) const;
+    void ResetAxisItemsForSearch();
+    void StartSearchControls();
+    void EndSearchControls();
+    bool ProbeAddress(int address, bool* stopNow, bool* found);
+    void FinishSearch(bool found);
+    void DropUnansweredAxis(int address);
+    QTreeWidgetItem* InsertAxisItem(int address, int type, const QString& name);
 
     CTarnlinkApp& m_app;
     QMdiArea* m_mdiArea = nullptr;
@@ -117,4 +146,7 @@ private:
     std::array<QTreeWidgetItem*, kTypeCount> m_groupItems{};
     std::array<QTreeWidgetItem*, kAddressSlots> m_axisItems{};
     int m_menuId = 0;
+    QTimer m_statusTimer;
+    QPointer<QProgressBar> m_searchProgress;
+    QPointer<QPushButton> m_searchCancel;
 };

@@ -101,6 +101,12 @@ void SimSerialLine::SetDelay(int milliseconds)
     m_delayMs = milliseconds;
 }
 
+void SimSerialLine::SetCommandDelay(const QByteArray& command, int milliseconds)
+{
+    std::lock_guard lock(m_mutex);
+    m_commandDelays[command] = milliseconds;
+}
+
 void SimSerialLine::SetSplit(int pieces, int gapMilliseconds)
 {
     std::lock_guard lock(m_mutex);
@@ -205,6 +211,7 @@ void SimSerialLine::HandleFrame(const QByteArray& frame)
     int width = 1;
     QByteArray given;
     bool silent = false;
+    int commandDelay = 0;
     {
         std::lock_guard lock(m_mutex);
         width = m_settings.twoByteAddress ? 2 : 1;
@@ -216,6 +223,8 @@ void SimSerialLine::HandleFrame(const QByteArray& frame)
         }
         silent = m_silent;
         m_streamAddress.clear();
+        if (auto delay = m_commandDelays.find(body.mid(width)); delay != m_commandDelays.end())
+            commandDelay = delay->second;
     }
 
     const QByteArray addressText = body.left(width);
@@ -238,7 +247,7 @@ void SimSerialLine::HandleFrame(const QByteArray& frame)
     }
     if (silent || !answer)
         return;
-    SendReply(BuildReply(addressText, *answer, withChecksum));
+    SendReply(BuildReply(addressText, *answer, withChecksum), commandDelay);
 }
 
 QByteArray SimSerialLine::BuildReply(const QByteArray& addressText, const QByteArray& data,
@@ -260,7 +269,7 @@ QByteArray SimSerialLine::BuildReply(const QByteArray& addressText, const QByteA
     return frame;
 }
 
-void SimSerialLine::SendReply(const QByteArray& bytes)
+void SimSerialLine::SendReply(const QByteArray& bytes, int extraDelayMs)
 {
     int delay = 0;
     int pieces = 1;
@@ -273,7 +282,7 @@ void SimSerialLine::SendReply(const QByteArray& bytes)
         gap = m_gapMs;
         garbage = m_garbage;
     }
-    SleepMs(delay);
+    SleepMs(delay + extraDelayMs);
     const QByteArray all = garbage + bytes;
     const qsizetype step = qMax<qsizetype>(1, (all.size() + pieces - 1) / pieces);
     for (qsizetype pos = 0; pos < all.size(); pos += step) {

@@ -42,6 +42,8 @@ public:
     // Faults on demand; all apply to the replies that follow.
     void SetSilent(bool silent);
     void SetDelay(int milliseconds);
+    // Replies to `command` alone come this much later (on top of SetDelay).
+    void SetCommandDelay(const QByteArray& command, int milliseconds);
     void SetSplit(int pieces, int gapMilliseconds);
     void SetChecksumFault(ChecksumFault fault);
     void SetGarbage(const QByteArray& bytesBeforeReply);
@@ -60,7 +62,7 @@ private:
     void HandleFrame(const QByteArray& frame);
     QByteArray BuildReply(const QByteArray& addressText, const QByteArray& data,
                           bool withChecksum) const;
-    void SendReply(const QByteArray& bytes);
+    void SendReply(const QByteArray& bytes, int extraDelayMs = 0);
     void WriteAll(const QByteArray& bytes);
     void StreamTick();
 
@@ -77,6 +79,7 @@ private:
     QByteArray m_pending;
     bool m_silent = false;
     int m_delayMs = 0;
+    std::map<QByteArray, int> m_commandDelays;
     int m_pieces = 1;
     int m_gapMs = 0;
     ChecksumFault m_checksumFault = ChecksumFault::None;

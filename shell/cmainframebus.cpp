@@ -1,0 +1,391 @@
+// The main frame's work on the bus: the search that fills the axis tree, the status poll
+// that keeps the tree's lamps current (timer 20), the reset of all axes, opening an axis by
+// double-click, and the interface-parameter sheet.
+#include "shell/cmainframe.h"
+
+#include "controls/dockingbar/cmybar.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/ccontrolids.h"
+#include "platform/cmdichildframe.h"
+#include "platform/cpropertysheet.h"
+#include "shell/ccansettings.h"
+#include "shell/cdlginterface.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr unsigned kIdsSearching = 10050;
+constexpr unsigned kIdsIdle = 57345;
+constexpr unsigned kIdsAxisTimeout = 10001;
+constexpr unsigned kIdsAxisDropped = 10002;
+constexpr unsigned kIdsInterfaceCaption = 10369;
+constexpr std::uint32_t kProbeTimeoutMs = 50;
+constexpr std::uint32_t kNameTimeoutMs = 1000;
+constexpr int kResetSettleMs = 2500;
+
+QString AddressText(int address)
+{
+    return QString::number(address, 16).toUpper();
+}
+
+// The reply's value behind its echoed command letter.
+int StatusWord(const QString& reply)
+{
+    return reply.mid(1).toInt();
+}
+
+} // namespace
+
+// ---- tree helpers --------------------------------------------------------------------------
+
+int CMainFrame::TypeNamedIn(const QString& text) const
+{
+    for (int type = 0; type < kTypeCount; ++type) {
+        const QString& name = m_app.m_typeNames[static_cast<std::size_t>(type)];
+        if (!name.isEmpty() && text.contains(name))
+            return type;
+    }
+    return kTypeCount;
+}
+
+bool CMainFrame::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
+                                 int* groupIndex) const
+{
+    int group = 0;
+    while (group < kTypeCount && m_groupItems[static_cast<std::size_t>(group)] != item)
+        ++group;
+    if (groupIndex)
+        *groupIndex = group;
+    return TypeNamedIn(text) == group;
+}
+
+void CMainFrame::DeleteAxisItem(int address)
+{
+    QTreeWidgetItem*& slot = AxisItem(address);
+    if (!slot)
+        return;
+    // A page that shows this axis must not keep a pointer to the deleted item.
+    for (CMdiChildFrame* frame : ChildFrames()) {
+        if (CTarnlinkView* view = ParameterViewOf(frame); view && view->TreeItem() == slot)
+            view->SetTreeItem(nullptr);
+    }
+    delete slot;
+    slot = nullptr;
+}
+
+QTreeWidgetItem* CMainFrame::InsertAxisItem(int address, int type, const QString& name)
+{
+    auto* item = new QTreeWidgetItem(GroupItem(type),
+                                     {QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
+                                      name});
+    AxisItem(address) = item;
+    SetItemImage(item, ImageGreen);
+    return item;
+}
+
+// ---- bus search ------------------------------------------------------------------------------
+
+void CMainFrame::OnSearch()
+{
+    if (IsSearchRunning())
+        return;
+    m_cancelSearch = false;
+    SetPaneText(PaneMessage, m_app.LoadResString(kIdsSearching));
+    StartSearchControls();
+    m_statusTimer.stop();
+    ResetAxisItemsForSearch();
+
+    const QPointer<CMainFrame> self(this);
+    bool found = false;
+    for (int address = 0; address < m_app.m_addressCount; ++address) {
+        m_app.m_busPort.m_replyTimeout = kProbeTimeoutMs;
+        if (m_searchProgress)
+            m_searchProgress->setValue(m_searchProgress->value() + 1);
+        m_app.PumpPendingMessages();
+        if (!self)
+            return;
+        if (m_cancelSearch)
+            break;
+        bool stopNow = false;
+        if (!ProbeAddress(address, &stopNow, &found)) {
+            if (stopNow) {
+                // The port is closed: nothing more can be learnt from the bus.
+                EndSearchControls();
+                return;
+            }
+            break;
+        }
+    }
+    FinishSearch(found);
+}
+
+void CMainFrame::OnCancelSearch()
+{
+    m_cancelSearch = true;
+}
+
+void CMainFrame::StartSearchControls()
+{
+    QLabel* progressPane = Pane(PaneProgress);
+    m_searchProgress = new QProgressBar(progressPane);
+    CControlIds::Set(m_searchProgress, 1);
+    m_searchProgress->setTextVisible(false);
+    m_searchProgress->setRange(1, m_app.m_addressCount + 1);
+    m_searchProgress->setValue(1);
+    m_searchProgress->setGeometry(progressPane->rect());
+    m_searchProgress->show();
+
+    QLabel* cancelPane = Pane(PaneCancel);
+    m_searchCancel = new QPushButton(QStringLiteral("Abbruch"), cancelPane);
+    CControlIds::Set(m_searchCancel, kCancelSearchId);
+    m_searchCancel->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    m_searchCancel->setGeometry(cancelPane->rect());
+    connect(m_searchCancel, &QPushButton::clicked, this, &CMainFrame::OnCancelSearch);
+    m_searchCancel->show();
+}
+
+void CMainFrame::EndSearchControls()
+{
+    delete m_searchProgress;
+    delete m_searchCancel;
+    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+}
+
+void CMainFrame::ResetAxisItemsForSearch()
+{
+    // Offline axes stay; one that was found again last time is offline again until this
+    // search finds it once more. Everything else is searched anew.
+    for (int address = 0; address < kAddressSlots; ++address) {
+        QTreeWidgetItem* item = AxisItem(address);
+        if (!item || ItemImage(item) == ImageGrey)
+            continue;
+        if (ItemImage(item) == ImageYellow)
+            SetItemImage(item, ImageGrey);
+        else
+            DeleteAxisItem(address);
+    }
+}
+
+bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
+{
+    CBusPort& port = m_app.m_busPort;
+    QString version;
+    if (!port.Transact(AddressText(address), "B?", &version, false)) {
+        *stopNow = !port.IsOpen();
+        return !*stopNow;
+    }
+    port.m_replyTimeout = kNameTimeoutMs;
+    QString name;
+    if (!port.Transact(AddressText(address), "PN?", &name, true))
+        return false;
+
+    if (QTreeWidgetItem* known = AxisItem(address)) {
+        if (IsTypeGroupItem(version, known->parent(), nullptr)) {
+            SetItemImage(known, ImageYellow);
+            return true;
+        }
+        DeleteAxisItem(address);
+    }
+    const int type = TypeNamedIn(version);
+    if (type < kTypeCount) {
+        InsertAxisItem(address, type, name.mid(2));
+        *found = true;
+    }
+    return true;
+}
+
+void CMainFrame::FinishSearch(bool found)
+{
+    m_app.m_busPort.m_replyTimeout = CBusPort::kDefaultTimeout;
+    EndSearchControls();
+    for (QTreeWidgetItem* group : m_groupItems) {
+        if (group->childCount() > 0) {
+            m_rootItem->setExpanded(true);
+            group->setExpanded(true);
+        }
+    }
+    if (!found)
+        return;
+    if (m_axisBar->isHidden()) {
+        m_axisBar->show();
+        OnUpdateViewAxisBar();
+    }
+    // Labels begin with the two-digit address, so sorting them puts the axes in order.
+    for (QTreeWidgetItem* group : m_groupItems)
+        group->sortChildren(0, Qt::AscendingOrder);
+    m_statusTimer.start();
+}
+
+// ---- status poll ---------------------------------------------------------------------------
+
+void CMainFrame::OnStatusPoll()
+{
+    CBusPort& port = m_app.m_busPort;
+    for (int address = 0; address < kAddressSlots; ++address) {
+        QTreeWidgetItem* item = AxisItem(address);
+        if (!item)
+            continue;
+        const int image = ItemImage(item);
+        if (image == ImageGrey)
+            return;
+        QString reply;
+        if (!port.Transact(AddressText(address), "F?", &reply, false)) {
+            DropUnansweredAxis(address);
+            return;
+        }
+        const int status = StatusWord(reply);
+        if ((status & 7) != 0 && image != ImageRed) {
+            m_rememberedYellow = image == ImageYellow;
+            SetItemImage(item, ImageRed);
+        } else if ((status & 7) == 0 && image == ImageRed) {
+            SetItemImage(item, m_rememberedYellow ? ImageYellow : ImageGreen);
+        }
+    }
+}
+
+void CMainFrame::DropUnansweredAxis(int address)
+{
+    m_statusTimer.stop();
+    m_app.ShowMessage(m_app.LoadResString(kIdsAxisTimeout) + QString::number(address) +
+                          m_app.LoadResString(kIdsAxisDropped),
+                      MbOk);
+    // The first window of that axis, from the active one down, goes with it.
+    const QList<CMdiChildFrame*> frames = ChildFrames();
+    const qsizetype active = std::max<qsizetype>(0, frames.indexOf(m_mdiArea->activeSubWindow()));
+    for (qsizetype i = active; i < frames.size(); ++i) {
+        const CTarnlinkView* view = ParameterViewOf(frames.at(i));
+        bool ok = false;
+        if (view && view->AddressText().toInt(&ok, 16) == address && ok) {
+            frames.at(i)->close();
+            break;
+        }
+    }
+    DeleteAxisItem(address);
+    OnSearch();
+    m_statusTimer.start();
+}
+
+// ---- reset, tree, modal tools ----------------------------------------------------------------
+
+void CMainFrame::OnReset()
+{
+    m_statusTimer.stop();
+    for (int address = 0; address < kAddressSlots; ++address) {
+        QTreeWidgetItem* item = AxisItem(address);
+        if (!item)
+            continue;
+        if (ItemImage(item) == ImageGrey)
+            return;
+        QString reply;
+        if (!m_app.m_busPort.Transact(AddressText(address), "C", &reply, true))
+            return;
+    }
+    m_app.Sleeper().Sleep(kResetSettleMs);
+    m_statusTimer.start();
+}
+
+void CMainFrame::OnTreeNotify()
+{
+    QTreeWidgetItem* selected = TreeCtrl()->currentItem();
+    if (!selected)
+        return;
+    int group = kTypeCount;
+    IsTypeGroupItem(QString(), selected->parent(), &group);
+    if (group < kTypeCount)
+        m_app.m_currentType = group;
+    for (int address = 0; address < m_app.m_addressCount; ++address) {
+        if (AxisItem(address) != selected)
+            continue;
+        m_app.m_nextAddress = AddressText(address);
+        QString label = selected->text(0);
+        if (ItemImage(selected) == ImageGrey) {
+            if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
+                label += QLatin1Char(' ');
+            if (!label.startsWith(QLatin1String("[Offline]")))
+                label.prepend(QStringLiteral("[Offline] "));
+        }
+        m_app.m_nextLabel = label;
+        m_app.OpenAxisDocument();
+        m_app.m_nextLabel.clear();
+        return;
+    }
+}
+
+void CMainFrame::OnMonitor()
+{
+    m_statusTimer.stop();
+    m_statusTimer.start();
+}
+
+void CMainFrame::OnStatusOverview() {}
+
+// ---- interface-parameter sheet ---------------------------------------------------------------
+
+void CMainFrame::OnInterfaceParameters()
+{
+    CBusPort& port = m_app.m_busPort;
+    const std::uint32_t typeBefore = port.m_interfaceType;
+    CPropertySheet sheet(m_app.LoadResString(kIdsInterfaceCaption), this);
+    auto* serial = new CDlgInterface(m_app);
+    auto* can = new CCanSettings(m_app);
+    sheet.AddPage(serial, QStringLiteral("RS232 / RS485"));
+    sheet.AddPage(can, QStringLiteral("CAN"));
+    m_statusTimer.stop();
+
+    if (port.m_interfaceType == 0) {
+        sheet.SetActivePage(0);
+        if (port.IsOpen()) {
+            if (const std::optional<CSerialMode> mode = port.GetCommState())
+                serial->LoadLineState(*mode);
+            else
+                m_app.ShowMessage(QStringLiteral("DCB Error!"), MbOk);
+        }
+        serial->m_portName = port.PortName();
+    } else {
+        sheet.SetActivePage(1);
+    }
+
+    const int result = m_app.ModalRunner().Run(sheet);
+    if (result == QDialog::Accepted && port.m_interfaceType == 0) {
+        if (port.IsOpen())
+            port.OpenOrClose(QString(), QString(), false);
+        if (port.OpenOrClose(serial->m_portName, serial->m_settings, true)) {
+            m_app.Settings().SetActiveCom(serial->m_portName);
+            m_app.Settings().SetComParameter(serial->m_settings);
+        }
+        m_app.Settings().SetAxAddr(port.m_twoByteAddress ? 1 : 0);
+        m_app.Settings().SetComType(0);
+        ShowSerialState();
+        OnSearch();
+    } else if (result == QDialog::Accepted) {
+        port.m_twoByteAddress = true;
+        m_app.m_addressCount = 32;
+        m_app.Settings().SetAxAddr(1);
+        m_app.Settings().SetComType(1);
+        port.m_canBitRateIndex = static_cast<std::uint32_t>(qMax(0, can->m_selectedIndex));
+        const bool connected = port.OpenOrClose(QString(), QString(), true);
+        ShowCanState(connected);
+        if (connected)
+            m_app.Settings().SetCanBaud(can->m_selectedIndex);
+        OnSearch();
+    } else {
+        // Cancel changes nothing: the interface shown last in the sheet does not count, and
+        // a port that the sheet's probes and searches left closed or at another rate is
+        // opened again with its full settings from before.
+        port.m_interfaceType = typeBefore;
+        const QString settings = serial->InitialSettings();
+        if (port.IsOpen() && typeBefore == 0 &&
+            (port.PortName() != serial->m_portName || port.Settings() != settings))
+            port.OpenOrClose(QString(), QString(), false);
+        if (!port.IsOpen())
+            port.OpenOrClose(serial->m_portName, settings, true);
+        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        m_statusTimer.start();
+    }
+}
