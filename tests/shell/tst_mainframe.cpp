@@ -390,13 +390,12 @@ void TstMainFrame::menuCommandsHaveActions()
         const bool expectEnabled = line.command != 57602 && line.command != 57616;
         QCOMPARE(action->isEnabled(), expectEnabled);
     }
-    // The handlers of the bus commands open nothing and show nothing yet.
+    // Of these, only the interface parameters open a dialog so far.
     int dialogs = 0;
     t.app().ModalRunner().SetScript([&](QDialog&) { return ++dialogs, int(QDialog::Rejected); });
     for (int command : {32777, 32779, 32794, 32771, 32781, 57600, 32783, 32789, 32786})
         QVERIFY(CCommandActions::Trigger(frame, command));
-    QCOMPARE(dialogs, 0);
-    QVERIFY(t.messages.size() <= 1);
+    QCOMPARE(dialogs, 1);
     QVERIFY(frame->isVisible());
 
     // Exit closes the main window.
