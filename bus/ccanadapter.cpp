@@ -54,6 +54,13 @@ void PrintBytes(const std::array<std::uint8_t, 8>& data, int length)
 
 } // namespace
 
+QString CCanAdapter::BitRateName(int index)
+{
+    if (index < 0 || index >= static_cast<int>(kBitRates.size()))
+        return {};
+    return QString::fromLatin1(kBitRates[static_cast<std::size_t>(index)].name);
+}
+
 CCanAdapter::CCanAdapter() : m_card(CCanCard::ConfiguredDevice())
 {
     std::printf("VORTAN ");

@@ -36,6 +36,8 @@ public:
     QString Transact(const QByteArray& text);
 
     bool IsOk() const { return m_ok != 0; }
+    // "1 Mbaud" .. "10 kbaud" for indices 0..6; empty for any other index.
+    static QString BitRateName(int index);
     const CCanCard& Card() const { return m_card; }
     const QString& Reply() const { return m_reply; }
     bool ReplyDone() const { return m_replyDone; }

@@ -1,6 +1,7 @@
 #include "shell/ccansettings.h"
 
 #include "platform/ccontrolids.h"
+#include "shell/cmainframe.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QComboBox>
@@ -12,8 +13,8 @@ CCanSettings::CCanSettings(CTarnlinkApp& app, QWidget* parent) : CPropertyPage(p
     auto* group = new QGroupBox(QStringLiteral("CAN Baudrateneinstellung"), this);
     m_rate = new QComboBox(group);
     CControlIds::Set(m_rate, 1220);
-    m_rate->addItems({QStringLiteral("1 Mbaud"), QStringLiteral("500 kbaud"),
-                      QStringLiteral("250 kbaud"), QStringLiteral("125 kbaud")});
+    for (int index = 0; !CMainFrame::CanRateName(index).isEmpty(); ++index)
+        m_rate->addItem(CMainFrame::CanRateName(index));
     auto* inner = new QVBoxLayout(group);
     inner->addWidget(m_rate);
     auto* layout = new QVBoxLayout(this);

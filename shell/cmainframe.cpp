@@ -47,6 +47,7 @@ const QString kCanDisconnected = QStringLiteral("CAN <Disconnected>");
 
 constexpr int kPaneWidths[CMainFrame::PaneCount] = {300, 197, 100, 0, 170};
 constexpr int kRecentSlots = 4;
+constexpr int kLastOfferedCanRate = 3;
 
 // The group label of each device type: its name and the mark of its family.
 constexpr const char* kGroupSuffix[CMainFrame::kTypeCount] = {"",  "+", "+",  "+",    "+",
@@ -375,10 +376,8 @@ void CMainFrame::ShowCanState(bool connected)
 
 QString CMainFrame::CanRateName(int index)
 {
-    static constexpr const char* kRates[] = {"1 Mbaud", "500 kbaud", "250 kbaud", "125 kbaud"};
-    if (index < 0 || index >= static_cast<int>(std::size(kRates)))
-        return {};
-    return QString::fromLatin1(kRates[index]);
+    // The interface sheet offers the four fastest rates of the adapter's table.
+    return index <= kLastOfferedCanRate ? CCanAdapter::BitRateName(index) : QString();
 }
 
 // ---- power-stage bar and tree ------------------------------------------------------------
