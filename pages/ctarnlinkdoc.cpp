@@ -1,6 +1,9 @@
 #include "pages/ctarnlinkdoc.h"
 
+#include "platform/cansitext.h"
 #include "shell/ctarnlinkapp.h"
+
+#include <QFile>
 
 namespace {
 
@@ -32,4 +35,24 @@ void CTarnlinkDoc::SetTitle(const QString& title)
             result = OfflineTitle(title, app->m_newAxisAddress);
     }
     CDocument::SetTitle(result);
+}
+
+bool CTarnlinkDoc::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The files are 8-bit text from the Windows program, lines ended by CR LF.
+    const QByteArray content = file.readAll();
+    m_lines.clear();
+    QList<QByteArray> lines = content.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        m_lines.append(CAnsiText::ToUnicode(line) + QStringLiteral("\r\n"));
+    }
+    SetModifiedFlag(false);
+    return true;
 }

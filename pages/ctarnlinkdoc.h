@@ -5,15 +5,21 @@
 
 #include "platform/cdocument.h"
 
+#include <QStringList>
+
 class CTarnlinkDoc : public CDocument {
     Q_OBJECT
 public:
     static constexpr int kMenuId = 129;
 
     void SetTitle(const QString& title) override;
+    // Keeps the file's lines as text, each ended by "\r\n" again; the page applies them.
+    bool OnOpenDocument(const QString& path) override;
+    const QStringList& Lines() const { return m_lines; }
     int GetDefaultMenu() const override { return kMenuId; }
 
 private:
+    QStringList m_lines;
     // Set by a save; the title the framework proposes after it is then dropped.
     bool m_saved = false;
 };

@@ -1,11 +1,80 @@
 #include "pages/ctarnlinkview.h"
 
+#include "controls/balloontip/cballoontip.h"
+#include "pages/ccurindicator.h"
+#include "pages/cledpictures.h"
+#include "pages/creplyvalue.h"
 #include "pages/ctarnlinkdoc.h"
+#include "platform/cmdichildframe.h"
+#include "shell/cmainframe.h"
 #include "shell/ctarnlinkapp.h"
 
-CTarnlinkView::CTarnlinkView(CDocument& document, QWidget* parent) : CView(document, parent)
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTreeWidget>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+const QString kOff = QStringLiteral("Off");
+constexpr unsigned kIdsModuleGroup = 10454;
+constexpr unsigned kIdsModuleMissing = 10004;
+constexpr const char* kLampPicture = "picture";
+constexpr int kCanNameLength = 7;
+constexpr int kSerialNameLength = 40;
+constexpr int kBesideOnlinePage = 270;
+
+// The queries and writes of the three current sliders.
+constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
+
+struct ListEntries {
+    int combo;
+    unsigned strings[2];
+};
+
+// Lists every type shows alike; the index of an entry is its value on the bus.
+constexpr ListEntries kCommonLists[] = {
+    {Ids::kDirectionCombo, {10436, 10435}},  // negative, positive
+    {Ids::kInputLogicCombo, {10437, 10438}}, // high active, low active
+    {Ids::kActivationCombo, {10439, 10440}}, // activated, deactivated
+};
+
+void SetControlText(QWidget* control, const QString& text)
 {
-    setMinimumSize(400, 300);
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(text);
+}
+
+} // namespace
+
+CTarnlinkView::CTarnlinkView(CDocument& document, QWidget* parent)
+    : CView(document, parent),
+      m_app(CTarnlinkApp::Instance()),
+      m_form(std::make_unique<CParameterForm>(*this))
+{
+    m_statusTimer.setInterval(kStatusPollMs);
+    connect(&m_statusTimer, &QTimer::timeout, this, &CTarnlinkView::OnTimer);
+    ConnectControls();
+}
+
+CTarnlinkView::~CTarnlinkView()
+{
+    m_statusTimer.stop();
+    UpdateTreeItemOnClose();
 }
 
 CTarnlinkDoc* CTarnlinkView::GetDocument() const
@@ -13,10 +82,412 @@ CTarnlinkDoc* CTarnlinkView::GetDocument() const
     return qobject_cast<CTarnlinkDoc*>(CView::GetDocument());
 }
 
+CMainFrame* CTarnlinkView::MainFrame() const
+{
+    return m_app ? m_app->MainFrame() : nullptr;
+}
+
+CBusPort* CTarnlinkView::Port() const
+{
+    return m_app ? &m_app->m_busPort : nullptr;
+}
+
+QString CTarnlinkView::LoadResString(unsigned id) const
+{
+    return m_app ? m_app->LoadResString(id) : QString();
+}
+
+bool CTarnlinkView::Transact(const QByteArray& command, QString* reply)
+{
+    return TransactTo(m_address, command, reply);
+}
+
+bool CTarnlinkView::TransactTo(const QString& address, const QByteArray& command, QString* reply)
+{
+    QString ignored;
+    return m_app && m_app->m_busPort.Transact(address, command, reply ? reply : &ignored, true);
+}
+
+// ---- controls ------------------------------------------------------------------------------
+
+void CTarnlinkView::ConnectControls()
+{
+    for (int which = 0; which < 3; ++which) {
+        QSlider* slider = m_form->Slider(which);
+        // The value text follows the slider whenever it is drawn or moved.
+        slider->installEventFilter(this);
+        connect(slider, &QSlider::valueChanged, this, [this, which] {
+            VisitType([which](auto& type) { type.ShowCurrentText(which); });
+        });
+    }
+    QSpinBox* spin = m_form->DelaySpin();
+    spin->installEventFilter(this);
+    connect(spin, &QSpinBox::valueChanged, this,
+            [this, spin](int position) { OnVScroll(kThumbPosition, position, spin); });
+    // Only a choice of the user is written, never a list filled or set by the page.
+    connect(m_form->Combo(Ids::kOperationModeCombo), &QComboBox::activated, this, [this] {
+        VisitType([](auto& type) {
+            if constexpr (requires { type.OnOperationModeChanged(); })
+                type.OnOperationModeChanged();
+        });
+        GetDocument()->SetModifiedFlag(true);
+    });
+    connect(m_form->Combo(Ids::kInputFunctionCombo), &QComboBox::activated, this, [this] {
+        VisitType([](auto& type) {
+            if constexpr (requires { type.OnDisplayMenuChanged(); })
+                type.OnDisplayMenuChanged();
+        });
+        GetDocument()->SetModifiedFlag(true);
+    });
+    connect(m_form->Combo(Ids::kOutputFunctionCombo), &QComboBox::activated, this, [this] {
+        VisitType([](auto& type) {
+            if constexpr (requires { type.OnOutputFunctionChanged(); })
+                type.OnOutputFunctionChanged();
+        });
+        GetDocument()->SetModifiedFlag(true);
+    });
+    connect(m_form->Button(Ids::kQelSwitch), &QAbstractButton::clicked, this,
+            &CTarnlinkView::OnBnClickedQelOnline);
+}
+
+bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
+{
+    for (int which = 0; which < 3; ++which) {
+        if (watched != m_form->Slider(which))
+            continue;
+        if (event->type() == QEvent::Paint) {
+            VisitType([which](auto& type) { type.ShowCurrentText(which); });
+        } else if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat() && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
+                OnSliderKeyReleased(which);
+        }
+    }
+    if (watched == m_form->DelaySpin() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        OnDelaySpinReleased();
+    return CView::eventFilter(watched, event);
+}
+
+void CTarnlinkView::OnSliderKeyReleased(int slider)
+{
+    // An arrow key moves the slider at once; the stage gets the value when the key is up.
+    const QByteArray query(kCurrentQueries[slider]);
+    if (!ConfirmCurrentSetting(query))
+        return;
+    QString reply;
+    Transact(query.left(1) + QByteArray::number(m_form->Slider(slider)->value()), &reply);
+}
+
+void CTarnlinkView::OnDelaySpinReleased()
+{
+    QString reply;
+    Transact("T" + QByteArray::number(m_form->DelaySpin()->value()), &reply);
+}
+
+void CTarnlinkView::OnVScroll(int code, int position, QWidget* scrollControl)
+{
+    (void)code;
+    VisitType([position, scrollControl](auto& type) {
+        if constexpr (requires { type.ShowDelayTime(position, scrollControl); })
+            type.ShowDelayTime(position, scrollControl);
+    });
+}
+
+void CTarnlinkView::ShowAllCurrentTexts()
+{
+    for (int which = 0; which < 3; ++which)
+        VisitType([which](auto& type) { type.ShowCurrentText(which); });
+}
+
+void CTarnlinkView::EnableParameterControls(bool enable)
+{
+    for (int id : {Ids::kSliders[0], Ids::kSliders[1], Ids::kSliders[2], Ids::kDirectionCombo,
+                   Ids::kInputFunctionCombo, Ids::kInputLogicCombo, Ids::kActivationCombo,
+                   Ids::kOutputFunctionCombo, Ids::kStoreButton, Ids::kResetButton,
+                   Ids::kStepCombo, Ids::kDelaySpin, Ids::kDefaultsButton, Ids::kLogicButton})
+        m_form->Control(id)->setEnabled(enable);
+}
+
+void CTarnlinkView::OnBnClickedQelOnline()
+{
+    QAbstractButton* moduleSwitch = m_form->Button(Ids::kQelSwitch);
+    const bool online = m_address != kOff;
+    const bool on = moduleSwitch->isChecked();
+    QString reply;
+    if (!Transact(on ? "XP1" : "XP0", &reply))
+        return;
+    if (on && CReplyValue::Last(reply) == QLatin1Char('0')) {
+        // The stage answers that no module is there.
+        if (m_app)
+            m_app->ShowMessage(LoadResString(kIdsModuleMissing), MbOk);
+        moduleSwitch->setChecked(false);
+        return;
+    }
+    moduleSwitch->setText(on ? QStringLiteral("QEL online") : QStringLiteral("QEL offline"));
+    m_form->Button(Ids::kQelSettingsButton)->setEnabled(on);
+    if (online) {
+        m_form->Button(Ids::kQelStatusButton)->setEnabled(on);
+        m_form->Button(Ids::kQelResetButton)->setEnabled(on);
+    }
+}
+
+// ---- initial update ------------------------------------------------------------------------
+
 void CTarnlinkView::OnInitialUpdate()
 {
-    if (const CTarnlinkApp* app = CTarnlinkApp::Instance()) {
-        m_address = app->m_nextAddress;
-        m_deviceType = app->m_currentType;
+    if (!m_app)
+        return;
+    SetCaptions();
+    SetLamp(Ids::kUndervoltageLamp, CLedPictures::kRedOff);
+    SetLamp(Ids::kOvertemperatureLamp, CLedPictures::kRedOff);
+    SetLamp(Ids::kShortCircuitLamp, CLedPictures::kRedOff);
+    SetLamp(Ids::kWatchdogLamp, CLedPictures::kYellowOff);
+    SetLamp(Ids::kHomeLamp, CLedPictures::kGreenOff);
+    SetLamp(Ids::kResetLamp, CLedPictures::kYellowOff);
+    m_displayType1 = m_displayType2 = 0;
+    m_logicLevels.fill(0);
+
+    m_address = m_app->m_nextAddress;
+    m_deviceType = m_app->m_currentType;
+    m_uqt.SetView(this);
+    m_hwt.SetView(this);
+    m_kev.SetView(this);
+    m_lqn.SetView(this);
+    m_drqPlus.SetView(this);
+    m_hwk.SetView(this);
+    m_hvr.SetView(this);
+    m_drq2Plus.SetView(this);
+    m_vnePlus.SetView(this);
+    for (int which = 0; which < 3; ++which) {
+        CCurIndicator* bar = m_form->Bar(which);
+        bar->m_firstColor = QColor(0, 255, 0);
+        bar->m_secondColor = QColor(255, 233, 37);
+        bar->m_thirdColor = QColor(255, 0, 0);
+    }
+    SetUpOfflinePage();
+    FillCommonLists();
+    VisitType([](auto& type) {
+        if constexpr (requires { type.SetupPage(); })
+            type.SetupPage();
+    });
+    for (int which = 0; which < 3; ++which)
+        m_form->Slider(which)->setToolTip(QStringLiteral("0"));
+    ShowAllCurrentTexts();
+    m_nameTip = new CBalloonTip(this);
+    m_nameTip->SetIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    m_nameTip->SetFont(QFont(QStringLiteral("Arial"), 10));
+    m_form->Edit(Ids::kNameEdit)
+        ->setMaxLength(m_app->m_busPort.m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
+
+    if (m_address != kOff) {
+        if (!ReadAllParameters())
+            return;
+    } else if (m_app->m_newAxisAddress.isEmpty()) {
+        ApplyParameterLines();
+    } else {
+        InitControlsForType();
+    }
+    UpdateAllowedCurrentMark();
+    m_statusTimer.start();
+}
+
+void CTarnlinkView::SetCaptions()
+{
+    for (int id = Ids::kFirstCaption; id <= Ids::kLastCaption; ++id)
+        SetControlText(m_form->Control(id), LoadResString(Ids::kCaptionStringOffset + id));
+    SetControlText(m_form->Control(Ids::kQelGroup), LoadResString(kIdsModuleGroup));
+}
+
+void CTarnlinkView::FillCommonLists()
+{
+    for (const ListEntries& list : kCommonLists) {
+        QComboBox* combo = m_form->Combo(list.combo);
+        combo->clear();
+        for (unsigned id : list.strings)
+            combo->addItem(LoadResString(id));
+    }
+}
+
+bool CTarnlinkView::ReadAllParameters()
+{
+    m_allowedMark = UpdateAllowedCurrentMark();
+    return VisitType<bool>(
+        [](auto& type) -> bool {
+            if constexpr (requires { type.ReadAll(); })
+                return type.ReadAll();
+            else
+                return true;
+        },
+        true);
+}
+
+int CTarnlinkView::UpdateAllowedCurrentMark()
+{
+    // The allowed motor current is taken from the tree label together with the question
+    // for a higher current; until then the page knows none and shows no zones.
+    for (int which = 0; which < 3; ++which)
+        m_form->Bar(which)->hide();
+    return 0;
+}
+
+bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
+{
+    (void)query;
+    // Only an allowed motor current holds a current back, and the page takes none from the
+    // tree label yet, so every current may be written.
+    UpdateAllowedCurrentMark();
+    return true;
+}
+
+// ---- activation and status poll ------------------------------------------------------------
+
+void CTarnlinkView::OnActivateView(bool activate)
+{
+    const CBusPort* port = Port();
+    if (activate && port && !port->m_noAnswer && m_address != kOff)
+        m_statusTimer.start();
+    else
+        m_statusTimer.stop();
+    CView::OnActivateView(activate);
+    if (activate)
+        OnSetFocus();
+}
+
+void CTarnlinkView::OnTimer()
+{
+    m_statusTimer.stop();
+    const CBusPort* port = Port();
+    // In listen mode the line carries the monitor's stream; the poll stays off.
+    if (!port || port->m_listen)
+        return;
+    QString reply;
+    if (!Transact("F?", &reply))
+        return;
+    ShowStatus(CReplyValue::Int(reply, 1));
+    VisitType([](auto& type) {
+        if constexpr (requires { type.PollOperationState(); })
+            type.PollOperationState();
+    });
+    m_statusTimer.start();
+}
+
+void CTarnlinkView::ShowStatus(int status)
+{
+    const bool shortCircuit = (status & 3) == 3 || (status & 4) != 0;
+    if (shortCircuit) {
+        // Undervoltage and overtemperature keep what they showed.
+        SwitchLamp(Ids::kShortCircuitLamp, CLedPictures::kRedOff, true);
+    } else {
+        SwitchLamp(Ids::kShortCircuitLamp, CLedPictures::kRedOff, false);
+        SwitchLamp(Ids::kUndervoltageLamp, CLedPictures::kRedOff, status & 1);
+        SwitchLamp(Ids::kOvertemperatureLamp, CLedPictures::kRedOff, status & 2);
+    }
+    // The watchdog lamp stays lit until the user clears it.
+    if (status & 0x80)
+        SwitchLamp(Ids::kWatchdogLamp, CLedPictures::kYellowOff, true);
+    SwitchLamp(Ids::kHomeLamp, CLedPictures::kGreenOff, status & 0x20);
+    SwitchLamp(Ids::kResetLamp, CLedPictures::kYellowOff, status & 0x88);
+}
+
+void CTarnlinkView::SetLamp(int lampId, int picture)
+{
+    QLabel* lamp = m_form->Label(lampId);
+    lamp->setPixmap(CLedPictures::Picture(picture));
+    lamp->setProperty(kLampPicture, picture);
+}
+
+void CTarnlinkView::SwitchLamp(int lampId, int offPicture, bool on)
+{
+    // Only a lamp that shows the other picture of its pair is redrawn.
+    const int shown = LampImage(lampId);
+    if (on && shown == offPicture)
+        SetLamp(lampId, offPicture + 1);
+    else if (!on && shown == offPicture + 1)
+        SetLamp(lampId, offPicture);
+}
+
+int CTarnlinkView::LampImage(int lampId) const
+{
+    const QLabel* lamp = m_form->Label(lampId);
+    return lamp ? lamp->property(kLampPicture).toInt() : 0;
+}
+
+// ---- window placement ----------------------------------------------------------------------
+
+void CTarnlinkView::OnSetFocus()
+{
+    CMainFrame* frame = MainFrame();
+    if (!frame)
+        return;
+    QMdiSubWindow* active = frame->MdiArea()->activeSubWindow();
+    QString address;
+    if (active) {
+        const CTarnlinkView* view = CMainFrame::ParameterViewOf(active);
+        // A project window has no axis to place a page beside.
+        if (!view || view->AddressText() == kOff)
+            return;
+        address = view->AddressText();
+        if (address.size() == 1)
+            address.prepend(QLatin1Char('0'));
+    }
+    if (m_app->m_focusPlaced) {
+        m_app->m_focusPlaced = false;
+        return;
+    }
+    if (!active)
+        return;
+    const QList<CMdiChildFrame*> frames = frame->ChildFrames();
+    for (qsizetype i = frames.indexOf(active) + 1; i > 0 && i < frames.size(); ++i) {
+        const CTarnlinkView* view = CMainFrame::ParameterViewOf(frames[i]);
+        if (view && view->AddressText() == kOff && view->FileAddress() == address) {
+            // The axis's parameter file opens beside its online page.
+            frames[i]->move(active->x() + kBesideOnlinePage, active->y());
+            frames[i]->stackUnder(active);
+            m_app->m_focusPlaced = true;
+            return;
+        }
+    }
+}
+
+// ---- closing -------------------------------------------------------------------------------
+
+void CTarnlinkView::UpdateTreeItemOnClose()
+{
+    CMainFrame* frame = MainFrame();
+    if (!m_treeItem || !frame)
+        return;
+    QList<int> addresses;
+    for (int address = 0; address < CMainFrame::kAddressSlots; ++address) {
+        if (frame->AxisItem(address) == m_treeItem)
+            addresses.append(address);
+    }
+    // Only an item the frame still lists is known to exist.
+    if (addresses.isEmpty())
+        return;
+    QTreeWidgetItem* item = m_treeItem;
+    switch (CMainFrame::ItemImage(item)) {
+    case CMainFrame::ImageYellow: {
+        const int address = addresses.first();
+        if (address >= m_app->m_addressCount)
+            return;
+        // The name may have changed while the page was open.
+        QString reply;
+        if (!TransactTo(QString::number(address, 16).toUpper(), "PN?", &reply))
+            return;
+        frame->SetItemImage(item, CMainFrame::ImageGreen);
+        item->setText(0, QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
+                             CReplyValue::Text(reply, 2));
+        break;
+    }
+    case CMainFrame::ImageGrey:
+        // The axis was known only from this page's file.
+        m_treeItem = nullptr;
+        for (qsizetype i = 1; i < addresses.size(); ++i)
+            frame->AxisItem(addresses[i]) = nullptr;
+        frame->DeleteAxisItem(addresses.first());
+        break;
+    case CMainFrame::ImageRed: frame->m_rememberedYellow = false; break;
+    default: break;
     }
 }

@@ -1,31 +1,179 @@
-// The parameter page of one axis inside its child window. It knows the bus address it
-// talks to ("Off" for a page without a connection) and the tree item of its axis.
+// The parameter page of one axis inside its child window: the current sliders with their
+// value texts and zone bars, the further parameters, the axis name, the temperature-module
+// buttons and six status lamps that a 500 ms poll keeps current while the page is active.
+// What differs between the device types is done by the nine device-type objects, called by
+// the page's device-type index. An online page talks to its bus address ("%X"); an offline
+// page ("Off") shows a parameter file or a new axis.
 #pragma once
 
+#include "pages/cendstufedrq2plus.h"
+#include "pages/cendstufedrqplus.h"
+#include "pages/cendstufehvr.h"
+#include "pages/cendstufehwk.h"
+#include "pages/cendstufehwt.h"
+#include "pages/cendstufekev.h"
+#include "pages/cendstufelqn.h"
+#include "pages/cendstufeuqt.h"
+#include "pages/cendstufevneplus.h"
+#include "pages/cparameterform.h"
 #include "platform/cview.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QTimer>
 
+#include <array>
+#include <memory>
+
+class CBalloonTip;
+class CBusPort;
+class CMainFrame;
+class CTarnlinkApp;
 class CTarnlinkDoc;
 class QTreeWidgetItem;
 
 class CTarnlinkView : public CView {
     Q_OBJECT
 public:
+    static constexpr int kStatusTimerId = 21;
+    static constexpr int kStatusPollMs = 500;
+    // The scroll code with which the page's readers report a delay position.
+    static constexpr int kThumbPosition = 4;
+
     explicit CTarnlinkView(CDocument& document, QWidget* parent = nullptr);
+    // Brings the axis's tree item up to date as the page closes.
+    ~CTarnlinkView() override;
 
     CTarnlinkDoc* GetDocument() const;
 
     void OnInitialUpdate() override;
+    void OnActivateView(bool activate) override;
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
     int DeviceType() const { return m_deviceType; }
+    // The axis's item in the main frame's tree; null when the page has none or the frame
+    // removed it.
     QTreeWidgetItem* TreeItem() const { return m_treeItem; }
     void SetTreeItem(QTreeWidgetItem* item) { m_treeItem = item; }
+    // The address of a parameter file or a new axis ("%02X").
+    const QString& FileAddress() const { return m_fileAddress; }
+    const QString& VersionText() const { return m_versionText; }
+
+    CParameterForm& Form() { return *m_form; }
+    CBusPort* Port() const;
+    QString LoadResString(unsigned id) const;
+    // One command to the page's axis, or to `address`, with error messages on.
+    bool Transact(const QByteArray& command, QString* reply);
+    bool TransactTo(const QString& address, const QByteArray& command, QString* reply);
+
+    // Sliders, the parameter lists, store, reset, defaults and logic levels together; a
+    // stage that reports its parameters locked has them disabled.
+    void EnableParameterControls(bool enable);
+    // A scroll of the delay spin: the type shows the delay text.
+    void OnVScroll(int code, int position, QWidget* scrollControl);
+    // The temperature-module switch 1060: tells the stage and updates caption and buttons.
+    void OnBnClickedQelOnline();
+
+    // The mark first, then the type's reader; true when every query was answered.
+    bool ReadAllParameters();
+    // The allowed motor current in 0.01 A from the axis's tree label; 0 for none.
+    int UpdateAllowedCurrentMark();
+    // Whether the current of "S?", "R?" or "A?" may be written.
+    bool ConfirmCurrentSetting(const QByteArray& query);
+
+    // The offline page's fill: from the lines of its parameter file, or fresh for a new axis.
+    void ApplyParameterLines();
+    void InitControlsForType();
+    // Enters the axis of a parameter file into the tree from its type and name lines.
+    void RegisterAxisItem(QString typeLine, QString nameLine);
+
+    // Timer 21: the status poll of the lamps.
+    QTimer& StatusTimer() { return m_statusTimer; }
+    void OnTimer();
+    // Places an offline page of the same axis beside this one when this one gets focus.
+    void OnSetFocus();
+    // The picture a status lamp shows (164..169).
+    int LampImage(int lampId) const;
+
+    // Kept for and set by the device types.
+    float m_firmware = 0.0f;
+    double m_markerScale = 4.0;
+    std::array<qint8, 6> m_logicLevels{};
+    int m_displayType1 = 0;
+    int m_displayType2 = 0;
+    // Temperature-module settings, each its lower-case key and value ("xw0" ...).
+    std::array<QString, 6> m_qelSettings;
+    int m_allowedMark = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    template <typename R, typename F>
+    R VisitType(F&& operation, R fallback);
+    template <typename F>
+    void VisitType(F&& operation);
+
+    CMainFrame* MainFrame() const;
+    void SetCaptions();
+    void FillCommonLists();
+    void ShowAllCurrentTexts();
+    void SetUpOfflinePage();
+    void SetLamp(int lampId, int picture);
+    void SwitchLamp(int lampId, int offPicture, bool on);
+    void ShowStatus(int status);
+    void ConnectControls();
+    void OnSliderKeyReleased(int slider);
+    void OnDelaySpinReleased();
+    void UpdateTreeItemOnClose();
+
+    CTarnlinkApp* m_app;
+    std::unique_ptr<CParameterForm> m_form;
     int m_deviceType = 4;
     QString m_address;
+    QString m_fileAddress;
+    QString m_versionText;
     QTreeWidgetItem* m_treeItem = nullptr;
+    QTimer m_statusTimer;
+    CBalloonTip* m_nameTip = nullptr;
+
+    // In the order the page has always kept them.
+    CEndstufeUQT m_uqt;
+    CEndstufeHWT m_hwt;
+    CEndstufeKEV m_kev;
+    CEndstufeLQN m_lqn;
+    CEndstufeDRQPlus m_drqPlus;
+    CEndstufeHWK m_hwk;
+    CEndstufeHVR m_hvr;
+    CEndstufeDRQ2Plus m_drq2Plus;
+    CEndstufeVNEPlus m_vnePlus;
 };
+
+template <typename R, typename F>
+R CTarnlinkView::VisitType(F&& operation, R fallback)
+{
+    switch (m_deviceType) {
+    case 0: return operation(m_kev);
+    case 1: return operation(m_lqn);
+    case 2: return operation(m_hwt);
+    case 3: return operation(m_hwk);
+    case 4: return operation(m_hvr);
+    case 5: return operation(m_drqPlus);
+    case 6: return operation(m_uqt);
+    case 7: return operation(m_drq2Plus);
+    case 8: return operation(m_vnePlus);
+    default: return fallback;
+    }
+}
+
+template <typename F>
+void CTarnlinkView::VisitType(F&& operation)
+{
+    VisitType<bool>(
+        [&operation](auto& type) {
+            operation(type);
+            return true;
+        },
+        true);
+}

@@ -1,0 +1,76 @@
+#include "pages/cdevicetypetables.h"
+
+#include "pages/cpagecontrolids.h"
+
+namespace {
+
+constexpr CParamWrite kCommonWrites[] = {
+    {"S", WriteSource::Slider, 0},
+    {"R", WriteSource::Slider, 1},
+    {"A", WriteSource::Slider, 2},
+    {"M", WriteSource::Combo, CPageControlIds::kStepCombo},
+    {"G", WriteSource::Combo, CPageControlIds::kDirectionCombo},
+    {"T", WriteSource::DelaySpin, 0},
+    {"U", WriteSource::Combo, CPageControlIds::kActivationCombo},
+};
+
+// ---- KEV: 0.1 A per slider step up to 6.3 A, and the temperature module ------------------
+
+constexpr const char* kKevSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",  "1/10 ",
+                                     "1/20 ", "1/32 ", "1/64 ", "1/128 ", "1/256 "};
+
+const CPageSetup kKevSetup = {
+    63,
+    5,
+    kKevSteps,
+    "0         1,0      2,0      3,0       4,0      5,0      6,0     A",
+    1,
+    200,
+    1.59,
+    true,
+};
+
+constexpr CParamQuery kKevReads[] = {
+    {"PN?", QueryTarget::Name, 0},
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+    {"H?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"O?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PB?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+constexpr CParamWrite kKevWrites[] = {
+    {"H", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"O", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PB", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+} // namespace
+
+std::span<const CParamWrite> CDeviceTypeTables::CommonWrites()
+{
+    return kCommonWrites;
+}
+
+const CPageSetup& CDeviceTypeTables::KevSetup()
+{
+    return kKevSetup;
+}
+
+std::span<const CParamQuery> CDeviceTypeTables::KevReads()
+{
+    return kKevReads;
+}
+
+std::span<const CParamWrite> CDeviceTypeTables::KevWrites()
+{
+    return kKevWrites;
+}

@@ -1,0 +1,60 @@
+// What the device types differ in, as data: how a type shapes the page, which parameters it
+// reads in which order and where each value goes, and which values it writes. The shared
+// code of the device types works through these tables; each type keeps only what no table
+// can say. No widgets here.
+#pragma once
+
+#include <span>
+
+// Where the value of one read goes on the page.
+enum class QueryTarget {
+    Name,        // edit 1006, the reply less two characters as text
+    Slider,      // current slider `arg` (0 stop, 1 run, 2 boost)
+    Combo,       // combo box numbered `arg`
+    DelayTime,   // delay text through the scroll handler, then spin 1011
+    LogicLevel,  // logic-level byte `arg` (0 clock .. 5 deselect)
+    DisplayType, // display-menu entry `arg` (1 or 2); combo 1021 shows entry 1
+    Lock,        // "ps0" locks the parameter controls, anything else frees them
+    Firmware,    // the last four characters as the firmware number
+};
+
+struct CParamQuery {
+    const char* command; // the mnemonic followed by "?"
+    QueryTarget target;
+    int arg;
+};
+
+// Where the value of one write comes from.
+enum class WriteSource {
+    Slider,    // position of current slider `arg`
+    Combo,     // selection of combo box `arg` (-1 when empty)
+    DelaySpin, // position of spin 1011
+};
+
+struct CParamWrite {
+    const char* mnemonic;
+    WriteSource source;
+    int arg;
+};
+
+// How a type shapes the common part of the page.
+struct CPageSetup {
+    int sliderMax;
+    int tickFrequency;
+    std::span<const char* const> stepPrefixes; // each followed by the step word
+    const char* scaleText;                      // under all three sliders
+    int spinMin;
+    int spinMax;
+    double markerScale;
+    bool keepsModule; // the temperature-module controls stay on the page
+};
+
+class CDeviceTypeTables {
+public:
+    // Written by every type, in this order, after the axis name.
+    static std::span<const CParamWrite> CommonWrites();
+
+    static const CPageSetup& KevSetup();
+    static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"
+    static std::span<const CParamWrite> KevWrites(); // after the common writes
+};

@@ -1,0 +1,212 @@
+#include "pages/cendstufeshared.h"
+
+#include "bus/cbusport.h"
+#include "pages/creplyvalue.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cansitext.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolTip>
+
+#include <cstring>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsStepWord = 10300;
+constexpr std::uint32_t kNameTimeoutMs = 2000;
+
+int EchoLength(const char* query)
+{
+    // The mnemonic without its "?".
+    return static_cast<int>(std::strlen(query)) - 1;
+}
+
+} // namespace
+
+void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
+{
+    CParameterForm& form = view.Form();
+    for (int which = 0; which < 3; ++which) {
+        form.Slider(which)->setRange(0, setup.sliderMax);
+        form.Slider(which)->setTickInterval(setup.tickFrequency);
+    }
+    const QString step = view.LoadResString(kIdsStepWord);
+    QComboBox* steps = form.Combo(Ids::kStepCombo);
+    steps->clear();
+    for (const char* prefix : setup.stepPrefixes)
+        steps->addItem(QString::fromLatin1(prefix) + step);
+    for (int which = 0; which < 3; ++which)
+        form.Scale(which)->setText(QString::fromLatin1(setup.scaleText));
+    if (!setup.keepsModule) {
+        for (int id : {Ids::kQelStatusButton, Ids::kQelResetButton, Ids::kQelSettingsButton,
+                       Ids::kQelGroup, Ids::kQelSwitch})
+            form.Control(id)->hide();
+    }
+    form.DelaySpin()->setRange(setup.spinMin, setup.spinMax);
+    view.m_markerScale = setup.markerScale;
+}
+
+bool CEndstufeShared::ReadQueries(CTarnlinkView& view, std::span<const CParamQuery> queries)
+{
+    CParameterForm& form = view.Form();
+    for (const CParamQuery& query : queries) {
+        QString reply;
+        if (!view.Transact(query.command, &reply))
+            return false;
+        const int value = CReplyValue::Int(reply, EchoLength(query.command));
+        switch (query.target) {
+        case QueryTarget::Name:
+            form.Edit(Ids::kNameEdit)->setText(CReplyValue::Text(reply, 2));
+            break;
+        case QueryTarget::Slider: form.Slider(query.arg)->setValue(value); break;
+        case QueryTarget::Combo: SelectEntry(form.Combo(query.arg), value); break;
+        case QueryTarget::DelayTime:
+            view.OnVScroll(CTarnlinkView::kThumbPosition, value, form.DelaySpin());
+            SetSpinPosition(form.DelaySpin(), value);
+            break;
+        case QueryTarget::LogicLevel:
+            view.m_logicLevels.at(static_cast<std::size_t>(query.arg)) = static_cast<qint8>(value);
+            break;
+        case QueryTarget::DisplayType:
+            (query.arg == 1 ? view.m_displayType1 : view.m_displayType2) = value;
+            SelectEntry(form.Combo(Ids::kInputFunctionCombo), view.m_displayType1);
+            break;
+        case QueryTarget::Lock:
+            view.EnableParameterControls(reply != QStringLiteral("ps0"));
+            break;
+        case QueryTarget::Firmware:
+            view.m_firmware = static_cast<float>(CReplyValue::ToFloat(CReplyValue::Tail(reply, 4)));
+            break;
+        }
+    }
+    return true;
+}
+
+bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address)
+{
+    CBusPort* port = view.Port();
+    if (!port)
+        return false;
+    const QString name = view.Form().Edit(Ids::kNameEdit)->text();
+    port->m_replyTimeout = kNameTimeoutMs;
+    QString reply;
+    const bool named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
+    port->m_replyTimeout = CBusPort::kDefaultTimeout;
+    return named && WriteValues(view, address, CDeviceTypeTables::CommonWrites());
+}
+
+bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
+                                  std::span<const CParamWrite> writes)
+{
+    CParameterForm& form = view.Form();
+    for (const CParamWrite& write : writes) {
+        int value = 0;
+        switch (write.source) {
+        case WriteSource::Slider: value = form.Slider(write.arg)->value(); break;
+        case WriteSource::Combo: value = form.Combo(write.arg)->currentIndex(); break;
+        case WriteSource::DelaySpin: value = form.DelaySpin()->value(); break;
+        }
+        QString reply;
+        if (!view.TransactTo(address, QByteArray(write.mnemonic) + QByteArray::number(value),
+                             &reply))
+            return false;
+    }
+    return true;
+}
+
+void CEndstufeShared::ShowCurrentText(CTarnlinkView& view, int slider, int divisor)
+{
+    QSlider* control = view.Form().Slider(slider);
+    if (!control)
+        return;
+    const double current = control->value() / static_cast<double>(divisor);
+    const QString text =
+        QString::asprintf(divisor == 10 ? "%.01f A" : "%.02f A", current);
+    view.Form().CurrentText(slider)->setText(text);
+    control->setToolTip(text);
+    if (QToolTip::isVisible() && control->underMouse())
+        QToolTip::showText(QCursor::pos(), text, control);
+}
+
+void CEndstufeShared::ShowDelayMilliseconds(CTarnlinkView& view, int position,
+                                            const QWidget* scrollControl)
+{
+    if (scrollControl && scrollControl == view.Form().DelaySpin())
+        view.Form().Edit(Ids::kDelayText)->setText(QStringLiteral("%1 ms").arg(position));
+}
+
+unsigned CEndstufeShared::TenthsCurrentLimit(unsigned mark, unsigned keptCurrent)
+{
+    unsigned margin = 10;
+    if (keptCurrent < 200)
+        margin = 2;
+    else if (keptCurrent < 400)
+        margin = 5;
+    return mark / 10 + margin;
+}
+
+unsigned CEndstufeShared::TenthsCurrentLimit(CTarnlinkView& view)
+{
+    const auto mark = static_cast<unsigned>(view.UpdateAllowedCurrentMark());
+    return TenthsCurrentLimit(mark, static_cast<unsigned>(view.m_allowedMark));
+}
+
+void CEndstufeShared::SendOutputFunction(CTarnlinkView& view)
+{
+    const int selection = view.Form().Combo(Ids::kOutputFunctionCombo)->currentIndex();
+    QString reply;
+    view.Transact("PO" + QByteArray::number(selection), &reply);
+}
+
+void CEndstufeShared::PollLock(CTarnlinkView& view)
+{
+    QString reply;
+    view.Transact("PS?", &reply);
+    view.EnableParameterControls(CReplyValue::Last(reply) != QLatin1Char('0'));
+}
+
+void CEndstufeShared::SendDisplayMenu(CTarnlinkView& view)
+{
+    const int selection = view.Form().Combo(Ids::kInputFunctionCombo)->currentIndex();
+    QString reply;
+    if (view.Form().Button(Ids::kDisplay1Radio)->isChecked()) {
+        view.m_displayType1 = selection;
+        view.Transact("PL" + QByteArray::number(selection), &reply);
+    } else {
+        view.m_displayType2 = selection;
+        view.Transact("PM" + QByteArray::number(selection), &reply);
+    }
+}
+
+void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
+{
+    CParameterForm& form = view.Form();
+    form.Slider(0)->setValue(1);
+    form.Slider(1)->setValue(2);
+    form.Slider(2)->setValue(4);
+    SetSpinPosition(form.DelaySpin(), 40);
+    form.Edit(Ids::kDelayText)->setText(QStringLiteral("40 ms"));
+}
+
+void CEndstufeShared::SelectEntry(QComboBox* combo, int index)
+{
+    if (!combo)
+        return;
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void CEndstufeShared::SetSpinPosition(QSpinBox* spin, int position)
+{
+    const QSignalBlocker quiet(spin);
+    spin->setValue(position);
+}

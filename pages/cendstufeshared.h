@@ -1,0 +1,55 @@
+// The work the nine device types have in common: the patterns by which a type shapes the
+// page, reads the stage into it and writes it back (driven by the type's tables), and the
+// operations whose one body serves several types (current and delay texts, the current
+// limit of the 0.1 A types, the output-function and display-menu writes, the lock poll,
+// the current defaults).
+#pragma once
+
+#include "pages/cdevicetypetables.h"
+
+#include <QString>
+
+#include <span>
+
+class CTarnlinkView;
+class QComboBox;
+class QSpinBox;
+class QWidget;
+
+class CEndstufeShared {
+public:
+    // Shapes sliders, step list, scales, the delay spin and the marker scale; hides the
+    // temperature-module controls of a type that has none.
+    static void SetupPage(CTarnlinkView& view, const CPageSetup& setup);
+    // One read per query in order, each value to its control; false at the first query
+    // that gets no answer, leaving the controls set so far as they are.
+    static bool ReadQueries(CTarnlinkView& view, std::span<const CParamQuery> queries);
+    // The axis name (2000 ms) and the common writes to `address`; false at the first failure.
+    static bool TransmitCommon(CTarnlinkView& view, const QString& address);
+    static bool WriteValues(CTarnlinkView& view, const QString& address,
+                            std::span<const CParamWrite> writes);
+
+    // "%.01f A" (divisor 10) or "%.02f A" (divisor 100) of the slider's position into its
+    // value text and its tool tip.
+    static void ShowCurrentText(CTarnlinkView& view, int slider, int divisor);
+    // "%d ms" into the delay text when the scroll came from the delay spin.
+    static void ShowDelayMilliseconds(CTarnlinkView& view, int position,
+                                      const QWidget* scrollControl);
+    // The highest slider position (0.1 A) allowed without a question: the allowed motor
+    // current `mark` (0.01 A) in tenths plus a margin that grows with the kept current.
+    static unsigned TenthsCurrentLimit(unsigned mark, unsigned keptCurrent);
+    static unsigned TenthsCurrentLimit(CTarnlinkView& view);
+    // "PO" with the output-function selection; the answer is not looked at.
+    static void SendOutputFunction(CTarnlinkView& view);
+    // "PS?": a stage whose answer ends in "0" has its parameters locked.
+    static void PollLock(CTarnlinkView& view);
+    // The display-menu selection for the display chosen by the radios: "PL" or "PM".
+    static void SendDisplayMenu(CTarnlinkView& view);
+    // Stop, run and boost current 1, 2 and 4 steps, delay 40 ms.
+    static void LoadCurrentDefaults(CTarnlinkView& view);
+
+    // Selects entry `index`, or nothing when the list has no such entry.
+    static void SelectEntry(QComboBox* combo, int index);
+    // Moves the spin without it reporting a scroll, as a position set by the program does.
+    static void SetSpinPosition(QSpinBox* spin, int position);
+};

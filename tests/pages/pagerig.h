@@ -1,0 +1,146 @@
+// The parameter page's tests run the program on a simulated serial bus with a KEV at
+// address 3 and open pages as the tree and File New open them.
+#pragma once
+
+#include "pages/ccurindicator.h"
+#include "pages/cendstufehwk.h"
+#include "pages/cendstufekev.h"
+#include "pages/cledpictures.h"
+#include "pages/cpagecontrolids.h"
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/ccontrolids.h"
+#include "platform/cdoctemplate.h"
+#include "platform/cmdichildframe.h"
+#include "shell/cmainframe.h"
+#include "tests/sim/simbus.h"
+#include "tests/sim/simserialline.h"
+#include "tests/support/testapp.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr int kKev = 0;
+constexpr int kHwk = 3;
+constexpr int kHvr = 4;
+
+// What the page reads from a KEV, in this order.
+const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?", "G?", "L?",
+                               "T?",  "U?", "H?", "O?", "PB?", "B?", "XP?"};
+
+// The program started on a simulated serial bus with a KEV at address 3.
+struct Rig {
+    SimBus bus;
+    SimSerialLine line{bus};
+    TestApp t;
+    CMainFrame* frame = nullptr;
+
+    Rig()
+    {
+        bus.AddAxis(3, "KEV", "KEV 2.35");
+        line.Start();
+        t.app().Settings().SetActiveCom(line.PortPath());
+        t.app().InitInstance();
+        frame = t.app().MainFrame();
+        if (!QTest::qWaitForWindowExposed(frame))
+            qWarning("main window not shown");
+    }
+    CTarnlinkApp& app() { return t.app(); }
+    void Set(const QByteArray& mnemonic, int value)
+    {
+        bus.WithAxis(3, [&](SimAxis& a) { a.params[mnemonic] = value; });
+    }
+    QStringList Commands() const
+    {
+        QStringList out;
+        for (const SimRequest& r : bus.Requests())
+            out.append(QString::fromLatin1(r.command));
+        return out;
+    }
+    QTreeWidgetItem* AddItem(int address, int type, const QString& label, int image)
+    {
+        auto* item = new QTreeWidgetItem(frame->GroupItem(type), {label});
+        frame->AxisItem(address) = item;
+        frame->SetItemImage(item, image);
+        frame->RootItem()->setExpanded(true);
+        frame->GroupItem(type)->setExpanded(true);
+        return item;
+    }
+    void DoubleClick(QTreeWidgetItem* item)
+    {
+        QTreeWidget* tree = frame->TreeCtrl();
+        tree->scrollToItem(item);
+        // A second press that the platform reports as a double-click, as a real mouse does.
+        const QPoint at = tree->visualItemRect(item).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    }
+    CTarnlinkView* ActiveView() const
+    {
+        return CMainFrame::ParameterViewOf(frame->MdiArea()->activeSubWindow());
+    }
+    // The KEV at address 3 opened by a double-click on its tree item.
+    CTarnlinkView* OpenOnline()
+    {
+        DoubleClick(AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen));
+        return ActiveView();
+    }
+    // A new offline axis, as File New makes it.
+    CTarnlinkView* OpenNew(int type, const QString& address)
+    {
+        app().m_nextAddress = QStringLiteral("Off");
+        app().m_nextLabel.clear();
+        app().m_newAxisAddress = address;
+        app().m_currentType = type;
+        app().DocManager().FindTemplate(129)->OpenDocumentFile(QString());
+        app().m_newAxisAddress.clear();
+        return ActiveView();
+    }
+};
+
+template <typename T = QWidget>
+T* Control(CTarnlinkView* view, int id)
+{
+    return CControlIds::Find<T>(view, id);
+}
+
+inline QStringList Entries(const QComboBox* combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i)
+        entries.append(combo->itemText(i));
+    return entries;
+}
+
+inline QList<int> Lamps(const CTarnlinkView* view)
+{
+    QList<int> pictures;
+    for (int id = Ids::kUndervoltageLamp; id <= Ids::kResetLamp; ++id)
+        pictures.append(view->LampImage(id));
+    return pictures;
+}
+
+inline void CloseAndDelete(QMdiSubWindow* window)
+{
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace

@@ -1,0 +1,448 @@
+// The parameter page against the simulated bus: opened from the tree, read from a KEV
+// stage, polled for its status lamps, placed beside its file page, and closed with its
+// tree item brought up to date.
+#include "tests/pages/pagerig.h"
+
+class TstParameterPage : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void doubleClickOpensOnePage();
+    void readShowsEveryValue_data();
+    void readShowsEveryValue();
+    void failedReadStopsSequence_data();
+    void failedReadStopsSequence();
+    void statusLamps_data();
+    void statusLamps();
+    void pollRunsOnlyWhileActiveAndOnline();
+    void filePagePlacedBesideOnlinePage();
+    void nameLength_data();
+    void nameLength();
+    void keyboardPath();
+    void fileAddressRegistersAxis_data();
+    void fileAddressRegistersAxis();
+    void closingUpdatesTreeItem_data();
+    void closingUpdatesTreeItem();
+};
+
+void TstParameterPage::initTestCase()
+{
+    qputenv("TARNLINK_CAN", "nosuchplugin:can9");
+}
+
+void TstParameterPage::doubleClickOpensOnePage()
+{
+    Rig rig;
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    QMdiArea* area = rig.frame->MdiArea();
+    QCOMPARE(area->subWindowList().size(), 1);
+    QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("[03] Axis"));
+    QCOMPARE(view->AddressText(), QStringLiteral("3"));
+    QCOMPARE(view->DeviceType(), kKev);
+    QCOMPARE(rig.Commands().mid(0, kKevReads.size()), kKevReads);
+
+    // Another page in front; the axis's second double-click brings its page back.
+    CTarnlinkView* other = rig.OpenNew(kHwk, QStringLiteral("05"));
+    QVERIFY(other && other != view);
+    rig.bus.ClearLog();
+    rig.DoubleClick(rig.frame->AxisItem(3));
+    QCOMPARE(area->subWindowList().size(), 2);
+    QCOMPARE(rig.ActiveView(), view);
+    QVERIFY(!rig.Commands().contains(QStringLiteral("PN?")));
+    QVERIFY(rig.t.messages.isEmpty());
+}
+
+void TstParameterPage::readShowsEveryValue_data()
+{
+    QTest::addColumn<int>("module");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("output");
+    QTest::addColumn<int>("expectedStep");
+    QTest::addColumn<int>("expectedOutput");
+
+    QTest::newRow("module off") << 0 << 4 << 2 << 4 << 2;
+    QTest::newRow("module on") << 1 << 10 << 0 << 10 << 0;
+    // Values the lists do not hold select nothing.
+    QTest::newRow("values beyond the lists") << 0 << 11 << -1 << -1 << -1;
+    QTest::newRow("step far out") << 0 << 9999 << 7 << -1 << -1;
+}
+
+void TstParameterPage::readShowsEveryValue()
+{
+    QFETCH(int, module);
+    QFETCH(int, step);
+    QFETCH(int, output);
+    QFETCH(int, expectedStep);
+    QFETCH(int, expectedOutput);
+    Rig rig;
+    rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Achse Z;1,5"; });
+    const QList<QPair<QByteArray, int>> values = {
+        {"S", 7}, {"R", 23}, {"A", 41}, {"M", step}, {"G", 1},  {"L", 1},
+        {"T", 55}, {"U", 1}, {"H", 1},  {"O", output}, {"PB", 1}, {"XP", module}};
+    for (const auto& [mnemonic, value] : values)
+        rig.Set(mnemonic, value);
+
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    const QString moduleSwitch = module ? QStringLiteral("XP1") : QStringLiteral("XP0");
+    QCOMPARE(rig.Commands().mid(0, kKevReads.size() + 1), kKevReads + QStringList{moduleSwitch});
+    QVERIFY(rig.t.messages.isEmpty());
+
+    QCOMPARE(Control<QLineEdit>(view, Ids::kNameEdit)->text(), QStringLiteral("Achse Z;1,5"));
+    const int sliders[3] = {7, 23, 41};
+    const QString texts[3] = {"0.7 A", "2.3 A", "4.1 A"};
+    for (int which = 0; which < 3; ++which) {
+        QSlider* slider = Control<QSlider>(view, Ids::kSliders[which]);
+        QCOMPARE(slider->value(), sliders[which]);
+        QCOMPARE(Control<QLineEdit>(view, Ids::kCurrentTexts[which])->text(), texts[which]);
+        QCOMPARE(slider->toolTip(), texts[which]);
+    }
+    QComboBox* steps = Control<QComboBox>(view, Ids::kStepCombo);
+    QCOMPARE(steps->currentIndex(), expectedStep);
+    if (expectedStep == 4)
+        QCOMPARE(steps->currentText(), QStringLiteral("1/8 Schritt"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kDirectionCombo)->currentText(), QStringLiteral("Positiv"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kInputLogicCombo)->currentText(),
+             QStringLiteral("Low aktiv"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kActivationCombo)->currentText(),
+             QStringLiteral("Deaktiviert"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kInputFunctionCombo)->currentText(),
+             QStringLiteral("Aktivierung"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kOutputFunctionCombo)->currentIndex(), expectedOutput);
+    QCOMPARE(Control<QComboBox>(view, Ids::kOperationModeCombo)->currentText(),
+             QStringLiteral("Standalone"));
+    QCOMPARE(Control<QLineEdit>(view, Ids::kDelayText)->text(), QStringLiteral("55 ms"));
+    QCOMPARE(Control<QSpinBox>(view, Ids::kDelaySpin)->value(), 55);
+    QCOMPARE(view->m_firmware, 2.35f);
+
+    auto* box = Control<QAbstractButton>(view, Ids::kQelSwitch);
+    QCOMPARE(box->isChecked(), module == 1);
+    QCOMPARE(box->text(), module ? QStringLiteral("QEL online") : QStringLiteral("QEL offline"));
+    for (int id : {Ids::kQelStatusButton, Ids::kQelSettingsButton, Ids::kQelResetButton})
+        QCOMPARE(Control(view, id)->isEnabled(), module == 1);
+    QVERIFY(view->StatusTimer().isActive());
+}
+
+void TstParameterPage::failedReadStopsSequence_data()
+{
+    QTest::addColumn<QByteArray>("missing");
+    QTest::addColumn<int>("reads");
+    QTest::newRow("stop current") << QByteArray("S") << 2;
+    QTest::newRow("step resolution") << QByteArray("M") << 5;
+    QTest::newRow("module switch") << QByteArray("XP") << 14;
+}
+
+void TstParameterPage::failedReadStopsSequence()
+{
+    QFETCH(QByteArray, missing);
+    QFETCH(int, reads);
+    Rig rig;
+    rig.bus.WithAxis(3, [&](SimAxis& a) {
+        a.name = "Hub";
+        a.params.remove(missing);
+        a.params["R"] = 33;
+    });
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    QCOMPARE(rig.Commands(), kKevReads.mid(0, reads));
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle TIMEOUT!")});
+    // What was read before the failure stays on the page.
+    QCOMPARE(Control<QLineEdit>(view, Ids::kNameEdit)->text(), QStringLiteral("Hub"));
+    QCOMPARE(Control<QSlider>(view, Ids::kSliders[1])->value(), reads > 2 ? 33 : 0);
+    // No status poll without a good first read.
+    QVERIFY(!view->StatusTimer().isActive());
+    QTest::qWait(600);
+    QVERIFY(!rig.Commands().contains(QStringLiteral("F?")));
+}
+
+void TstParameterPage::statusLamps_data()
+{
+    QTest::addColumn<QList<int>>("statusWords");
+    QTest::addColumn<QList<int>>("lamps"); // 1223 .. 1228
+
+    const int red = CLedPictures::kRedOff, yellow = CLedPictures::kYellowOff,
+              green = CLedPictures::kGreenOff;
+    QTest::newRow("all clear") << QList<int>{0} << QList<int>{red, red, red, yellow, green, yellow};
+    QTest::newRow("undervoltage")
+        << QList<int>{1} << QList<int>{red + 1, red, red, yellow, green, yellow};
+    QTest::newRow("overtemperature")
+        << QList<int>{2} << QList<int>{red, red + 1, red, yellow, green, yellow};
+    QTest::newRow("short circuit keeps the others")
+        << QList<int>{1, 3} << QList<int>{red + 1, red, red + 1, yellow, green, yellow};
+    QTest::newRow("bit 2 is a short circuit")
+        << QList<int>{2, 4} << QList<int>{red, red + 1, red + 1, yellow, green, yellow};
+    QTest::newRow("short circuit over")
+        << QList<int>{3, 0} << QList<int>{red, red, red, yellow, green, yellow};
+    QTest::newRow("watchdog stays lit")
+        << QList<int>{0x80, 0} << QList<int>{red, red, red, yellow + 1, green, yellow};
+    QTest::newRow("watchdog with reset lamp")
+        << QList<int>{0x80} << QList<int>{red, red, red, yellow + 1, green, yellow + 1};
+    QTest::newRow("basic position")
+        << QList<int>{0x20} << QList<int>{red, red, red, yellow, green + 1, yellow};
+    QTest::newRow("basic position left")
+        << QList<int>{0x20, 0} << QList<int>{red, red, red, yellow, green, yellow};
+    QTest::newRow("reset or deactivated")
+        << QList<int>{8} << QList<int>{red, red, red, yellow, green, yellow + 1};
+}
+
+void TstParameterPage::statusLamps()
+{
+    QFETCH(QList<int>, statusWords);
+    QFETCH(QList<int>, lamps);
+    Rig rig;
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    for (int status : statusWords) {
+        rig.bus.WithAxis(3, [status](SimAxis& a) { a.status = status; });
+        view->OnTimer();
+        QVERIFY(view->StatusTimer().isActive());
+    }
+    QCOMPARE(Lamps(view), lamps);
+    QCOMPARE(view->StatusTimer().interval(), 500);
+}
+
+void TstParameterPage::pollRunsOnlyWhileActiveAndOnline()
+{
+    Rig rig;
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    rig.bus.WithAxis(3, [](SimAxis& a) { a.status = 0x20; });
+    QTRY_COMPARE_WITH_TIMEOUT(view->LampImage(Ids::kHomeLamp), CLedPictures::kGreenOff + 1, 3000);
+
+    // Another page in front: this one stops asking.
+    QMdiSubWindow* window = rig.frame->MdiArea()->activeSubWindow();
+    CTarnlinkView* other = rig.OpenNew(kKev, QStringLiteral("06"));
+    QVERIFY(other);
+    QVERIFY(!view->StatusTimer().isActive());
+    // An offline page never polls.
+    QVERIFY(!other->StatusTimer().isActive());
+    rig.bus.ClearLog();
+    QTest::qWait(700);
+    QVERIFY(!rig.Commands().contains(QStringLiteral("F?")));
+
+    rig.frame->MdiArea()->setActiveSubWindow(window);
+    QVERIFY(view->StatusTimer().isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("F?")), 3000);
+
+    // Listen mode: the tick asks nothing and the poll stays off.
+    rig.t.port().m_listen = true;
+    rig.bus.ClearLog();
+    view->OnTimer();
+    QVERIFY(!view->StatusTimer().isActive());
+    QVERIFY(rig.Commands().isEmpty());
+    rig.t.port().m_listen = false;
+
+    // A stage that stopped answering: the poll ends, and activation does not restart it.
+    rig.line.SetSilent(true);
+    view->OnTimer();
+    QVERIFY(!view->StatusTimer().isActive());
+    QVERIFY(rig.t.port().m_noAnswer);
+    view->OnActivateView(true);
+    QVERIFY(!view->StatusTimer().isActive());
+}
+
+void TstParameterPage::filePagePlacedBesideOnlinePage()
+{
+    Rig rig;
+    CTarnlinkView* filePage = rig.OpenNew(kKev, QStringLiteral("03"));
+    QVERIFY(filePage);
+    QMdiSubWindow* fileWindow = rig.frame->MdiArea()->activeSubWindow();
+    fileWindow->move(0, 0);
+    rig.app().m_nextAddress = QStringLiteral("3");
+    rig.app().m_nextLabel = QStringLiteral("[03] Axis");
+    rig.app().OpenAxisDocument();
+    QMdiSubWindow* onlineWindow = rig.frame->MdiArea()->activeSubWindow();
+    QVERIFY(onlineWindow != fileWindow);
+    QCOMPARE(fileWindow->pos(), onlineWindow->pos() + QPoint(270, 0));
+    QVERIFY(rig.app().m_focusPlaced);
+
+    // The flag set with the move swallows the next focus of an online page.
+    fileWindow->move(0, 0);
+    rig.frame->MdiArea()->setActiveSubWindow(fileWindow);
+    rig.frame->MdiArea()->setActiveSubWindow(onlineWindow);
+    QVERIFY(!rig.app().m_focusPlaced);
+    QCOMPARE(fileWindow->pos(), QPoint(0, 0));
+}
+
+void TstParameterPage::nameLength_data()
+{
+    QTest::addColumn<int>("interfaceType");
+    QTest::addColumn<int>("length");
+    QTest::newRow("serial") << 0 << 40;
+    QTest::newRow("CAN") << 1 << 7;
+}
+
+void TstParameterPage::nameLength()
+{
+    QFETCH(int, interfaceType);
+    QFETCH(int, length);
+    Rig rig;
+    rig.t.port().m_interfaceType = std::uint32_t(interfaceType);
+    CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
+    QLineEdit* name = Control<QLineEdit>(view, Ids::kNameEdit);
+    QCOMPARE(name->maxLength(), length);
+    QTest::keyClicks(name, QString(50, QLatin1Char('x')));
+    QCOMPARE(name->text().size(), length);
+}
+
+void TstParameterPage::keyboardPath()
+{
+    Rig rig;
+    rig.Set("R", 20);
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
+    rig.bus.ClearLog();
+    QTest::keyPress(run, Qt::Key_Right);
+    QCOMPARE(run->value(), 21);
+    QVERIFY(rig.Commands().isEmpty());
+    QTest::keyRelease(run, Qt::Key_Right);
+    QCOMPARE(rig.Commands(), QStringList{"R21"});
+    QTest::keyClick(Control<QSlider>(view, Ids::kSliders[0]), Qt::Key_Left);
+    QCOMPARE(rig.Commands().last(), QStringLiteral("S%1").arg(
+                                        Control<QSlider>(view, Ids::kSliders[0])->value()));
+    // Other keys move the slider but send nothing.
+    rig.bus.ClearLog();
+    QTest::keyClick(run, Qt::Key_Up);
+    QVERIFY(rig.Commands().isEmpty());
+
+    // The delay spin sends its position when the mouse button is let go.
+    QSpinBox* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
+    const QPoint up(spin->width() / 2, 2);
+    QTest::mousePress(spin, Qt::LeftButton, {}, up);
+    QVERIFY(rig.Commands().isEmpty());
+    QTest::mouseRelease(spin, Qt::LeftButton, {}, up);
+    QCOMPARE(rig.Commands(), QStringList{QStringLiteral("T%1").arg(spin->value())});
+    QCOMPARE(Control<QLineEdit>(view, Ids::kDelayText)->text(),
+             QStringLiteral("%1 ms").arg(spin->value()));
+}
+
+void TstParameterPage::fileAddressRegistersAxis_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("typeLine");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("HWK at 05") << "05" << "bHWK 2.10" << 5 << kHwk << "[05] Pumpe";
+    QTest::newRow("one digit") << "7" << "bKEV 1.62" << 7 << kKev << "[07] Pumpe";
+    QTest::newRow("address beyond the bus") << "7F" << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("not hexadecimal") << "x1" << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("no known type") << "06" << "bXYZ 1.00" << -1 << kKev << "";
+}
+
+void TstParameterPage::fileAddressRegistersAxis()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, typeLine);
+    QFETCH(int, slot);
+    QFETCH(int, type);
+    QFETCH(QString, label);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("achse.sdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
+    file.write(QByteArray(74, '-') + "\r\n\r\n");
+    file.write("Address\t\t\t\t[" + address.toLatin1() + "]\r\n");
+    file.write("Controller version and type:\t[" + typeLine.toLatin1() + "]\r\n");
+    file.write("Axis name:\t\t\t[pnPumpe]\r\n\r\n");
+    file.close();
+
+    Rig rig;
+    rig.bus.ClearLog();
+    QVERIFY(rig.app().OpenOfflineDocument(path));
+    CTarnlinkView* view = rig.ActiveView();
+    QVERIFY(view);
+    QCOMPARE(view->AddressText(), QStringLiteral("Off"));
+    QCOMPARE(view->DeviceType(), type);
+    QCOMPARE(view->VersionText(), typeLine);
+    QCOMPARE(view->GetDocument()->Lines().size(), 7);
+    QVERIFY(view->GetDocument()->Lines().at(3).endsWith(QStringLiteral("]\r\n")));
+    int listed = 0;
+    for (int a = 0; a < CMainFrame::kAddressSlots; ++a)
+        listed += rig.frame->AxisItem(a) != nullptr;
+    if (slot < 0) {
+        QCOMPARE(listed, 0);
+        QVERIFY(!view->TreeItem());
+    } else {
+        QCOMPARE(listed, 1);
+        QTreeWidgetItem* item = rig.frame->AxisItem(slot);
+        QVERIFY(item);
+        QCOMPARE(view->TreeItem(), item);
+        QCOMPARE(item->text(0), label);
+        QCOMPARE(item->parent(), rig.frame->GroupItem(type));
+        QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
+    }
+    QVERIFY(rig.Commands().isEmpty());
+}
+
+void TstParameterPage::closingUpdatesTreeItem_data()
+{
+    QTest::addColumn<int>("image");
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("imageAfter");
+    QTest::addColumn<QString>("labelAfter");
+    QTest::addColumn<bool>("rememberedYellow");
+
+    QTest::newRow("found again: name read back")
+        << 0 << true << QStringList{"PN?"} << true << 2 << "[03] Neuer Name" << true;
+    QTest::newRow("found again, no answer")
+        << 0 << false << QStringList{"PN?"} << true << 0 << "[03]" << true;
+    QTest::newRow("file only: item removed")
+        << 1 << true << QStringList{} << false << -1 << "" << true;
+    QTest::newRow("red: yellow forgotten")
+        << 3 << true << QStringList{} << true << 3 << "[03]" << false;
+    QTest::newRow("green: unchanged") << 2 << true << QStringList{} << true << 2 << "[03]" << true;
+}
+
+void TstParameterPage::closingUpdatesTreeItem()
+{
+    QFETCH(int, image);
+    QFETCH(bool, answers);
+    QFETCH(QStringList, sent);
+    QFETCH(bool, kept);
+    QFETCH(int, imageAfter);
+    QFETCH(QString, labelAfter);
+    QFETCH(bool, rememberedYellow);
+    Rig rig;
+    CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("03"));
+    QVERIFY(view);
+    QTreeWidgetItem* item = rig.frame->AxisItem(3);
+    QCOMPARE(view->TreeItem(), item);
+    rig.frame->SetItemImage(item, image);
+    rig.frame->m_rememberedYellow = true;
+    rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
+    rig.line.SetSilent(!answers);
+    rig.t.port().m_replyTimeout = 100;
+    rig.bus.ClearLog();
+
+    CloseAndDelete(rig.frame->MdiArea()->subWindowList().first());
+    QVERIFY(rig.frame->MdiArea()->subWindowList().isEmpty());
+    QCOMPARE(rig.Commands(), sent);
+    QCOMPARE(rig.frame->AxisItem(3) != nullptr, kept);
+    if (kept) {
+        QCOMPARE(CMainFrame::ItemImage(item), imageAfter);
+        QCOMPARE(item->text(0), labelAfter);
+    } else {
+        QCOMPARE(rig.frame->GroupItem(kKev)->childCount(), 0);
+    }
+    QCOMPARE(rig.frame->m_rememberedYellow, rememberedYellow);
+
+    // A page whose item the frame took away leaves the tree alone.
+    CTarnlinkView* again = rig.OpenNew(kKev, QStringLiteral("04"));
+    QVERIFY(again->TreeItem());
+    rig.frame->DeleteAxisItem(4);
+    QVERIFY(!again->TreeItem());
+    rig.bus.ClearLog();
+    CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
+    QVERIFY(rig.Commands().isEmpty());
+}
+
+QTEST_MAIN(TstParameterPage)
+#include "tst_parameterpage.moc"
