@@ -1,9 +1,14 @@
 #include "pages/ctarnlinkdoc.h"
 
+#include "pages/cparameterfile.h"
+#include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
+#include "platform/cmdichildframe.h"
 #include "shell/ctarnlinkapp.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 
@@ -54,5 +59,29 @@ bool CTarnlinkDoc::OnOpenDocument(const QString& path)
         m_lines.append(CAnsiText::ToUnicode(line) + QStringLiteral("\r\n"));
     }
     SetModifiedFlag(false);
+    return true;
+}
+
+bool CTarnlinkDoc::OnSaveDocument(const QString& path)
+{
+    // The values come from this document's own page, whichever window is active.
+    auto* view = qobject_cast<CTarnlinkView*>(FirstView());
+    const CTarnlinkApp* app = CTarnlinkApp::Instance();
+    if (!view || !app)
+        return false;
+    CParameterFile::Content content;
+    if (!view->CollectFileContent(content))
+        return false;
+    const QByteArray bytes = CParameterFile::Bytes(
+        content, [app](unsigned id) { return app->LoadResString(id); },
+        QDateTime::currentDateTime());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    m_saved = true;
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        m_saved = false;
+        return false;
+    }
     return true;
 }

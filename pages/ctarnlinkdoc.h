@@ -16,6 +16,9 @@ public:
     // Keeps the file's lines as text, each ended by "\r\n" again; the page applies them.
     bool OnOpenDocument(const QString& path) override;
     const QStringList& Lines() const { return m_lines; }
+    // Builds the parameter file from the document's own page and writes it; the old file
+    // stays whole when anything fails.
+    bool OnSaveDocument(const QString& path) override;
     int GetDefaultMenu() const override { return kMenuId; }
 
 private:

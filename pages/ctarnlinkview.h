@@ -15,6 +15,7 @@
 #include "pages/cendstufelqn.h"
 #include "pages/cendstufeuqt.h"
 #include "pages/cendstufevneplus.h"
+#include "pages/cparameterfile.h"
 #include "pages/cparameterform.h"
 #include "platform/cview.h"
 
@@ -84,7 +85,12 @@ public:
 
     // The offline page's fill: from the lines of its parameter file, or fresh for a new axis.
     void ApplyParameterLines();
+    // One line of the file; false when it ends the reading (the module switched off).
+    bool ApplyParameterLine(const QString& line);
     void InitControlsForType();
+    // The values a save writes; online pages ask the stage for its version (and module
+    // settings). False when the stage does not answer.
+    bool CollectFileContent(CParameterFile::Content& content);
     // Enters the axis of a parameter file into the tree from its type and name lines.
     void RegisterAxisItem(QString typeLine, QString nameLine);
 
@@ -120,6 +126,12 @@ private:
     void FillCommonLists();
     void ShowAllCurrentTexts();
     void SetUpOfflinePage();
+    void ApplyOperationMode(int value);
+    int TypeNamedIn(const QString& text) const;
+    bool IsUsableParameterFile(const QStringList& lines) const;
+    void JoinKnownAxis(CMainFrame& frame, QTreeWidgetItem* known, const QString& typeLine);
+    // Closes the page's window once the current event is done.
+    void CloseLater();
     void SetLamp(int lampId, int picture);
     void SwitchLamp(int lampId, int offPicture, bool on);
     void ShowStatus(int status);

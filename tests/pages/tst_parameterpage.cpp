@@ -357,6 +357,18 @@ void TstParameterPage::fileAddressRegistersAxis()
     QVERIFY(rig.app().OpenOfflineDocument(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
+    if (slot < 0) {
+        // A file the bus cannot take is refused with a message, and its page goes again.
+        QCOMPARE(rig.t.messages.size(), 1);
+        QVERIFY(rig.t.messages.first().endsWith(path));
+        QVERIFY(rig.t.messages.first().startsWith(QStringLiteral("Die Datei ist keine")));
+        QTRY_VERIFY(rig.frame->MdiArea()->subWindowList().isEmpty());
+        for (int a = 0; a < CMainFrame::kAddressSlots; ++a)
+            QVERIFY(!rig.frame->AxisItem(a));
+        QVERIFY(rig.Commands().isEmpty());
+        return;
+    }
+    QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(view->AddressText(), QStringLiteral("Off"));
     QCOMPARE(view->DeviceType(), type);
     QCOMPARE(view->VersionText(), typeLine);

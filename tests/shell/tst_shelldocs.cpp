@@ -31,6 +31,8 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name)
     if (!file.open(QIODevice::WriteOnly))
         return {};
     file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
+    file.write("Address\t\t\t\t[07]\r\nController version and type:\t[bKEV]\r\n"
+               "Axis name:\t\t\t[pnAchse]\r\n");
     return path;
 }
 
