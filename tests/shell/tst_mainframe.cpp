@@ -200,6 +200,10 @@ void TstMainFrame::emptySettingsOpenDefaultPort()
 {
     const QString expectedPort = CAppSettings::DefaultSerialPort();
     TestApp t;
+    // Truly empty settings: the machine's own first port is the one to open.
+    QSettings(QString::fromLatin1(CAppSettings::kOrganisation),
+              QString::fromLatin1(CAppSettings::kApplication))
+        .remove(QStringLiteral("Settings/ActiveCom"));
     QVERIFY(t.app().InitInstance());
     CMainFrame* frame = t.app().MainFrame();
     QCOMPARE(t.app().Language(), UiLanguage::German);

@@ -12,6 +12,9 @@ TestApp::TestApp()
         return answer;
     });
     m_app->Sleeper().SetInstant(true);
+    // Tests run in parallel: none may take the machine's own serial port unless it asks
+    // for it, so the stored port is one that does not exist.
+    m_app->Settings().SetActiveCom(kNoPort);
 }
 
 TestApp::~TestApp() = default;

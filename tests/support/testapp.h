@@ -12,6 +12,10 @@
 
 class TestApp {
 public:
+    // The serial port a test application starts with unless the test stores another.
+    static constexpr const char* kNoPortName = "ttyTarnlinkTestNone";
+    inline static const QString kNoPort = QString::fromLatin1(kNoPortName);
+
     TestApp();
     ~TestApp();
 
