@@ -1,6 +1,8 @@
 #include "pages/cendstufedrq2plus.h"
 
+#include "pages/cendstufedrqplus.h"
 #include "pages/cendstufeshared.h"
+#include "pages/ctarnlinkview.h"
 
 void CEndstufeDRQ2Plus::ShowCurrentText(int slider)
 {
@@ -24,4 +26,12 @@ void CEndstufeDRQ2Plus::OnOperationModeChanged()
 {
     if (m_view)
         CEndstufeShared::PollLock(*m_view);
+}
+
+unsigned CEndstufeDRQ2Plus::GetCurrentLimit() const
+{
+    if (!m_view)
+        return 0;
+    const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());
+    return CEndstufeDRQPlus::CurrentLimit(mark, static_cast<unsigned>(m_view->m_allowedMark));
 }

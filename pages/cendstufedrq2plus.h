@@ -14,6 +14,8 @@ public:
     void OnOutputFunctionChanged();
     // The operation mode is the stage's: the page only learns whether it is locked.
     void OnOperationModeChanged();
+    // The rule of the DRQ+.
+    unsigned GetCurrentLimit() const;
 
 private:
     CTarnlinkView* m_view = nullptr;

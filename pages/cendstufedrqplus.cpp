@@ -1,6 +1,7 @@
 #include "pages/cendstufedrqplus.h"
 
 #include "pages/cendstufeshared.h"
+#include "pages/ctarnlinkview.h"
 
 void CEndstufeDRQPlus::ShowCurrentText(int slider)
 {
@@ -18,4 +19,22 @@ void CEndstufeDRQPlus::OnOperationModeChanged()
 {
     if (m_view)
         CEndstufeShared::PollLock(*m_view);
+}
+
+unsigned CEndstufeDRQPlus::GetCurrentLimit() const
+{
+    if (!m_view)
+        return 0;
+    const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());
+    return CurrentLimit(mark, static_cast<unsigned>(m_view->m_allowedMark));
+}
+
+unsigned CEndstufeDRQPlus::CurrentLimit(unsigned mark, unsigned keptCurrent)
+{
+    unsigned margin = 100;
+    if (keptCurrent < 200)
+        margin = 20;
+    else if (keptCurrent < 400)
+        margin = 50;
+    return mark + margin;
 }

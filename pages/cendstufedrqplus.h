@@ -12,6 +12,11 @@ public:
     void OnOutputFunctionChanged();
     // The operation mode is the stage's: the page only learns whether it is locked.
     void OnOperationModeChanged();
+    unsigned GetCurrentLimit() const;
+    // The highest slider position (0.01 A) allowed without a question on a DRQ+ or DRQ2+:
+    // the allowed motor current `mark` (0.01 A) plus a margin that grows with the kept
+    // current.
+    static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
 
 private:
     CTarnlinkView* m_view = nullptr;

@@ -11,6 +11,12 @@ public:
 
     void ShowCurrentText(int slider);
     void ShowDelayTime(int position, const QWidget* scrollControl);
+    // A run current below 0.10 A is raised to 0.10 A.
+    void ClampRunCurrent();
+    unsigned GetCurrentLimit() const;
+    // The highest slider position (0.01 A) allowed without a question: the allowed motor
+    // current `mark` (0.01 A) plus a margin that grows with the kept current.
+    static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
 
 private:
     CTarnlinkView* m_view = nullptr;

@@ -13,7 +13,14 @@ public:
     void ShowDelayTime(int position, const QWidget* scrollControl);
     // No allowed-current limit of its own.
     unsigned GetCurrentLimit() const { return 0; }
+    // A released current slider: its current is written once the page's current check
+    // lets it pass.
+    void OnStopCurrentReleased() { WriteReleasedCurrent(0); }
+    void OnRunCurrentReleased() { WriteReleasedCurrent(1); }
+    void OnBoostCurrentReleased() { WriteReleasedCurrent(2); }
 
 private:
+    void WriteReleasedCurrent(int slider);
+
     CTarnlinkView* m_view = nullptr;
 };

@@ -185,6 +185,8 @@ QWidget* CParameterForm::BuildFunctions(QWidget& page)
     for (int id : {Ids::kStatusButton, Ids::kStoreButton, Ids::kResetButton,
                    Ids::kDefaultsButton, Ids::kTransmitButton})
         column->addWidget(Make<QPushButton>(id, group));
+    // Only an offline page has settings to transmit; its fill enables the button.
+    Button(Ids::kTransmitButton)->setEnabled(false);
     column->addStretch(1);
     return group;
 }

@@ -69,6 +69,7 @@ CTarnlinkView::CTarnlinkView(CDocument& document, QWidget* parent)
     m_statusTimer.setInterval(kStatusPollMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &CTarnlinkView::OnTimer);
     ConnectControls();
+    ConnectCommands();
 }
 
 CTarnlinkView::~CTarnlinkView()
@@ -307,37 +308,6 @@ void CTarnlinkView::FillCommonLists()
         for (unsigned id : list.strings)
             combo->addItem(LoadResString(id));
     }
-}
-
-bool CTarnlinkView::ReadAllParameters()
-{
-    m_allowedMark = UpdateAllowedCurrentMark();
-    return VisitType<bool>(
-        [](auto& type) -> bool {
-            if constexpr (requires { type.ReadAll(); })
-                return type.ReadAll();
-            else
-                return true;
-        },
-        true);
-}
-
-int CTarnlinkView::UpdateAllowedCurrentMark()
-{
-    // The allowed motor current is taken from the tree label together with the question
-    // for a higher current; until then the page knows none and shows no zones.
-    for (int which = 0; which < 3; ++which)
-        m_form->Bar(which)->hide();
-    return 0;
-}
-
-bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
-{
-    (void)query;
-    // Only an allowed motor current holds a current back, and the page takes none from the
-    // tree label yet, so every current may be written.
-    UpdateAllowedCurrentMark();
-    return true;
 }
 
 // ---- activation and status poll ------------------------------------------------------------

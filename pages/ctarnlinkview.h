@@ -25,6 +25,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CBalloonTip;
 class CBusPort;
@@ -75,6 +76,9 @@ public:
     void OnVScroll(int code, int position, QWidget* scrollControl);
     // The temperature-module switch 1060: tells the stage and updates caption and buttons.
     void OnBnClickedQelOnline();
+    // Writes an offline page's settings to its axis, which must be online, and closes the
+    // page; false when the axis is offline or a write failed.
+    bool OnBnClickedTransmit();
 
     // The mark first, then the type's reader; true when every query was answered.
     bool ReadAllParameters();
@@ -140,6 +144,41 @@ private:
     void OnDelaySpinReleased();
     void UpdateTreeItemOnClose();
 
+    // The page's commands (buttons, lists, sliders, name edit).
+    void ConnectCommands();
+    void OnBnClickedStore();
+    void OnBnClickedLoadDefaults();
+    void OnBnClickedReset();
+    void OnBnClickedQelReset();
+    void OnBnClickedSetName();
+    void OnBnClickedClearWatchdog();
+    void OnDisplayRadio(int radio);
+    void OnSelchangeStepResolution();
+    void OnSelchangeDirection();
+    void OnSelchangeInputLogic();
+    void OnSelchangeActivation();
+    void OnReleasedStopSlider();
+    void OnReleasedRunSlider();
+    void OnReleasedBoostSlider();
+    void OnChangeAxisName();
+    void WriteSelection(const char* mnemonic, int combo);
+    void WriteReleasedCurrent(int slider);
+    bool TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs);
+    void ShowAxisLabel(int number, const QString& label);
+    void CloseOnlinePageOfAxis(CMainFrame& frame);
+    void MarkModified();
+
+    // The allowed current (ctarnlinkviewcurrent.cpp).
+    static int ScanAddress(const QString& text);
+    // The bus address of the page's axis: its own, or its file's when offline; -1 for none.
+    int AxisNumber() const;
+    unsigned CurrentLimit(int mark);
+    void ShowAllowedZone(quint32 position);
+    void HideAllowedZone();
+    void NoteCurrentChangeStart(int slider);
+    void PutBackStageCurrent(int slider, const QByteArray& query, unsigned limit,
+                             std::optional<int> before);
+
     CTarnlinkApp* m_app;
     std::unique_ptr<CParameterForm> m_form;
     int m_deviceType = 4;
@@ -149,6 +188,9 @@ private:
     QTreeWidgetItem* m_treeItem = nullptr;
     QTimer m_statusTimer;
     CBalloonTip* m_nameTip = nullptr;
+    // Each current slider's position before the user began to move it, until the move is
+    // written or refused.
+    std::array<std::optional<int>, 3> m_currentBefore;
 
     // In the order the page has always kept them.
     CEndstufeUQT m_uqt;

@@ -27,6 +27,14 @@ constexpr Entry kEntries[] = {
     {10003, "Schnittstelle kann nicht geöffnet werden!", "Interface can't be opened!"},
     {10004, "Temperaturmodul QEL konnte nicht angesprochen werden!",
      "Temperature module QEL can't be found!"},
+    {10005,
+     "! Achtung ! Eingestellte Parameter werden mit\r\nEndstufeninternen Grundparametern "
+     "überschrieben.\r\nFortfahren?",
+     "! Attention ! Parameter settings are overwritten by \r\ninternal power stage basic "
+     "parameters.\r\nContinue?"},
+    {10006, "Zielachse [", "Destination axis ["},
+    {10007, "] ist nicht online, Daten können nicht übertragen werden!",
+     "] is offline, data cannot be transmitted!"},
     {10008, "Endstufe ", "Power stage "},
     {10009, " mit Adresse [", "with address ["},
     {10010, "] existiert bereits!\r\nMehrere Achsen mit der gleichen Adresse können nicht erstellt werden!",
@@ -34,6 +42,8 @@ constexpr Entry kEntries[] = {
     {10012, "Info über Tarnlink", "About Tarnlink"},
     {10013, "Die Datei ist keine gültige Parameterdatei (Adresse, Endstufentyp oder Name fehlt oder ist ungültig):\r\n",
      "The file is not a valid parameter file (address, power stage type or name missing or invalid):\r\n"},
+    {10015, "Eingestellter Strom > zulässiger Motorstrom\r\nTrotzdem übernehmen?",
+     "Eingestellter Strom > zulässiger Motorstrom\r\nTrotzdem einstellen?"},
     {10050, "Endstufen suchen, bitte warten...", "Power stage searching, please wait..."},
     {10100, "Tarnlink parameter file of ", "Tarnlink parameter file of"},
     {10101, "Address\t\t\t\t[", "Address\t\t\t\t["},
@@ -69,6 +79,11 @@ constexpr Entry kEntries[] = {
     {10131, "Logic --> Activation\t\t[", "Logic --> Activation\t\t["},
     {10132, "Logic --> Reset\t\t\t[", "Logic --> Reset\t\t\t["},
     {10133, "Logic --> Deselect\t\t[", "Logic --> Deselect\t\t["},
+    {10202,
+     "Ein Endstufenname darf keines der folgenden Zeichen enthalten:\n                "
+     "/ \\ : * ? < > | \"",
+     "Don’t use the following characters for a power stage name:\n                "
+     "/ \\ : * ? < > | \""},
     {10300, "Schritt", "Step"},
     {10350, "Steuerung ", "Controller "},
     {10351, " an ", "found on "},

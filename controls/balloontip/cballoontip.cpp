@@ -68,6 +68,15 @@ QRegion CBalloonTip::Outline() const
     return QRegion(rounded.toFillPolygon().toPolygon()).united(QRegion(pointer));
 }
 
+void CBalloonTip::setVisible(bool visible)
+{
+    if (!visible) {
+        m_showTimer.stop();
+        m_hideTimer.stop();
+    }
+    QWidget::setVisible(visible);
+}
+
 void CBalloonTip::OnDelayTimer()
 {
     const QSize body = BodySize();

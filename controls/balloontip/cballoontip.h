@@ -37,6 +37,9 @@ public:
     // The balloon's outline: rounded body and pointer.
     QRegion Outline() const;
 
+    // Hiding also drops a balloon that is still waiting for its delay.
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

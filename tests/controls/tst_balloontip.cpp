@@ -11,6 +11,7 @@ private slots:
     void sizeFollowsTextAndIcon();
     void showsAfterDelayWithTipOnPoint();
     void newShowReplacesPending();
+    void hideDropsPendingBalloon();
 };
 
 void TstBalloonTip::sizeFollowsTextAndIcon()
@@ -59,6 +60,17 @@ void TstBalloonTip::newShowReplacesPending()
     QCOMPARE(tip.TipPoint(), second);
     const QSize body = tip.BodySize();
     QCOMPARE(tip.pos() + QPoint(body.width() - 12, body.height() + 15), second);
+}
+
+void TstBalloonTip::hideDropsPendingBalloon()
+{
+    CBalloonTip tip;
+    const QPoint point(200, 200);
+    tip.Show(QStringLiteral("weg"), &point);
+    // The owner hides the tip before its delay has run out: it must not appear later.
+    tip.hide();
+    QTest::qWait(3 * tip.Delay());
+    QVERIFY(!tip.isVisible());
 }
 
 QTEST_MAIN(TstBalloonTip)

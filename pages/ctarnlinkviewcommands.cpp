@@ -1,0 +1,352 @@
+// The page's commands: the buttons that store, load the defaults, reset, name and transmit,
+// the lists and current sliders whose values go to the stage as soon as the user changes
+// them, the display radios and the filter that keeps unusable characters out of the axis
+// name. Writes go to the page's axis with error messages on; the bus port's message is the
+// only report of a failed single write.
+#include "controls/balloontip/cballoontip.h"
+#include "pages/cendstufeshared.h"
+#include "pages/cledpictures.h"
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cansitext.h"
+#include "platform/cmdichildframe.h"
+#include "shell/cmainframe.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTreeWidgetItem>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+const QString kOff = QStringLiteral("Off");
+constexpr unsigned kIdsDefaultsQuestion = 10005;
+constexpr unsigned kIdsTargetOffline = 10006;
+constexpr unsigned kIdsTargetOfflineEnd = 10007;
+constexpr unsigned kIdsNameCharacters = 10202;
+
+// Storing, restoring the defaults and the reset take the stage longer than a plain write.
+constexpr std::uint32_t kStoreTimeoutMs = 2000;
+constexpr std::uint32_t kDefaultsTimeoutMs = 2000;
+constexpr std::uint32_t kResetTimeoutMs = 3000;
+constexpr std::uint32_t kNameTimeoutMs = 3000;
+// The stage needs this long after a reset before it answers again.
+constexpr int kResetSettleMs = 2500;
+// The balloon's pointer stands this far inside the name edit's upper right corner.
+constexpr int kTipInset = 10;
+
+constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
+
+// The name ends up in window titles that become file names, and in a parameter file
+// between "[pn" and "]", where a bracket would cut it when the file is read back.
+bool IsForbiddenInName(QChar c)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?<>|\"[]");
+    return forbidden.contains(c);
+}
+
+QString LabelPrefix(int number)
+{
+    return QString::asprintf("[%02d] ", number);
+}
+
+} // namespace
+
+void CTarnlinkView::ConnectCommands()
+{
+    const auto onClick = [this](int id, void (CTarnlinkView::*handler)()) {
+        connect(m_form->Button(id), &QAbstractButton::clicked, this, handler);
+    };
+    onClick(Ids::kStoreButton, &CTarnlinkView::OnBnClickedStore);
+    onClick(Ids::kDefaultsButton, &CTarnlinkView::OnBnClickedLoadDefaults);
+    onClick(Ids::kResetButton, &CTarnlinkView::OnBnClickedReset);
+    onClick(Ids::kQelResetButton, &CTarnlinkView::OnBnClickedQelReset);
+    onClick(Ids::kSetNameButton, &CTarnlinkView::OnBnClickedSetName);
+    onClick(Ids::kClearWatchdogButton, &CTarnlinkView::OnBnClickedClearWatchdog);
+    connect(m_form->Button(Ids::kTransmitButton), &QAbstractButton::clicked, this,
+            [this] { OnBnClickedTransmit(); });
+    for (int radio : {Ids::kDisplay1Radio, Ids::kDisplay2Radio})
+        connect(m_form->Button(radio), &QAbstractButton::clicked, this,
+                [this, radio] { OnDisplayRadio(radio); });
+
+    // Only a choice of the user is written, never a list filled or set by the page.
+    const auto onChoice = [this](int id, void (CTarnlinkView::*handler)()) {
+        connect(m_form->Combo(id), &QComboBox::activated, this, handler);
+    };
+    onChoice(Ids::kStepCombo, &CTarnlinkView::OnSelchangeStepResolution);
+    onChoice(Ids::kDirectionCombo, &CTarnlinkView::OnSelchangeDirection);
+    onChoice(Ids::kInputLogicCombo, &CTarnlinkView::OnSelchangeInputLogic);
+    onChoice(Ids::kActivationCombo, &CTarnlinkView::OnSelchangeActivation);
+
+    for (int which = 0; which < 3; ++which) {
+        QSlider* slider = m_form->Slider(which);
+        // Before the position moves: the value the stage still holds.
+        connect(slider, &QAbstractSlider::sliderPressed, this,
+                [this, which] { NoteCurrentChangeStart(which); });
+        connect(slider, &QAbstractSlider::actionTriggered, this,
+                [this, which] { NoteCurrentChangeStart(which); });
+    }
+    connect(m_form->Slider(0), &QAbstractSlider::sliderReleased, this,
+            &CTarnlinkView::OnReleasedStopSlider);
+    connect(m_form->Slider(1), &QAbstractSlider::sliderReleased, this,
+            &CTarnlinkView::OnReleasedRunSlider);
+    connect(m_form->Slider(2), &QAbstractSlider::sliderReleased, this,
+            &CTarnlinkView::OnReleasedBoostSlider);
+    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textChanged, this,
+            &CTarnlinkView::OnChangeAxisName);
+}
+
+bool CTarnlinkView::TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs)
+{
+    CBusPort* port = Port();
+    if (!port)
+        return false;
+    port->m_replyTimeout = timeoutMs;
+    QString reply;
+    const bool answered = Transact(command, &reply);
+    port->m_replyTimeout = CBusPort::kDefaultTimeout;
+    return answered;
+}
+
+void CTarnlinkView::MarkModified()
+{
+    if (CDocument* document = GetDocument())
+        document->SetModifiedFlag(true);
+}
+
+void CTarnlinkView::ShowAxisLabel(int number, const QString& label)
+{
+    if (CDocument* document = GetDocument())
+        document->SetTitle(label);
+    CMainFrame* frame = MainFrame();
+    if (!frame || number < 0 || number >= CMainFrame::kAddressSlots)
+        return;
+    if (QTreeWidgetItem* item = frame->AxisItem(number))
+        item->setText(0, label);
+}
+
+// ---- buttons -------------------------------------------------------------------------------
+
+void CTarnlinkView::OnBnClickedStore()
+{
+    TransactWithTimeout("W", kStoreTimeoutMs);
+}
+
+void CTarnlinkView::OnBnClickedLoadDefaults()
+{
+    if (!m_app || m_app->ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk)
+        return;
+    TransactWithTimeout("E", kDefaultsTimeoutMs);
+    if (m_address != kOff)
+        m_app->m_nextAddress = m_address;
+    // The defaults carry no name.
+    const int number = AxisNumber();
+    ShowAxisLabel(number, LabelPrefix(number));
+    OnBnClickedReset();
+    update();
+    MarkModified();
+}
+
+void CTarnlinkView::OnBnClickedReset()
+{
+    m_statusTimer.stop();
+    TransactWithTimeout("C", kResetTimeoutMs);
+    if (m_app)
+        m_app->Sleeper().Sleep(kResetSettleMs);
+    if (ReadAllParameters())
+        m_statusTimer.start();
+}
+
+void CTarnlinkView::OnBnClickedQelReset()
+{
+    QString reply;
+    Transact("XC", &reply);
+}
+
+void CTarnlinkView::OnBnClickedSetName()
+{
+    const QString name = m_form->Edit(Ids::kNameEdit)->text();
+    if (m_address != kOff &&
+        !TransactWithTimeout("PN" + CAnsiText::FromUnicode(name), kNameTimeoutMs))
+        return;
+    // What follows a ";" in the name is the axis's allowed current.
+    const int number = AxisNumber();
+    ShowAxisLabel(number, LabelPrefix(number) + name);
+    m_allowedMark = UpdateAllowedCurrentMark();
+    update();
+}
+
+void CTarnlinkView::OnBnClickedClearWatchdog()
+{
+    if (LampImage(Ids::kWatchdogLamp) == CLedPictures::kYellowOff + 1)
+        SetLamp(Ids::kWatchdogLamp, CLedPictures::kYellowOff);
+}
+
+bool CTarnlinkView::OnBnClickedTransmit()
+{
+    CMainFrame* frame = MainFrame();
+    if (!m_app || !frame)
+        return false;
+    const int number = ScanAddress(m_fileAddress);
+    if (CMainFrame::ItemImage(m_treeItem) == CMainFrame::ImageGrey) {
+        // A project transfer lists the axis in its report instead.
+        if (!m_app->m_transferRunning)
+            m_app->ShowMessage(LoadResString(kIdsTargetOffline) +
+                                   QString::asprintf("%02d", number) +
+                                   LoadResString(kIdsTargetOfflineEnd),
+                               MbOk);
+        return false;
+    }
+    CloseOnlinePageOfAxis(*frame);
+    const bool transmitted = VisitType<bool>(
+        [this](auto& type) -> bool {
+            if constexpr (requires { type.TransmitSettings(QString()); })
+                return type.TransmitSettings(m_fileAddress);
+            else
+                return false;
+        },
+        false);
+    m_app->m_currentType = m_deviceType;
+    // The page's closing reads the name back and completes the label.
+    if (number >= 0 && number < CMainFrame::kAddressSlots) {
+        if (QTreeWidgetItem* item = frame->AxisItem(number))
+            item->setText(0, LabelPrefix(number));
+    }
+    m_app->m_nextAddress = kOff;
+    m_app->m_nextLabel.clear();
+    CloseLater();
+    return transmitted;
+}
+
+void CTarnlinkView::CloseOnlinePageOfAxis(CMainFrame& frame)
+{
+    const QList<CMdiChildFrame*> frames = frame.ChildFrames();
+    const qsizetype active = frames.indexOf(frame.MdiArea()->activeSubWindow());
+    for (qsizetype i = active + 1; active >= 0 && i < frames.size(); ++i) {
+        const CTarnlinkView* view = CMainFrame::ParameterViewOf(frames[i]);
+        if (!view)
+            continue;
+        QString address = view->AddressText();
+        if (address.size() == 1)
+            address.prepend(QLatin1Char('0'));
+        if (address == m_fileAddress) {
+            // Gone without questions: the axis is about to get this page's settings.
+            delete frames[i];
+            return;
+        }
+    }
+}
+
+void CTarnlinkView::OnDisplayRadio(int radio)
+{
+    CEndstufeShared::SelectEntry(m_form->Combo(Ids::kInputFunctionCombo),
+                                 radio == Ids::kDisplay1Radio ? m_displayType1 : m_displayType2);
+}
+
+// ---- lists ---------------------------------------------------------------------------------
+
+void CTarnlinkView::WriteSelection(const char* mnemonic, int combo)
+{
+    QString reply;
+    Transact(QByteArray(mnemonic) + QByteArray::number(m_form->Combo(combo)->currentIndex()),
+             &reply);
+    MarkModified();
+}
+
+void CTarnlinkView::OnSelchangeStepResolution()
+{
+    WriteSelection("M", Ids::kStepCombo);
+}
+
+void CTarnlinkView::OnSelchangeDirection()
+{
+    WriteSelection("G", Ids::kDirectionCombo);
+}
+
+void CTarnlinkView::OnSelchangeInputLogic()
+{
+    WriteSelection("L", Ids::kInputLogicCombo);
+}
+
+void CTarnlinkView::OnSelchangeActivation()
+{
+    WriteSelection("U", Ids::kActivationCombo);
+}
+
+// ---- current sliders -----------------------------------------------------------------------
+
+void CTarnlinkView::OnReleasedStopSlider()
+{
+    WriteReleasedCurrent(0);
+}
+
+void CTarnlinkView::OnReleasedRunSlider()
+{
+    VisitType([](auto& type) {
+        if constexpr (requires { type.ClampRunCurrent(); })
+            type.ClampRunCurrent();
+    });
+    WriteReleasedCurrent(1);
+}
+
+void CTarnlinkView::OnReleasedBoostSlider()
+{
+    UpdateAllowedCurrentMark();
+    WriteReleasedCurrent(2);
+}
+
+void CTarnlinkView::WriteReleasedCurrent(int slider)
+{
+    // A type with release operations of its own checks and writes the current itself.
+    const bool ownRelease = VisitType<bool>(
+        [slider](auto& type) -> bool {
+            if constexpr (requires { type.OnStopCurrentReleased(); }) {
+                if (slider == 0)
+                    type.OnStopCurrentReleased();
+                else if (slider == 1)
+                    type.OnRunCurrentReleased();
+                else
+                    type.OnBoostCurrentReleased();
+                return true;
+            } else {
+                return false;
+            }
+        },
+        false);
+    if (!ownRelease) {
+        const QByteArray query(kCurrentQueries[slider]);
+        if (!ConfirmCurrentSetting(query))
+            return;
+        QString reply;
+        Transact(query.left(1) + QByteArray::number(m_form->Slider(slider)->value()), &reply);
+    }
+    MarkModified();
+}
+
+// ---- name ----------------------------------------------------------------------------------
+
+void CTarnlinkView::OnChangeAxisName()
+{
+    QLineEdit* edit = m_form->Edit(Ids::kNameEdit);
+    QString name = edit->text();
+    // The whole text is looked at: a pasted text brings its characters anywhere.
+    if (name.removeIf(IsForbiddenInName).size() == edit->text().size()) {
+        if (m_nameTip)
+            m_nameTip->hide();
+        return;
+    }
+    if (m_nameTip) {
+        const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
+        m_nameTip->Show(LoadResString(kIdsNameCharacters), &tip);
+    }
+    // The cleaned text is no new change: the tip stays.
+    const QSignalBlocker quiet(edit);
+    edit->setText(name);
+    edit->end(false);
+}

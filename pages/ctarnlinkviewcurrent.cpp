@@ -1,0 +1,175 @@
+// The allowed motor current of an axis and the question before a higher current is written.
+// The user types the motor's current into the axis name behind a ";" (the name becomes the
+// axis's tree label); the page shows it as the green zone of the three current bars and
+// asks before a current at or above the device type's limit goes to the stage.
+#include "pages/ccurindicator.h"
+#include "pages/creplyvalue.h"
+#include "pages/ctarnlinkview.h"
+#include "shell/cmainframe.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QSlider>
+#include <QTreeWidgetItem>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString kOff = QStringLiteral("Off");
+constexpr unsigned kIdsCurrentQuestion = 10015;
+constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
+// The yellow band beyond the allowed current, in thousandths of the bar.
+constexpr quint32 kBandWidth = 100;
+// 100 kA in 0.01 A: far beyond any stage, and small enough that a mistyped exponent
+// cannot overflow the mark or the bar position.
+constexpr float kLargestMark = 10000000.0f;
+
+int SliderOfQuery(const QByteArray& query)
+{
+    for (int which = 0; which < 3; ++which) {
+        if (query == kCurrentQueries[which])
+            return which;
+    }
+    return -1;
+}
+
+} // namespace
+
+int CTarnlinkView::ScanAddress(const QString& text)
+{
+    bool valid = false;
+    const int number = text.toInt(&valid, 16);
+    return valid ? number : -1;
+}
+
+int CTarnlinkView::AxisNumber() const
+{
+    return ScanAddress(m_address != kOff ? m_address : m_fileAddress);
+}
+
+bool CTarnlinkView::ReadAllParameters()
+{
+    m_allowedMark = UpdateAllowedCurrentMark();
+    // The sliders show the stage's values from here on.
+    m_currentBefore.fill(std::nullopt);
+    return VisitType<bool>(
+        [](auto& type) -> bool {
+            if constexpr (requires { type.ReadAll(); })
+                return type.ReadAll();
+            else
+                return true;
+        },
+        true);
+}
+
+int CTarnlinkView::UpdateAllowedCurrentMark()
+{
+    CMainFrame* frame = MainFrame();
+    const int number = AxisNumber();
+    const QTreeWidgetItem* item = frame && number >= 0 && number < CMainFrame::kAddressSlots
+                                      ? frame->AxisItem(number)
+                                      : nullptr;
+    const QString label = item ? item->text(0) : QString();
+    const qsizetype separator = label.lastIndexOf(QLatin1Char(';'));
+    if (separator < 0) {
+        HideAllowedZone();
+        return 0;
+    }
+    QString text = label.mid(separator + 1);
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    const auto hundredths = static_cast<float>(CReplyValue::ToFloat(text) * 100.0);
+    // A negative current allows nothing: it counts as none rather than as a huge mark.
+    if (!(hundredths >= 0.0f)) {
+        HideAllowedZone();
+        return 0;
+    }
+    const float mark = std::min(hundredths, kLargestMark);
+    ShowAllowedZone(static_cast<quint32>(static_cast<double>(mark) * m_markerScale));
+    return static_cast<int>(mark);
+}
+
+void CTarnlinkView::ShowAllowedZone(quint32 position)
+{
+    for (int which = 0; which < 3; ++which) {
+        CCurIndicator* bar = m_form->Bar(which);
+        bar->m_firstSplit = position;
+        bar->m_secondSplit = position + kBandWidth;
+        bar->update();
+    }
+    if (m_form->Bar(0)->isHidden()) {
+        for (int which = 0; which < 3; ++which)
+            m_form->Bar(which)->show();
+    }
+}
+
+void CTarnlinkView::HideAllowedZone()
+{
+    for (int which = 0; which < 3; ++which)
+        m_form->Bar(which)->hide();
+}
+
+unsigned CTarnlinkView::CurrentLimit(int mark)
+{
+    // A type without a rule of its own allows up to the mark itself.
+    const auto own = static_cast<unsigned>(mark);
+    return VisitType<unsigned>(
+        [own](auto& type) -> unsigned {
+            if constexpr (requires { type.GetCurrentLimit(); })
+                return type.GetCurrentLimit();
+            else
+                return own;
+        },
+        own);
+}
+
+void CTarnlinkView::NoteCurrentChangeStart(int slider)
+{
+    std::optional<int>& before = m_currentBefore.at(static_cast<std::size_t>(slider));
+    if (!before)
+        before = m_form->Slider(slider)->value();
+}
+
+bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
+{
+    const int which = SliderOfQuery(query);
+    // Whatever is decided here ends the user's move of the slider.
+    std::optional<int> before;
+    if (which >= 0)
+        before = std::exchange(m_currentBefore.at(static_cast<std::size_t>(which)), std::nullopt);
+    const int mark = UpdateAllowedCurrentMark();
+    if (mark == 0 || which < 0)
+        return true;
+    const unsigned limit = CurrentLimit(mark);
+    const int value = m_form->Slider(which)->value();
+    if (value >= 0 && static_cast<unsigned>(value) < limit)
+        return true;
+    if (!m_app ||
+        m_app->ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning) != IdNo)
+        return true;
+    PutBackStageCurrent(which, query, limit, before);
+    return false;
+}
+
+void CTarnlinkView::PutBackStageCurrent(int slider, const QByteArray& query, unsigned limit,
+                                        std::optional<int> before)
+{
+    QSlider* control = m_form->Slider(slider);
+    QString reply;
+    const QString value = Transact(query, &reply) ? CReplyValue::Text(reply, 1) : QString();
+    if (value.isEmpty()) {
+        // No stage value came back (no answer, or an offline page): the slider returns to
+        // where it stood before the user moved it, so that no later save or transmission
+        // writes the current the user has just refused.
+        if (before)
+            control->setValue(*before);
+        return;
+    }
+    qint64 current = CReplyValue::ToInt(value);
+    if (current > static_cast<qint64>(limit)) {
+        current = limit;
+        QString ignored;
+        Transact(query.left(1) + QByteArray::number(limit), &ignored);
+    }
+    control->setValue(static_cast<int>(current));
+}

@@ -1,0 +1,284 @@
+// The allowed motor current of an axis: the mark read from the tree label, the zones on the
+// current bars, the question when a released current slider reaches the device type's
+// limit, and what the page puts back when the user says no.
+#include "pages/cendstufedrqplus.h"
+#include "pages/cendstufelqn.h"
+#include "tests/pages/pagerig.h"
+
+namespace {
+
+constexpr int kLqn = 1;
+constexpr int kHwt = 2;
+constexpr int kDrqPlus = 5;
+constexpr int kUqt = 6;
+constexpr int kDrq2Plus = 7;
+constexpr int kVnePlus = 8;
+
+const QString kQuestion =
+    QStringLiteral("Eingestellter Strom > zulässiger Motorstrom\r\nTrotzdem übernehmen?");
+const QString kTimeout = QStringLiteral("Schnittstelle TIMEOUT!");
+
+// As a mouse drag does it: the handle pressed, moved and released.
+void Drag(QSlider* slider, int position)
+{
+    slider->setSliderDown(true);
+    slider->setSliderPosition(position);
+    slider->setSliderDown(false);
+}
+
+} // namespace
+
+class TstCurrentCheck : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void markFromLabel_data();
+    void markFromLabel();
+    void hundredthsLimits_data();
+    void hundredthsLimits();
+    void releaseOnline_data();
+    void releaseOnline();
+    void limitsOfTypes_data();
+    void limitsOfTypes();
+    void uqtReleaseWritesItself();
+};
+
+void TstCurrentCheck::initTestCase()
+{
+    qputenv("TARNLINK_CAN", "nosuchplugin:can9");
+}
+
+void TstCurrentCheck::markFromLabel_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("mark");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("split");
+
+    QTest::newRow("decimal comma") << "[04] Achse;2,5" << 4.0 << 250 << true << 1000;
+    QTest::newRow("only the last ; counts") << "[04] A;1;2" << 4.0 << 200 << true << 800;
+    QTest::newRow("decimal point, KEV scale") << "[04] A;1.5" << 1.59 << 150 << true << 238;
+    QTest::newRow("blank before the number") << "[04] A; 0,75" << 4.0 << 75 << true << 300;
+    QTest::newRow("no current") << "[04] Achse" << 4.0 << 0 << false << 0;
+    QTest::newRow("no number") << "[04] A;abc" << 4.0 << 0 << true << 0;
+    QTest::newRow("negative") << "[04] A;-1,5" << 4.0 << 0 << false << 0;
+    QTest::newRow("beyond any stage") << "[04] A;1e12" << 4.0 << 10000000 << true << 40000000;
+}
+
+void TstCurrentCheck::markFromLabel()
+{
+    QFETCH(QString, label);
+    QFETCH(double, scale);
+    QFETCH(int, mark);
+    QFETCH(bool, shown);
+    QFETCH(int, split);
+    Rig rig;
+    CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
+    QVERIFY(view);
+    rig.frame->AxisItem(4)->setText(0, label);
+    view->m_markerScale = scale;
+    QCOMPARE(view->UpdateAllowedCurrentMark(), mark);
+    for (int which = 0; which < 3; ++which) {
+        const CCurIndicator* bar = Control<CCurIndicator>(view, Ids::kBars[which]);
+        QCOMPARE(bar->isVisible(), shown);
+        if (shown) {
+            QCOMPARE(bar->m_firstSplit, quint32(split));
+            QCOMPARE(bar->m_secondSplit, quint32(split + 100));
+        }
+    }
+    // Without a current the check lets everything pass.
+    if (mark == 0) {
+        Control<QSlider>(view, Ids::kSliders[1])->setValue(60);
+        QVERIFY(view->ConfirmCurrentSetting("R?"));
+        QVERIFY(rig.t.messages.isEmpty());
+    }
+}
+
+void TstCurrentCheck::hundredthsLimits_data()
+{
+    QTest::addColumn<bool>("lqn");
+    QTest::addColumn<uint>("mark");
+    QTest::addColumn<uint>("kept");
+    QTest::addColumn<uint>("limit");
+
+    QTest::newRow("LQN small") << true << 99u << 99u << 119u;
+    QTest::newRow("LQN from 1 A") << true << 100u << 100u << 140u;
+    QTest::newRow("LQN below 2 A") << true << 199u << 199u << 239u;
+    QTest::newRow("LQN from 2 A") << true << 200u << 200u << 250u;
+    QTest::newRow("LQN margin of the kept current") << true << 300u << 50u << 320u;
+    QTest::newRow("DRQ+ small") << false << 199u << 199u << 219u;
+    QTest::newRow("DRQ+ from 2 A") << false << 200u << 200u << 250u;
+    QTest::newRow("DRQ+ below 4 A") << false << 399u << 399u << 449u;
+    QTest::newRow("DRQ+ from 4 A") << false << 400u << 400u << 500u;
+}
+
+void TstCurrentCheck::hundredthsLimits()
+{
+    QFETCH(bool, lqn);
+    QFETCH(uint, mark);
+    QFETCH(uint, kept);
+    QFETCH(uint, limit);
+    QCOMPARE(lqn ? CEndstufeLQN::CurrentLimit(mark, kept)
+                 : CEndstufeDRQPlus::CurrentLimit(mark, kept),
+             limit);
+}
+
+void TstCurrentCheck::releaseOnline_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<int>("stage");   // the stage's value, read when the page opens
+    QTest::addColumn<int>("moveTo");  // by drag, or by one arrow key when it is stage + 1
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("silent"); // the read-back after "no" gets no answer
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("modified");
+
+    // 2.5 A allows up to 25 + 5 steps of 0.1 A without a question.
+    const QString allowed = QStringLiteral("[03] Axis;2,5");
+    QTest::newRow("one step below the limit")
+        << allowed << 1 << 20 << 29 << int(IdNo) << false << QStringList{"R29"} << QStringList{}
+        << 29 << true;
+    QTest::newRow("at the limit, yes") << allowed << 1 << 20 << 30 << int(IdYes) << false
+                                       << QStringList{"R30"} << QStringList{kQuestion} << 30
+                                       << true;
+    QTest::newRow("at the limit, no") << allowed << 1 << 20 << 30 << int(IdNo) << false
+                                      << QStringList{"R?"} << QStringList{kQuestion} << 20
+                                      << false;
+    QTest::newRow("stage above the limit, no")
+        << allowed << 1 << 40 << 45 << int(IdNo) << false << QStringList{"R?", "R30"}
+        << QStringList{kQuestion} << 30 << false;
+    QTest::newRow("read-back fails") << allowed << 1 << 20 << 35 << int(IdNo) << true
+                                     << QStringList{"R?"} << QStringList{kQuestion, kTimeout}
+                                     << 20 << false;
+    QTest::newRow("arrow key to the limit, no")
+        << allowed << 1 << 29 << 30 << int(IdNo) << false << QStringList{"R?"}
+        << QStringList{kQuestion} << 29 << false;
+    QTest::newRow("arrow key, read-back fails")
+        << allowed << 1 << 29 << 30 << int(IdNo) << true << QStringList{"R?"}
+        << QStringList{kQuestion, kTimeout} << 29 << false;
+    QTest::newRow("stop current at the limit, yes")
+        << allowed << 0 << 10 << 30 << int(IdYes) << false << QStringList{"S30"}
+        << QStringList{kQuestion} << 30 << true;
+    QTest::newRow("boost current, no") << allowed << 2 << 25 << 40 << int(IdNo) << false
+                                       << QStringList{"A?"} << QStringList{kQuestion} << 25
+                                       << false;
+    QTest::newRow("no allowed current") << QStringLiteral("[03] Axis") << 1 << 20 << 60
+                                        << int(IdNo) << false << QStringList{"R60"}
+                                        << QStringList{} << 60 << true;
+}
+
+void TstCurrentCheck::releaseOnline()
+{
+    QFETCH(QString, label);
+    QFETCH(int, slider);
+    QFETCH(int, stage);
+    QFETCH(int, moveTo);
+    QFETCH(int, answer);
+    QFETCH(bool, silent);
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, messages);
+    QFETCH(int, position);
+    QFETCH(bool, modified);
+    Rig rig;
+    static const QByteArray kMnemonics[3] = {"S", "R", "A"};
+    rig.Set(kMnemonics[slider], stage);
+    QTreeWidgetItem* item = rig.AddItem(3, kKev, label, CMainFrame::ImageGreen);
+    rig.DoubleClick(item);
+    CTarnlinkView* view = rig.ActiveView();
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    QCOMPARE(view->m_allowedMark, label.contains(';') ? 250 : 0);
+    QSlider* control = Control<QSlider>(view, Ids::kSliders[slider]);
+    QCOMPARE(control->value(), stage);
+    rig.bus.ClearLog();
+    rig.t.answer = answer;
+    rig.line.SetSilent(silent);
+    rig.t.port().m_replyTimeout = 200;
+
+    if (moveTo == stage + 1) {
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Right);
+    } else {
+        Drag(control, moveTo);
+    }
+    QCOMPARE(rig.Commands(), commands);
+    QCOMPARE(rig.t.messages, messages);
+    QCOMPARE(control->value(), position);
+    QCOMPARE(view->GetDocument()->IsModified(), modified);
+}
+
+void TstCurrentCheck::limitsOfTypes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("current"); // typed behind the name
+    QTest::addColumn<int>("limit");       // the first slider position that asks
+
+    QTest::newRow("HWT, 0.1 A rule") << kHwt << "1,5" << 17;
+    QTest::newRow("LQN") << kLqn << "1" << 140;
+    QTest::newRow("DRQ+") << kDrqPlus << "2" << 250;
+    QTest::newRow("DRQ2+ as DRQ+") << kDrq2Plus << "4" << 500;
+    QTest::newRow("VNE+, the current itself") << kVnePlus << "0,5" << 50;
+    QTest::newRow("UQT, every current") << kUqt << "1" << 0;
+}
+
+void TstCurrentCheck::limitsOfTypes()
+{
+    QFETCH(int, type);
+    QFETCH(QString, current);
+    QFETCH(int, limit);
+    Rig rig;
+    CTarnlinkView* view = rig.OpenNew(type, QStringLiteral("05"));
+    QVERIFY(view);
+    QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
+    // The widest range of any type.
+    run->setRange(0, 1100);
+    run->setValue(12);
+    // The user names the offline axis with its allowed current.
+    Control<QLineEdit>(view, Ids::kNameEdit)->setText("Achse;" + current);
+    QTest::mouseClick(Control<QAbstractButton>(view, Ids::kSetNameButton), Qt::LeftButton);
+    QCOMPARE(rig.frame->AxisItem(5)->text(0), "[05] Achse;" + current);
+    QVERIFY(view->GetDocument()->GetTitle().endsWith("[05] Achse;" + current));
+    QVERIFY(view->m_allowedMark > 0);
+
+    rig.t.answer = IdYes;
+    if (limit > 0) {
+        Drag(run, limit - 1);
+        QVERIFY(rig.t.messages.isEmpty());
+    }
+    Drag(run, limit);
+    QCOMPARE(rig.t.messages, QStringList{kQuestion});
+    QCOMPARE(run->value(), limit);
+
+    // "No" on a page without a stage: the slider goes back to where the move began.
+    rig.t.answer = IdNo;
+    Drag(run, limit + 7);
+    QCOMPARE(run->value(), limit);
+    QVERIFY(rig.Commands().isEmpty());
+}
+
+void TstCurrentCheck::uqtReleaseWritesItself()
+{
+    Rig rig;
+    rig.bus.AddAxis(6, "UQT");
+    QTreeWidgetItem* item = rig.AddItem(6, kUqt, QStringLiteral("[06] Achse;1"),
+                                        CMainFrame::ImageGreen);
+    rig.DoubleClick(item);
+    CTarnlinkView* view = rig.ActiveView();
+    QVERIFY(view && view->DeviceType() == kUqt);
+    view->StatusTimer().stop();
+    QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
+    run->setRange(0, 350);
+    rig.bus.ClearLog();
+    rig.t.answer = IdYes;
+    Drag(run, 120);
+    QCOMPARE(rig.Commands(), QStringList{"R120"});
+    QCOMPARE(rig.t.messages, QStringList{kQuestion});
+    QVERIFY(view->GetDocument()->IsModified());
+}
+
+QTEST_MAIN(TstCurrentCheck)
+#include "tst_currentcheck.moc"
