@@ -30,6 +30,7 @@ void CEndstufeDRQ2Plus::OnOperationModeChanged()
 
 unsigned CEndstufeDRQ2Plus::GetCurrentLimit() const
 {
+    // DRQ2+ follows the DRQ+ rule.
     if (!m_view)
         return 0;
     const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());

@@ -3,6 +3,13 @@
 #include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
 
+namespace {
+
+// The allowed current in 0.01 A plus 20, 50 or 100, by the current the page keeps.
+constexpr CEndstufeShared::CurrentMargins kMargins{1, 200, 400, 20, 50, 100};
+
+} // namespace
+
 void CEndstufeDRQPlus::ShowCurrentText(int slider)
 {
     if (m_view)
@@ -23,18 +30,10 @@ void CEndstufeDRQPlus::OnOperationModeChanged()
 
 unsigned CEndstufeDRQPlus::GetCurrentLimit() const
 {
-    if (!m_view)
-        return 0;
-    const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());
-    return CurrentLimit(mark, static_cast<unsigned>(m_view->m_allowedMark));
+    return m_view ? CEndstufeShared::MarginLimit(kMargins, *m_view) : 0;
 }
 
 unsigned CEndstufeDRQPlus::CurrentLimit(unsigned mark, unsigned keptCurrent)
 {
-    unsigned margin = 100;
-    if (keptCurrent < 200)
-        margin = 20;
-    else if (keptCurrent < 400)
-        margin = 50;
-    return mark + margin;
+    return CEndstufeShared::MarginLimit(kMargins, mark, keptCurrent);
 }

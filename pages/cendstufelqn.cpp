@@ -5,6 +5,13 @@
 
 #include <QSlider>
 
+namespace {
+
+// The allowed current in 0.01 A plus 20, 40 or 50, by the current the page keeps.
+constexpr CEndstufeShared::CurrentMargins kMargins{1, 100, 200, 20, 40, 50};
+
+} // namespace
+
 void CEndstufeLQN::ShowCurrentText(int slider)
 {
     if (m_view)
@@ -28,18 +35,10 @@ void CEndstufeLQN::ClampRunCurrent()
 
 unsigned CEndstufeLQN::GetCurrentLimit() const
 {
-    if (!m_view)
-        return 0;
-    const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());
-    return CurrentLimit(mark, static_cast<unsigned>(m_view->m_allowedMark));
+    return m_view ? CEndstufeShared::MarginLimit(kMargins, *m_view) : 0;
 }
 
 unsigned CEndstufeLQN::CurrentLimit(unsigned mark, unsigned keptCurrent)
 {
-    unsigned margin = 50;
-    if (keptCurrent < 100)
-        margin = 20;
-    else if (keptCurrent < 200)
-        margin = 40;
-    return mark + margin;
+    return CEndstufeShared::MarginLimit(kMargins, mark, keptCurrent);
 }

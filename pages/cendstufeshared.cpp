@@ -145,20 +145,37 @@ void CEndstufeShared::ShowDelayMilliseconds(CTarnlinkView& view, int position,
         view.Form().Edit(Ids::kDelayText)->setText(QStringLiteral("%1 ms").arg(position));
 }
 
+unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, unsigned mark,
+                                      unsigned keptCurrent)
+{
+    unsigned margin = rule.large;
+    if (keptCurrent < rule.firstBound)
+        margin = rule.small;
+    else if (keptCurrent < rule.secondBound)
+        margin = rule.middle;
+    return mark / rule.divisor + margin;
+}
+
+unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, CTarnlinkView& view)
+{
+    const auto mark = static_cast<unsigned>(view.UpdateAllowedCurrentMark());
+    return MarginLimit(rule, mark, static_cast<unsigned>(view.m_allowedMark));
+}
+
+namespace {
+
+constexpr CEndstufeShared::CurrentMargins kTenthsMargins{10, 200, 400, 2, 5, 10};
+
+} // namespace
+
 unsigned CEndstufeShared::TenthsCurrentLimit(unsigned mark, unsigned keptCurrent)
 {
-    unsigned margin = 10;
-    if (keptCurrent < 200)
-        margin = 2;
-    else if (keptCurrent < 400)
-        margin = 5;
-    return mark / 10 + margin;
+    return MarginLimit(kTenthsMargins, mark, keptCurrent);
 }
 
 unsigned CEndstufeShared::TenthsCurrentLimit(CTarnlinkView& view)
 {
-    const auto mark = static_cast<unsigned>(view.UpdateAllowedCurrentMark());
-    return TenthsCurrentLimit(mark, static_cast<unsigned>(view.m_allowedMark));
+    return MarginLimit(kTenthsMargins, view);
 }
 
 void CEndstufeShared::SendOutputFunction(CTarnlinkView& view)

@@ -39,6 +39,17 @@ public:
     // current `mark` (0.01 A) in tenths plus a margin that grows with the kept current.
     static unsigned TenthsCurrentLimit(unsigned mark, unsigned keptCurrent);
     static unsigned TenthsCurrentLimit(CTarnlinkView& view);
+
+    // A type's allowed-current rule: the mark (divided for types that count in 0.1 A) plus
+    // a margin that grows in two steps with the current the page keeps.
+    struct CurrentMargins {
+        unsigned divisor;
+        unsigned firstBound, secondBound;
+        unsigned small, middle, large;
+    };
+    static unsigned MarginLimit(const CurrentMargins& rule, unsigned mark, unsigned keptCurrent);
+    // The rule applied to a fresh mark and the page's kept current.
+    static unsigned MarginLimit(const CurrentMargins& rule, CTarnlinkView& view);
     // "PO" with the output-function selection; the answer is not looked at.
     static void SendOutputFunction(CTarnlinkView& view);
     // "PS?": a stage whose answer ends in "0" has its parameters locked.
