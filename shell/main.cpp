@@ -8,7 +8,6 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnlink"));
     QApplication::setApplicationVersion(QStringLiteral("1.9.0"));
-    QApplication::setOrganizationName(QStringLiteral("Korvane GmbH"));
 
     CTarnlinkApp app;
     if (!app.InitInstance(QCoreApplication::arguments()))
