@@ -131,7 +131,6 @@ private:
     void ShowAllCurrentTexts();
     void SetUpOfflinePage();
     void ApplyOperationMode(int value);
-    int TypeNamedIn(const QString& text) const;
     bool IsUsableParameterFile(const QStringList& lines) const;
     void JoinKnownAxis(CMainFrame& frame, QTreeWidgetItem* known, const QString& typeLine);
     // Closes the page's window once the current event is done.

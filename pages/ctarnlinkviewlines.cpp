@@ -70,16 +70,6 @@ void CTarnlinkView::SetUpOfflinePage()
     }
 }
 
-int CTarnlinkView::TypeNamedIn(const QString& text) const
-{
-    for (int type = 0; type < CTarnlinkApp::kTypeCount; ++type) {
-        const QString& name = m_app->m_typeNames[static_cast<std::size_t>(type)];
-        if (!name.isEmpty() && text.contains(name))
-            return type;
-    }
-    return CTarnlinkApp::kTypeCount;
-}
-
 bool CTarnlinkView::IsUsableParameterFile(const QStringList& lines) const
 {
     // Every address line needs a bus address and, below it, a type line naming a known
@@ -99,7 +89,7 @@ bool CTarnlinkView::IsUsableParameterFile(const QStringList& lines) const
                                                            c.toUpper() <= QLatin1Char('F'));
                                 });
         if (!hex || !digitsOnly || value < 0 || value >= CMainFrame::kAddressSlots ||
-            i + 2 >= lines.size() || TypeNamedIn(lines[i + 1]) >= CTarnlinkApp::kTypeCount)
+            i + 2 >= lines.size() || m_app->TypeNamedIn(lines[i + 1]) >= CTarnlinkApp::kTypeCount)
             return false;
     }
     return any;
@@ -256,7 +246,7 @@ void CTarnlinkView::RegisterAxisItem(QString typeLine, QString nameLine)
         JoinKnownAxis(*frame, known, typeLine);
         return;
     }
-    const int type = TypeNamedIn(typeLine);
+    const int type = m_app->TypeNamedIn(typeLine);
     // A file of no known type cannot be listed under a type.
     if (type == CTarnlinkApp::kTypeCount)
         return;

@@ -126,7 +126,6 @@ private:
     void UpdateCommandStates();
     void ToggleBar(QWidget* bar, int command);
     CDocManager& Documents() const;
-    int TypeNamedIn(const QString& text) const;
     void ResetAxisItemsForSearch();
     void StartSearchControls();
     void EndSearchControls();

@@ -44,16 +44,6 @@ int StatusWord(const QString& reply)
 
 // ---- tree helpers --------------------------------------------------------------------------
 
-int CMainFrame::TypeNamedIn(const QString& text) const
-{
-    for (int type = 0; type < kTypeCount; ++type) {
-        const QString& name = m_app.m_typeNames[static_cast<std::size_t>(type)];
-        if (!name.isEmpty() && text.contains(name))
-            return type;
-    }
-    return kTypeCount;
-}
-
 bool CMainFrame::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
                                  int* groupIndex) const
 {
@@ -62,7 +52,7 @@ bool CMainFrame::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* ite
         ++group;
     if (groupIndex)
         *groupIndex = group;
-    return TypeNamedIn(text) == group;
+    return m_app.TypeNamedIn(text) == group;
 }
 
 void CMainFrame::DeleteAxisItem(int address)
@@ -192,7 +182,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
         }
         DeleteAxisItem(address);
     }
-    const int type = TypeNamedIn(version);
+    const int type = m_app.TypeNamedIn(version);
     if (type < kTypeCount) {
         InsertAxisItem(address, type, name.mid(2));
         *found = true;

@@ -110,6 +110,16 @@ QStringList CTarnlinkApp::ParseCommandLine(const QStringList& arguments)
     return files;
 }
 
+int CTarnlinkApp::TypeNamedIn(const QString& text) const
+{
+    for (int type = 0; type < kTypeCount; ++type) {
+        const QString& name = m_typeNames[static_cast<std::size_t>(type)];
+        if (!name.isEmpty() && text.contains(name))
+            return type;
+    }
+    return kTypeCount;
+}
+
 QString CTarnlinkApp::LoadResString(unsigned id) const
 {
     return CStringTable::Lookup(id, m_language);

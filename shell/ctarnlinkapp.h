@@ -45,6 +45,10 @@ public:
     void PumpPendingMessages() override;
     int ShowMessage(const QString& text, unsigned style) override;
 
+    // The device type named in `text`: the first of the nine names that occurs in it;
+    // kTypeCount when none does.
+    int TypeNamedIn(const QString& text) const;
+
     UiLanguage Language() const { return m_language; }
     // Texts looked up from now on come in `language`, Qt's own dialog texts too.
     void SetUiLanguage(UiLanguage language);
