@@ -1,10 +1,10 @@
 #include "pages/ctarnlinkdoc.h"
 
+#include "pages/cpagehost.h"
 #include "pages/cparameterfile.h"
+#include "pages/cparameterfilereader.h"
 #include "pages/ctarnlinkview.h"
-#include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
-#include "shell/ctarnlinkapp.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -33,11 +33,10 @@ void CTarnlinkDoc::SetTitle(const QString& title)
     if (m_saved) {
         m_saved = false;
         result = GetTitle();
-    } else if (const CTarnlinkApp* app = CTarnlinkApp::Instance()) {
-        if (!app->m_nextLabel.isEmpty())
-            result = app->m_nextLabel;
-        else if (app->m_nextAddress == QStringLiteral("Off"))
-            result = OfflineTitle(title, app->m_newAxisAddress);
+    } else if (!m_host.m_nextLabel.isEmpty()) {
+        result = m_host.m_nextLabel;
+    } else if (m_host.m_nextAddress == QStringLiteral("Off")) {
+        result = OfflineTitle(title, m_host.m_newAxisAddress);
     }
     CDocument::SetTitle(result);
 }
@@ -47,17 +46,7 @@ bool CTarnlinkDoc::OnOpenDocument(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // The files are 8-bit text from the Windows program, lines ended by CR LF.
-    const QByteArray content = file.readAll();
-    m_lines.clear();
-    QList<QByteArray> lines = content.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        m_lines.append(CAnsiText::ToUnicode(line) + QStringLiteral("\r\n"));
-    }
+    m_lines = CParameterFileReader::SplitLines(file.readAll());
     SetModifiedFlag(false);
     return true;
 }
@@ -66,14 +55,13 @@ bool CTarnlinkDoc::OnSaveDocument(const QString& path)
 {
     // The values come from this document's own page, whichever window is active.
     auto* view = qobject_cast<CTarnlinkView*>(FirstView());
-    const CTarnlinkApp* app = CTarnlinkApp::Instance();
-    if (!view || !app)
+    if (!view)
         return false;
     CParameterFile::Content content;
     if (!view->CollectFileContent(content))
         return false;
     const QByteArray bytes = CParameterFile::Bytes(
-        content, [app](unsigned id) { return app->LoadResString(id); },
+        content, [this](unsigned id) { return m_host.LoadResString(id); },
         QDateTime::currentDateTime());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -7,10 +7,14 @@
 
 #include <QStringList>
 
+class CPageHost;
+
 class CTarnlinkDoc : public CDocument {
     Q_OBJECT
 public:
     static constexpr int kMenuId = 129;
+
+    explicit CTarnlinkDoc(CPageHost& host) : m_host(host) {}
 
     void SetTitle(const QString& title) override;
     // Keeps the file's lines as text, each ended by "\r\n" again; the page applies them.
@@ -22,6 +26,7 @@ public:
     int GetDefaultMenu() const override { return kMenuId; }
 
 private:
+    CPageHost& m_host;
     QStringList m_lines;
     // Set by a save; the title the framework proposes after it is then dropped.
     bool m_saved = false;

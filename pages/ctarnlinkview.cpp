@@ -1,4 +1,6 @@
 #include "pages/ctarnlinkview.h"
+#include "bus/cbusport.h"
+#include "platform/cmessageboxservice.h"
 
 #include "controls/balloontip/cballoontip.h"
 #include "pages/ccurindicator.h"
@@ -6,17 +8,15 @@
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkdoc.h"
 #include "platform/cmdichildframe.h"
-#include "shell/cmainframe.h"
-#include "shell/ctarnlinkapp.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
@@ -61,10 +61,8 @@ void SetControlText(QWidget* control, const QString& text)
 
 } // namespace
 
-CTarnlinkView::CTarnlinkView(CDocument& document, QWidget* parent)
-    : CView(document, parent),
-      m_app(CTarnlinkApp::Instance()),
-      m_form(std::make_unique<CParameterForm>(*this))
+CTarnlinkView::CTarnlinkView(CDocument& document, CPageHost& host, QWidget* parent)
+    : CView(document, parent), m_host(host), m_form(std::make_unique<CParameterForm>(*this))
 {
     m_statusTimer.setInterval(kStatusPollMs);
     connect(&m_statusTimer, &QTimer::timeout, this, &CTarnlinkView::OnTimer);
@@ -83,19 +81,19 @@ CTarnlinkDoc* CTarnlinkView::GetDocument() const
     return qobject_cast<CTarnlinkDoc*>(CView::GetDocument());
 }
 
-CMainFrame* CTarnlinkView::MainFrame() const
+CTarnlinkView* CTarnlinkView::Of(QMdiSubWindow* window)
 {
-    return m_app ? m_app->MainFrame() : nullptr;
+    return window ? qobject_cast<CTarnlinkView*>(window->widget()) : nullptr;
 }
 
 CBusPort* CTarnlinkView::Port() const
 {
-    return m_app ? &m_app->m_busPort : nullptr;
+    return &m_host.BusPort();
 }
 
 QString CTarnlinkView::LoadResString(unsigned id) const
 {
-    return m_app ? m_app->LoadResString(id) : QString();
+    return m_host.LoadResString(id);
 }
 
 bool CTarnlinkView::Transact(const QByteArray& command, QString* reply)
@@ -106,7 +104,7 @@ bool CTarnlinkView::Transact(const QByteArray& command, QString* reply)
 bool CTarnlinkView::TransactTo(const QString& address, const QByteArray& command, QString* reply)
 {
     QString ignored;
-    return m_app && m_app->m_busPort.Transact(address, command, reply ? reply : &ignored, true);
+    return m_host.BusPort().Transact(address, command, reply ? reply : &ignored, true);
 }
 
 // ---- controls ------------------------------------------------------------------------------
@@ -117,9 +115,8 @@ void CTarnlinkView::ConnectControls()
         QSlider* slider = m_form->Slider(which);
         // The value text follows the slider whenever it is drawn or moved.
         slider->installEventFilter(this);
-        connect(slider, &QSlider::valueChanged, this, [this, which] {
-            VisitType([which](auto& type) { type.ShowCurrentText(which); });
-        });
+        connect(slider, &QSlider::valueChanged, this,
+                [this, which] { VisitType([which](auto& type) { type.ShowCurrentText(which); }); });
     }
     QSpinBox* spin = m_form->DelaySpin();
     spin->installEventFilter(this);
@@ -205,8 +202,8 @@ void CTarnlinkView::EnableParameterControls(bool enable)
 {
     for (int id : {Ids::kSliders[0], Ids::kSliders[1], Ids::kSliders[2], Ids::kDirectionCombo,
                    Ids::kInputFunctionCombo, Ids::kInputLogicCombo, Ids::kActivationCombo,
-                   Ids::kOutputFunctionCombo, Ids::kStoreButton, Ids::kResetButton,
-                   Ids::kStepCombo, Ids::kDelaySpin, Ids::kDefaultsButton, Ids::kLogicButton})
+                   Ids::kOutputFunctionCombo, Ids::kStoreButton, Ids::kResetButton, Ids::kStepCombo,
+                   Ids::kDelaySpin, Ids::kDefaultsButton, Ids::kLogicButton})
         m_form->Control(id)->setEnabled(enable);
 }
 
@@ -220,8 +217,7 @@ void CTarnlinkView::OnBnClickedQelOnline()
         return;
     if (on && CReplyValue::Last(reply) == QLatin1Char('0')) {
         // The stage answers that no module is there.
-        if (m_app)
-            m_app->ShowMessage(LoadResString(kIdsModuleMissing), MbOk);
+        m_host.ShowMessage(LoadResString(kIdsModuleMissing), MbOk);
         moduleSwitch->setChecked(false);
         return;
     }
@@ -237,8 +233,6 @@ void CTarnlinkView::OnBnClickedQelOnline()
 
 void CTarnlinkView::OnInitialUpdate()
 {
-    if (!m_app)
-        return;
     SetCaptions();
     SetLamp(Ids::kUndervoltageLamp, CLedPictures::kRedOff);
     SetLamp(Ids::kOvertemperatureLamp, CLedPictures::kRedOff);
@@ -249,8 +243,8 @@ void CTarnlinkView::OnInitialUpdate()
     m_displayType1 = m_displayType2 = 0;
     m_logicLevels.fill(0);
 
-    m_address = m_app->m_nextAddress;
-    m_deviceType = m_app->m_currentType;
+    m_address = m_host.m_nextAddress;
+    m_deviceType = m_host.m_currentType;
     m_uqt.SetView(this);
     m_hwt.SetView(this);
     m_kev.SetView(this);
@@ -279,12 +273,12 @@ void CTarnlinkView::OnInitialUpdate()
     m_nameTip->SetIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     m_nameTip->SetFont(QFont(QStringLiteral("Arial"), 10));
     m_form->Edit(Ids::kNameEdit)
-        ->setMaxLength(m_app->m_busPort.m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
+        ->setMaxLength(m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
 
     if (m_address != kOff) {
         if (!ReadAllParameters())
             return;
-    } else if (m_app->m_newAxisAddress.isEmpty()) {
+    } else if (m_host.m_newAxisAddress.isEmpty()) {
         ApplyParameterLines();
     } else {
         InitControlsForType();
@@ -387,13 +381,10 @@ int CTarnlinkView::LampImage(int lampId) const
 
 void CTarnlinkView::OnSetFocus()
 {
-    CMainFrame* frame = MainFrame();
-    if (!frame)
-        return;
-    QMdiSubWindow* active = frame->MdiArea()->activeSubWindow();
+    QMdiSubWindow* active = m_host.ActiveDocumentWindow();
     QString address;
     if (active) {
-        const CTarnlinkView* view = CMainFrame::ParameterViewOf(active);
+        const CTarnlinkView* view = Of(active);
         // A project window has no axis to place a page beside.
         if (!view || view->AddressText() == kOff)
             return;
@@ -401,20 +392,20 @@ void CTarnlinkView::OnSetFocus()
         if (address.size() == 1)
             address.prepend(QLatin1Char('0'));
     }
-    if (m_app->m_focusPlaced) {
-        m_app->m_focusPlaced = false;
+    if (m_host.m_focusPlaced) {
+        m_host.m_focusPlaced = false;
         return;
     }
     if (!active)
         return;
-    const QList<CMdiChildFrame*> frames = frame->ChildFrames();
+    const QList<CMdiChildFrame*> frames = m_host.DocumentWindows();
     for (qsizetype i = frames.indexOf(active) + 1; i > 0 && i < frames.size(); ++i) {
-        const CTarnlinkView* view = CMainFrame::ParameterViewOf(frames[i]);
+        const CTarnlinkView* view = Of(frames[i]);
         if (view && view->AddressText() == kOff && view->FileAddress() == address) {
             // The axis's parameter file opens beside its online page.
             frames[i]->move(active->x() + kBesideOnlinePage, active->y());
             frames[i]->stackUnder(active);
-            m_app->m_focusPlaced = true;
+            m_host.m_focusPlaced = true;
             return;
         }
     }
@@ -424,40 +415,42 @@ void CTarnlinkView::OnSetFocus()
 
 void CTarnlinkView::UpdateTreeItemOnClose()
 {
-    CMainFrame* frame = MainFrame();
-    if (!m_treeItem || !frame)
+    if (!m_treeItem)
         return;
     QList<int> addresses;
-    for (int address = 0; address < CMainFrame::kAddressSlots; ++address) {
-        if (frame->AxisItem(address) == m_treeItem)
+    for (int address = 0; address < CPageHost::kAddressSlots; ++address) {
+        if (m_host.AxisItem(address) == m_treeItem)
             addresses.append(address);
     }
-    // Only an item the frame still lists is known to exist.
+    // Only an item the tree still lists is known to exist.
     if (addresses.isEmpty())
         return;
     QTreeWidgetItem* item = m_treeItem;
-    switch (CMainFrame::ItemImage(item)) {
-    case CMainFrame::ImageYellow: {
+    switch (CPageHost::ItemImage(item)) {
+    case CPageHost::ImageYellow: {
         const int address = addresses.first();
-        if (address >= m_app->m_addressCount)
+        if (address >= m_host.m_addressCount)
             return;
         // The name may have changed while the page was open.
         QString reply;
         if (!TransactTo(QString::number(address, 16).toUpper(), "PN?", &reply))
             return;
-        frame->SetItemImage(item, CMainFrame::ImageGreen);
+        m_host.SetItemImage(item, CPageHost::ImageGreen);
         item->setText(0, QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
                              CReplyValue::Text(reply, 2));
         break;
     }
-    case CMainFrame::ImageGrey:
+    case CPageHost::ImageGrey:
         // The axis was known only from this page's file.
         m_treeItem = nullptr;
         for (qsizetype i = 1; i < addresses.size(); ++i)
-            frame->AxisItem(addresses[i]) = nullptr;
-        frame->DeleteAxisItem(addresses.first());
+            m_host.ClearAxisSlot(addresses[i]);
+        m_host.DeleteAxisItem(addresses.first());
         break;
-    case CMainFrame::ImageRed: frame->m_rememberedYellow = false; break;
-    default: break;
+    case CPageHost::ImageRed:
+        m_host.m_rememberedYellow = false;
+        break;
+    default:
+        break;
     }
 }

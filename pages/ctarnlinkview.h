@@ -16,6 +16,8 @@
 #include "pages/cendstufeuqt.h"
 #include "pages/cendstufevneplus.h"
 #include "pages/cparameterfile.h"
+#include "pages/cparameterfilereader.h"
+#include "pages/cpagehost.h"
 #include "pages/cparameterform.h"
 #include "platform/cview.h"
 
@@ -29,9 +31,8 @@
 
 class CBalloonTip;
 class CBusPort;
-class CMainFrame;
-class CTarnlinkApp;
 class CTarnlinkDoc;
+class QMdiSubWindow;
 class QTreeWidgetItem;
 
 class CTarnlinkView : public CView {
@@ -42,11 +43,14 @@ public:
     // The scroll code with which the page's readers report a delay position.
     static constexpr int kThumbPosition = 4;
 
-    explicit CTarnlinkView(CDocument& document, QWidget* parent = nullptr);
+    CTarnlinkView(CDocument& document, CPageHost& host, QWidget* parent = nullptr);
     // Brings the axis's tree item up to date as the page closes.
     ~CTarnlinkView() override;
 
     CTarnlinkDoc* GetDocument() const;
+    // The parameter view shown in `window`; null for any other window, a project window too.
+    static CTarnlinkView* Of(QMdiSubWindow* window);
+    CPageHost& Host() const { return m_host; }
 
     void OnInitialUpdate() override;
     void OnActivateView(bool activate) override;
@@ -89,14 +93,14 @@ public:
 
     // The offline page's fill: from the lines of its parameter file, or fresh for a new axis.
     void ApplyParameterLines();
-    // One line of the file; false when it ends the reading (the module switched off).
-    bool ApplyParameterLine(const QString& line);
+    // One value the file sets.
+    void ApplyParameterValue(const CParameterFileReader::Value& value);
     void InitControlsForType();
     // The values a save writes; online pages ask the stage for its version (and module
     // settings). False when the stage does not answer.
     bool CollectFileContent(CParameterFile::Content& content);
-    // Enters the axis of a parameter file into the tree from its type and name lines.
-    void RegisterAxisItem(QString typeLine, QString nameLine);
+    // Enters the axis of a parameter file into the tree.
+    void RegisterAxisItem(const CParameterFileReader::Axis& axis);
 
     // Timer 21: the status poll of the lamps.
     QTimer& StatusTimer() { return m_statusTimer; }
@@ -125,14 +129,12 @@ private:
     template <typename F>
     void VisitType(F&& operation);
 
-    CMainFrame* MainFrame() const;
     void SetCaptions();
     void FillCommonLists();
     void ShowAllCurrentTexts();
     void SetUpOfflinePage();
     void ApplyOperationMode(int value);
-    bool IsUsableParameterFile(const QStringList& lines) const;
-    void JoinKnownAxis(CMainFrame& frame, QTreeWidgetItem* known, const QString& typeLine);
+    void JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine);
     // Closes the page's window once the current event is done.
     void CloseLater();
     void SetLamp(int lampId, int picture);
@@ -164,7 +166,7 @@ private:
     void WriteReleasedCurrent(int slider);
     bool TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs);
     void ShowAxisLabel(int number, const QString& label);
-    void CloseOnlinePageOfAxis(CMainFrame& frame);
+    void CloseOnlinePageOfAxis();
     void MarkModified();
 
     // The allowed current (ctarnlinkviewcurrent.cpp).
@@ -178,13 +180,15 @@ private:
     void PutBackStageCurrent(int slider, const QByteArray& query, unsigned limit,
                              std::optional<int> before);
 
-    CTarnlinkApp* m_app;
+    CPageHost& m_host;
     std::unique_ptr<CParameterForm> m_form;
     int m_deviceType = 4;
     QString m_address;
     QString m_fileAddress;
     QString m_versionText;
     QTreeWidgetItem* m_treeItem = nullptr;
+    // What the document's file says, for an offline page that shows one.
+    CParameterFileReader::Result m_fileReading;
     QTimer m_statusTimer;
     CBalloonTip* m_nameTip = nullptr;
     // Each current slider's position before the user began to move it, until the move is

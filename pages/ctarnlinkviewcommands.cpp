@@ -3,6 +3,7 @@
 // them, the display radios and the filter that keeps unusable characters out of the axis
 // name. Writes go to the page's axis with error messages on; the bus port's message is the
 // only report of a failed single write.
+#include "bus/cbusport.h"
 #include "controls/balloontip/cballoontip.h"
 #include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
@@ -10,13 +11,13 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
-#include "shell/cmainframe.h"
-#include "shell/ctarnlinkapp.h"
+#include "platform/cmessageboxservice.h"
+#include "platform/csleepservice.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTreeWidgetItem>
@@ -124,10 +125,7 @@ void CTarnlinkView::ShowAxisLabel(int number, const QString& label)
 {
     if (CDocument* document = GetDocument())
         document->SetTitle(label);
-    CMainFrame* frame = MainFrame();
-    if (!frame || number < 0 || number >= CMainFrame::kAddressSlots)
-        return;
-    if (QTreeWidgetItem* item = frame->AxisItem(number))
+    if (QTreeWidgetItem* item = m_host.AxisItem(number))
         item->setText(0, label);
 }
 
@@ -140,11 +138,11 @@ void CTarnlinkView::OnBnClickedStore()
 
 void CTarnlinkView::OnBnClickedLoadDefaults()
 {
-    if (!m_app || m_app->ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk)
+    if (m_host.ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk)
         return;
     TransactWithTimeout("E", kDefaultsTimeoutMs);
     if (m_address != kOff)
-        m_app->m_nextAddress = m_address;
+        m_host.m_nextAddress = m_address;
     // The defaults carry no name.
     const int number = AxisNumber();
     ShowAxisLabel(number, LabelPrefix(number));
@@ -157,8 +155,7 @@ void CTarnlinkView::OnBnClickedReset()
 {
     m_statusTimer.stop();
     TransactWithTimeout("C", kResetTimeoutMs);
-    if (m_app)
-        m_app->Sleeper().Sleep(kResetSettleMs);
+    m_host.Sleeper().Sleep(kResetSettleMs);
     if (ReadAllParameters())
         m_statusTimer.start();
 }
@@ -190,20 +187,17 @@ void CTarnlinkView::OnBnClickedClearWatchdog()
 
 bool CTarnlinkView::OnBnClickedTransmit()
 {
-    CMainFrame* frame = MainFrame();
-    if (!m_app || !frame)
-        return false;
     const int number = ScanAddress(m_fileAddress);
-    if (CMainFrame::ItemImage(m_treeItem) == CMainFrame::ImageGrey) {
+    if (CPageHost::ItemImage(m_treeItem) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.
-        if (!m_app->m_transferRunning)
-            m_app->ShowMessage(LoadResString(kIdsTargetOffline) +
+        if (!m_host.m_transferRunning)
+            m_host.ShowMessage(LoadResString(kIdsTargetOffline) +
                                    QString::asprintf("%02d", number) +
                                    LoadResString(kIdsTargetOfflineEnd),
                                MbOk);
         return false;
     }
-    CloseOnlinePageOfAxis(*frame);
+    CloseOnlinePageOfAxis();
     const bool transmitted = VisitType<bool>(
         [this](auto& type) -> bool {
             if constexpr (requires { type.TransmitSettings(QString()); })
@@ -212,24 +206,22 @@ bool CTarnlinkView::OnBnClickedTransmit()
                 return false;
         },
         false);
-    m_app->m_currentType = m_deviceType;
+    m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
-    if (number >= 0 && number < CMainFrame::kAddressSlots) {
-        if (QTreeWidgetItem* item = frame->AxisItem(number))
-            item->setText(0, LabelPrefix(number));
-    }
-    m_app->m_nextAddress = kOff;
-    m_app->m_nextLabel.clear();
+    if (QTreeWidgetItem* item = m_host.AxisItem(number))
+        item->setText(0, LabelPrefix(number));
+    m_host.m_nextAddress = kOff;
+    m_host.m_nextLabel.clear();
     CloseLater();
     return transmitted;
 }
 
-void CTarnlinkView::CloseOnlinePageOfAxis(CMainFrame& frame)
+void CTarnlinkView::CloseOnlinePageOfAxis()
 {
-    const QList<CMdiChildFrame*> frames = frame.ChildFrames();
-    const qsizetype active = frames.indexOf(frame.MdiArea()->activeSubWindow());
+    const QList<CMdiChildFrame*> frames = m_host.DocumentWindows();
+    const qsizetype active = frames.indexOf(m_host.ActiveDocumentWindow());
     for (qsizetype i = active + 1; active >= 0 && i < frames.size(); ++i) {
-        const CTarnlinkView* view = CMainFrame::ParameterViewOf(frames[i]);
+        const CTarnlinkView* view = Of(frames[i]);
         if (!view)
             continue;
         QString address = view->AddressText();

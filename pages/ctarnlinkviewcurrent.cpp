@@ -5,8 +5,7 @@
 #include "pages/ccurindicator.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
-#include "shell/cmainframe.h"
-#include "shell/ctarnlinkapp.h"
+#include "platform/cmessageboxservice.h"
 
 #include <QSlider>
 #include <QTreeWidgetItem>
@@ -65,11 +64,7 @@ bool CTarnlinkView::ReadAllParameters()
 
 int CTarnlinkView::UpdateAllowedCurrentMark()
 {
-    CMainFrame* frame = MainFrame();
-    const int number = AxisNumber();
-    const QTreeWidgetItem* item = frame && number >= 0 && number < CMainFrame::kAddressSlots
-                                      ? frame->AxisItem(number)
-                                      : nullptr;
+    const QTreeWidgetItem* item = m_host.AxisItem(AxisNumber());
     const QString label = item ? item->text(0) : QString();
     const qsizetype separator = label.lastIndexOf(QLatin1Char(';'));
     if (separator < 0) {
@@ -144,8 +139,7 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
     const int value = m_form->Slider(which)->value();
     if (value >= 0 && static_cast<unsigned>(value) < limit)
         return true;
-    if (!m_app ||
-        m_app->ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning) != IdNo)
+    if (m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning) != IdNo)
         return true;
     PutBackStageCurrent(which, query, limit, before);
     return false;

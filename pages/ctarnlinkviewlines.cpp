@@ -5,16 +5,12 @@
 #include "pages/cparameterline.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
-#include "shell/cmainframe.h"
 #include "platform/cmdichildframe.h"
-#include "shell/ctarnlinkapp.h"
-
-#include <algorithm>
+#include "platform/cmessageboxservice.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSlider>
 #include <QSpinBox>
@@ -46,53 +42,26 @@ void CTarnlinkView::SetUpOfflinePage()
 {
     if (m_address != kOff)
         return;
-    if (!m_app->m_newAxisAddress.isEmpty()) {
+    if (!m_host.m_newAxisAddress.isEmpty()) {
         // File New: the new-axis dialog chose type and address.
-        m_deviceType = m_app->m_currentType;
-        m_fileAddress = m_app->m_newAxisAddress;
+        m_deviceType = m_host.m_currentType;
+        m_fileAddress = m_host.m_newAxisAddress;
         return;
     }
     m_deviceType = 0;
-    const QStringList& lines = GetDocument()->Lines();
-    if (!IsUsableParameterFile(lines)) {
-        m_app->ShowMessage(LoadResString(kIdsNotAParameterFile) + GetDocument()->GetPathName(),
+    m_fileReading = CParameterFileReader::Read(
+        GetDocument()->Lines(), LoadResString(kIdsAddressLabel),
+        [this](const QString& text) { return m_host.TypeNamedIn(text); });
+    if (!m_fileReading.Usable()) {
+        m_host.ShowMessage(LoadResString(kIdsNotAParameterFile) + GetDocument()->GetPathName(),
                            MbOk | MbIconWarning);
         CloseLater();
         return;
     }
-    const QString addressLabel = LoadResString(kIdsAddressLabel);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].contains(addressLabel))
-            continue;
-        // The type line and the name line follow the address line.
-        m_fileAddress = CParameterLine::BracketText(lines[i]);
-        RegisterAxisItem(lines.value(i + 1), lines.value(i + 2));
+    for (const CParameterFileReader::Axis& axis : m_fileReading.axes) {
+        m_fileAddress = axis.address;
+        RegisterAxisItem(axis);
     }
-}
-
-bool CTarnlinkView::IsUsableParameterFile(const QStringList& lines) const
-{
-    // Every address line needs a bus address and, below it, a type line naming a known
-    // type and the name line; a file without any address line is no parameter file.
-    const QString addressLabel = LoadResString(kIdsAddressLabel);
-    bool any = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!lines[i].contains(addressLabel))
-            continue;
-        any = true;
-        const QString address = CParameterLine::BracketText(lines[i]);
-        bool hex = false;
-        const int value = address.toInt(&hex, 16);
-        const bool digitsOnly = address.size() >= 1 && address.size() <= 2 &&
-                                std::all_of(address.begin(), address.end(), [](QChar c) {
-                                    return c.isDigit() || (c.toUpper() >= QLatin1Char('A') &&
-                                                           c.toUpper() <= QLatin1Char('F'));
-                                });
-        if (!hex || !digitsOnly || value < 0 || value >= CMainFrame::kAddressSlots ||
-            i + 2 >= lines.size() || m_app->TypeNamedIn(lines[i + 1]) >= CTarnlinkApp::kTypeCount)
-            return false;
-    }
-    return any;
 }
 
 void CTarnlinkView::CloseLater()
@@ -111,8 +80,10 @@ void CTarnlinkView::ApplyParameterLines()
     for (int id = Ids::kStatusButton; id <= Ids::kDefaultsButton; ++id)
         m_form->Control(id)->setEnabled(false);
     m_form->Control(Ids::kTransmitButton)->setEnabled(true);
-    for (const QString& line : GetDocument()->Lines()) {
-        if (!ApplyParameterLine(line))
+    for (const CParameterFileReader::Line& line : m_fileReading.lines) {
+        for (const CParameterFileReader::Value& value : line.values)
+            ApplyParameterValue(value);
+        if (line.endsReading)
             return;
         // Files without module lines keep the module's default settings.
         if (m_qelSettings[0].isEmpty())
@@ -120,79 +91,83 @@ void CTarnlinkView::ApplyParameterLines()
     }
 }
 
-bool CTarnlinkView::ApplyParameterLine(const QString& line)
+void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value)
 {
-    // Keys are plain substrings tested in this fixed order; one line may match several
-    // ("[lt1]" also matches "[l"), as the files have always been read.
-    const auto has = [&line](const char* key) { return line.contains(QLatin1String(key)); };
-    const auto value = [&line](const char* key) {
-        return CParameterLine::ParseKeyValue(line, static_cast<int>(qstrlen(key)));
+    using Key = CParameterFileReader::Key;
+    const auto select = [this, &value](int combo) {
+        CEndstufeShared::SelectEntry(m_form->Combo(combo), value.number);
     };
-    const auto select = [this](int combo, int index) {
-        CEndstufeShared::SelectEntry(m_form->Combo(combo), index);
-    };
-    if (has("[pn")) {
-        const QString name = CParameterLine::TextAfterKey(line, QStringLiteral("[pn"));
-        if (!name.isEmpty())
-            m_form->Edit(Ids::kNameEdit)->setText(name);
-    }
-    for (int which = 0; which < 3; ++which) {
-        static constexpr const char* kCurrentKeys[3] = {"[s", "[r", "[a"};
-        if (has(kCurrentKeys[which]))
-            m_form->Slider(which)->setValue(value(kCurrentKeys[which]));
-    }
-    if (has("[m"))
-        select(Ids::kStepCombo, value("[m"));
-    if (has("[g"))
-        select(Ids::kDirectionCombo, value("[g"));
-    if (has("[h"))
-        select(Ids::kInputFunctionCombo, value("[h"));
-    if (has("[l"))
-        select(Ids::kInputLogicCombo, value("[l"));
-    static constexpr const char* kLogicKeys[6] = {"[lt", "[ld", "[lb", "[la", "[lr", "[lx"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (has(kLogicKeys[i]))
-            m_logicLevels[i] = static_cast<qint8>(value(kLogicKeys[i]));
-    }
-    if (has("[t")) {
-        const int delay = static_cast<qint16>(value("[t"));
+    switch (value.key) {
+    case Key::Name:
+        m_form->Edit(Ids::kNameEdit)->setText(value.text);
+        break;
+    case Key::StopCurrent:
+        m_form->Slider(0)->setValue(value.number);
+        break;
+    case Key::RunCurrent:
+        m_form->Slider(1)->setValue(value.number);
+        break;
+    case Key::BoostCurrent:
+        m_form->Slider(2)->setValue(value.number);
+        break;
+    case Key::StepResolution:
+        select(Ids::kStepCombo);
+        break;
+    case Key::Direction:
+        select(Ids::kDirectionCombo);
+        break;
+    case Key::InputFunction:
+    case Key::CurrentShape:
+        select(Ids::kInputFunctionCombo);
+        break;
+    case Key::InputLogic:
+        select(Ids::kInputLogicCombo);
+        break;
+    case Key::LogicClock:
+    case Key::LogicDirection:
+    case Key::LogicBoost:
+    case Key::LogicActivation:
+    case Key::LogicReset:
+    case Key::LogicDeselect:
+        m_logicLevels[static_cast<std::size_t>(static_cast<int>(value.key) -
+                                               static_cast<int>(Key::LogicClock))] =
+            static_cast<qint8>(value.number);
+        break;
+    case Key::DelayTime: {
+        const int delay = static_cast<qint16>(value.number);
         CEndstufeShared::SetSpinPosition(m_form->DelaySpin(), delay);
         OnVScroll(kThumbPosition, delay, m_form->DelaySpin());
+        break;
     }
-    if (has("[u"))
-        select(Ids::kActivationCombo, value("[u"));
-    if (has("[o"))
-        select(Ids::kOutputFunctionCombo, value("[o"));
-    if (has("[px"))
-        ApplyOperationMode(value("[px"));
-    if (has("[pc"))
-        select(Ids::kInputFunctionCombo, value("[pc"));
-    if (has("[po"))
-        select(Ids::kOutputFunctionCombo, value("[po"));
-    if (has("[pe"))
-        select(Ids::kOutputFunctionCombo, value("[pe"));
-    if (has("[pl")) {
-        m_displayType1 = value("[pl");
-        select(Ids::kInputFunctionCombo, m_displayType1);
-    }
-    if (has("[pm"))
-        m_displayType2 = value("[pm");
-    if (has("[pb"))
-        select(Ids::kOperationModeCombo, value("[pb"));
-    if (has("[xp")) {
-        // A module switched off ends the reading: nothing after it applies.
-        if (value("[xp") == 0)
-            return false;
-        if (auto* box = qobject_cast<QAbstractButton*>(m_form->Control(Ids::kQelSwitch)))
-            box->setChecked(true);
+    case Key::Activation:
+        select(Ids::kActivationCombo);
+        break;
+    case Key::OutputFunction:
+    case Key::Overdrive:
+    case Key::ChopperFrequency:
+        select(Ids::kOutputFunctionCombo);
+        break;
+    case Key::OperationState:
+        ApplyOperationMode(value.number);
+        break;
+    case Key::DisplayMenu1:
+        m_displayType1 = value.number;
+        select(Ids::kInputFunctionCombo);
+        break;
+    case Key::DisplayMenu2:
+        m_displayType2 = value.number;
+        break;
+    case Key::OperationMode:
+        select(Ids::kOperationModeCombo);
+        break;
+    case Key::ModuleSwitch:
+        m_form->Button(Ids::kQelSwitch)->setChecked(true);
         OnBnClickedQelOnline();
+        break;
+    case Key::ModuleSetting:
+        m_qelSettings[static_cast<std::size_t>(value.index)] = value.text;
+        break;
     }
-    static constexpr const char* kModuleKeys[6] = {"[xw", "[xx", "[xy", "[xz", "[xf", "[xt"};
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (has(kModuleKeys[i]))
-            m_qelSettings[i] = CParameterLine::BracketText(line);
-    }
-    return true;
 }
 
 void CTarnlinkView::ApplyOperationMode(int value)
@@ -210,14 +185,13 @@ void CTarnlinkView::InitControlsForType()
     for (int id = Ids::kStatusButton; id <= Ids::kDefaultsButton; ++id)
         m_form->Control(id)->setEnabled(false);
     m_form->Control(Ids::kTransmitButton)->setEnabled(true);
-    if (m_deviceType >= 0 && m_deviceType < CTarnlinkApp::kTypeCount)
-        RegisterAxisItem(QStringLiteral("[b") +
-                             m_app->m_typeNames[static_cast<std::size_t>(m_deviceType)] +
-                             QLatin1Char(']'),
-                         QString());
-    for (int id : {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo,
-                   Ids::kInputLogicCombo, Ids::kActivationCombo, Ids::kOutputFunctionCombo,
-                   Ids::kOperationModeCombo})
+    if (m_deviceType >= 0 && m_deviceType < CPageHost::kTypeCount)
+        RegisterAxisItem(CParameterFileReader::AxisOf(
+            m_fileAddress, QStringLiteral("[b") + m_host.TypeName(m_deviceType) + QLatin1Char(']'),
+            QString(), [this](const QString& text) { return m_host.TypeNamedIn(text); }));
+    for (int id :
+         {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
+          Ids::kActivationCombo, Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
         CEndstufeShared::SelectEntry(m_form->Combo(id), 0);
     VisitType([](auto& type) {
         if constexpr (requires { type.LoadDefaults(); })
@@ -225,74 +199,58 @@ void CTarnlinkView::InitControlsForType()
     });
 }
 
-void CTarnlinkView::RegisterAxisItem(QString typeLine, QString nameLine)
+void CTarnlinkView::RegisterAxisItem(const CParameterFileReader::Axis& axis)
 {
-    if (m_fileAddress.size() == 1)
-        m_fileAddress.prepend(QLatin1Char('0'));
+    m_fileAddress = axis.address;
     bool valid = false;
     const int address = m_fileAddress.toInt(&valid, 16);
-    m_versionText = CParameterLine::BracketText(typeLine);
-    QString name;
-    if (nameLine.contains(QStringLiteral("[pn"))) {
-        name = CParameterLine::TextAfterKey(nameLine, QStringLiteral("[pn"));
-        if (!name.isEmpty())
-            name.prepend(QLatin1Char(' '));
-    }
-    CMainFrame* frame = MainFrame();
+    m_versionText = axis.versionText;
     // An address the bus cannot carry gets no tree item.
-    if (!frame || !valid || address < 0 || address >= CMainFrame::kAddressSlots)
+    if (!valid || address < 0 || address >= CPageHost::kAddressSlots)
         return;
-    if (QTreeWidgetItem* known = frame->AxisItem(address)) {
-        JoinKnownAxis(*frame, known, typeLine);
+    if (QTreeWidgetItem* known = m_host.AxisItem(address)) {
+        JoinKnownAxis(known, axis.typeLine);
         return;
     }
-    const int type = m_app->TypeNamedIn(typeLine);
     // A file of no known type cannot be listed under a type.
-    if (type == CTarnlinkApp::kTypeCount)
+    if (axis.type >= CPageHost::kTypeCount)
         return;
-    auto* item = new QTreeWidgetItem(
-        frame->GroupItem(type),
-        {QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name});
-    frame->AxisItem(address) = item;
+    const QString name = axis.name.isEmpty() ? QString() : QLatin1Char(' ') + axis.name;
+    QTreeWidgetItem* item = m_host.AddAxisItem(
+        address, axis.type, QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
+        CPageHost::ImageGrey);
+    if (!item)
+        return;
     m_treeItem = item;
-    m_deviceType = type;
-    frame->SetItemImage(item, CMainFrame::ImageGrey);
-    frame->RootItem()->setExpanded(true);
-    for (int group = 0; group < CTarnlinkApp::kTypeCount; ++group) {
-        if (frame->GroupItem(group)->childCount() > 0)
-            frame->GroupItem(group)->setExpanded(true);
-    }
+    m_deviceType = axis.type;
 }
 
-void CTarnlinkView::JoinKnownAxis(CMainFrame& frame, QTreeWidgetItem* known, const QString& typeLine)
+void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine)
 {
-    const int image = CMainFrame::ItemImage(known);
-    if (image == CMainFrame::ImageYellow || image == CMainFrame::ImageGrey ||
-        frame.m_rememberedYellow) {
+    const int image = CPageHost::ItemImage(known);
+    if (image == CPageHost::ImageYellow || image == CPageHost::ImageGrey ||
+        m_host.m_rememberedYellow) {
         // A file page of this axis is open already: it comes to the front, this one goes.
         CloseLater();
-        for (CMdiChildFrame* child : frame.ChildFrames()) {
-            const CTarnlinkView* view = CMainFrame::ParameterViewOf(child);
+        for (CMdiChildFrame* child : m_host.DocumentWindows()) {
+            const CTarnlinkView* view = Of(child);
             if (view && view != this && view->TreeItem() == known) {
-                frame.MdiArea()->setActiveSubWindow(child);
+                m_host.ActivateDocumentWindow(child);
                 break;
             }
         }
         return;
     }
     // The axis is online: the file joins it when it is of the same type.
-    int group = CTarnlinkApp::kTypeCount;
-    if (frame.IsTypeGroupItem(typeLine, known->parent(), &group)) {
+    int group = CPageHost::kTypeCount;
+    if (m_host.IsTypeGroupItem(typeLine, known->parent(), &group)) {
         m_treeItem = known;
         m_deviceType = group;
-        frame.SetItemImage(known, CMainFrame::ImageYellow);
+        m_host.SetItemImage(known, CPageHost::ImageYellow);
         return;
     }
-    if (!m_app->m_transferRunning) {
-        const QString typeName =
-            group < CTarnlinkApp::kTypeCount ? m_app->m_typeNames[static_cast<std::size_t>(group)]
-                                             : QString();
-        m_app->ShowMessage(LoadResString(kIdsAxisExists1) + typeName +
+    if (!m_host.m_transferRunning) {
+        m_host.ShowMessage(LoadResString(kIdsAxisExists1) + m_host.TypeName(group) +
                                LoadResString(kIdsAxisExists2) + m_fileAddress +
                                LoadResString(kIdsAxisExists3),
                            MbOk);

@@ -435,9 +435,20 @@ void CMainFrame::SetItemImage(QTreeWidgetItem* item, int image) const
     item->setIcon(0, m_treeIcons.value(image));
 }
 
-int CMainFrame::ItemImage(const QTreeWidgetItem* item)
+QTreeWidgetItem* CMainFrame::AddAxisItem(int address, int type, const QString& label, int image)
 {
-    return item ? item->data(0, kImageRole).toInt() : -1;
+    QTreeWidgetItem* group = GroupItem(type);
+    if (!group || address < 0 || address >= kAddressSlots)
+        return nullptr;
+    auto* item = new QTreeWidgetItem(group, {label});
+    AxisItem(address) = item;
+    SetItemImage(item, image);
+    m_rootItem->setExpanded(true);
+    for (QTreeWidgetItem* each : m_groupItems) {
+        if (each->childCount() > 0)
+            each->setExpanded(true);
+    }
+    return item;
 }
 
 void CMainFrame::OnViewAxisBar()
@@ -543,7 +554,7 @@ QList<CMdiChildFrame*> CMainFrame::ChildFrames() const
 
 CTarnlinkView* CMainFrame::ParameterViewOf(QMdiSubWindow* window)
 {
-    return window ? qobject_cast<CTarnlinkView*>(window->widget()) : nullptr;
+    return CTarnlinkView::Of(window);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

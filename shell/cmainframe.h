@@ -4,6 +4,8 @@
 // interface from the stored settings.
 #pragma once
 
+#include "pages/cpagehost.h"
+
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
@@ -29,16 +31,22 @@ class QTreeWidgetItem;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kTypeCount = 9;
-    static constexpr int kAddressSlots = 32;
+    static constexpr int kTypeCount = CPageHost::kTypeCount;
+    static constexpr int kAddressSlots = CPageHost::kAddressSlots;
     static constexpr int kAxisBarId = 123;
     static constexpr int kStatusTimerId = 20;
     static constexpr int kStatusPollMs = 2000;
     static constexpr int kCancelSearchId = 1096;
-    // The tree item's image index is kept in the item under this role.
-    static constexpr int kImageRole = Qt::UserRole + 1;
-    enum TreeImage { ImageYellow = 0, ImageGrey = 1, ImageGreen = 2, ImageRed = 3, ImageBox = 4 };
-    enum StatusPane { PaneMessage = 0, PaneProgress, PaneCancel, PaneSpare, PaneInterface, PaneCount };
+    static constexpr int kImageRole = CPageHost::kImageRole;
+    using enum CPageHost::AxisImage;
+    enum StatusPane {
+        PaneMessage = 0,
+        PaneProgress,
+        PaneCancel,
+        PaneSpare,
+        PaneInterface,
+        PaneCount
+    };
 
     explicit CMainFrame(CTarnlinkApp& app, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -65,9 +73,15 @@ public:
     QTreeWidgetItem* RootItem() const { return m_rootItem; }
     QTreeWidgetItem* GroupItem(int type) const;
     // The item of the axis at bus address `address` (0..31); null when none is known.
-    QTreeWidgetItem*& AxisItem(int address) { return m_axisItems.at(static_cast<std::size_t>(address)); }
+    QTreeWidgetItem*& AxisItem(int address)
+    {
+        return m_axisItems.at(static_cast<std::size_t>(address));
+    }
     void SetItemImage(QTreeWidgetItem* item, int image) const;
-    static int ItemImage(const QTreeWidgetItem* item);
+    static int ItemImage(const QTreeWidgetItem* item) { return CPageHost::ItemImage(item); }
+    // Lists an axis under the group of `type` with `label` and `image` and opens the
+    // branches that hold axes.
+    QTreeWidgetItem* AddAxisItem(int address, int type, const QString& label, int image);
     QIcon TreeIcon(int image) const { return m_treeIcons.value(image); }
 
     // The document windows, topmost first.
@@ -102,7 +116,6 @@ public:
     void OnStatusPoll();
 
     bool m_cancelSearch = false;
-    bool m_rememberedYellow = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -231,10 +231,10 @@ void CMainFrame::OnStatusPoll()
         }
         const int status = StatusWord(reply);
         if ((status & 7) != 0 && image != ImageRed) {
-            m_rememberedYellow = image == ImageYellow;
+            m_app.m_rememberedYellow = image == ImageYellow;
             SetItemImage(item, ImageRed);
         } else if ((status & 7) == 0 && image == ImageRed) {
-            SetItemImage(item, m_rememberedYellow ? ImageYellow : ImageGreen);
+            SetItemImage(item, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
         }
     }
 }

@@ -61,7 +61,7 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments)
     if (!RegisterTemplates())
         return false;
 
-    static constexpr const char* kTypeNames[kTypeCount] = {"KEV", "LQN",  "HWT",   "HWK", "HVR",
+    static constexpr const char* kTypeNames[kTypeCount] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
                                                            "DRQ+", "UQT", "DRQ2+", "VNE+"};
     for (int i = 0; i < kTypeCount; ++i)
         m_typeNames[i] = QString::fromLatin1(kTypeNames[i]);
@@ -89,8 +89,8 @@ bool CTarnlinkApp::RegisterTemplates()
 {
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CTarnlinkDoc::kMenuId, [this] { return LoadResString(CTarnlinkDoc::kMenuId); },
-        [] { return std::make_unique<CTarnlinkDoc>(); }, [] { return new CChildFrame; },
-        [](CDocument& document) { return new CTarnlinkView(document); }));
+        [this] { return std::make_unique<CTarnlinkDoc>(*this); }, [] { return new CChildFrame; },
+        [this](CDocument& document) { return new CTarnlinkView(document, *this); }));
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
         [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
@@ -118,6 +118,69 @@ int CTarnlinkApp::TypeNamedIn(const QString& text) const
             return type;
     }
     return kTypeCount;
+}
+
+QString CTarnlinkApp::TypeName(int type) const
+{
+    return type >= 0 && type < kTypeCount ? m_typeNames[static_cast<std::size_t>(type)] : QString();
+}
+
+QTreeWidgetItem* CTarnlinkApp::AxisItem(int address) const
+{
+    if (!m_mainFrame || address < 0 || address >= kAddressSlots)
+        return nullptr;
+    return m_mainFrame->AxisItem(address);
+}
+
+QTreeWidgetItem* CTarnlinkApp::AddAxisItem(int address, int type, const QString& label, int image)
+{
+    if (!m_mainFrame || address < 0 || address >= kAddressSlots || type < 0 || type >= kTypeCount)
+        return nullptr;
+    return m_mainFrame->AddAxisItem(address, type, label, image);
+}
+
+void CTarnlinkApp::ClearAxisSlot(int address)
+{
+    if (m_mainFrame && address >= 0 && address < kAddressSlots)
+        m_mainFrame->AxisItem(address) = nullptr;
+}
+
+void CTarnlinkApp::DeleteAxisItem(int address)
+{
+    if (m_mainFrame && address >= 0 && address < kAddressSlots)
+        m_mainFrame->DeleteAxisItem(address);
+}
+
+void CTarnlinkApp::SetItemImage(QTreeWidgetItem* item, int image)
+{
+    if (m_mainFrame)
+        m_mainFrame->SetItemImage(item, image);
+}
+
+bool CTarnlinkApp::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
+                                   int* groupIndex) const
+{
+    if (m_mainFrame)
+        return m_mainFrame->IsTypeGroupItem(text, item, groupIndex);
+    if (groupIndex)
+        *groupIndex = kTypeCount;
+    return false;
+}
+
+QList<CMdiChildFrame*> CTarnlinkApp::DocumentWindows() const
+{
+    return m_mainFrame ? m_mainFrame->ChildFrames() : QList<CMdiChildFrame*>();
+}
+
+QMdiSubWindow* CTarnlinkApp::ActiveDocumentWindow() const
+{
+    return m_mainFrame ? m_mainFrame->MdiArea()->activeSubWindow() : nullptr;
+}
+
+void CTarnlinkApp::ActivateDocumentWindow(QMdiSubWindow* window)
+{
+    if (m_mainFrame)
+        m_mainFrame->MdiArea()->setActiveSubWindow(window);
 }
 
 QString CTarnlinkApp::LoadResString(unsigned id) const
@@ -224,8 +287,7 @@ void CTarnlinkApp::OpenAxisDocument()
     if (!m_mainFrame)
         return;
     const QTreeWidgetItem* selected = m_mainFrame->TreeCtrl()->currentItem();
-    const bool offlineItem =
-        selected && CMainFrame::ItemImage(selected) == CMainFrame::ImageGrey;
+    const bool offlineItem = selected && CMainFrame::ItemImage(selected) == CMainFrame::ImageGrey;
     const QString label = m_nextLabel.trimmed();
     const QList<CMdiChildFrame*> frames = m_mainFrame->ChildFrames();
     for (CMdiChildFrame* frame : frames) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "bus/cbusport.h"
-#include "bus/cbusporthost.h"
+#include "pages/cpagehost.h"
 #include "platform/cappsettings.h"
 #include "platform/cdocmanager.h"
 #include "platform/cmessageboxservice.h"
@@ -22,10 +22,8 @@
 class CDocument;
 class CMainFrame;
 
-class CTarnlinkApp : public CBusPortHost {
+class CTarnlinkApp : public CPageHost {
 public:
-    static constexpr int kTypeCount = 9;
-
     CTarnlinkApp();
     ~CTarnlinkApp() override;
     CTarnlinkApp(const CTarnlinkApp&) = delete;
@@ -45,9 +43,22 @@ public:
     void PumpPendingMessages() override;
     int ShowMessage(const QString& text, unsigned style) override;
 
-    // The device type named in `text`: the first of the nine names that occurs in it;
-    // kTypeCount when none does.
-    int TypeNamedIn(const QString& text) const;
+    int TypeNamedIn(const QString& text) const override;
+    QString TypeName(int type) const override;
+
+    // What the pages reach of the main frame; the frame's answers, or nothing before it
+    // exists.
+    CBusPort& BusPort() override { return m_busPort; }
+    QTreeWidgetItem* AxisItem(int address) const override;
+    QTreeWidgetItem* AddAxisItem(int address, int type, const QString& label, int image) override;
+    void ClearAxisSlot(int address) override;
+    void DeleteAxisItem(int address) override;
+    void SetItemImage(QTreeWidgetItem* item, int image) override;
+    bool IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
+                         int* groupIndex) const override;
+    QList<CMdiChildFrame*> DocumentWindows() const override;
+    QMdiSubWindow* ActiveDocumentWindow() const override;
+    void ActivateDocumentWindow(QMdiSubWindow* window) override;
 
     UiLanguage Language() const { return m_language; }
     // Texts looked up from now on come in `language`, Qt's own dialog texts too.
@@ -56,7 +67,7 @@ public:
     CAppSettings& Settings() { return m_settings; }
     CMessageBoxService& MessageBoxes() { return m_messageBoxes; }
     CModalRunner& ModalRunner() { return m_modalRunner; }
-    CSleepService& Sleeper() { return m_sleeper; }
+    CSleepService& Sleeper() override { return m_sleeper; }
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     CDocManager& DocManager() { return m_docManager; }
     CRecentFileList& GetRecentFileList() { return m_docManager.RecentFiles(); }
@@ -82,16 +93,9 @@ public:
     void OnLanguageGerman();
     void OnLanguageEnglish();
 
-    QString m_nextAddress = QStringLiteral("Off");
-    QString m_nextLabel;
-    QString m_newAxisAddress;
     QString m_newAxisTypeName;
     std::array<QString, kTypeCount> m_typeNames;
-    int m_currentType = 5;
-    quint8 m_addressCount = 0;
-    bool m_transferRunning = false;
     bool m_windowReused = true;
-    bool m_focusPlaced = false;
 
 private:
     CAppSettings m_settings;

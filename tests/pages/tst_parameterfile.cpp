@@ -1,6 +1,7 @@
 // The parameter file: the text built from a page's values, compared byte for byte with
-// files written by hand, and the reading of single value lines.
+// files written by hand, and the reading of files and single value lines.
 #include "pages/cparameterfile.h"
+#include "pages/cparameterfilereader.h"
 #include "pages/cparameterline.h"
 #include "res/cstringtable.h"
 
@@ -29,9 +30,53 @@ CParameterFile::Content Kev()
     return c;
 }
 
+// The nine type names as the application knows them.
+int TypeNamedIn(const QString& text)
+{
+    static const QStringList names = {"KEV", "LQN", "HWT", "HWK", "HVR",
+                                      "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    for (int type = 0; type < names.size(); ++type) {
+        if (text.contains(names[type]))
+            return type;
+    }
+    return 9;
+}
+
+// What a reading says, one line per file line that sets anything: "key=value ...", and
+// "end" where the reading stops.
+QString Render(const CParameterFileReader::Result& result)
+{
+    using Key = CParameterFileReader::Key;
+    static const QStringList names = {
+        "pn", "s", "r", "a", "m", "g", "h", "l", "lt", "ld", "lb", "la", "lr",
+        "lx", "t", "u", "o", "px", "pc", "po", "pe", "pl", "pm", "pb", "xp", "x"};
+    QStringList out;
+    for (const CParameterFileReader::Axis& axis : result.axes)
+        out.append(QStringLiteral("axis %1 type %2 version %3 name %4")
+                       .arg(axis.address)
+                       .arg(axis.type)
+                       .arg(axis.versionText, axis.name));
+    for (const CParameterFileReader::Line& line : result.lines) {
+        QStringList values;
+        for (const CParameterFileReader::Value& v : line.values) {
+            const QString name = names[static_cast<int>(v.key)];
+            values.append(v.key == Key::Name            ? name + '=' + v.text
+                          : v.key == Key::ModuleSetting ? name + QString::number(v.index) + '=' +
+                                                              v.text
+                                                        : name + '=' + QString::number(v.number));
+        }
+        if (line.endsReading)
+            values.append(QStringLiteral("end"));
+        if (!values.isEmpty())
+            out.append(values.join(' '));
+    }
+    return out.join('\n');
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(CParameterFile::Content)
+Q_DECLARE_METATYPE(CParameterFileReader::Refusal)
 
 class TstParameterFile : public QObject {
     Q_OBJECT
@@ -42,6 +87,12 @@ private slots:
     void parseKeyValue_data();
     void parseKeyValue();
     void bracketTexts();
+    void readGolden_data();
+    void readGolden();
+    void readRefusals_data();
+    void readRefusals();
+    void readQuirks();
+    void splitLines();
 };
 
 void TstParameterFile::build_data()
@@ -219,6 +270,110 @@ void TstParameterFile::bracketTexts()
              QString());
     QCOMPARE(CParameterLine::TextAfterKey(QStringLiteral("x [s5]"), QStringLiteral("[pn")),
              QString());
+}
+
+void TstParameterFile::readGolden_data()
+{
+    QTest::addColumn<QString>("golden");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("KEV without module, the reading ends at the switch")
+        << "kev_offline_de.sdf" << int(UiLanguage::German)
+        << "axis 05 type 0 version bKEV name Hubachse\n"
+           "pn=Hubachse\ns=1\nr=20\na=25\nm=3\ng=1\nt=40\nu=0\nh=1\no=2\npb=0\nend";
+    QTest::newRow("KEV with module settings")
+        << "kev_offline_module_en.sdf" << int(UiLanguage::English)
+        << "axis 1F type 0 version bKEV 1.62 name F\u00fchrung\n"
+           "pn=F\u00fchrung\ns=0\nr=63\na=63\nm=-1\ng=0\nt=200\nu=1\nh=0\no=0\npb=1\n"
+           "xp=1\nx0=xw0\nx1=xx100\nx2=xy150\nx3=xz200\nx4=xf1\nx5=xt10";
+    QTest::newRow("HWK: a logic-level line also sets the input logic")
+        << "hwk_de.sdf" << int(UiLanguage::German)
+        << "axis 0A type 3 version bHWK name \n"
+           "s=5\nr=17\na=30\nm=8\ng=1\nt=1000\nu=0\npl=2\npm=3\npo=1\n"
+           "l=0 lt=0\nl=0 ld=1\nl=0 lb=0\nl=0 la=1\nl=0 lr=0\nl=0 lx=1\npx=-1";
+}
+
+void TstParameterFile::readGolden()
+{
+    QFETCH(QString, golden);
+    QFETCH(int, language);
+    QFETCH(QString, expected);
+
+    const QByteArray bytes = Golden(golden);
+    QVERIFY(!bytes.isEmpty());
+    const CParameterFileReader::Result result = CParameterFileReader::Read(
+        CParameterFileReader::SplitLines(bytes),
+        CStringTable::Lookup(10101, UiLanguage(language)), TypeNamedIn);
+    QVERIFY(result.Usable());
+    QCOMPARE(Render(result), expected);
+}
+
+void TstParameterFile::readRefusals_data()
+{
+    using Refusal = CParameterFileReader::Refusal;
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<Refusal>("refusal");
+
+    const QString type = QStringLiteral("Type:\t[bKEV 1.62]");
+    const QString name = QStringLiteral("Axis name:\t[pnX]");
+    QTest::newRow("empty file") << QStringList() << Refusal::NoAddressLine;
+    QTest::newRow("no address line") << QStringList{type, name} << Refusal::NoAddressLine;
+    QTest::newRow("address 31") << QStringList{"Address\t[1F]", type, name} << Refusal::None;
+    QTest::newRow("one digit") << QStringList{"Address\t[7]", type, name} << Refusal::None;
+    QTest::newRow("address 32") << QStringList{"Address\t[20]", type, name}
+                                << Refusal::BadAddress;
+    QTest::newRow("three digits") << QStringList{"Address\t[005]", type, name}
+                                  << Refusal::BadAddress;
+    QTest::newRow("sign") << QStringList{"Address\t[-1]", type, name} << Refusal::BadAddress;
+    QTest::newRow("empty address") << QStringList{"Address\t[]", type, name}
+                                   << Refusal::BadAddress;
+    QTest::newRow("no bracket") << QStringList{"Address 05", type, name} << Refusal::BadAddress;
+    QTest::newRow("name line missing") << QStringList{"Address\t[05]", type}
+                                       << Refusal::MissingLines;
+    QTest::newRow("unknown type") << QStringList{"Address\t[05]", "Type:\t[bXYZ]", name}
+                                  << Refusal::UnknownType;
+    QTest::newRow("second address line bad")
+        << QStringList{"Address\t[05]", type, name, "Address\t[GG]", type, name}
+        << Refusal::BadAddress;
+}
+
+void TstParameterFile::readRefusals()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(CParameterFileReader::Refusal, refusal);
+    const CParameterFileReader::Result result =
+        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNamedIn);
+    QCOMPARE(result.refusal, refusal);
+    // A refused file says nothing more.
+    if (refusal != CParameterFileReader::Refusal::None)
+        QVERIFY(result.axes.isEmpty() && result.lines.isEmpty());
+}
+
+void TstParameterFile::readQuirks()
+{
+    // Keys are substrings applied in a fixed order, whatever order the line has them in,
+    // and every value is the number behind the line's first bracket; the module switched
+    // off ends the reading after what its line set before it.
+    const QStringList lines = {
+        "Address\t[3]", "Type:\t[bLQN+ 1.0]", "Name:\t[pn]", "Both:\t[t20][s7]",
+        "Off here:\t[xp0][pb1]", "Never read:\t[r9]"};
+    const CParameterFileReader::Result result =
+        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNamedIn);
+    QVERIFY(result.Usable());
+    QCOMPARE(Render(result), QStringLiteral("axis 03 type 1 version bLQN+ 1.0 name \n"
+                                            "s=20 t=20\n"
+                                            "pb=0 end"));
+}
+
+void TstParameterFile::splitLines()
+{
+    // CR LF and LF alike, a last line without an end, Windows-1252 letters.
+    const QStringList lines =
+        CParameterFileReader::SplitLines(QByteArray("one\r\ntwo\nF\xfchrung\r\n\r\nlast"));
+    QCOMPARE(lines, (QStringList{"one\r\n", "two\r\n", "F\u00fchrung\r\n", "\r\n",
+                                 "last\r\n"}));
+    QVERIFY(CParameterFileReader::SplitLines(QByteArray()).isEmpty());
 }
 
 QTEST_MAIN(TstParameterFile)

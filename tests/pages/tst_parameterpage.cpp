@@ -428,7 +428,7 @@ void TstParameterPage::closingUpdatesTreeItem()
     QTreeWidgetItem* item = rig.frame->AxisItem(3);
     QCOMPARE(view->TreeItem(), item);
     rig.frame->SetItemImage(item, image);
-    rig.frame->m_rememberedYellow = true;
+    rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
     rig.t.port().m_replyTimeout = 100;
@@ -444,7 +444,7 @@ void TstParameterPage::closingUpdatesTreeItem()
     } else {
         QCOMPARE(rig.frame->GroupItem(kKev)->childCount(), 0);
     }
-    QCOMPARE(rig.frame->m_rememberedYellow, rememberedYellow);
+    QCOMPARE(rig.app().m_rememberedYellow, rememberedYellow);
 
     // A page whose item the frame took away leaves the tree alone.
     CTarnlinkView* again = rig.OpenNew(kKev, QStringLiteral("04"));
