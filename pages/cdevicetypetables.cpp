@@ -55,6 +55,16 @@ constexpr CParamWrite kKevWrites[] = {
 
 } // namespace
 
+QString CDeviceTypeTables::DelayTableText(int position)
+{
+    // Finer steps for the short delays, coarser ones for the long.
+    static constexpr int kMilliseconds[16] = {1,  2,  4,  6,   8,   10,  12,  14,
+                                              16, 20, 40, 60, 100, 200, 500, 1000};
+    if (position < 0 || position > 15)
+        return {};
+    return QStringLiteral("%1 ms").arg(kMilliseconds[position]);
+}
+
 std::span<const CParamWrite> CDeviceTypeTables::CommonWrites()
 {
     return kCommonWrites;

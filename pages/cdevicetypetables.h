@@ -4,6 +4,8 @@
 // can say. No widgets here.
 #pragma once
 
+#include <QString>
+
 #include <span>
 
 // Where the value of one read goes on the page.
@@ -53,6 +55,11 @@ class CDeviceTypeTables {
 public:
     // Written by every type, in this order, after the axis name.
     static std::span<const CParamWrite> CommonWrites();
+
+    // The current delay time of a delay-spin position on the types that count the delay
+    // in steps (HWT, DRQ+): "1 ms" for 0 up to "1000 ms" for 15; empty for any other
+    // position.
+    static QString DelayTableText(int position);
 
     static const CPageSetup& KevSetup();
     static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"

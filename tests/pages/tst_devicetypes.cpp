@@ -1,5 +1,6 @@
 // What the device types compute without a page: values out of stage replies (short and
-// empty ones too) and the current limit of the 0.1 A types.
+// empty ones too), the current limit of the 0.1 A types and the delay table.
+#include "pages/cdevicetypetables.h"
 #include "pages/cendstufeshared.h"
 #include "pages/creplyvalue.h"
 
@@ -14,6 +15,8 @@ private slots:
     void floatValues();
     void tenthsCurrentLimit_data();
     void tenthsCurrentLimit();
+    void delayTable_data();
+    void delayTable();
 };
 
 void TstDeviceTypes::replyValues_data()
@@ -98,6 +101,30 @@ void TstDeviceTypes::tenthsCurrentLimit()
     QFETCH(unsigned, kept);
     QFETCH(unsigned, limit);
     QCOMPARE(CEndstufeShared::TenthsCurrentLimit(mark, kept), limit);
+}
+
+void TstDeviceTypes::delayTable_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << 0 << "1 ms";
+    QTest::newRow("1") << 1 << "2 ms";
+    QTest::newRow("8") << 8 << "16 ms";
+    QTest::newRow("9") << 9 << "20 ms";
+    QTest::newRow("11") << 11 << "60 ms";
+    QTest::newRow("12") << 12 << "100 ms";
+    QTest::newRow("13") << 13 << "200 ms";
+    QTest::newRow("14") << 14 << "500 ms";
+    QTest::newRow("15") << 15 << "1000 ms";
+    QTest::newRow("past the table") << 16 << "";
+    QTest::newRow("negative") << -1 << "";
+}
+
+void TstDeviceTypes::delayTable()
+{
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    QCOMPARE(CDeviceTypeTables::DelayTableText(position), text);
 }
 
 QTEST_MAIN(TstDeviceTypes)
