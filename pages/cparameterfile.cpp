@@ -67,12 +67,17 @@ const std::vector<TypeLine>& CParameterFile::TypeLines(int deviceType)
     return kTypeLines[deviceType];
 }
 
+QString CParameterFile::Header(const Labels& label, const QDateTime& when)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    return label(10100) + when.toString(QStringLiteral("dd.MM.yy - HH:mm")) + crlf +
+           QString(kDashes, QLatin1Char('-')) + crlf + crlf;
+}
+
 QString CParameterFile::Text(const Content& c, const Labels& label, const QDateTime& when)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString text;
-    text += label(10100) + when.toString(QStringLiteral("dd.MM.yy - HH:mm")) + crlf;
-    text += QString(kDashes, QLatin1Char('-')) + crlf + crlf;
+    QString text = Header(label, when);
     text += label(10101) + c.address + QStringLiteral("]") + crlf;
     text += label(10102) + c.versionText + QStringLiteral("]") + crlf;
     text += label(10103) + c.name + QStringLiteral("]") + crlf + crlf;

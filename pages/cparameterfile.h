@@ -63,6 +63,9 @@ public:
     static const std::vector<TypeLine>& TypeLines(int deviceType);
 
     static QString Text(const Content& content, const Labels& label, const QDateTime& when);
+    // The dated header line, the dash line and the empty line that open a parameter file
+    // and a project file alike.
+    static QString Header(const Labels& label, const QDateTime& when);
     static QByteArray Bytes(const Content& content, const Labels& label, const QDateTime& when);
 
 private:
