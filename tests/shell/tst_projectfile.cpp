@@ -1,7 +1,9 @@
 // The project file: written byte for byte as the Windows program writes it, read back with
-// its blanks, missing keys and foreign lines, and the keys taken apart safely.
+// its blanks, missing keys and foreign lines, and the keys taken apart safely; the project
+// table's rows decoded for each type, and the tree marks.
 #include "res/cstringtable.h"
 #include "shell/cprojectfile.h"
+#include "shell/cprojecttable.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +18,31 @@ private slots:
     void parseKey();
     void fileNames_data();
     void fileNames();
+    void decode_data();
+    void decode();
+    void tableAndMarks();
 };
+
+namespace {
+
+int TypeNamedIn(const QString& text)
+{
+    static const QStringList names = {"KEV", "LQN",  "HWT", "HWK",  "HVR",
+                                      "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    for (int type = 0; type < names.size(); ++type) {
+        if (text.contains(names[type]))
+            return type;
+    }
+    return 9;
+}
+
+CProjectTable::Context EnglishContext(const QMap<int, int>& tree = {})
+{
+    return {[](unsigned id) { return CStringTable::Lookup(id, UiLanguage::English); },
+            TypeNamedIn, [tree](int address) { return tree.value(address, -1); }};
+}
+
+} // namespace
 
 void TstProjectFile::write()
 {
@@ -120,6 +146,110 @@ void TstProjectFile::fileNames()
     QFETCH(QString, title);
     QFETCH(QString, name);
     QCOMPARE(CProjectFile::ParameterFileName(title), name);
+}
+
+void TstProjectFile::decode_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("row");
+
+    QTest::newRow("KEV current") << "KEV 2.35" << "Run current:\t[r25]" << "Run cur.:|2.5 A";
+    QTest::newRow("LQN current") << "LQN+ 1.0" << "Stop current:\t[s150]" << "Stop cur.:|1.50 A";
+    QTest::newRow("UQT counts hundredths") << "UQT" << "[a350]" << "Boost cur.:|3.50 A";
+    QTest::newRow("VNE+ counts hundredths") << "VNE+" << "[r1100]" << "Run cur.:|11.00 A";
+    QTest::newRow("name") << "KEV" << "Axis name:\t[pnHub]" << "Axis name|Hub";
+    QTest::newRow("KEV step") << "KEV" << "[m3]" << "Step resolution:|1/5 Step";
+    QTest::newRow("HWK step 2.5") << "HWK" << "[m2]" << "Step resolution:|1/2.5 Step";
+    QTest::newRow("LQN step 16") << "LQN" << "[m6]" << "Step resolution:|1/16 Step";
+    QTest::newRow("HVR step 512") << "HVR" << "[m13]" << "Step resolution:|1/512 Step";
+    QTest::newRow("empty combo") << "KEV" << "[m-1]" << "Step resolution:|-1";
+    QTest::newRow("past the list") << "HWK" << "[m14]" << "Step resolution:|14";
+    QTest::newRow("UQT step as written") << "UQT" << "[m5]" << "Step resolution:|5";
+    QTest::newRow("HWT delay table") << "HWT" << "[t15]" << "Current delay time:|1000 ms";
+    QTest::newRow("DRQ+ delay past") << "DRQ+" << "[t16]" << "Current delay time:|16";
+    QTest::newRow("KEV delay in ms") << "KEV" << "[t7]" << "Current delay time:|7 ms";
+    QTest::newRow("DRQ2+ delay in ms") << "DRQ2+" << "[t10]" << "Current delay time:|10 ms";
+    QTest::newRow("direction") << "KEV" << "[g1]" << "Pref. motor direction:|Positive";
+    QTest::newRow("activation") << "KEV" << "[u0]" << "Activation:|Activated";
+    QTest::newRow("LQN shape expert") << "LQN" << "[pc2]" << "Current Shape (CS):|Expert Mode";
+    QTest::newRow("LQN shape standard")
+        << "LQN" << "[pc1]" << "Current Shape (CS):|Standard Mode";
+    QTest::newRow("HWT shape on") << "HWT" << "[pc2]" << "Current Shape (CS):|On";
+    QTest::newRow("shape off") << "DRQ+" << "[pc0]" << "Current Shape (CS):|Off";
+    QTest::newRow("input function") << "KEV" << "[h1]" << "Input function:|Activation";
+    QTest::newRow("display menu") << "HWK" << "[pl2]" << "Display Menu 1:|Strom + Temperatur (I + T)";
+    QTest::newRow("display menu past") << "HVR" << "[pm7]" << "Display Menu 2:|7";
+    QTest::newRow("display menu negative") << "HVR" << "[pm-1]" << "Display Menu 2:|-1";
+    QTest::newRow("chopper") << "LQN" << "[pe2]" << "Copper frequency:|100 kHz";
+    QTest::newRow("output") << "KEV" << "[o1]" << "Output function:|Basic position";
+    QTest::newRow("overdrive") << "HWT" << "[po0]" << "Overdrive:|Off";
+    QTest::newRow("one logic level") << "DRQ2+" << "[l1]" << "Input logic level:|Low active";
+    QTest::newRow("six logic levels") << "HWK" << "[lt1]" << "Logik --> Takt:|Low active";
+    QTest::newRow("deselect") << "HVR" << "[lx0]" << "Logik --> Deselect:|High active";
+    QTest::newRow("bus mode") << "HWK" << "[px1]" << "Operation mode:|Bus exclusive";
+    QTest::newRow("KEV mode") << "KEV" << "[pb1]" << "Operation mode:|Standalone";
+    QTest::newRow("module") << "KEV" << "[xp1]" << "QEL - Status|QEL online";
+    QTest::newRow("module limit")
+        << "KEV" << "[xx100]" << QString::fromUtf8("Temperature limit 1:|100 \u00b0C");
+    QTest::newRow("module LED") << "KEV" << "[xf2]" << "Temperature limit to QEL LED:|Limit 2";
+    QTest::newRow("unknown key") << "KEV" << "[zz9]" << "|";
+}
+
+void TstProjectFile::decode()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, line);
+    QFETCH(QString, row);
+    const QStringList file = {"Address\t[05]", "Type:\t[b" + type + "]", line};
+    const CProjectTable::Result result = CProjectTable::Build({file}, EnglishContext());
+    QCOMPARE(result.rows.size(), 3);
+    QCOMPARE(result.rows[2].label + '|' + result.rows[2].value, row);
+}
+
+void TstProjectFile::tableAndMarks()
+{
+    // The tree lists a KEV at 3, an HWK at 5 and an LQN at 9.
+    const QMap<int, int> tree = {{3, 0}, {5, 3}, {9, 1}};
+    const QList<std::optional<QStringList>> files = {
+        QStringList{"Header", "Address\t[03]", "Type:\t[bKEV 2.35]", "Run:\t[r20]"},
+        std::nullopt, // a file that cannot be read
+        QStringList{"Address\t[05]", "Type:\t[bLQN+ 1.0]"},
+        QStringList{"Address\t[0C]", "Type:\t[bHWT]"},
+        QStringList{"Address\t[FF]", "Type:\t[bHVR]"},
+    };
+    const CProjectTable::Result result = CProjectTable::Build(files, EnglishContext(tree));
+
+    QStringList rows;
+    for (const CProjectTable::Row& row : result.rows)
+        rows.append(QStringLiteral("%1%2%3|%4")
+                        .arg(row.shaded ? "s" : "-", row.heading ? "h " : "  ", row.label,
+                             row.value));
+    QCOMPARE(rows, (QStringList{
+                       "s  |",
+                       "sh Address and Power stage type|[03] - KEV 2.35",
+                       "s  Run cur.:|2.0 A",
+                       // The unreadable file does not count for the shading.
+                       "-  |",
+                       "-h Address and Power stage type|[05] - LQN+ 1.0",
+                       "s  |",
+                       "sh Address and Power stage type|[12] - HWT",
+                       "-  |",
+                       "-h Address and Power stage type|[FF] - HVR",
+                   }));
+    std::array<int, 32> axes{};
+    axes[3] = CProjectTable::MarkGreen;  // same type, also for a type of another name
+    axes[5] = CProjectTable::MarkYellow; // the tree lists another type there
+    axes[9] = CProjectTable::MarkRed;    // in the tree, not in the project
+    QCOMPARE(result.axisMarks, axes);
+    std::array<int, 9> groups{};
+    groups[2] = CProjectTable::MarkRed; // the HWT at 12 is missing from the tree
+    QCOMPARE(result.groupMarks, groups);
+
+    // No files: only the tree's axes, all red.
+    const CProjectTable::Result empty = CProjectTable::Build({}, EnglishContext(tree));
+    QVERIFY(empty.rows.isEmpty());
+    QCOMPARE(empty.axisMarks[5], int(CProjectTable::MarkRed));
 }
 
 QTEST_MAIN(TstProjectFile)
