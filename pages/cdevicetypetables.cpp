@@ -2,6 +2,8 @@
 
 #include "pages/cpagecontrolids.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr CParamWrite kCommonWrites[] = {
@@ -14,6 +16,28 @@ constexpr CParamWrite kCommonWrites[] = {
     {"U", WriteSource::Combo, CPageControlIds::kActivationCombo},
 };
 
+// ---- the current scales, one text per current range --------------------------------------
+
+constexpr const char* kScaleTo1_4A =
+    "0       0,2     0,4      0,6     0,8      1,0     1,2     1,4 A";
+constexpr const char* kScaleTo2_5A =
+    "0            0,5         1,0          1,5         2,0         2,5 A";
+constexpr const char* kScaleTo3_5A =
+    "0       0,5      1,0     1,5     2,0     2,5     3,0      3,5A";
+constexpr const char* kScaleTo6A =
+    "0         1,0      2,0      3,0       4,0      5,0      6,0     A";
+constexpr const char* kScaleTo10A =
+    "0          2,0        4,0        6,0         8,0       10,0       A";
+
+// By device-type index: KEV, LQN, HWT, HWK, HVR, DRQ+, UQT, DRQ2+, VNE+.
+constexpr CCurrentScale kCurrentScales[] = {
+    {kScaleTo6A, 10},    {kScaleTo2_5A, 100}, {kScaleTo6A, 10},
+    {kScaleTo6A, 10},    {kScaleTo1_4A, 10},  {kScaleTo6A, 100},
+    {kScaleTo3_5A, 100}, {kScaleTo6A, 100},   {kScaleTo10A, 100},
+};
+
+constexpr CCurrentScale kNoScale = {"", 0};
+
 // ---- KEV: 0.1 A per slider step up to 6.3 A, and the temperature module ------------------
 
 constexpr const char* kKevSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",  "1/10 ",
@@ -23,7 +47,7 @@ const CPageSetup kKevSetup = {
     63,
     5,
     kKevSteps,
-    "0         1,0      2,0      3,0       4,0      5,0      6,0     A",
+    kScaleTo6A,
     1,
     200,
     1.59,
@@ -63,6 +87,13 @@ QString CDeviceTypeTables::DelayTableText(int position)
     if (position < 0 || position > 15)
         return {};
     return QStringLiteral("%1 ms").arg(kMilliseconds[position]);
+}
+
+const CCurrentScale& CDeviceTypeTables::CurrentScale(int deviceType)
+{
+    if (deviceType < 0 || deviceType >= static_cast<int>(std::size(kCurrentScales)))
+        return kNoScale;
+    return kCurrentScales[deviceType];
 }
 
 std::span<const CParamWrite> CDeviceTypeTables::CommonWrites()

@@ -39,6 +39,14 @@ struct CParamWrite {
     int arg;
 };
 
+// The current scale under a type's three sliders: the text the type shows there, and how
+// many slider positions make one ampere (10 for the types that count in 0.1 A, 100 for
+// those that count in 0.01 A), which places each number of the text under its position.
+struct CCurrentScale {
+    const char* text;
+    int stepsPerAmpere;
+};
+
 // How a type shapes the common part of the page.
 struct CPageSetup {
     int sliderMax;
@@ -60,6 +68,9 @@ public:
     // in steps (HWT, DRQ+): "1 ms" for 0 up to "1000 ms" for 15; empty for any other
     // position.
     static QString DelayTableText(int position);
+
+    // The current scale of device type `deviceType` (0..8); an empty one outside that.
+    static const CCurrentScale& CurrentScale(int deviceType);
 
     static const CPageSetup& KevSetup();
     static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"

@@ -1,6 +1,7 @@
 #include "pages/cendstufeshared.h"
 
 #include "bus/cbusport.h"
+#include "controls/scalelabel/cscalelabel.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
@@ -45,8 +46,11 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
     steps->clear();
     for (const char* prefix : setup.stepPrefixes)
         steps->addItem(QString::fromLatin1(prefix) + step);
-    for (int which = 0; which < 3; ++which)
+    const int stepsPerAmpere = CDeviceTypeTables::CurrentScale(view.DeviceType()).stepsPerAmpere;
+    for (int which = 0; which < 3; ++which) {
         form.Scale(which)->setText(QString::fromLatin1(setup.scaleText));
+        form.Scale(which)->SetStepsPerUnit(stepsPerAmpere);
+    }
     if (!setup.keepsModule) {
         for (int id : {Ids::kQelStatusButton, Ids::kQelResetButton, Ids::kQelSettingsButton,
                        Ids::kQelGroup, Ids::kQelSwitch})

@@ -1,5 +1,6 @@
 #include "pages/cparameterform.h"
 
+#include "controls/scalelabel/cscalelabel.h"
 #include "pages/ccurindicator.h"
 #include "pages/cledpictures.h"
 #include "platform/ccontrolids.h"
@@ -110,11 +111,13 @@ QWidget* CParameterForm::BuildCurrents(QWidget& page)
         auto* bar = Make<CCurIndicator>(Ids::kBars[which], group);
         bar->setFixedHeight(kBarHeight);
         grid->addWidget(bar, row + 1, 1);
-        QLabel* scale = MakeLabel(Ids::kScales[which], group);
+        auto* scale = Make<CScaleLabel>(Ids::kScales[which], group);
+        scale->SetSlider(slider);
         QFont small = scale->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         scale->setFont(small);
-        grid->addWidget(scale, row + 2, 1);
+        // Reaching under the value text leaves room for a last mark at the slider's end.
+        grid->addWidget(scale, row + 2, 1, 1, 2);
     }
     grid->setColumnStretch(1, 1);
     return group;
@@ -238,9 +241,10 @@ QLineEdit* CParameterForm::CurrentText(int which) const
     return (which >= 0 && which < 3) ? Edit(Ids::kCurrentTexts[which]) : nullptr;
 }
 
-QLabel* CParameterForm::Scale(int which) const
+CScaleLabel* CParameterForm::Scale(int which) const
 {
-    return (which >= 0 && which < 3) ? Label(Ids::kScales[which]) : nullptr;
+    return (which >= 0 && which < 3) ? qobject_cast<CScaleLabel*>(Control(Ids::kScales[which]))
+                                     : nullptr;
 }
 
 CCurIndicator* CParameterForm::Bar(int which) const

@@ -9,6 +9,7 @@
 #include <QHash>
 
 class CCurIndicator;
+class CScaleLabel;
 class QAbstractButton;
 class QComboBox;
 class QGroupBox;
@@ -29,7 +30,7 @@ public:
     // By slider number: 0 stop, 1 run, 2 boost.
     QSlider* Slider(int which) const;
     QLineEdit* CurrentText(int which) const;
-    QLabel* Scale(int which) const;
+    CScaleLabel* Scale(int which) const;
     CCurIndicator* Bar(int which) const;
 
     QComboBox* Combo(int id) const;

@@ -1,7 +1,12 @@
 // The parameter page against the simulated bus: opened from the tree, read from a KEV
 // stage, polled for its status lamps, placed beside its file page, and closed with its
-// tree item brought up to date.
+// tree item brought up to date; the current scales under its sliders.
+#include "controls/scalelabel/cscalelabel.h"
+#include "pages/cdevicetypetables.h"
 #include "tests/pages/pagerig.h"
+#include "tests/support/sliderpixels.h"
+
+#include <map>
 
 class TstParameterPage : public QObject {
     Q_OBJECT
@@ -23,6 +28,8 @@ private slots:
     void fileAddressRegistersAxis();
     void closingUpdatesTreeItem_data();
     void closingUpdatesTreeItem();
+    void currentScalesLineUp_data();
+    void currentScalesLineUp();
 };
 
 void TstParameterPage::initTestCase()
@@ -454,6 +461,73 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.bus.ClearLog();
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(rig.Commands().isEmpty());
+}
+
+void TstParameterPage::currentScalesLineUp_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("english");
+    const char* const names[] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    for (int type = 0; type < 9; ++type) {
+        QTest::addRow("%s German", names[type]) << type << false;
+        QTest::addRow("%s English", names[type]) << type << true;
+    }
+}
+
+void TstParameterPage::currentScalesLineUp()
+{
+    QFETCH(int, type);
+    QFETCH(bool, english);
+    Rig rig;
+    if (english)
+        rig.app().OnLanguageEnglish();
+    QPointer<CTarnlinkView> view = rig.OpenNew(type, QStringLiteral("04"));
+    QVERIFY(view);
+    const QString text = QString::fromLatin1(CDeviceTypeTables::CurrentScale(type).text);
+    if (view->Form().Scale(0)->text().isEmpty())
+        QSKIP("this device type does not shape its page yet");
+    // The numbers of the scale, each a current in amperes.
+    QStringList numbers = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& number : numbers)
+        number.remove(QLatin1Char('A'));
+    numbers.removeAll(QString());
+
+    QMdiSubWindow* window = rig.frame->MdiArea()->activeSubWindow();
+    const int width = window->width();
+    for (int extra : {0, 240}) {
+        window->setFixedWidth(width + extra);
+        QTRY_COMPARE(view->width() > width - 40 + extra, true);
+        for (int which = 0; which < 3; ++which) {
+            CScaleLabel* scale = view->Form().Scale(which);
+            QCOMPARE(scale->text(), text);
+            QSlider* slider = view->Form().Slider(which);
+            // The position at which the slider's own value text reads each current (in
+            // tenths of an ampere, as the scales count).
+            std::map<int, int> positionOf;
+            for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
+                slider->setValue(position);
+                const QString shown = view->Form().CurrentText(which)->text();
+                positionOf.emplace(qRound(shown.section(QLatin1Char(' '), 0, 0).toDouble() * 10),
+                                   position);
+            }
+            const QList<SliderPixels::Run> runs = SliderPixels::InkRuns(scale);
+            for (const QString& number : std::as_const(numbers)) {
+                const int tenths = qRound(QString(number).replace(',', '.').toDouble() * 10);
+                QVERIFY2(positionOf.count(tenths), qPrintable(number));
+                slider->setValue(positionOf.at(tenths));
+                const int handle = SliderPixels::HandleCentre(slider, scale);
+                const int drawn = SliderPixels::NumberCentre(runs, number, scale->font(), handle);
+                QVERIFY2(std::abs(drawn - handle) <= 3,
+                         qPrintable(QStringLiteral("%1 on slider %2, %3 px wider: drawn at %4, "
+                                                   "handle at %5")
+                                        .arg(number)
+                                        .arg(which)
+                                        .arg(extra)
+                                        .arg(drawn)
+                                        .arg(handle)));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TstParameterPage)
