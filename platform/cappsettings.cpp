@@ -30,7 +30,13 @@ QString CAppSettings::GetProfileString(const QString& section, const QString& ke
                                        const QString& defaultValue) const
 {
     const QVariant value = Store().value(Path(section, key));
-    return value.isValid() ? value.toString() : defaultValue;
+    if (!value.isValid())
+        return defaultValue;
+    // A value written into the file by hand without quotes, such as 19200, n, 8, 1, is read
+    // as the list of its comma-separated items.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
 void CAppSettings::WriteProfileInt(const QString& section, const QString& key, int value)

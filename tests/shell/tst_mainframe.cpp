@@ -12,6 +12,7 @@
 #include "tests/support/testapp.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -87,6 +88,8 @@ private slots:
     void interfaceFromSettings_data();
     void interfaceFromSettings();
     void emptySettingsOpenDefaultPort();
+    void settingsWrittenByHand_data();
+    void settingsWrittenByHand();
     void treeRootAndGroups();
     void storedEnglishApplied();
     void languageSwitch();
@@ -235,6 +238,39 @@ void TstMainFrame::emptySettingsOpenDefaultPort()
     // Nothing is opened at start.
     QCoreApplication::processEvents();
     QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+}
+
+void TstMainFrame::settingsWrittenByHand_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("quoted, as the program writes it") << "ComParameter=\"19200, n, 8, 1\"";
+    QTest::newRow("without quotes") << "ComParameter=19200, n, 8, 1";
+    QTest::newRow("without quotes or blanks") << "ComParameter=19200,n,8,1";
+}
+
+void TstMainFrame::settingsWrittenByHand()
+{
+    QFETCH(QString, line);
+    SimBus bus;
+    bus.AddAxis(3, "KEV");
+    SimSerialLine serial(bus, SimLineSettings{.baud = 19200});
+    QVERIFY(serial.Start());
+    TestApp t;
+    const QString path = QSettings(QString::fromLatin1(CAppSettings::kOrganisation),
+                                   QString::fromLatin1(CAppSettings::kApplication))
+                             .fileName();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(("[Settings]\nActiveCom=" + serial.PortPath() + "\n" + line + "\n").toUtf8());
+    file.close();
+
+    QVERIFY(t.app().InitInstance());
+    QVERIFY(t.messages.isEmpty());
+    QVERIFY(t.port().Settings().startsWith(QStringLiteral("19200,")));
+    // The stage hears the port only at its own rate.
+    QString reply;
+    QVERIFY(t.port().Transact(QStringLiteral("3"), "B?", &reply, true));
+    QCOMPARE(serial.RejectedFrames(), 0);
 }
 
 void TstMainFrame::treeRootAndGroups()
