@@ -17,12 +17,11 @@ bool CSerialLink::Open(const QString& portName, const QString& mode)
         m_port.close();
     if (portName.isEmpty())
         return false;
-    m_port.setPortName(portName);
-    if (!m_port.open(QIODevice::ReadWrite))
-        return false;
-    // Settings that cannot be read are left as the port has them; the stage then simply
-    // does not answer, as it would at a wrong rate.
+    // The settings go on before the port opens, so that it starts with all of them and
+    // reports them as it runs. Settings that cannot be read are left as the port has them;
+    // the stage then simply does not answer, as it would at a wrong rate.
     const CSerialMode settings = CSerialMode::Parse(mode);
+    m_port.setPortName(portName);
     if (settings.rate)
         m_port.setBaudRate(*settings.rate);
     if (settings.parity)
@@ -32,7 +31,7 @@ bool CSerialLink::Open(const QString& portName, const QString& mode)
     if (settings.stopBits)
         m_port.setStopBits(*settings.stopBits);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
-    return true;
+    return m_port.open(QIODevice::ReadWrite);
 }
 
 void CSerialLink::Close()

@@ -91,6 +91,8 @@ private slots:
     void interfaceSheetOkSerial();
     void interfaceSheetCancelRestores();
     void interfaceSheetOkCan();
+    void interfaceSheetShowsRunningSettings_data();
+    void interfaceSheetShowsRunningSettings();
 };
 
 void TstBusSearch::initTestCase()
@@ -461,6 +463,53 @@ void TstBusSearch::interfaceSheetOkCan()
              -5);
     QVERIFY(rig.t.port().m_twoByteAddress);
     QCOMPARE(int(rig.t.app().m_addressCount), 32);
+}
+
+void TstBusSearch::interfaceSheetShowsRunningSettings_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("dataBits");
+    QTest::addColumn<QString>("parity");
+    QTest::addColumn<QString>("stopBits");
+    QTest::addColumn<QString>("settings");
+    QTest::newRow("even parity") << "19200" << "8" << "even" << "1" << "19200, e, 8, 1";
+    QTest::newRow("odd parity, 7 bits, 2 stop bits")
+        << "38400" << "7" << "odd" << "2" << "38400, o, 7, 2";
+}
+
+void TstBusSearch::interfaceSheetShowsRunningSettings()
+{
+    QFETCH(QString, rate);
+    QFETCH(QString, dataBits);
+    QFETCH(QString, parity);
+    QFETCH(QString, stopBits);
+    QFETCH(QString, settings);
+    Rig rig;
+    const QList<int> format = {1098, 1099, 1100, 1101};
+    const QStringList chosen = {rate, dataBits, parity, stopBits};
+    QStringList shown;
+    rig.t.app().ModalRunner().SetScript([&](QDialog& dialog) {
+        auto& sheet = static_cast<CPropertySheet&>(dialog);
+        sheet.Activate();
+        shown.clear();
+        for (int id : format)
+            shown.append(CControlIds::Find<QComboBox>(&sheet, id)->currentText());
+        for (int i = 0; i < format.size(); ++i) {
+            auto* combo = CControlIds::Find<QComboBox>(&sheet, format.at(i));
+            combo->setCurrentIndex(combo->findText(chosen.at(i)));
+        }
+        sheet.accept();
+        return sheet.result();
+    });
+    rig.frame->OnInterfaceParameters();
+    QCOMPARE(rig.frame->PaneText(CMainFrame::PaneInterface),
+             rig.line.PortPath() + QStringLiteral(" <Open> ") + settings);
+
+    // Opened again, the sheet shows what the port runs with, and OK keeps it.
+    rig.frame->OnInterfaceParameters();
+    QCOMPARE(shown, chosen);
+    QCOMPARE(rig.t.port().Settings(), settings);
+    QCOMPARE(rig.t.app().Settings().ComParameter(), settings);
 }
 
 QTEST_MAIN(TstBusSearch)
