@@ -89,6 +89,7 @@ constexpr Entry kEntries[] = {
      "Don’t use the following characters for a power stage name:\n                "
      "/ \\ : * ? < > | \""},
     {10300, "Schritt", "Step"},
+    {10349, "Baudrate suchen - Status: Abgebrochen", "Search Baud rate - Status: Cancelled"},
     {10350, "Steuerung ", "Controller "},
     {10351, " an ", "found on "},
     {10352, " mit ", " with "},

@@ -16,6 +16,11 @@ namespace {
 
 constexpr int kSearchTimeoutMs = 50;
 constexpr int kSearchAddresses = 32;
+constexpr unsigned kIdsSearchCancelled = 10349;
+constexpr unsigned kIdsSearchSuccess = 10354;
+constexpr unsigned kIdsSearchNoController = 10355;
+constexpr unsigned kIdsSearching = 10356;
+constexpr unsigned kIdsSearchStatus = 10360;
 
 QComboBox* NewCombo(QWidget* parent, int id, const QStringList& items)
 {
@@ -121,6 +126,22 @@ void CDlgInterface::SetTexts()
     }
     if (window() != this)
         window()->setWindowTitle(m_app.LoadResString(10369));
+    FitStatusTexts();
+}
+
+void CDlgInterface::FitStatusTexts()
+{
+    // The sheet is as wide from the start as the longest state of a search needs, so that
+    // a search leaves it at its size whichever way it ends. The status at rest comes last
+    // and stays.
+    m_status->setMinimumWidth(0);
+    int widest = 0;
+    for (unsigned id : {kIdsSearching, kIdsSearchSuccess, kIdsSearchNoController,
+                        kIdsSearchCancelled, kIdsSearchStatus}) {
+        m_status->setTitle(m_app.LoadResString(id));
+        widest = qMax(widest, m_status->minimumSizeHint().width());
+    }
+    m_status->setMinimumWidth(widest);
 }
 
 void CDlgInterface::OnInitDialog()
@@ -266,7 +287,7 @@ void CDlgInterface::OnSearchBaudRate()
     m_progress->setRange(0, kSearchAddresses);
     m_progress->setValue(0);
     m_cancel = false;
-    m_status->setTitle(m_app.LoadResString(10356));
+    m_status->setTitle(m_app.LoadResString(kIdsSearching));
 
     QString answer;
     for (int address = 0; address < kSearchAddresses; ++address) {
@@ -276,6 +297,7 @@ void CDlgInterface::OnSearchBaudRate()
                 port.m_twoByteAddress = twoByte;
                 m_app.PumpPendingMessages();
                 if (m_cancel) {
+                    m_status->setTitle(m_app.LoadResString(kIdsSearchCancelled));
                     SetSearchLayout(false);
                     SetOneByteWidth();
                     return;
@@ -297,13 +319,13 @@ void CDlgInterface::EndSearch(bool found, int rateIndex, bool twoByte, const QSt
         m_rate->setCurrentIndex(rateIndex);
         m_width->setCurrentIndex(twoByte ? 1 : 0);
         m_app.m_addressCount = twoByte ? 32 : 16;
-        m_status->setTitle(m_app.LoadResString(10354));
+        m_status->setTitle(m_app.LoadResString(kIdsSearchSuccess));
         m_app.ShowMessage(m_app.LoadResString(10350) + answer.mid(1) + m_app.LoadResString(10351) +
                               portName + m_app.LoadResString(10352) + Rates().at(rateIndex) +
                               m_app.LoadResString(10353),
                           MbOk);
     } else {
-        m_status->setTitle(m_app.LoadResString(10355));
+        m_status->setTitle(m_app.LoadResString(kIdsSearchNoController));
         SetOneByteWidth();
         m_app.ShowMessage(m_app.LoadResString(10357) + portName + m_app.LoadResString(10358), MbOk);
     }

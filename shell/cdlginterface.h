@@ -48,6 +48,7 @@ public:
 private:
     void BuildForm();
     void SetTexts();
+    void FitStatusTexts();
     void ProbePorts();
     void LoadControls(const QString& selectedPort);
     bool ProbeOnce(int address, bool twoByte, int rateIndex, QString* answer);

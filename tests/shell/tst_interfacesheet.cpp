@@ -177,18 +177,28 @@ void TstInterfaceSheet::searchCancelled()
     CBusPort& port = t.port();
     QVERIFY(port.OpenOrClose(line.PortPath(), QStringLiteral("9600, n, 8, 1"), true));
     Sheet s(t.app());
-    s.sheet.Activate();
+    s.sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.sheet));
+    const QSize before = s.sheet.size();
     s.Control(1098)->setCurrentIndex(1);
     s.Control(1144)->setCurrentIndex(1);
 
     bool sawProgress = false;
+    QSize during;
     QTimer::singleShot(400, [&] {
         sawProgress = !s.Control<QProgressBar>(1115)->isHidden();
+        during = s.sheet.size();
         s.Control<QPushButton>(1118)->click();
     });
     s.Control<QPushButton>(1116)->click();
 
     QVERIFY(sawProgress);
+    // The sheet grew in height for the search and has its size back.
+    QCOMPARE(during.width(), before.width());
+    QVERIFY(during.height() > before.height());
+    QTRY_COMPARE(s.sheet.size(), before);
+    QCOMPARE(s.Control<QGroupBox>(1117)->title(),
+             QStringLiteral("Baudrate suchen - Status: Abgebrochen"));
     QVERIFY(t.messages.isEmpty());
     QCOMPARE(s.Control(1098)->currentText(), QStringLiteral("14400"));
     QCOMPARE(s.Control(1144)->currentText(), QStringLiteral("1 Byte"));
@@ -208,10 +218,14 @@ void TstInterfaceSheet::searchWithoutStage()
     SimSerialLine line(bus);
     QVERIFY(line.Start());
     Sheet s(t.app());
-    s.sheet.Activate();
+    s.sheet.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.sheet));
+    const QSize before = s.sheet.size();
     s.Control(1097)->setEditText(line.PortPath());
     s.Control(1144)->setCurrentIndex(1);
     s.Control<QPushButton>(1116)->click();
+    // The longer status text fits the sheet as it was.
+    QTRY_COMPARE(s.sheet.size(), before);
     QCOMPARE(t.messages, QStringList{QStringLiteral("No controller connected to ") +
                                      line.PortPath() + QStringLiteral(" ")});
     QCOMPARE(s.Control<QGroupBox>(1117)->title(),
