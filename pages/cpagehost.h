@@ -69,6 +69,9 @@ public:
     quint8 m_addressCount = 0;
     // A project transfer runs: its report speaks for the pages, which stay silent.
     bool m_transferRunning = false;
+    // The interface sheet is open: its port probe and baud-rate search close and reopen the
+    // port, so the pages leave the line alone until it closes.
+    bool m_interfaceSheetOpen = false;
     // A file page was placed beside its online page by the last activation.
     bool m_focusPlaced = false;
     // The axis the status poll last turned red had a file page joined to it (yellow), and

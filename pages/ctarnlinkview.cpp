@@ -325,6 +325,11 @@ void CTarnlinkView::OnTimer()
     // In listen mode the line carries the monitor's stream; the poll stays off.
     if (!port || port->m_listen)
         return;
+    // The interface sheet has the port: this tick asks nothing, a later one goes on.
+    if (m_host.m_interfaceSheetOpen) {
+        m_statusTimer.start();
+        return;
+    }
     QString reply;
     if (!Transact("F?", &reply))
         return;

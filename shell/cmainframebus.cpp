@@ -341,7 +341,9 @@ void CMainFrame::OnInterfaceParameters()
         sheet.SetActivePage(1);
     }
 
+    m_app.m_interfaceSheetOpen = true;
     const int result = m_app.ModalRunner().Run(sheet);
+    m_app.m_interfaceSheetOpen = false;
     if (result == QDialog::Accepted && port.m_interfaceType == 0) {
         if (port.IsOpen())
             port.OpenOrClose(QString(), QString(), false);

@@ -93,6 +93,7 @@ private slots:
     void interfaceSheetOkCan();
     void interfaceSheetShowsRunningSettings_data();
     void interfaceSheetShowsRunningSettings();
+    void pagePollWaitsForInterfaceSheet();
 };
 
 void TstBusSearch::initTestCase()
@@ -510,6 +511,39 @@ void TstBusSearch::interfaceSheetShowsRunningSettings()
     QCOMPARE(shown, chosen);
     QCOMPARE(rig.t.port().Settings(), settings);
     QCOMPARE(rig.t.app().Settings().ComParameter(), settings);
+}
+
+void TstBusSearch::pagePollWaitsForInterfaceSheet()
+{
+    Rig rig;
+    rig.bus.AddAxis(3, "KEV");
+    rig.frame->OnSearch();
+    rig.frame->TreeCtrl()->setCurrentItem(rig.Item(3));
+    rig.frame->OnTreeNotify();
+    QPointer<CTarnlinkView> view =
+        CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
+    QVERIFY(view);
+    QVERIFY(view->StatusTimer().isActive());
+
+    bool portClosed = false;
+    rig.t.app().ModalRunner().SetScript([&](QDialog& dialog) {
+        auto& sheet = static_cast<CPropertySheet&>(dialog);
+        // The port probe closes the port; the page's poll ticks meanwhile.
+        sheet.Activate();
+        portClosed = !rig.t.port().IsOpen();
+        QTest::qWait(3 * CTarnlinkView::kStatusPollMs);
+        sheet.reject();
+        return sheet.result();
+    });
+    rig.frame->OnInterfaceParameters();
+    QVERIFY(portClosed);
+    QVERIFY(rig.t.messages.isEmpty());
+
+    // With the sheet gone the page polls again.
+    QVERIFY(view);
+    rig.bus.ClearLog();
+    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("3:F?")), 3000);
+    QVERIFY(rig.t.messages.isEmpty());
 }
 
 QTEST_MAIN(TstBusSearch)
