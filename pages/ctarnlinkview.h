@@ -135,8 +135,6 @@ private:
     void SetUpOfflinePage();
     void ApplyOperationMode(int value);
     void JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine);
-    // Closes the page's window once the current event is done.
-    void CloseLater();
     void SetLamp(int lampId, int picture);
     void SwitchLamp(int lampId, int offPicture, bool on);
     void ShowStatus(int status);

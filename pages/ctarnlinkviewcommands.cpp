@@ -212,7 +212,7 @@ bool CTarnlinkView::OnBnClickedTransmit()
         item->setText(0, LabelPrefix(number));
     m_host.m_nextAddress = kOff;
     m_host.m_nextLabel.clear();
-    CloseLater();
+    CloseFrameLater();
     return transmitted;
 }
 

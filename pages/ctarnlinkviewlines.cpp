@@ -11,7 +11,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -55,23 +54,12 @@ void CTarnlinkView::SetUpOfflinePage()
     if (!m_fileReading.Usable()) {
         m_host.ShowMessage(LoadResString(kIdsNotAParameterFile) + GetDocument()->GetPathName(),
                            MbOk | MbIconWarning);
-        CloseLater();
+        CloseFrameLater();
         return;
     }
     for (const CParameterFileReader::Axis& axis : m_fileReading.axes) {
         m_fileAddress = axis.address;
         RegisterAxisItem(axis);
-    }
-}
-
-void CTarnlinkView::CloseLater()
-{
-    // The page closes itself after its set-up has run to its end.
-    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(w)) {
-            QMetaObject::invokeMethod(frame, &QMdiSubWindow::close, Qt::QueuedConnection);
-            return;
-        }
     }
 }
 
@@ -231,7 +219,7 @@ void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLin
     if (image == CPageHost::ImageYellow || image == CPageHost::ImageGrey ||
         m_host.m_rememberedYellow) {
         // A file page of this axis is open already: it comes to the front, this one goes.
-        CloseLater();
+        CloseFrameLater();
         for (CMdiChildFrame* child : m_host.DocumentWindows()) {
             const CTarnlinkView* view = Of(child);
             if (view && view != this && view->TreeItem() == known) {
@@ -256,7 +244,7 @@ void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLin
                            MbOk);
     }
     // The refused page leaves the online axis's item alone as it closes.
-    CloseLater();
+    CloseFrameLater();
 }
 
 bool CTarnlinkView::CollectFileContent(CParameterFile::Content& content)

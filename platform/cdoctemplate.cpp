@@ -73,9 +73,14 @@ CDocument* CDocTemplate::OpenDocumentFile(const QString& path)
                 m_manager->ReportFailure(CDocManager::Failure::Open, path);
             return nullptr;
         }
-        document->SetPathName(path);
+        document->SetPathName(path, false);
     }
     InitialUpdateFrame(*frame);
+    // Only a file that its window took goes into the recent files; a view may still refuse
+    // it while it fills itself.
+    const CView* view = frame->GetActiveView();
+    if (!path.isEmpty() && m_manager && !(view && view->IsClosing()))
+        m_manager->AddToRecentFileList(document->GetPathName());
     return document;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/cdocument.h"
 #include "platform/cmodalrunner.h"
 
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -11,6 +12,17 @@
 CView::CView(CDocument& document, QWidget* parent) : QWidget(parent), m_document(&document) {}
 
 CView::~CView() = default;
+
+void CView::CloseFrameLater()
+{
+    m_closing = true;
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(w)) {
+            QMetaObject::invokeMethod(frame, &QMdiSubWindow::close, Qt::QueuedConnection);
+            return;
+        }
+    }
+}
 
 void CView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
 {

@@ -25,6 +25,11 @@ public:
     virtual void OnInitialUpdate() {}
     virtual void OnActivateView(bool activate) { (void)activate; }
 
+    // Closes the view's window once the current event is done: a view that refuses what it
+    // was given closes itself this way while it fills itself.
+    void CloseFrameLater();
+    bool IsClosing() const { return m_closing; }
+
     // Printing. OnPreparePrinting sets the page range and asks for the printer (false
     // cancels); the others are called around and for every page.
     virtual bool OnPreparePrinting(CPrintInfo& info) { return DoPreparePrinting(info); }
@@ -50,4 +55,5 @@ private:
     QPointer<CDocument> m_document;
     CModalRunner* m_runner = nullptr;
     QPrinter* m_printer = nullptr;
+    bool m_closing = false;
 };

@@ -537,6 +537,25 @@ void CMainFrame::OnActiveFrameChanged(CMdiChildFrame* frame)
     if (menuId != m_menuId)
         BuildMenu(menuId);
     UpdateCommandStates();
+    FollowFrameTitle(frame);
+}
+
+void CMainFrame::FollowFrameTitle(CMdiChildFrame* frame)
+{
+    if (m_titledFrame)
+        disconnect(m_titledFrame, &QWidget::windowTitleChanged, this,
+                   &CMainFrame::OnUpdateFrameTitle);
+    m_titledFrame = frame;
+    if (frame)
+        connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    OnUpdateFrameTitle();
+}
+
+void CMainFrame::OnUpdateFrameTitle()
+{
+    const QString title = m_app.LoadResString(kIdsAppTitle);
+    setWindowTitle(m_titledFrame ? title + QStringLiteral(" - ") + m_titledFrame->windowTitle()
+                                 : title);
 }
 
 // ---- document windows --------------------------------------------------------------------

@@ -136,6 +136,9 @@ private:
     void UpdateRecentFileMenu();
     void UpdateToolTips();
     void OnActiveFrameChanged(CMdiChildFrame* frame);
+    // The frame's title names the active window, and follows that window's title.
+    void FollowFrameTitle(CMdiChildFrame* frame);
+    void OnUpdateFrameTitle();
     void UpdateCommandStates();
     void ToggleBar(QWidget* bar, int command);
     CDocManager& Documents() const;
@@ -161,4 +164,5 @@ private:
     QTimer m_statusTimer;
     QPointer<QProgressBar> m_searchProgress;
     QPointer<QPushButton> m_searchCancel;
+    QPointer<CMdiChildFrame> m_titledFrame;
 };

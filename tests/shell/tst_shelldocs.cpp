@@ -52,6 +52,9 @@ private slots:
     void fileOpenGivesOfflineDocument();
     void recentFilesOpenOffline();
     void missingRecentFileLeavesList();
+    void refusedFileStaysOutOfRecentList_data();
+    void refusedFileStaysOutOfRecentList();
+    void frameTitleNamesActiveWindow();
     void parameterFrameKeepsItsSize();
     void closeCommandFollowsActiveWindow();
 
@@ -315,6 +318,84 @@ void TstShellDocs::missingRecentFileLeavesList()
     QCOMPARE(t.app().MainFrame()->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept);
     QVERIFY(!t.app().MainFrame()->CommandAction(57617)->isEnabled());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
+}
+
+void TstShellDocs::refusedFileStaysOutOfRecentList_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message"); // the start of the one message shown
+    QTest::newRow("not a parameter file")
+        << QByteArray("Einkaufsliste\r\nBrot\r\n")
+        << "Die Datei ist keine gültige Parameterdatei";
+    QTest::newRow("address of an online axis of another type")
+        << QByteArray("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
+                      "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
+                      "Axis name:\t\t\t[pnAchse]\r\n")
+        << "Endstufe HWK mit Adresse [05] existiert bereits!";
+}
+
+void TstShellDocs::refusedFileStaysOutOfRecentList()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QStringList kept;
+    for (const char* name : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
+        kept.prepend(WriteFile(dir, QString::fromLatin1(name)));
+    const QString refused = dir.filePath(QStringLiteral("falsch.sdf"));
+    QFile file(refused);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    TestApp t;
+    for (auto it = kept.crbegin(); it != kept.crend(); ++it)
+        t.app().DocManager().AddToRecentFileList(*it);
+    t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
+    QVERIFY(t.app().InitInstance());
+    CMainFrame* frame = t.app().MainFrame();
+    auto* online = new QTreeWidgetItem(frame->GroupItem(3), {QStringLiteral("[05] Achse")});
+    frame->AxisItem(5) = online;
+    frame->SetItemImage(online, CMainFrame::ImageGreen);
+    t.messages.clear();
+
+    t.app().ModalRunner().SetScript([&](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(refused);
+        return int(QDialog::Accepted);
+    });
+    QVERIFY(CCommandActions::Trigger(frame, 57601));
+    QCOMPARE(t.messages.size(), 1);
+    QVERIFY2(t.messages.first().startsWith(message), qPrintable(t.messages.first()));
+    QTRY_VERIFY(frame->MdiArea()->subWindowList().isEmpty());
+    QCOMPARE(t.app().GetRecentFileList().Entries(), kept);
+    QCOMPARE(frame->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept.first());
+}
+
+void TstShellDocs::frameTitleNamesActiveWindow()
+{
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CMainFrame* frame = t.app().MainFrame();
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink"));
+    QPointer<CMdiChildFrame> first =
+        OpenAxis(t.app(), QStringLiteral("Off"), QStringLiteral("[01] Achse"));
+    QVERIFY(first);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink - [01] Achse"));
+    QPointer<CMdiChildFrame> second =
+        OpenAxis(t.app(), QStringLiteral("Off"), QStringLiteral("[02] Achse"));
+    QVERIFY(second && second != first);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink - [02] Achse"));
+    // The title follows the active window's own title, and its place.
+    second->setWindowTitle(QStringLiteral("[02] Vorschub"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink - [02] Vorschub"));
+    frame->MdiArea()->setActiveSubWindow(first);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink - [01] Achse"));
+    first->close();
+    second->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Tarnlink"));
 }
 
 void TstShellDocs::parameterFrameKeepsItsSize()
