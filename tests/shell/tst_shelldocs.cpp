@@ -36,6 +36,18 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name)
     return path;
 }
 
+// File Open's dialog is answered with `path`.
+void AnswerFileDialog(TestApp& t, const QString& path)
+{
+    t.app().ModalRunner().SetScript([path](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+}
+
 } // namespace
 
 class TstShellDocs : public QObject {
@@ -254,13 +266,7 @@ void TstShellDocs::fileOpenGivesOfflineDocument()
     QVERIFY(t.app().InitInstance());
     t.app().m_nextAddress = QStringLiteral("A");
     t.app().m_nextLabel = QStringLiteral("[10] Achse");
-    t.app().ModalRunner().SetScript([&](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        return int(QDialog::Accepted);
-    });
+    AnswerFileDialog(t, path);
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
     CDocument* document = t.app().DocManager().ActiveDocument();
     QVERIFY(qobject_cast<CTarnlinkDoc*>(document));
@@ -358,13 +364,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     frame->SetItemImage(online, CMainFrame::ImageGreen);
     t.messages.clear();
 
-    t.app().ModalRunner().SetScript([&](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(refused);
-        return int(QDialog::Accepted);
-    });
+    AnswerFileDialog(t, refused);
     QVERIFY(CCommandActions::Trigger(frame, 57601));
     QCOMPARE(t.messages.size(), 1);
     QVERIFY2(t.messages.first().startsWith(message), qPrintable(t.messages.first()));
