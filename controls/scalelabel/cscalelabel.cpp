@@ -48,7 +48,7 @@ QList<CScaleLabel::Mark> CScaleLabel::Marks(const QString& text)
         if (match.hasMatch()) {
             mark.number = match.captured(1);
             mark.suffix = match.captured(2);
-            mark.value = QString(mark.number).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            mark.value = QString(mark.number).replace(',', '.').toDouble();
         } else {
             mark.suffix = piece;
         }

@@ -74,18 +74,14 @@ void TstScaleLabel::numbersStandUnderHandle()
     for (int width : {360, 900}) {
         box.resize(width, box.sizeHint().height());
         QTRY_COMPARE(slider->width() > width / 2, true);
-        const QList<SliderPixels::Run> runs = SliderPixels::InkRuns(scale);
         for (const QString& number : numbers) {
-            const double amperes = QString(number).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+            const double amperes = QString(number).replace(',', '.').toDouble();
             slider->setValue(qRound(amperes * stepsPerUnit));
             const int handle = SliderPixels::HandleCentre(slider, scale);
-            const int drawn = SliderPixels::NumberCentre(runs, number, scale->font(), handle);
-            QVERIFY2(std::abs(drawn - handle) <= 3,
-                     qPrintable(QStringLiteral("%1 at width %2: drawn at %3, handle at %4")
-                                    .arg(number)
-                                    .arg(width)
-                                    .arg(drawn)
-                                    .arg(handle)));
+            const int drawn = SliderPixels::NumberCentre(scale, number, handle);
+            QVERIFY2(qAbs(drawn - handle) <= 3,
+                     qPrintable(QString::asprintf("%s at width %d: at %d, handle at %d",
+                                                  qPrintable(number), width, drawn, handle)));
         }
     }
     // The text is kept as it was given.

@@ -501,30 +501,24 @@ void TstParameterPage::currentScalesLineUp()
             CScaleLabel* scale = view->Form().Scale(which);
             QCOMPARE(scale->text(), text);
             QSlider* slider = view->Form().Slider(which);
-            // The position at which the slider's own value text reads each current (in
-            // tenths of an ampere, as the scales count).
+            // The position at which the slider's own value text reads each current, in
+            // tenths of an ampere as the scales count.
             std::map<int, int> positionOf;
             for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
                 slider->setValue(position);
                 const QString shown = view->Form().CurrentText(which)->text();
-                positionOf.emplace(qRound(shown.section(QLatin1Char(' '), 0, 0).toDouble() * 10),
-                                   position);
+                positionOf.emplace(qRound(shown.section(' ', 0, 0).toDouble() * 10), position);
             }
-            const QList<SliderPixels::Run> runs = SliderPixels::InkRuns(scale);
             for (const QString& number : std::as_const(numbers)) {
                 const int tenths = qRound(QString(number).replace(',', '.').toDouble() * 10);
                 QVERIFY2(positionOf.count(tenths), qPrintable(number));
                 slider->setValue(positionOf.at(tenths));
                 const int handle = SliderPixels::HandleCentre(slider, scale);
-                const int drawn = SliderPixels::NumberCentre(runs, number, scale->font(), handle);
-                QVERIFY2(std::abs(drawn - handle) <= 3,
-                         qPrintable(QStringLiteral("%1 on slider %2, %3 px wider: drawn at %4, "
-                                                   "handle at %5")
-                                        .arg(number)
-                                        .arg(which)
-                                        .arg(extra)
-                                        .arg(drawn)
-                                        .arg(handle)));
+                const int drawn = SliderPixels::NumberCentre(scale, number, handle);
+                QVERIFY2(qAbs(drawn - handle) <= 3,
+                         qPrintable(QString::asprintf("%s on slider %d, %d px wider: at %d, "
+                                                      "handle at %d", qPrintable(number),
+                                                      which, extra, drawn, handle)));
             }
         }
     }

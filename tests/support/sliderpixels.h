@@ -1,35 +1,28 @@
-// Where a slider's handle and the marks of a scale are drawn, read from the widgets' own
+// Where a slider's handle and the numbers of a scale are drawn, read from the widgets' own
 // pixels, so that tests compare what the user sees rather than what the code computed.
 #pragma once
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QSlider>
 #include <QWidget>
 
-#include <cstdlib>
-
 namespace SliderPixels {
 
-// The colour most of the image has.
-inline QRgb Background(const QImage& image)
+// The columns of `image` in row `y` (every row for -1) that differ from its top-left pixel.
+inline QList<int> InkColumns(const QImage& image, int y = -1)
 {
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
-    QRgb most = 0;
-    int best = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > best) {
-            best = it.value();
-            most = it.key();
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int row = y < 0 ? 0 : y; row < (y < 0 ? image.height() : y + 1); ++row) {
+            if (image.pixel(x, row) != image.pixel(0, 0)) {
+                columns.append(x);
+                break;
+            }
         }
     }
-    return most;
+    return columns;
 }
 
 // The centre x of the handle at the slider's position, in `in`'s coordinates: the middle
@@ -37,75 +30,35 @@ inline QRgb Background(const QImage& image)
 inline int HandleCentre(QSlider* slider, const QWidget* in)
 {
     const QImage image = slider->grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    const QRgb background = image.pixel(0, 0);
     for (int y = 0; y < image.height(); ++y) {
-        int first = -1;
-        int last = -1;
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != background) {
-                first = first < 0 ? x : first;
-                last = x;
-            }
-        }
-        if (first >= 0) {
-            const QPoint centre(qRound((first + last) / 2.0 / ratio), 0);
+        if (const QList<int> ink = InkColumns(image, y); !ink.isEmpty()) {
+            const QPoint centre((ink.first() + ink.last()) / 2, 0);
             return in->mapFromGlobal(slider->mapToGlobal(centre)).x();
         }
     }
     return -1;
 }
 
-struct Run {
-    int left;
-    int right;
-};
-
-// The runs of columns of `widget` that carry ink; runs fewer than `gap` blank columns apart
-// count as one (the glyphs of one number).
-inline QList<Run> InkRuns(QWidget* widget, int gap = 4)
+// The centre of `number` as `scale` draws it: the run of ink columns (glyphs fewer than
+// four blank columns apart) nearest to `expected`, whose left edge begins the number.
+inline int NumberCentre(QWidget* scale, const QString& number, int expected)
 {
-    const QImage image = widget->grab().toImage();
-    const qreal ratio = image.devicePixelRatio();
-    const QRgb background = Background(image);
-    QList<Run> runs;
-    int blank = gap;
-    for (int x = 0; x < image.width(); ++x) {
-        bool ink = false;
-        for (int y = 0; y < image.height() && !ink; ++y)
-            ink = image.pixel(x, y) != background;
-        if (!ink) {
-            ++blank;
-            continue;
+    const QList<int> ink = InkColumns(scale->grab().toImage());
+    int bestLeft = -1;
+    int bestDistance = 0;
+    for (qsizetype i = 0; i < ink.size();) {
+        qsizetype end = i;
+        while (end + 1 < ink.size() && ink.at(end + 1) - ink.at(end) <= 4)
+            ++end;
+        const int distance = qMax(0, qMax(ink.at(i) - expected, expected - ink.at(end)));
+        if (bestLeft < 0 || distance < bestDistance) {
+            bestLeft = ink.at(i);
+            bestDistance = distance;
         }
-        const int at = qRound(x / ratio);
-        if (blank >= gap || runs.isEmpty())
-            runs.append({at, at});
-        runs.last().right = at;
-        blank = 0;
+        i = end + 1;
     }
-    return runs;
-}
-
-// The centre of the number `number` as drawn: the run nearest to `expected`, whose left edge
-// begins the number's glyphs; -1 when nothing is drawn.
-inline int NumberCentre(const QList<Run>& runs, const QString& number, const QFont& font,
-                        int expected)
-{
-    const Run* nearest = nullptr;
-    int distance = 0;
-    for (const Run& run : runs) {
-        const int d = expected < run.left ? run.left - expected
-                      : expected > run.right ? expected - run.right
-                                             : 0;
-        if (!nearest || d < distance) {
-            nearest = &run;
-            distance = d;
-        }
-    }
-    if (!nearest)
-        return -1;
-    return nearest->left + QFontMetrics(font).boundingRect(number).width() / 2;
+    return bestLeft < 0 ? -1
+                        : bestLeft + QFontMetrics(scale->font()).boundingRect(number).width() / 2;
 }
 
 } // namespace SliderPixels
