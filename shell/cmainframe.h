@@ -164,5 +164,6 @@ private:
     QTimer m_statusTimer;
     QPointer<QProgressBar> m_searchProgress;
     QPointer<QPushButton> m_searchCancel;
-    QPointer<CMdiChildFrame> m_titledFrame;
+    // Held as a widget: the window may be on its way out when the frame hears of it.
+    QPointer<QWidget> m_titledFrame;
 };

@@ -69,7 +69,7 @@ void CScaleLabel::SetSlider(QSlider* slider)
     if (m_slider) {
         // The marks follow the handle's places: the range and the slider's geometry.
         m_slider->installEventFilter(this);
-        connect(m_slider, &QSlider::rangeChanged, this, [this] { update(); });
+        connect(slider, &QSlider::rangeChanged, this, [this] { update(); });
     }
     updateGeometry();
     update();
@@ -84,17 +84,19 @@ void CScaleLabel::SetStepsPerUnit(double steps)
 
 bool CScaleLabel::FollowsSlider() const
 {
-    return m_slider && m_slider->orientation() == Qt::Horizontal && m_stepsPerUnit > 0.0;
+    const QSlider* slider = Slider();
+    return slider && slider->orientation() == Qt::Horizontal && m_stepsPerUnit > 0.0;
 }
 
 int CScaleLabel::HandleCentreX(int position) const
 {
-    if (!m_slider)
+    QSlider* slider = Slider();
+    if (!slider)
         return 0;
-    const QStyleOptionSlider option = OptionAt(*m_slider, position);
-    const QRect handle = m_slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                           QStyle::SC_SliderHandle, m_slider);
-    return mapFromGlobal(m_slider->mapToGlobal(handle.center())).x();
+    const QStyleOptionSlider option = OptionAt(*slider, position);
+    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                         QStyle::SC_SliderHandle, slider);
+    return mapFromGlobal(slider->mapToGlobal(handle.center())).x();
 }
 
 QSize CScaleLabel::sizeHint() const
@@ -133,7 +135,7 @@ void CScaleLabel::paintEvent(QPaintEvent* event)
         if (!mark.number.isEmpty()) {
             const int position = qRound(mark.value * m_stepsPerUnit);
             // A number the slider cannot reach has no place under it.
-            if (position < m_slider->minimum() || position > m_slider->maximum())
+            if (position < Slider()->minimum() || position > Slider()->maximum())
                 continue;
             left = HandleCentreX(position) - metrics.horizontalAdvance(mark.number) / 2;
         }

@@ -27,7 +27,7 @@ public:
     // The slider whose positions the numbers stand under; without one, or with a vertical
     // one, the text is drawn as a plain label.
     void SetSlider(QSlider* slider);
-    QSlider* Slider() const { return m_slider; }
+    QSlider* Slider() const { return qobject_cast<QSlider*>(m_slider.data()); }
     // Slider positions per unit of the numbers (10 when one position is 0.1 A); 0 draws the
     // text as a plain label.
     void SetStepsPerUnit(double steps);
@@ -46,6 +46,7 @@ protected:
 private:
     bool FollowsSlider() const;
 
-    QPointer<QSlider> m_slider;
+    // Held as a widget: the slider may be on its way out when its last events arrive.
+    QPointer<QWidget> m_slider;
     double m_stepsPerUnit = 0.0;
 };
