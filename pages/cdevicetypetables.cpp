@@ -14,6 +14,10 @@ constexpr CParamWrite kCommonWrites[] = {
     {"U", WriteSource::Combo, CPageControlIds::kActivationCombo},
 };
 
+// The scale under the sliders of the types that reach 6.3 A.
+constexpr const char* kSixAmpScale =
+    "0         1,0      2,0      3,0       4,0      5,0      6,0     A";
+
 // ---- KEV: 0.1 A per slider step up to 6.3 A, and the temperature module ------------------
 
 constexpr const char* kKevSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",  "1/10 ",
@@ -23,7 +27,7 @@ const CPageSetup kKevSetup = {
     63,
     5,
     kKevSteps,
-    "0         1,0      2,0      3,0       4,0      5,0      6,0     A",
+    kSixAmpScale,
     1,
     200,
     1.59,
@@ -51,6 +55,128 @@ constexpr CParamWrite kKevWrites[] = {
     {"O", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PB", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
     {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- DRQ+: 0.01 A per slider step up to 6.3 A, the delay in steps, a parameter lock -------
+
+// The resolutions of the types with 1/2.5 and 1/512.
+constexpr const char* kFourteenSteps[] = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
+                                          "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
+                                          "1/64 ", "1/128 ", "1/256 ", "1/512 "};
+
+const CPageSetup kDrqPlusSetup = {630, 50, kFourteenSteps, kSixAmpScale, 0, 15, 1.59, false};
+
+constexpr CParamQuery kDrqPlusReads[] = {
+    {"PN?", QueryTarget::Name, 0},
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+    {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX?", QueryTarget::Unused, 0},
+    {"PS?", QueryTarget::OperationState, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+// The overdrive is written after the current shape, as on the HWT.
+constexpr CParamWrite kDrqPlusWrites[] = {
+    {"PC", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- UQT: 0.01 A per slider step up to 3.5 A, overdrive and its frequency ----------------
+
+const CPageSetup kUqtSetup = {
+    350,
+    25,
+    kFourteenSteps,
+    "0       0,5      1,0     1,5     2,0     2,5     3,0      3,5A",
+    1,
+    150,
+    2.86,
+    false,
+};
+
+constexpr int kUqtFrequencies[] = {
+    1000,   2000,   3000,   4000,   5000,   6000,   7000,   8000,   9000,
+    10000,  15000,  20000,  25000,  30000,  35000,  40000,  45000,  50000,
+    60000,  70000,  80000,  90000,  100000, 110000, 120000, 130000, 140000,
+    150000, 160000, 170000, 180000, 190000, 200000, 210000, 220000,
+};
+
+// No name and no version: the stage is known by its type alone.
+constexpr CParamQuery kUqtReads[] = {
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+    {"PO?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PE?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PH?", QueryTarget::FrequencyEntry, CPageControlIds::kOperationModeCombo},
+};
+
+// The overdrive frequency goes out as its list index.
+constexpr CParamWrite kUqtWrites[] = {
+    {"PO", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PE", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"K", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- DRQ2+: 0.01 A per slider step up to 6.3 A, the input logic its only extra -----------
+
+constexpr const char* kDrq2PlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",   "1/8 ",  "1/16 ",
+                                          "1/32 ", "1/64 ", "1/128 ", "1/256 "};
+
+const CPageSetup kDrq2PlusSetup = {630, 50, kDrq2PlusSteps, kSixAmpScale, 0, 1000, 1.59, false};
+
+constexpr CParamWrite kDrq2PlusWrites[] = {
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- VNE+: 0.01 A per slider step up to 11 A, currents and steps alone -------------------
+
+// Full step, current-shaped, plain, current-shaped with boost, and the conventional half step.
+constexpr const char* kVnePlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ", "1/10 ", "1/20 ",
+                                         "1/2 ",  "1/4 ",  "1/5 ",  "1/10 ", "1/20 ", "1/4 ",
+                                         "1/5 ",  "1/10 ", "1/20 ", "1/2 "};
+constexpr const char* kVnePlusSuffixes[] = {
+    "",           " (CS)",      " (CS)",      " (CS)",      " (CS)", " (CS)", "", "", "", "",
+    "",           " (CS + BU)", " (CS + BU)", " (CS + BU)", " (CS + BU)", " (konv.)"};
+static_assert(std::size(kVnePlusSteps) == std::size(kVnePlusSuffixes));
+
+const CPageSetup kVnePlusSetup = {
+    1100,
+    100,
+    kVnePlusSteps,
+    "0          2,0        4,0        6,0         8,0       10,0       A",
+    0,
+    1000,
+    0.909,
+    false,
+};
+
+constexpr CParamQuery kVnePlusReads[] = {
+    {"PN?", QueryTarget::Name, 0},
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+    {"B?", QueryTarget::Firmware, 0},
 };
 
 } // namespace
@@ -83,4 +209,70 @@ std::span<const CParamQuery> CDeviceTypeTables::KevReads()
 std::span<const CParamWrite> CDeviceTypeTables::KevWrites()
 {
     return kKevWrites;
+}
+
+std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
+{
+    return kUqtFrequencies;
+}
+
+const CPageSetup& CDeviceTypeTables::DrqPlusSetup()
+{
+    return kDrqPlusSetup;
+}
+
+std::span<const CParamQuery> CDeviceTypeTables::DrqPlusReads()
+{
+    return kDrqPlusReads;
+}
+
+std::span<const CParamWrite> CDeviceTypeTables::DrqPlusWrites()
+{
+    return kDrqPlusWrites;
+}
+
+const CPageSetup& CDeviceTypeTables::UqtSetup()
+{
+    return kUqtSetup;
+}
+
+std::span<const CParamQuery> CDeviceTypeTables::UqtReads()
+{
+    return kUqtReads;
+}
+
+std::span<const CParamWrite> CDeviceTypeTables::UqtWrites()
+{
+    return kUqtWrites;
+}
+
+const CPageSetup& CDeviceTypeTables::Drq2PlusSetup()
+{
+    return kDrq2PlusSetup;
+}
+
+std::span<const CParamWrite> CDeviceTypeTables::Drq2PlusWrites()
+{
+    return kDrq2PlusWrites;
+}
+
+const CPageSetup& CDeviceTypeTables::VnePlusSetup()
+{
+    return kVnePlusSetup;
+}
+
+std::span<const char* const> CDeviceTypeTables::VnePlusStepSuffixes()
+{
+    return kVnePlusSuffixes;
+}
+
+std::span<const CParamQuery> CDeviceTypeTables::VnePlusReads()
+{
+    return kVnePlusReads;
+}
+
+std::span<const CParamWrite> CDeviceTypeTables::VnePlusWrites()
+{
+    // The common writes up to the direction.
+    return CommonWrites().first(5);
 }

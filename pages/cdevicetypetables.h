@@ -18,6 +18,11 @@ enum class QueryTarget {
     DisplayType, // display-menu entry `arg` (1 or 2); combo 1021 shows entry 1
     Lock,        // "ps0" locks the parameter controls, anything else frees them
     Firmware,    // the last four characters as the firmware number
+    // "ps0" locks the parameter controls, anything else frees them; the mode text goes to
+    // edit 1218 and the value to the selection of combo `arg`.
+    OperationState,
+    FrequencyEntry, // the entry of combo `arg` that begins with the value and " Hz"
+    Unused,         // asked, but the page has no place for the answer
 };
 
 struct CParamQuery {
@@ -61,7 +66,30 @@ public:
     // position.
     static QString DelayTableText(int position);
 
+    // The overdrive frequencies a UQT offers, in Hz; the index is the value of "K".
+    static std::span<const int> UqtOverdriveFrequencies();
+
     static const CPageSetup& KevSetup();
     static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"
     static std::span<const CParamWrite> KevWrites(); // after the common writes
+
+    static const CPageSetup& DrqPlusSetup();
+    static std::span<const CParamQuery> DrqPlusReads();
+    static std::span<const CParamWrite> DrqPlusWrites(); // after the common writes
+
+    static const CPageSetup& UqtSetup();
+    static std::span<const CParamQuery> UqtReads();
+    static std::span<const CParamWrite> UqtWrites(); // after the common writes
+
+    static const CPageSetup& Drq2PlusSetup();
+    static std::span<const CParamWrite> Drq2PlusWrites(); // after the common writes
+
+    static const CPageSetup& VnePlusSetup();
+    // What follows the step word of each VNE+ step resolution (empty for none).
+    static std::span<const char* const> VnePlusStepSuffixes();
+    // The reads of VNE+ and DRQ2+.
+    static std::span<const CParamQuery> VnePlusReads();
+    // The only values a VNE+ takes after its name: the currents, the step resolution and
+    // the direction.
+    static std::span<const CParamWrite> VnePlusWrites();
 };

@@ -1,6 +1,52 @@
 #include "pages/cendstufevneplus.h"
 
 #include "pages/cendstufeshared.h"
+#include "pages/ctarnlinkview.h"
+
+#include <QComboBox>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+} // namespace
+
+void CEndstufeVNEPlus::SetupPage()
+{
+    if (!m_view)
+        return;
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::VnePlusSetup());
+    QComboBox* steps = m_view->Form().Combo(Ids::kStepCombo);
+    const auto suffixes = CDeviceTypeTables::VnePlusStepSuffixes();
+    for (int i = 0; i < steps->count() && i < static_cast<int>(suffixes.size()); ++i)
+        steps->setItemText(i, steps->itemText(i) +
+                                  QString::fromLatin1(suffixes[static_cast<std::size_t>(i)]));
+    CEndstufeShared::ShowControls(
+        *m_view,
+        {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
+         Ids::kInputLogicLabel, Ids::kOutputFunctionLabel, Ids::kInputFunctionLabel,
+         Ids::kOperationModeLabel, Ids::kOperationModeCombo, Ids::kModeEdit,
+         Ids::kActivationCombo, Ids::kActivationLabel, Ids::kDelaySpin, Ids::kDelayText,
+         Ids::kDelayLabel, Ids::kWatchdogLamp, Ids::kClearWatchdogButton,
+         Ids::kWatchdogLampLabel},
+        false);
+}
+
+bool CEndstufeVNEPlus::ReadAll()
+{
+    return m_view && ReadAll(*m_view);
+}
+
+bool CEndstufeVNEPlus::ReadAll(CTarnlinkView& view)
+{
+    return CEndstufeShared::ReadQueries(view, CDeviceTypeTables::VnePlusReads());
+}
+
+bool CEndstufeVNEPlus::TransmitSettings(QString address)
+{
+    return m_view && CEndstufeShared::TransmitName(*m_view, address) &&
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::VnePlusWrites());
+}
 
 void CEndstufeVNEPlus::ShowCurrentText(int slider)
 {
