@@ -1,5 +1,6 @@
 // The parameter page's tests run the program on a simulated serial bus with a KEV at
-// address 3 and open pages as the tree and File New open them.
+// address 3 (and other axes as a test adds them) and open pages as the tree and File New
+// open them.
 #pragma once
 
 #include "pages/ccurindicator.h"
@@ -61,10 +62,7 @@ struct Rig {
             qWarning("main window not shown");
     }
     CTarnlinkApp& app() { return t.app(); }
-    void Set(const QByteArray& mnemonic, int value)
-    {
-        bus.WithAxis(3, [&](SimAxis& a) { a.params[mnemonic] = value; });
-    }
+    void Set(const QByteArray& mnemonic, int value) { SetOn(3, mnemonic, value); }
     QStringList Commands() const
     {
         QStringList out;
@@ -101,6 +99,23 @@ struct Rig {
     {
         DoubleClick(AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen));
         return ActiveView();
+    }
+    // An axis of type `type` (its simulated type `typeName`) at `address`, listed online as
+    // the bus search lists it and opened by a double-click.
+    CTarnlinkView* OpenOnlineAxis(int address, int type, const QByteArray& typeName,
+                                  const QString& label)
+    {
+        bus.AddAxis(address, typeName);
+        bus.ClearLog();
+        DoubleClick(AddItem(address, type, label, CMainFrame::ImageGreen));
+        CTarnlinkView* view = ActiveView();
+        if (view)
+            view->StatusTimer().stop();
+        return view;
+    }
+    void SetOn(int address, const QByteArray& mnemonic, int value)
+    {
+        bus.WithAxis(address, [&](SimAxis& a) { a.params[mnemonic] = value; });
     }
     // A new offline axis, as File New makes it.
     CTarnlinkView* OpenNew(int type, const QString& address)
