@@ -44,6 +44,9 @@ constexpr int kHvr = 4;
 const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?", "G?", "L?",
                                "T?",  "U?", "H?", "O?", "PB?", "B?", "XP?"};
 
+// What a simulated stage holds, by mnemonic.
+using StageValues = QList<QPair<QByteArray, int>>;
+
 // The program started on a simulated serial bus with a KEV at address 3.
 struct Rig {
     SimBus bus;
@@ -117,6 +120,11 @@ struct Rig {
     {
         bus.WithAxis(address, [&](SimAxis& a) { a.params[mnemonic] = value; });
     }
+    void SetOn(int address, const StageValues& values)
+    {
+        for (const auto& [mnemonic, value] : values)
+            SetOn(address, mnemonic, value);
+    }
     // A new offline axis, as File New makes it.
     CTarnlinkView* OpenNew(int type, const QString& address)
     {
@@ -142,6 +150,25 @@ inline QStringList Entries(const QComboBox* combo)
     for (int i = 0; i < combo->count(); ++i)
         entries.append(combo->itemText(i));
     return entries;
+}
+
+// What a page shows: the current texts, the texts of `combos`, the delay and mode texts
+// and the name; for comparing two pages.
+inline QStringList Shown(CTarnlinkView* view,
+                         const QList<int>& combos = {Ids::kStepCombo, Ids::kDirectionCombo,
+                                                     Ids::kInputFunctionCombo,
+                                                     Ids::kInputLogicCombo, Ids::kActivationCombo,
+                                                     Ids::kOutputFunctionCombo,
+                                                     Ids::kOperationModeCombo})
+{
+    QStringList shown;
+    for (int which = 0; which < 3; ++which)
+        shown.append(Control<QLineEdit>(view, Ids::kCurrentTexts[which])->text());
+    for (int id : combos)
+        shown.append(Control<QComboBox>(view, id)->currentText());
+    for (int id : {Ids::kDelayText, Ids::kModeEdit, Ids::kNameEdit})
+        shown.append(Control<QLineEdit>(view, id)->text());
+    return shown;
 }
 
 inline QList<int> Lamps(const CTarnlinkView* view)

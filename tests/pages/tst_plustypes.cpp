@@ -18,9 +18,6 @@ constexpr int kDrq2Plus = 7;
 constexpr int kVnePlus = 8;
 constexpr int kAddress = 5;
 
-// What a simulated stage holds, by mnemonic.
-using StageValues = QList<QPair<QByteArray, int>>;
-
 const QByteArray kSimNames[9] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
 const QStringList kFourteen = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
@@ -47,21 +44,6 @@ QStringList VneSteps(const QString& word)
                  word,
                  {"", cs, cs, cs, cs, cs, "", "", "", "", "", bu, bu, bu, bu,
                   QStringLiteral(" (konv.)")});
-}
-
-// The value each named control of a page shows, for comparing two pages.
-QStringList Shown(CTarnlinkView* view)
-{
-    QStringList shown;
-    for (int which = 0; which < 3; ++which)
-        shown.append(Control<QLineEdit>(view, Ids::kCurrentTexts[which])->text());
-    for (int id : {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo,
-                   Ids::kInputLogicCombo, Ids::kActivationCombo, Ids::kOutputFunctionCombo,
-                   Ids::kOperationModeCombo})
-        shown.append(Control<QComboBox>(view, id)->currentText());
-    for (int id : {Ids::kDelayText, Ids::kModeEdit, Ids::kNameEdit})
-        shown.append(Control<QLineEdit>(view, id)->text());
-    return shown;
 }
 
 // The page's settings sent by its type to the stage at kAddress.
@@ -291,11 +273,8 @@ void TstPlusTypes::readAll()
     QFETCH(float, firmware);
     Rig rig;
     rig.bus.AddAxis(kAddress, kSimNames[type], kSimNames[type] + " 1.62");
-    rig.bus.WithAxis(kAddress, [&stage](SimAxis& axis) {
-        axis.name = "Hubachse";
-        for (const auto& [mnemonic, value] : stage)
-            axis.params[mnemonic] = value;
-    });
+    rig.bus.WithAxis(kAddress, [](SimAxis& axis) { axis.name = "Hubachse"; });
+    rig.SetOn(kAddress, stage);
     rig.bus.ClearLog();
     rig.DoubleClick(rig.AddItem(kAddress, type, "[05] Hubachse", CMainFrame::ImageGreen));
     CTarnlinkView* view = rig.ActiveView();
