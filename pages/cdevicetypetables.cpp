@@ -14,6 +14,18 @@ constexpr CParamWrite kCommonWrites[] = {
     {"U", WriteSource::Combo, CPageControlIds::kActivationCombo},
 };
 
+constexpr CParamQuery kCommonReads[] = {
+    {"PN?", QueryTarget::Name, 0},
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+};
+
 // The scale under the sliders of the types that reach 6.3 A.
 constexpr const char* kSixAmpScale =
     "0         1,0      2,0      3,0       4,0      5,0      6,0     A";
@@ -35,15 +47,6 @@ const CPageSetup kKevSetup = {
 };
 
 constexpr CParamQuery kKevReads[] = {
-    {"PN?", QueryTarget::Name, 0},
-    {"S?", QueryTarget::Slider, 0},
-    {"R?", QueryTarget::Slider, 1},
-    {"A?", QueryTarget::Slider, 2},
-    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
-    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
-    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
-    {"T?", QueryTarget::DelayTime, 0},
-    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
     {"H?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
     {"O?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PB?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
@@ -67,15 +70,6 @@ constexpr const char* kFourteenSteps[] = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   
 const CPageSetup kDrqPlusSetup = {630, 50, kFourteenSteps, kSixAmpScale, 0, 15, 1.59, false};
 
 constexpr CParamQuery kDrqPlusReads[] = {
-    {"PN?", QueryTarget::Name, 0},
-    {"S?", QueryTarget::Slider, 0},
-    {"R?", QueryTarget::Slider, 1},
-    {"A?", QueryTarget::Slider, 2},
-    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
-    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
-    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
-    {"T?", QueryTarget::DelayTime, 0},
-    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
     {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
     {"PO?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PX?", QueryTarget::Unused, 0},
@@ -110,16 +104,8 @@ constexpr int kUqtFrequencies[] = {
     150000, 160000, 170000, 180000, 190000, 200000, 210000, 220000,
 };
 
-// No name and no version: the stage is known by its type alone.
+// No version either: the stage is known by its type alone.
 constexpr CParamQuery kUqtReads[] = {
-    {"S?", QueryTarget::Slider, 0},
-    {"R?", QueryTarget::Slider, 1},
-    {"A?", QueryTarget::Slider, 2},
-    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
-    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
-    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
-    {"T?", QueryTarget::DelayTime, 0},
-    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
     {"PO?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
     {"PE?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PH?", QueryTarget::FrequencyEntry, CPageControlIds::kOperationModeCombo},
@@ -167,15 +153,6 @@ const CPageSetup kVnePlusSetup = {
 };
 
 constexpr CParamQuery kVnePlusReads[] = {
-    {"PN?", QueryTarget::Name, 0},
-    {"S?", QueryTarget::Slider, 0},
-    {"R?", QueryTarget::Slider, 1},
-    {"A?", QueryTarget::Slider, 2},
-    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
-    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
-    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
-    {"T?", QueryTarget::DelayTime, 0},
-    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
     {"B?", QueryTarget::Firmware, 0},
 };
 
@@ -189,6 +166,11 @@ QString CDeviceTypeTables::DelayTableText(int position)
     if (position < 0 || position > 15)
         return {};
     return QStringLiteral("%1 ms").arg(kMilliseconds[position]);
+}
+
+std::span<const CParamQuery> CDeviceTypeTables::CommonReads()
+{
+    return kCommonReads;
 }
 
 std::span<const CParamWrite> CDeviceTypeTables::CommonWrites()
@@ -216,63 +198,31 @@ std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
     return kUqtFrequencies;
 }
 
-const CPageSetup& CDeviceTypeTables::DrqPlusSetup()
+const CTypeTables& CDeviceTypeTables::DrqPlus()
 {
-    return kDrqPlusSetup;
+    static const CTypeTables tables{kDrqPlusSetup, kDrqPlusReads, kDrqPlusWrites};
+    return tables;
 }
 
-std::span<const CParamQuery> CDeviceTypeTables::DrqPlusReads()
+const CTypeTables& CDeviceTypeTables::Uqt()
 {
-    return kDrqPlusReads;
+    static const CTypeTables tables{kUqtSetup, kUqtReads, kUqtWrites};
+    return tables;
 }
 
-std::span<const CParamWrite> CDeviceTypeTables::DrqPlusWrites()
+const CTypeTables& CDeviceTypeTables::Drq2Plus()
 {
-    return kDrqPlusWrites;
+    static const CTypeTables tables{kDrq2PlusSetup, kVnePlusReads, kDrq2PlusWrites};
+    return tables;
 }
 
-const CPageSetup& CDeviceTypeTables::UqtSetup()
+const CTypeTables& CDeviceTypeTables::VnePlus()
 {
-    return kUqtSetup;
-}
-
-std::span<const CParamQuery> CDeviceTypeTables::UqtReads()
-{
-    return kUqtReads;
-}
-
-std::span<const CParamWrite> CDeviceTypeTables::UqtWrites()
-{
-    return kUqtWrites;
-}
-
-const CPageSetup& CDeviceTypeTables::Drq2PlusSetup()
-{
-    return kDrq2PlusSetup;
-}
-
-std::span<const CParamWrite> CDeviceTypeTables::Drq2PlusWrites()
-{
-    return kDrq2PlusWrites;
-}
-
-const CPageSetup& CDeviceTypeTables::VnePlusSetup()
-{
-    return kVnePlusSetup;
+    static const CTypeTables tables{kVnePlusSetup, kVnePlusReads, {}};
+    return tables;
 }
 
 std::span<const char* const> CDeviceTypeTables::VnePlusStepSuffixes()
 {
     return kVnePlusSuffixes;
-}
-
-std::span<const CParamQuery> CDeviceTypeTables::VnePlusReads()
-{
-    return kVnePlusReads;
-}
-
-std::span<const CParamWrite> CDeviceTypeTables::VnePlusWrites()
-{
-    // The common writes up to the direction.
-    return CommonWrites().first(5);
 }

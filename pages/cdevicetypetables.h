@@ -56,8 +56,17 @@ struct CPageSetup {
     bool keepsModule; // the temperature-module controls stay on the page
 };
 
+// What the tables say of one type.
+struct CTypeTables {
+    const CPageSetup& setup;
+    std::span<const CParamQuery> reads;  // after the common reads
+    std::span<const CParamWrite> writes; // after the common writes
+};
+
 class CDeviceTypeTables {
 public:
+    // Read by every type, in this order, the axis name first, before the type's own reads.
+    static std::span<const CParamQuery> CommonReads();
     // Written by every type, in this order, after the axis name.
     static std::span<const CParamWrite> CommonWrites();
 
@@ -70,26 +79,14 @@ public:
     static std::span<const int> UqtOverdriveFrequencies();
 
     static const CPageSetup& KevSetup();
-    static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"
+    // After the common reads; all but the module switch "XP?".
+    static std::span<const CParamQuery> KevReads();
     static std::span<const CParamWrite> KevWrites(); // after the common writes
 
-    static const CPageSetup& DrqPlusSetup();
-    static std::span<const CParamQuery> DrqPlusReads();
-    static std::span<const CParamWrite> DrqPlusWrites(); // after the common writes
-
-    static const CPageSetup& UqtSetup();
-    static std::span<const CParamQuery> UqtReads();
-    static std::span<const CParamWrite> UqtWrites(); // after the common writes
-
-    static const CPageSetup& Drq2PlusSetup();
-    static std::span<const CParamWrite> Drq2PlusWrites(); // after the common writes
-
-    static const CPageSetup& VnePlusSetup();
+    static const CTypeTables& DrqPlus();
+    static const CTypeTables& Uqt();
+    static const CTypeTables& Drq2Plus(); // reads as the VNE+
+    static const CTypeTables& VnePlus();  // writes only the common ones up to the direction
     // What follows the step word of each VNE+ step resolution (empty for none).
     static std::span<const char* const> VnePlusStepSuffixes();
-    // The reads of VNE+ and DRQ2+.
-    static std::span<const CParamQuery> VnePlusReads();
-    // The only values a VNE+ takes after its name: the currents, the step resolution and
-    // the direction.
-    static std::span<const CParamWrite> VnePlusWrites();
 };

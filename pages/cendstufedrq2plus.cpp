@@ -15,7 +15,7 @@ void CEndstufeDRQ2Plus::SetupPage()
 {
     if (!m_view)
         return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Drq2PlusSetup());
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Drq2Plus().setup);
     CEndstufeShared::ShowControls(
         *m_view,
         {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kOutputFunctionLabel,
@@ -32,7 +32,7 @@ bool CEndstufeDRQ2Plus::ReadAll()
 bool CEndstufeDRQ2Plus::TransmitSettings(QString address)
 {
     return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Drq2PlusWrites());
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Drq2Plus().writes);
 }
 
 void CEndstufeDRQ2Plus::LoadDefaults()

@@ -32,7 +32,7 @@ void CEndstufeDRQPlus::SetupPage()
 {
     if (!m_view)
         return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::DrqPlusSetup());
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::DrqPlus().setup);
     CParameterForm& form = m_view->Form();
     const QStringList offOn = {m_view->LoadResString(kIdsOff), m_view->LoadResString(kIdsOn)};
     for (int id : {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo}) {
@@ -52,13 +52,13 @@ void CEndstufeDRQPlus::SetupPage()
 
 bool CEndstufeDRQPlus::ReadAll()
 {
-    return m_view && CEndstufeShared::ReadQueries(*m_view, CDeviceTypeTables::DrqPlusReads());
+    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::DrqPlus().reads);
 }
 
 bool CEndstufeDRQPlus::TransmitSettings(QString address)
 {
     return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::DrqPlusWrites());
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::DrqPlus().writes);
 }
 
 void CEndstufeDRQPlus::LoadDefaults()

@@ -47,7 +47,7 @@ void CEndstufeKEV::SetupPage()
 
 bool CEndstufeKEV::ReadAll()
 {
-    if (!m_view || !CEndstufeShared::ReadQueries(*m_view, CDeviceTypeTables::KevReads()))
+    if (!m_view || !CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::KevReads()))
         return false;
     QString reply;
     if (!m_view->Transact("XP?", &reply))

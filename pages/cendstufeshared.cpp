@@ -103,6 +103,13 @@ bool CEndstufeShared::ReadQueries(CTarnlinkView& view, std::span<const CParamQue
     return true;
 }
 
+bool CEndstufeShared::ReadWithCommon(CTarnlinkView& view, std::span<const CParamQuery> own,
+                                     bool withName)
+{
+    const std::span<const CParamQuery> common = CDeviceTypeTables::CommonReads();
+    return ReadQueries(view, withName ? common : common.subspan(1)) && ReadQueries(view, own);
+}
+
 bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address)
 {
     return TransmitName(view, address) &&

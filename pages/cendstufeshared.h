@@ -25,6 +25,9 @@ public:
     // One read per query in order, each value to its control; false at the first query
     // that gets no answer, leaving the controls set so far as they are.
     static bool ReadQueries(CTarnlinkView& view, std::span<const CParamQuery> queries);
+    // The common reads, the axis name first unless `withName` is false, then `own`.
+    static bool ReadWithCommon(CTarnlinkView& view, std::span<const CParamQuery> own,
+                               bool withName = true);
     // The axis name (2000 ms) and the common writes to `address`; false at the first failure.
     static bool TransmitCommon(CTarnlinkView& view, const QString& address);
     // The axis name alone, with 2000 ms for the stage to take it.

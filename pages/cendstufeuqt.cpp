@@ -22,7 +22,7 @@ void CEndstufeUQT::SetupPage()
 {
     if (!m_view)
         return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::UqtSetup());
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Uqt().setup);
     CEndstufeShared::EnableControls(
         *m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
     CParameterForm& form = m_view->Form();
@@ -44,7 +44,8 @@ void CEndstufeUQT::SetupPage()
 
 bool CEndstufeUQT::ReadAll()
 {
-    return m_view && CEndstufeShared::ReadQueries(*m_view, CDeviceTypeTables::UqtReads());
+    // A UQT is not asked for its name.
+    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::Uqt().reads, false);
 }
 
 bool CEndstufeUQT::TransmitSettings(QString address)
@@ -52,7 +53,7 @@ bool CEndstufeUQT::TransmitSettings(QString address)
     // The currents go out as the sliders stand, as the stage reports them and as a released
     // slider writes them, so that a file saved from a stage gives it back the same values.
     return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::UqtWrites());
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Uqt().writes);
 }
 
 void CEndstufeUQT::LoadDefaults()

@@ -15,7 +15,7 @@ void CEndstufeVNEPlus::SetupPage()
 {
     if (!m_view)
         return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::VnePlusSetup());
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::VnePlus().setup);
     QComboBox* steps = m_view->Form().Combo(Ids::kStepCombo);
     const auto suffixes = CDeviceTypeTables::VnePlusStepSuffixes();
     for (int i = 0; i < steps->count() && i < static_cast<int>(suffixes.size()); ++i)
@@ -39,13 +39,15 @@ bool CEndstufeVNEPlus::ReadAll()
 
 bool CEndstufeVNEPlus::ReadAll(CTarnlinkView& view)
 {
-    return CEndstufeShared::ReadQueries(view, CDeviceTypeTables::VnePlusReads());
+    return CEndstufeShared::ReadWithCommon(view, CDeviceTypeTables::VnePlus().reads);
 }
 
 bool CEndstufeVNEPlus::TransmitSettings(QString address)
 {
+    // The common writes up to the direction: a VNE+ takes no delay and no activation.
     return m_view && CEndstufeShared::TransmitName(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::VnePlusWrites());
+           CEndstufeShared::WriteValues(*m_view, address,
+                                        CDeviceTypeTables::CommonWrites().first(5));
 }
 
 void CEndstufeVNEPlus::ShowCurrentText(int slider)

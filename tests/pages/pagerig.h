@@ -103,12 +103,14 @@ struct Rig {
         DoubleClick(AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen));
         return ActiveView();
     }
-    // An axis of type `type` (its simulated type `typeName`) at `address`, listed online as
-    // the bus search lists it and opened by a double-click.
+    // An axis of type `type` (its simulated type `typeName`, holding `values`) at `address`,
+    // listed online as the bus search lists it and opened by a double-click; its status poll
+    // stopped.
     CTarnlinkView* OpenOnlineAxis(int address, int type, const QByteArray& typeName,
-                                  const QString& label)
+                                  const QString& label, const StageValues& values = {})
     {
         bus.AddAxis(address, typeName);
+        SetOn(address, values);
         bus.ClearLog();
         DoubleClick(AddItem(address, type, label, CMainFrame::ImageGreen));
         CTarnlinkView* view = ActiveView();

@@ -66,12 +66,8 @@ void TstDrqPoll::delayTexts()
     QFETCH(int, position);
     QFETCH(QString, text);
     Rig rig;
-    rig.bus.AddAxis(5, "DRQ+");
-    rig.SetOn(5, "T", position);
-    rig.DoubleClick(rig.AddItem(5, kDrqPlus, "[05] Axis", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view = rig.OpenOnlineAxis(5, kDrqPlus, "DRQ+", "[05] Axis", {{"T", position}});
     QVERIFY(view);
-    view->StatusTimer().stop();
     QLineEdit* delay = Control<QLineEdit>(view, Ids::kDelayText);
     QCOMPARE(delay->text(), text);
 

@@ -442,12 +442,9 @@ void TstPlusTypes::operationState()
     Rig rig;
     if (english)
         rig.app().OnLanguageEnglish();
-    rig.bus.AddAxis(kAddress, "DRQ+");
-    rig.SetOn(kAddress, "PS", state);
-    rig.DoubleClick(rig.AddItem(kAddress, kDrqPlus, "[05] Axis", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view =
+        rig.OpenOnlineAxis(kAddress, kDrqPlus, "DRQ+", "[05] Axis", {{"PS", state}});
     QVERIFY(view);
-    view->StatusTimer().stop();
     for (int id : {Ids::kSliders[0], Ids::kSliders[2], Ids::kStepCombo, Ids::kDirectionCombo,
                    Ids::kOutputFunctionCombo, Ids::kDelaySpin, Ids::kStoreButton,
                    Ids::kDefaultsButton})
@@ -474,12 +471,9 @@ void TstPlusTypes::uqtOverdriveFrequency()
     QFETCH(int, index);
     QFETCH(QString, sent);
     Rig rig;
-    rig.bus.AddAxis(kAddress, "UQT");
-    rig.SetOn(kAddress, "PH", reported);
-    rig.DoubleClick(rig.AddItem(kAddress, kUqt, "[05] Axis", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view =
+        rig.OpenOnlineAxis(kAddress, kUqt, "UQT", "[05] Axis", {{"PH", reported}});
     QVERIFY(view);
-    view->StatusTimer().stop();
     QComboBox* frequency = Control<QComboBox>(view, Ids::kOperationModeCombo);
     QCOMPARE(frequency->currentIndex(), index);
     QVERIFY(rig.t.messages.isEmpty());
@@ -514,12 +508,9 @@ void TstPlusTypes::vneStepEntries()
     Rig rig;
     if (english)
         rig.app().OnLanguageEnglish();
-    rig.bus.AddAxis(kAddress, "VNE+");
-    rig.SetOn(kAddress, "M", step);
-    rig.DoubleClick(rig.AddItem(kAddress, kVnePlus, "[05] Axis", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view =
+        rig.OpenOnlineAxis(kAddress, kVnePlus, "VNE+", "[05] Axis", {{"M", step}});
     QVERIFY(view);
-    view->StatusTimer().stop();
     QComboBox* steps = Control<QComboBox>(view, Ids::kStepCombo);
     QCOMPARE(steps->currentIndex(), step);
     QCOMPARE(steps->currentText(), text);
