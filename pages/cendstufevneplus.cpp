@@ -39,6 +39,8 @@ bool CEndstufeVNEPlus::ReadAll()
 
 bool CEndstufeVNEPlus::ReadAll(CTarnlinkView& view)
 {
+    // The activation answer stays in the activation list: the hidden operation-mode list has
+    // no entries on these pages, so a parameter file records that no mode was chosen.
     return CEndstufeShared::ReadWithCommon(view, CDeviceTypeTables::VnePlus().reads);
 }
 
