@@ -63,8 +63,12 @@ bool CEndstufeDRQPlus::TransmitSettings(QString address)
 
 void CEndstufeDRQPlus::LoadDefaults()
 {
-    if (m_view)
-        LoadDefaults(*m_view);
+    if (!m_view)
+        return;
+    LoadDefaults(*m_view);
+    // The mode the page will save is the one it shows.
+    CParameterForm& form = m_view->Form();
+    form.Edit(Ids::kModeEdit)->setText(form.Combo(Ids::kOperationModeCombo)->currentText());
 }
 
 void CEndstufeDRQPlus::LoadDefaults(CTarnlinkView& view)

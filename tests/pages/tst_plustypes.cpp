@@ -325,6 +325,9 @@ void TstPlusTypes::defaults()
     QCOMPARE(Control<QSpinBox>(view, Ids::kDelaySpin)->value(), positions[3]);
     QCOMPARE(Control<QLineEdit>(view, Ids::kDelayText)->text(), delay);
     QCOMPARE(Control<QComboBox>(view, Ids::kStepCombo)->currentIndex(), 0);
+    // A new DRQ+ shows the mode its file will hold.
+    QCOMPARE(Control<QLineEdit>(view, Ids::kModeEdit)->text(),
+             type == kDrqPlus ? QStringLiteral("Bus & Schalter") : QString());
 
     // The defaults go to a stage as they stand: the delay as its position.
     const bool transmitted = Transmit(view, type);
@@ -496,8 +499,6 @@ void TstPlusTypes::vneStepEntries_data()
     QTest::newRow("m15 English") << true << 15 << "1/2 Step (konv.)";
     QTest::newRow("m11 German, first with boost") << false << 11 << "1/4 Schritt (CS + BU)";
     QTest::newRow("m11 English") << true << 11 << "1/4 Step (CS + BU)";
-    QTest::newRow("m1, current shape") << false << 1 << "1/2 Schritt (CS)";
-    QTest::newRow("m6, plain") << true << 6 << "1/2 Step";
 }
 
 void TstPlusTypes::vneStepEntries()
