@@ -16,6 +16,18 @@ constexpr CParamWrite kCommonWrites[] = {
     {"U", WriteSource::Combo, CPageControlIds::kActivationCombo},
 };
 
+constexpr CParamQuery kCommonReads[] = {
+    {"PN?", QueryTarget::Name, 0},
+    {"S?", QueryTarget::Slider, 0},
+    {"R?", QueryTarget::Slider, 1},
+    {"A?", QueryTarget::Slider, 2},
+    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
+    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
+    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
+    {"T?", QueryTarget::DelayTime, 0},
+    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
+};
+
 // ---- the current scales, one text per current range --------------------------------------
 
 constexpr const char* kScaleTo1_4A =
@@ -55,15 +67,6 @@ const CPageSetup kKevSetup = {
 };
 
 constexpr CParamQuery kKevReads[] = {
-    {"PN?", QueryTarget::Name, 0},
-    {"S?", QueryTarget::Slider, 0},
-    {"R?", QueryTarget::Slider, 1},
-    {"A?", QueryTarget::Slider, 2},
-    {"M?", QueryTarget::Combo, CPageControlIds::kStepCombo},
-    {"G?", QueryTarget::Combo, CPageControlIds::kDirectionCombo},
-    {"L?", QueryTarget::Combo, CPageControlIds::kInputLogicCombo},
-    {"T?", QueryTarget::DelayTime, 0},
-    {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
     {"H?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
     {"O?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PB?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
@@ -75,6 +78,102 @@ constexpr CParamWrite kKevWrites[] = {
     {"O", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PB", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
     {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- DRQ+: 0.01 A per slider step up to 6.3 A, the delay in steps, a parameter lock -------
+
+// The resolutions of the types with 1/2.5 and 1/512.
+constexpr const char* kFourteenSteps[] = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
+                                          "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
+                                          "1/64 ", "1/128 ", "1/256 ", "1/512 "};
+
+const CPageSetup kDrqPlusSetup = {630, 50, kFourteenSteps, kScaleTo6A, 0, 15, 1.59, false};
+
+constexpr CParamQuery kDrqPlusReads[] = {
+    {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX?", QueryTarget::Unused, 0},
+    {"PS?", QueryTarget::OperationState, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+// The overdrive is written after the current shape, as on the HWT.
+constexpr CParamWrite kDrqPlusWrites[] = {
+    {"PC", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- UQT: 0.01 A per slider step up to 3.5 A, overdrive and its frequency ----------------
+
+const CPageSetup kUqtSetup = {
+    350,
+    25,
+    kFourteenSteps,
+    kScaleTo3_5A,
+    1,
+    150,
+    2.86,
+    false,
+};
+
+constexpr int kUqtFrequencies[] = {
+    1000,   2000,   3000,   4000,   5000,   6000,   7000,   8000,   9000,
+    10000,  15000,  20000,  25000,  30000,  35000,  40000,  45000,  50000,
+    60000,  70000,  80000,  90000,  100000, 110000, 120000, 130000, 140000,
+    150000, 160000, 170000, 180000, 190000, 200000, 210000, 220000,
+};
+
+// No version either: the stage is known by its type alone.
+constexpr CParamQuery kUqtReads[] = {
+    {"PO?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PE?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PH?", QueryTarget::FrequencyEntry, CPageControlIds::kOperationModeCombo},
+};
+
+// The overdrive frequency goes out as its list index.
+constexpr CParamWrite kUqtWrites[] = {
+    {"PO", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PE", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"K", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- DRQ2+: 0.01 A per slider step up to 6.3 A, the input logic its only extra -----------
+
+constexpr const char* kDrq2PlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",   "1/8 ",  "1/16 ",
+                                          "1/32 ", "1/64 ", "1/128 ", "1/256 "};
+
+const CPageSetup kDrq2PlusSetup = {630, 50, kDrq2PlusSteps, kScaleTo6A, 0, 1000, 1.59, false};
+
+constexpr CParamWrite kDrq2PlusWrites[] = {
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- VNE+: 0.01 A per slider step up to 11 A, currents and steps alone -------------------
+
+// Full step, current-shaped, plain, current-shaped with boost, and the conventional half step.
+constexpr const char* kVnePlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ", "1/10 ", "1/20 ",
+                                         "1/2 ",  "1/4 ",  "1/5 ",  "1/10 ", "1/20 ", "1/4 ",
+                                         "1/5 ",  "1/10 ", "1/20 ", "1/2 "};
+constexpr const char* kVnePlusSuffixes[] = {
+    "",           " (CS)",      " (CS)",      " (CS)",      " (CS)", " (CS)", "", "", "", "",
+    "",           " (CS + BU)", " (CS + BU)", " (CS + BU)", " (CS + BU)", " (konv.)"};
+static_assert(std::size(kVnePlusSteps) == std::size(kVnePlusSuffixes));
+
+const CPageSetup kVnePlusSetup = {
+    1100,
+    100,
+    kVnePlusSteps,
+    kScaleTo10A,
+    0,
+    1000,
+    0.909,
+    false,
+};
+
+constexpr CParamQuery kVnePlusReads[] = {
+    {"B?", QueryTarget::Firmware, 0},
 };
 
 } // namespace
@@ -96,6 +195,11 @@ const CCurrentScale& CDeviceTypeTables::CurrentScale(int deviceType)
     return kCurrentScales[deviceType];
 }
 
+std::span<const CParamQuery> CDeviceTypeTables::CommonReads()
+{
+    return kCommonReads;
+}
+
 std::span<const CParamWrite> CDeviceTypeTables::CommonWrites()
 {
     return kCommonWrites;
@@ -114,4 +218,38 @@ std::span<const CParamQuery> CDeviceTypeTables::KevReads()
 std::span<const CParamWrite> CDeviceTypeTables::KevWrites()
 {
     return kKevWrites;
+}
+
+std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
+{
+    return kUqtFrequencies;
+}
+
+const CTypeTables& CDeviceTypeTables::DrqPlus()
+{
+    static const CTypeTables tables{kDrqPlusSetup, kDrqPlusReads, kDrqPlusWrites};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::Uqt()
+{
+    static const CTypeTables tables{kUqtSetup, kUqtReads, kUqtWrites};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::Drq2Plus()
+{
+    static const CTypeTables tables{kDrq2PlusSetup, kVnePlusReads, kDrq2PlusWrites};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::VnePlus()
+{
+    static const CTypeTables tables{kVnePlusSetup, kVnePlusReads, {}};
+    return tables;
+}
+
+std::span<const char* const> CDeviceTypeTables::VnePlusStepSuffixes()
+{
+    return kVnePlusSuffixes;
 }

@@ -18,6 +18,11 @@ enum class QueryTarget {
     DisplayType, // display-menu entry `arg` (1 or 2); combo 1021 shows entry 1
     Lock,        // "ps0" locks the parameter controls, anything else frees them
     Firmware,    // the last four characters as the firmware number
+    // "ps0" locks the parameter controls, anything else frees them; the mode text goes to
+    // edit 1218 and the value to the selection of combo `arg`.
+    OperationState,
+    FrequencyEntry, // the entry of combo `arg` that begins with the value and " Hz"
+    Unused,         // asked, but the page has no place for the answer
 };
 
 struct CParamQuery {
@@ -39,14 +44,6 @@ struct CParamWrite {
     int arg;
 };
 
-// The current scale under a type's three sliders: the text the type shows there, and how
-// many slider positions make one ampere (10 for the types that count in 0.1 A, 100 for
-// those that count in 0.01 A), which places each number of the text under its position.
-struct CCurrentScale {
-    const char* text;
-    int stepsPerAmpere;
-};
-
 // How a type shapes the common part of the page.
 struct CPageSetup {
     int sliderMax;
@@ -59,8 +56,25 @@ struct CPageSetup {
     bool keepsModule; // the temperature-module controls stay on the page
 };
 
+// The current scale under a type's three sliders: the text the type shows there, and how
+// many slider positions make one ampere (10 for the types that count in 0.1 A, 100 for
+// those that count in 0.01 A), which places each number of the text under its position.
+struct CCurrentScale {
+    const char* text;
+    int stepsPerAmpere;
+};
+
+// What the tables say of one type.
+struct CTypeTables {
+    const CPageSetup& setup;
+    std::span<const CParamQuery> reads;  // after the common reads
+    std::span<const CParamWrite> writes; // after the common writes
+};
+
 class CDeviceTypeTables {
 public:
+    // Read by every type, in this order, the axis name first, before the type's own reads.
+    static std::span<const CParamQuery> CommonReads();
     // Written by every type, in this order, after the axis name.
     static std::span<const CParamWrite> CommonWrites();
 
@@ -69,10 +83,20 @@ public:
     // position.
     static QString DelayTableText(int position);
 
+    // The overdrive frequencies a UQT offers, in Hz; the index is the value of "K".
+    static std::span<const int> UqtOverdriveFrequencies();
     // The current scale of device type `deviceType` (0..8); an empty one outside that.
     static const CCurrentScale& CurrentScale(int deviceType);
 
     static const CPageSetup& KevSetup();
-    static std::span<const CParamQuery> KevReads(); // all but the module switch "XP?"
+    // After the common reads; all but the module switch "XP?".
+    static std::span<const CParamQuery> KevReads();
     static std::span<const CParamWrite> KevWrites(); // after the common writes
+
+    static const CTypeTables& DrqPlus();
+    static const CTypeTables& Uqt();
+    static const CTypeTables& Drq2Plus(); // reads as the VNE+
+    static const CTypeTables& VnePlus();  // writes only the common ones up to the direction
+    // What follows the step word of each VNE+ step resolution (empty for none).
+    static std::span<const char* const> VnePlusStepSuffixes();
 };

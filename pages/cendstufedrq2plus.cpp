@@ -2,7 +2,44 @@
 
 #include "pages/cendstufedrqplus.h"
 #include "pages/cendstufeshared.h"
+#include "pages/cendstufevneplus.h"
 #include "pages/ctarnlinkview.h"
+
+namespace {
+
+using Ids = CPageControlIds;
+
+} // namespace
+
+void CEndstufeDRQ2Plus::SetupPage()
+{
+    if (!m_view)
+        return;
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Drq2Plus().setup);
+    CEndstufeShared::ShowControls(
+        *m_view,
+        {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kOutputFunctionLabel,
+         Ids::kInputFunctionLabel, Ids::kOperationModeLabel, Ids::kOperationModeCombo,
+         Ids::kModeEdit},
+        false);
+}
+
+bool CEndstufeDRQ2Plus::ReadAll()
+{
+    return m_view && CEndstufeVNEPlus::ReadAll(*m_view);
+}
+
+bool CEndstufeDRQ2Plus::TransmitSettings(QString address)
+{
+    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Drq2Plus().writes);
+}
+
+void CEndstufeDRQ2Plus::LoadDefaults()
+{
+    if (m_view)
+        CEndstufeDRQPlus::LoadDefaults(*m_view);
+}
 
 void CEndstufeDRQ2Plus::ShowCurrentText(int slider)
 {
@@ -14,6 +51,12 @@ void CEndstufeDRQ2Plus::ShowDelayTime(int position, const QWidget* scrollControl
 {
     if (m_view)
         CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
+}
+
+void CEndstufeDRQ2Plus::OnDisplayMenuChanged()
+{
+    if (m_view)
+        CEndstufeDRQPlus::SendCurrentShape(*m_view);
 }
 
 void CEndstufeDRQ2Plus::OnOutputFunctionChanged()
@@ -30,9 +73,5 @@ void CEndstufeDRQ2Plus::OnOperationModeChanged()
 
 unsigned CEndstufeDRQ2Plus::GetCurrentLimit() const
 {
-    // DRQ2+ follows the DRQ+ rule.
-    if (!m_view)
-        return 0;
-    const auto mark = static_cast<unsigned>(m_view->UpdateAllowedCurrentMark());
-    return CEndstufeDRQPlus::CurrentLimit(mark, static_cast<unsigned>(m_view->m_allowedMark));
+    return m_view ? CEndstufeDRQPlus::CurrentLimit(*m_view) : 0;
 }

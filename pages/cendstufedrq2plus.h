@@ -1,6 +1,8 @@
-// The DRQ2+ power stage (type 7): currents in 0.01 A, a parameter lock.
-// Built on the operations the device types share; the view calls it by device-type index.
+// The DRQ2+ power stage (type 7): currents in 0.01 A up to 6.3 A, nine step resolutions,
+// the current delay in milliseconds, and of the per-type parameters only the input logic.
 #pragma once
+
+#include <QString>
 
 class CTarnlinkView;
 class QWidget;
@@ -9,10 +11,18 @@ class CEndstufeDRQ2Plus {
 public:
     void SetView(CTarnlinkView* view) { m_view = view; }
 
+    void SetupPage();
+    // The reader of the VNE+.
+    bool ReadAll();
+    bool TransmitSettings(QString address);
+    // The defaults of the DRQ+.
+    void LoadDefaults();
+
     void ShowCurrentText(int slider);
     void ShowDelayTime(int position, const QWidget* scrollControl);
+    // The lists these handlers serve are hidden on a DRQ2+ page.
+    void OnDisplayMenuChanged();
     void OnOutputFunctionChanged();
-    // The operation mode is the stage's: the page only learns whether it is locked.
     void OnOperationModeChanged();
     // The rule of the DRQ+.
     unsigned GetCurrentLimit() const;

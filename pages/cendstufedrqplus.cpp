@@ -2,18 +2,124 @@
 
 #include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "platform/csleepservice.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
 
 namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsOverdrive = 10431;
+constexpr unsigned kIdsCurrentShape = 10432;
+constexpr unsigned kIdsOn = 10433;
+constexpr unsigned kIdsOff = 10434;
+constexpr unsigned kIdsBusAndSwitch = 10443;
+constexpr unsigned kIdsBusExclusive = 10444;
+// The stage takes a moment to settle once its switches no longer apply.
+constexpr int kSettleMs = 500;
 
 // The allowed current in 0.01 A plus 20, 50 or 100, by the current the page keeps.
 constexpr CEndstufeShared::CurrentMargins kMargins{1, 200, 400, 20, 50, 100};
 
 } // namespace
 
+void CEndstufeDRQPlus::SetupPage()
+{
+    if (!m_view)
+        return;
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::DrqPlus().setup);
+    CParameterForm& form = m_view->Form();
+    const QStringList offOn = {m_view->LoadResString(kIdsOff), m_view->LoadResString(kIdsOn)};
+    for (int id : {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo}) {
+        form.Combo(id)->clear();
+        form.Combo(id)->addItems(offOn);
+    }
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view->LoadResString(kIdsCurrentShape));
+    // The hidden list keeps the stage's mode for the parameter file; the text shows it.
+    QComboBox* mode = form.Combo(Ids::kOperationModeCombo);
+    mode->clear();
+    mode->addItems({m_view->LoadResString(kIdsBusAndSwitch),
+                    m_view->LoadResString(kIdsBusExclusive)});
+    mode->hide();
+    form.Edit(Ids::kModeEdit)->show();
+}
+
+bool CEndstufeDRQPlus::ReadAll()
+{
+    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::DrqPlus().reads);
+}
+
+bool CEndstufeDRQPlus::TransmitSettings(QString address)
+{
+    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::DrqPlus().writes);
+}
+
+void CEndstufeDRQPlus::LoadDefaults()
+{
+    if (!m_view)
+        return;
+    LoadDefaults(*m_view);
+    // The mode the page will save is the one it shows.
+    CParameterForm& form = m_view->Form();
+    form.Edit(Ids::kModeEdit)->setText(form.Combo(Ids::kOperationModeCombo)->currentText());
+}
+
+void CEndstufeDRQPlus::LoadDefaults(CTarnlinkView& view)
+{
+    CParameterForm& form = view.Form();
+    form.Slider(0)->setValue(10);
+    form.Slider(1)->setValue(20);
+    form.Slider(2)->setValue(40);
+    CEndstufeShared::SetSpinPosition(form.DelaySpin(), 10);
+    view.OnVScroll(CTarnlinkView::kThumbPosition, 10, form.DelaySpin());
+}
+
+void CEndstufeDRQPlus::PollOperationState()
+{
+    if (!m_view)
+        return;
+    QString reply;
+    if (!m_view->Transact("PS?", &reply))
+        return;
+    const bool locked = reply == QStringLiteral("ps0");
+    if (!locked && !m_lockSeen)
+        return;
+    m_view->ReadAllParameters();
+    m_lockSeen = locked;
+    if (!locked) {
+        m_view->Host().Sleeper().Sleep(kSettleMs);
+        m_view->ReadAllParameters();
+    }
+}
+
 void CEndstufeDRQPlus::ShowCurrentText(int slider)
 {
     if (m_view)
         CEndstufeShared::ShowCurrentText(*m_view, slider, 100);
+}
+
+void CEndstufeDRQPlus::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    if (m_view && scrollControl && scrollControl == m_view->Form().DelaySpin())
+        m_view->Form().Edit(Ids::kDelayText)->setText(CDeviceTypeTables::DelayTableText(position));
+}
+
+void CEndstufeDRQPlus::OnDisplayMenuChanged()
+{
+    if (m_view)
+        SendCurrentShape(*m_view);
+}
+
+void CEndstufeDRQPlus::SendCurrentShape(CTarnlinkView& view)
+{
+    CEndstufeShared::SendSelection(view, "PC", Ids::kInputFunctionCombo);
 }
 
 void CEndstufeDRQPlus::OnOutputFunctionChanged()
@@ -30,10 +136,15 @@ void CEndstufeDRQPlus::OnOperationModeChanged()
 
 unsigned CEndstufeDRQPlus::GetCurrentLimit() const
 {
-    return m_view ? CEndstufeShared::MarginLimit(kMargins, *m_view) : 0;
+    return m_view ? CurrentLimit(*m_view) : 0;
 }
 
 unsigned CEndstufeDRQPlus::CurrentLimit(unsigned mark, unsigned keptCurrent)
 {
     return CEndstufeShared::MarginLimit(kMargins, mark, keptCurrent);
+}
+
+unsigned CEndstufeDRQPlus::CurrentLimit(CTarnlinkView& view)
+{
+    return CEndstufeShared::MarginLimit(kMargins, view);
 }

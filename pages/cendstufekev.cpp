@@ -47,7 +47,7 @@ void CEndstufeKEV::SetupPage()
 
 bool CEndstufeKEV::ReadAll()
 {
-    if (!m_view || !CEndstufeShared::ReadQueries(*m_view, CDeviceTypeTables::KevReads()))
+    if (!m_view || !CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::KevReads()))
         return false;
     QString reply;
     if (!m_view->Transact("XP?", &reply))
@@ -97,12 +97,8 @@ void CEndstufeKEV::ClampRunCurrent()
 
 void CEndstufeKEV::SendSelection(const char* mnemonic, int combo)
 {
-    if (!m_view)
-        return;
-    QString reply;
-    m_view->Transact(QByteArray(mnemonic) +
-                         QByteArray::number(m_view->Form().Combo(combo)->currentIndex()),
-                     &reply);
+    if (m_view)
+        CEndstufeShared::SendSelection(*m_view, mnemonic, combo);
 }
 
 void CEndstufeKEV::OnOperationModeChanged()

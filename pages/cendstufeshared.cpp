@@ -24,6 +24,8 @@ namespace {
 using Ids = CPageControlIds;
 
 constexpr unsigned kIdsStepWord = 10300;
+constexpr unsigned kIdsBusAndSwitch = 10443;
+constexpr unsigned kIdsBusExclusive = 10444;
 constexpr std::uint32_t kNameTimeoutMs = 2000;
 
 int EchoLength(const char* query)
@@ -91,12 +93,34 @@ bool CEndstufeShared::ReadQueries(CTarnlinkView& view, std::span<const CParamQue
         case QueryTarget::Firmware:
             view.m_firmware = static_cast<float>(CReplyValue::ToFloat(CReplyValue::Tail(reply, 4)));
             break;
+        case QueryTarget::OperationState:
+            ShowOperationState(view, reply == QStringLiteral("ps0"), query.arg, value);
+            break;
+        case QueryTarget::FrequencyEntry:
+            SelectEntryBeginning(form.Combo(query.arg),
+                                 CReplyValue::Text(reply, 2) + QStringLiteral(" Hz"));
+            break;
+        case QueryTarget::Unused:
+            break;
         }
     }
     return true;
 }
 
+bool CEndstufeShared::ReadWithCommon(CTarnlinkView& view, std::span<const CParamQuery> own,
+                                     bool withName)
+{
+    const std::span<const CParamQuery> common = CDeviceTypeTables::CommonReads();
+    return ReadQueries(view, withName ? common : common.subspan(1)) && ReadQueries(view, own);
+}
+
 bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address)
+{
+    return TransmitName(view, address) &&
+           WriteValues(view, address, CDeviceTypeTables::CommonWrites());
+}
+
+bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
 {
     CBusPort* port = view.Port();
     if (!port)
@@ -106,7 +130,7 @@ bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address
     QString reply;
     const bool named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
     port->m_replyTimeout = CBusPort::kDefaultTimeout;
-    return named && WriteValues(view, address, CDeviceTypeTables::CommonWrites());
+    return named;
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
@@ -184,9 +208,39 @@ unsigned CEndstufeShared::TenthsCurrentLimit(CTarnlinkView& view)
 
 void CEndstufeShared::SendOutputFunction(CTarnlinkView& view)
 {
-    const int selection = view.Form().Combo(Ids::kOutputFunctionCombo)->currentIndex();
+    SendSelection(view, "PO", Ids::kOutputFunctionCombo);
+}
+
+void CEndstufeShared::SendSelection(CTarnlinkView& view, const char* mnemonic, int combo)
+{
+    const int selection = view.Form().Combo(combo)->currentIndex();
     QString reply;
-    view.Transact("PO" + QByteArray::number(selection), &reply);
+    view.Transact(QByteArray(mnemonic) + QByteArray::number(selection), &reply);
+}
+
+void CEndstufeShared::ShowOperationState(CTarnlinkView& view, bool locked, int combo, int value)
+{
+    view.EnableParameterControls(!locked);
+    view.Form().Edit(Ids::kModeEdit)->setText(
+        view.LoadResString(locked ? kIdsBusAndSwitch : kIdsBusExclusive));
+    SelectEntry(view.Form().Combo(combo), value);
+}
+
+void CEndstufeShared::ShowControls(CTarnlinkView& view, std::initializer_list<int> ids, bool show)
+{
+    for (int id : ids) {
+        if (QWidget* control = view.Form().Control(id))
+            control->setVisible(show);
+    }
+}
+
+void CEndstufeShared::EnableControls(CTarnlinkView& view, std::initializer_list<int> ids,
+                                     bool enable)
+{
+    for (int id : ids) {
+        if (QWidget* control = view.Form().Control(id))
+            control->setEnabled(enable);
+    }
 }
 
 void CEndstufeShared::PollLock(CTarnlinkView& view)
@@ -224,6 +278,20 @@ void CEndstufeShared::SelectEntry(QComboBox* combo, int index)
     if (!combo)
         return;
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void CEndstufeShared::SelectEntryBeginning(QComboBox* combo, const QString& text)
+{
+    if (!combo || combo->count() == 0)
+        return;
+    // From the second entry on, then the first, as the list has always been searched.
+    for (int step = 1; step <= combo->count(); ++step) {
+        const int index = step % combo->count();
+        if (combo->itemText(index).startsWith(text, Qt::CaseInsensitive)) {
+            combo->setCurrentIndex(index);
+            return;
+        }
+    }
 }
 
 void CEndstufeShared::SetSpinPosition(QSpinBox* spin, int position)

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <span>
 
 class CTarnlinkView;
@@ -24,8 +25,13 @@ public:
     // One read per query in order, each value to its control; false at the first query
     // that gets no answer, leaving the controls set so far as they are.
     static bool ReadQueries(CTarnlinkView& view, std::span<const CParamQuery> queries);
+    // The common reads, the axis name first unless `withName` is false, then `own`.
+    static bool ReadWithCommon(CTarnlinkView& view, std::span<const CParamQuery> own,
+                               bool withName = true);
     // The axis name (2000 ms) and the common writes to `address`; false at the first failure.
     static bool TransmitCommon(CTarnlinkView& view, const QString& address);
+    // The axis name alone, with 2000 ms for the stage to take it.
+    static bool TransmitName(CTarnlinkView& view, const QString& address);
     static bool WriteValues(CTarnlinkView& view, const QString& address,
                             std::span<const CParamWrite> writes);
 
@@ -52,6 +58,11 @@ public:
     static unsigned MarginLimit(const CurrentMargins& rule, CTarnlinkView& view);
     // "PO" with the output-function selection; the answer is not looked at.
     static void SendOutputFunction(CTarnlinkView& view);
+    // `mnemonic` with the selection of `combo`; the answer is not looked at.
+    static void SendSelection(CTarnlinkView& view, const char* mnemonic, int combo);
+    // The stage's operation state: a stage whose switches apply ("ps0") has its parameters
+    // locked; the mode text shows which, and `combo` keeps the value for the file.
+    static void ShowOperationState(CTarnlinkView& view, bool locked, int combo, int value);
     // "PS?": a stage whose answer ends in "0" has its parameters locked.
     static void PollLock(CTarnlinkView& view);
     // The display-menu selection for the display chosen by the radios: "PL" or "PM".
@@ -61,6 +72,11 @@ public:
 
     // Selects entry `index`, or nothing when the list has no such entry.
     static void SelectEntry(QComboBox* combo, int index);
+    // Selects the entry that begins with `text`; no such entry leaves the selection.
+    static void SelectEntryBeginning(QComboBox* combo, const QString& text);
+    // Shows or hides, enables or disables the controls numbered `ids`.
+    static void ShowControls(CTarnlinkView& view, std::initializer_list<int> ids, bool show);
+    static void EnableControls(CTarnlinkView& view, std::initializer_list<int> ids, bool enable);
     // Moves the spin without it reporting a scroll, as a position set by the program does.
     static void SetSpinPosition(QSpinBox* spin, int position);
 };

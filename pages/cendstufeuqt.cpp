@@ -1,9 +1,67 @@
 #include "pages/cendstufeuqt.h"
 
+#include "pages/cendstufedrqplus.h"
 #include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "platform/cansitext.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QSlider>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsOverdrive = 10431;
+constexpr unsigned kIdsChopperFrequency = 10445;
+
+} // namespace
+
+void CEndstufeUQT::SetupPage()
+{
+    if (!m_view)
+        return;
+    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Uqt().setup);
+    CEndstufeShared::EnableControls(
+        *m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
+    CParameterForm& form = m_view->Form();
+    QComboBox* overdrive = form.Combo(Ids::kInputFunctionCombo);
+    overdrive->clear();
+    overdrive->addItems({QStringLiteral("Off"), QStringLiteral("On")});
+    QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
+    chopper->clear();
+    chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"),
+                       QStringLiteral("22 kHz"), QStringLiteral("25 kHz")});
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsChopperFrequency));
+    QComboBox* frequency = form.Combo(Ids::kOperationModeCombo);
+    frequency->clear();
+    for (int hertz : CDeviceTypeTables::UqtOverdriveFrequencies())
+        frequency->addItem(QStringLiteral("%1 Hz").arg(hertz));
+    form.Label(Ids::kOperationModeLabel)->setText(QStringLiteral("Overdrive Frequenz"));
+}
+
+bool CEndstufeUQT::ReadAll()
+{
+    // A UQT is not asked for its name.
+    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::Uqt().reads, false);
+}
+
+bool CEndstufeUQT::TransmitSettings(QString address)
+{
+    // The currents go out as the sliders stand, as the stage reports them and as a released
+    // slider writes them, so that a file saved from a stage gives it back the same values.
+    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
+           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Uqt().writes);
+}
+
+void CEndstufeUQT::LoadDefaults()
+{
+    // The defaults of the DRQ+; the delay text is the one the spin's position shows.
+    if (m_view)
+        CEndstufeDRQPlus::LoadDefaults(*m_view);
+}
 
 void CEndstufeUQT::ShowCurrentText(int slider)
 {
@@ -15,6 +73,35 @@ void CEndstufeUQT::ShowDelayTime(int position, const QWidget* scrollControl)
 {
     if (m_view)
         CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
+}
+
+void CEndstufeUQT::OnOperationModeChanged()
+{
+    if (!m_view)
+        return;
+    // The entry's text less its " Hz": the frequency in Hz.
+    const QString entry = m_view->Form().Combo(Ids::kOperationModeCombo)->currentText();
+    if (entry.size() <= 3)
+        return;
+    QString reply;
+    m_view->Transact("PH" + CAnsiText::FromUnicode(entry.chopped(3)), &reply);
+}
+
+void CEndstufeUQT::OnDisplayMenuChanged()
+{
+    if (m_view)
+        CEndstufeShared::SendSelection(*m_view, "PO", Ids::kInputFunctionCombo);
+}
+
+void CEndstufeUQT::OnOutputFunctionChanged()
+{
+    if (m_view)
+        SendChopperFrequency(*m_view);
+}
+
+void CEndstufeUQT::SendChopperFrequency(CTarnlinkView& view)
+{
+    CEndstufeShared::SendSelection(view, "PE", Ids::kOutputFunctionCombo);
 }
 
 void CEndstufeUQT::WriteReleasedCurrent(int slider)

@@ -1,6 +1,10 @@
-// The UQT power stage (type 6): currents in 0.01 A, no allowed-current limit.
-// Built on the operations the device types share; the view calls it by device-type index.
+// The UQT power stage (type 6): currents in 0.01 A up to 3.5 A, fourteen step resolutions,
+// an overdrive with its frequency chosen from 35 values in Hz, and a chopper frequency.
+// Its name and activation are not changed on the page, and its current sliders write
+// themselves when released. Its allowed current is the motor's current itself.
 #pragma once
+
+#include <QString>
 
 class CTarnlinkView;
 class QWidget;
@@ -9,15 +13,27 @@ class CEndstufeUQT {
 public:
     void SetView(CTarnlinkView* view) { m_view = view; }
 
+    void SetupPage();
+    bool ReadAll();
+    bool TransmitSettings(QString address);
+    void LoadDefaults();
+
     void ShowCurrentText(int slider);
     void ShowDelayTime(int position, const QWidget* scrollControl);
-    // No allowed-current limit of its own.
-    unsigned GetCurrentLimit() const { return 0; }
+    // The overdrive frequency in Hz ("PH").
+    void OnOperationModeChanged();
+    // The overdrive ("PO").
+    void OnDisplayMenuChanged();
+    // The chopper frequency ("PE").
+    void OnOutputFunctionChanged();
     // A released current slider: its current is written once the page's current check
     // lets it pass.
     void OnStopCurrentReleased() { WriteReleasedCurrent(0); }
     void OnRunCurrentReleased() { WriteReleasedCurrent(1); }
     void OnBoostCurrentReleased() { WriteReleasedCurrent(2); }
+
+    // "PE" with the chopper-frequency selection; LQN's chopper frequency goes out alike.
+    static void SendChopperFrequency(CTarnlinkView& view);
 
 private:
     void WriteReleasedCurrent(int slider);

@@ -39,7 +39,8 @@ public:
     static constexpr int kDisplay2Radio = 1193;
     static constexpr int kLogicButton = 1194;
 
-    // Labels the device types relabel.
+    // Labels the device types relabel or hide.
+    static constexpr int kDelayLabel = 1037;
     static constexpr int kActivationLabel = 1039;
     static constexpr int kInputFunctionLabel = 1040;
     static constexpr int kOutputFunctionLabel = 1041;
@@ -58,5 +59,6 @@ public:
     static constexpr int kWatchdogLamp = 1226;
     static constexpr int kHomeLamp = 1227;
     static constexpr int kResetLamp = 1228;
+    static constexpr int kWatchdogLampLabel = 1058;
     static constexpr int kResetLampLabel = 1061;
 };

@@ -163,8 +163,8 @@ void CTarnlinkView::ApplyOperationMode(int value)
     if (m_deviceType == kDrqPlus) {
         if (auto* edit = m_form->Edit(Ids::kModeEdit))
             edit->setText(LoadResString(value == 0 ? kIdsBusAndSwitch : kIdsBusExclusive));
-        return;
     }
+    // The DRQ+'s hidden list keeps the mode, so that the page saves what it shows.
     CEndstufeShared::SelectEntry(m_form->Combo(Ids::kOperationModeCombo), value);
 }
 

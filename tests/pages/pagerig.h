@@ -1,5 +1,6 @@
 // The parameter page's tests run the program on a simulated serial bus with a KEV at
-// address 3 and open pages as the tree and File New open them.
+// address 3 (and other axes as a test adds them) and open pages as the tree and File New
+// open them.
 #pragma once
 
 #include "pages/ccurindicator.h"
@@ -43,6 +44,9 @@ constexpr int kHvr = 4;
 const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?", "G?", "L?",
                                "T?",  "U?", "H?", "O?", "PB?", "B?", "XP?"};
 
+// What a simulated stage holds, by mnemonic.
+using StageValues = QList<QPair<QByteArray, int>>;
+
 // The program started on a simulated serial bus with a KEV at address 3.
 struct Rig {
     SimBus bus;
@@ -61,10 +65,7 @@ struct Rig {
             qWarning("main window not shown");
     }
     CTarnlinkApp& app() { return t.app(); }
-    void Set(const QByteArray& mnemonic, int value)
-    {
-        bus.WithAxis(3, [&](SimAxis& a) { a.params[mnemonic] = value; });
-    }
+    void Set(const QByteArray& mnemonic, int value) { SetOn(3, mnemonic, value); }
     QStringList Commands() const
     {
         QStringList out;
@@ -102,6 +103,30 @@ struct Rig {
         DoubleClick(AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen));
         return ActiveView();
     }
+    // An axis of type `type` (its simulated type `typeName`, holding `values`) at `address`,
+    // listed online as the bus search lists it and opened by a double-click; its status poll
+    // stopped.
+    CTarnlinkView* OpenOnlineAxis(int address, int type, const QByteArray& typeName,
+                                  const QString& label, const StageValues& values = {})
+    {
+        bus.AddAxis(address, typeName);
+        SetOn(address, values);
+        bus.ClearLog();
+        DoubleClick(AddItem(address, type, label, CMainFrame::ImageGreen));
+        CTarnlinkView* view = ActiveView();
+        if (view)
+            view->StatusTimer().stop();
+        return view;
+    }
+    void SetOn(int address, const QByteArray& mnemonic, int value)
+    {
+        bus.WithAxis(address, [&](SimAxis& a) { a.params[mnemonic] = value; });
+    }
+    void SetOn(int address, const StageValues& values)
+    {
+        for (const auto& [mnemonic, value] : values)
+            SetOn(address, mnemonic, value);
+    }
     // A new offline axis, as File New makes it.
     CTarnlinkView* OpenNew(int type, const QString& address)
     {
@@ -127,6 +152,25 @@ inline QStringList Entries(const QComboBox* combo)
     for (int i = 0; i < combo->count(); ++i)
         entries.append(combo->itemText(i));
     return entries;
+}
+
+// What a page shows: the current texts, the texts of `combos`, the delay and mode texts
+// and the name; for comparing two pages.
+inline QStringList Shown(CTarnlinkView* view,
+                         const QList<int>& combos = {Ids::kStepCombo, Ids::kDirectionCombo,
+                                                     Ids::kInputFunctionCombo,
+                                                     Ids::kInputLogicCombo, Ids::kActivationCombo,
+                                                     Ids::kOutputFunctionCombo,
+                                                     Ids::kOperationModeCombo})
+{
+    QStringList shown;
+    for (int which = 0; which < 3; ++which)
+        shown.append(Control<QLineEdit>(view, Ids::kCurrentTexts[which])->text());
+    for (int id : combos)
+        shown.append(Control<QComboBox>(view, id)->currentText());
+    for (int id : {Ids::kDelayText, Ids::kModeEdit, Ids::kNameEdit})
+        shown.append(Control<QLineEdit>(view, id)->text());
+    return shown;
 }
 
 inline QList<int> Lamps(const CTarnlinkView* view)

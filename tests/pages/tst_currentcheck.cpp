@@ -40,7 +40,8 @@ private slots:
     void releaseOnline();
     void limitsOfTypes_data();
     void limitsOfTypes();
-    void uqtReleaseWritesItself();
+    void uqtCurrentCheck_data();
+    void uqtCurrentCheck();
 };
 
 void TstCurrentCheck::initTestCase()
@@ -220,9 +221,9 @@ void TstCurrentCheck::limitsOfTypes_data()
     QTest::newRow("HWT, 0.1 A rule") << kHwt << "1,5" << 17;
     QTest::newRow("LQN") << kLqn << "1" << 140;
     QTest::newRow("DRQ+") << kDrqPlus << "2" << 250;
+    QTest::newRow("DRQ+ from 3 A") << kDrqPlus << "3" << 350;
     QTest::newRow("DRQ2+ as DRQ+") << kDrq2Plus << "4" << 500;
     QTest::newRow("VNE+, the current itself") << kVnePlus << "0,5" << 50;
-    QTest::newRow("UQT, every current") << kUqt << "1" << 0;
 }
 
 void TstCurrentCheck::limitsOfTypes()
@@ -260,24 +261,70 @@ void TstCurrentCheck::limitsOfTypes()
     QVERIFY(rig.Commands().isEmpty());
 }
 
-void TstCurrentCheck::uqtReleaseWritesItself()
+void TstCurrentCheck::uqtCurrentCheck_data()
 {
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<int>("stage");  // the run current the stage holds, or the offline page
+    QTest::addColumn<int>("moveTo"); // by drag, or by one arrow key when it is stage + 1
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("position");
+
+    // The label allows 1 A: the UQT asks from 1.00 A on, and no lower.
+    QTest::newRow("release at 120, yes") << true << 20 << 120 << int(IdYes)
+                                         << QStringList{"R120"} << QStringList{kQuestion} << 120;
+    QTest::newRow("release below the allowed current")
+        << true << 20 << 99 << int(IdNo) << QStringList{"R99"} << QStringList{} << 99;
+    QTest::newRow("arrow key to the allowed current, no")
+        << true << 99 << 100 << int(IdNo) << QStringList{"R?"} << QStringList{kQuestion} << 99;
+    QTest::newRow("arrow key below it") << true << 50 << 51 << int(IdNo) << QStringList{"R51"}
+                                        << QStringList{} << 51;
+    QTest::newRow("stage above it, no: lowered to it")
+        << true << 150 << 160 << int(IdNo) << QStringList{"R?", "R100"}
+        << QStringList{kQuestion} << 100;
+    QTest::newRow("offline, no: back where the move began")
+        << false << 30 << 140 << int(IdNo) << QStringList{} << QStringList{kQuestion} << 30;
+}
+
+void TstCurrentCheck::uqtCurrentCheck()
+{
+    QFETCH(bool, online);
+    QFETCH(int, stage);
+    QFETCH(int, moveTo);
+    QFETCH(int, answer);
+    QFETCH(QStringList, commands);
+    QFETCH(QStringList, messages);
+    QFETCH(int, position);
     Rig rig;
-    rig.bus.AddAxis(6, "UQT");
-    QTreeWidgetItem* item = rig.AddItem(6, kUqt, QStringLiteral("[06] Achse;1"),
-                                        CMainFrame::ImageGreen);
-    rig.DoubleClick(item);
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view = nullptr;
+    if (online) {
+        rig.bus.AddAxis(6, "UQT");
+        rig.bus.WithAxis(6, [stage](SimAxis& a) { a.params["R"] = stage; });
+        rig.DoubleClick(
+            rig.AddItem(6, kUqt, QStringLiteral("[06] Achse;1"), CMainFrame::ImageGreen));
+        view = rig.ActiveView();
+    } else {
+        view = rig.OpenNew(kUqt, QStringLiteral("06"));
+        rig.frame->AxisItem(6)->setText(0, QStringLiteral("[06] Achse;1"));
+    }
     QVERIFY(view && view->DeviceType() == kUqt);
     view->StatusTimer().stop();
     QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
-    run->setRange(0, 350);
+    if (!online)
+        run->setValue(stage);
+    QCOMPARE(run->value(), stage);
     rig.bus.ClearLog();
-    rig.t.answer = IdYes;
-    Drag(run, 120);
-    QCOMPARE(rig.Commands(), QStringList{"R120"});
-    QCOMPARE(rig.t.messages, QStringList{kQuestion});
-    QVERIFY(view->GetDocument()->IsModified());
+    rig.t.answer = answer;
+    if (moveTo == stage + 1) {
+        run->setFocus();
+        QTest::keyClick(run, Qt::Key_Right);
+    } else {
+        Drag(run, moveTo);
+    }
+    QCOMPARE(rig.Commands(), commands);
+    QCOMPARE(rig.t.messages, messages);
+    QCOMPARE(run->value(), position);
 }
 
 QTEST_MAIN(TstCurrentCheck)

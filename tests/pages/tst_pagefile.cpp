@@ -4,9 +4,15 @@
 #include "tests/pages/pagerig.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QRegularExpression>
 
 namespace {
+
+constexpr int kDrqPlus = 5;
+constexpr int kUqt = 6;
+constexpr int kDrq2Plus = 7;
+constexpr int kVnePlus = 8;
 
 QByteArray ReadAll(const QString& path)
 {
@@ -70,6 +76,9 @@ private slots:
     void fileOfOnlineAxis();
     void refusedFiles_data();
     void refusedFiles();
+    void typeFilesRoundTrip_data();
+    void typeFilesRoundTrip();
+    void uqtRoundTrip();
 };
 
 void TstPageFile::savesOnlinePage()
@@ -291,6 +300,128 @@ void TstPageFile::refusedFiles()
     QTRY_VERIFY(rig.frame->MdiArea()->subWindowList().isEmpty());
     for (int a = 0; a < CMainFrame::kAddressSlots; ++a)
         QVERIFY(!rig.frame->AxisItem(a));
+}
+
+void TstPageFile::typeFilesRoundTrip_data()
+{
+    QTest::addColumn<QString>("golden");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<StageValues>("stage");
+    QTest::addColumn<QList<int>>("carried"); // the lists whose choice the file keeps
+
+    const QList<int> common = {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kActivationCombo};
+    const int german = int(UiLanguage::German);
+    const int english = int(UiLanguage::English);
+    const QList<int> drqLists = common + QList<int>{Ids::kInputFunctionCombo,
+                                                    Ids::kOutputFunctionCombo,
+                                                    Ids::kInputLogicCombo,
+                                                    Ids::kOperationModeCombo};
+    QTest::newRow("DRQ+ German, bus exclusive")
+        << "drqplus_de.sdf" << german << kDrqPlus << QByteArray("Hubachse")
+        << StageValues{{"S", 55}, {"R", 210}, {"A", 333}, {"M", 13}, {"G", 1},  {"L", 1},
+                       {"T", 13}, {"U", 1},   {"PC", 1},  {"PO", 1}, {"PX", 0}, {"PS", 1}}
+        << drqLists;
+    QTest::newRow("DRQ+ English, switches apply")
+        << "drqplus_en.sdf" << english << kDrqPlus << QByteArray("Spindel \xd6")
+        << StageValues{{"S", 40}, {"R", 120}, {"A", 200}, {"M", 3},  {"G", 0},  {"L", 0},
+                       {"T", 8},  {"U", 0},   {"PC", 0},  {"PO", 1}, {"PX", 1}, {"PS", 0}}
+        << drqLists;
+    // The UQT's file keeps its overdrive frequency alone, as its list index.
+    QTest::newRow("UQT German")
+        << "uqt_de.sdf" << german << kUqt << QByteArray("unread")
+        << StageValues{{"S", 35}, {"R", 150}, {"A", 350}, {"M", 2},  {"G", 0},  {"L", 1},
+                       {"T", 150}, {"U", 1},  {"PO", 1},  {"PE", 3}, {"PH", 25000}}
+        << common + QList<int>{Ids::kOperationModeCombo};
+    QTest::newRow("DRQ2+ English, input logic only")
+        << "drq2plus_en.sdf" << english << kDrq2Plus << QByteArray("Tisch")
+        << StageValues{{"S", 10}, {"R", 630}, {"A", 400}, {"M", 8},
+                       {"G", 1},  {"L", 1},   {"T", 1000}, {"U", 0}}
+        << common + QList<int>{Ids::kInputLogicCombo};
+    // The VNE+ has no operation mode: its line holds no choice.
+    QTest::newRow("VNE+ German")
+        << "vneplus_de.sdf" << german << kVnePlus << QByteArray("Portal")
+        << StageValues{{"S", 100}, {"R", 1100}, {"A", 550}, {"M", 15},
+                       {"G", 1},   {"L", 1},    {"T", 20},  {"U", 1}}
+        << common + QList<int>{Ids::kOperationModeCombo};
+}
+
+void TstPageFile::typeFilesRoundTrip()
+{
+    QFETCH(QString, golden);
+    QFETCH(int, language);
+    QFETCH(int, type);
+    QFETCH(QByteArray, name);
+    QFETCH(StageValues, stage);
+    QFETCH(QList<int>, carried);
+    Rig rig;
+    rig.app().SetUiLanguage(UiLanguage(language));
+    static const QByteArray kTypeNames[] = {"DRQ+", "UQT", "DRQ2+", "VNE+"};
+    const QByteArray typeName = kTypeNames[type - kDrqPlus];
+    rig.bus.AddAxis(5, typeName, typeName + " 1.62");
+    rig.bus.WithAxis(5, [&name](SimAxis& axis) { axis.name = name; });
+    rig.SetOn(5, stage);
+    rig.DoubleClick(rig.AddItem(5, type, QStringLiteral("[05] Achse"), CMainFrame::ImageGreen));
+    QPointer<CTarnlinkView> online = rig.ActiveView();
+    QVERIFY(online);
+    online->StatusTimer().stop();
+    const QStringList shown = Shown(online, carried);
+
+    // Saved from the stage.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("online.sdf"));
+    QVERIFY(online->GetDocument()->DoSave(path));
+    const QByteArray saved = ReadAll(path);
+    CheckDateLine(saved, UiLanguage(language));
+    QCOMPARE(Body(saved), Body(Golden(golden)));
+    CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
+    QVERIFY(!online);
+
+    // The golden file opened offline shows the same values, and saves the same file again,
+    // the address with the two digits of an offline page.
+    rig.bus.ClearLog();
+    const QString original = WriteFile(dir, QStringLiteral("in.sdf"), Golden(golden));
+    QVERIFY(rig.app().OpenOfflineDocument(original));
+    QPointer<CTarnlinkView> offline = rig.ActiveView();
+    QVERIFY(offline);
+    QCOMPARE(offline->DeviceType(), type);
+    QCOMPARE(Shown(offline, carried), shown);
+    const QString copy = dir.filePath(QStringLiteral("out.sdf"));
+    QVERIFY(offline->GetDocument()->DoSave(copy));
+    QCOMPARE(Body(ReadAll(copy)),
+             Body(Golden(golden)).replace("Address\t\t\t\t[5]", "Address\t\t\t\t[05]"));
+    QVERIFY(rig.Commands().isEmpty());
+    QVERIFY(rig.t.messages.isEmpty());
+}
+
+void TstPageFile::uqtRoundTrip()
+{
+    // Read from a UQT, saved, transmitted back: the stage holds the currents it had.
+    Rig rig;
+    const StageValues currents = {{"S", 35}, {"R", 150}, {"A", 350}};
+    CTarnlinkView* online = rig.OpenOnlineAxis(6, kUqt, "UQT", QStringLiteral("[06] Achse"));
+    QVERIFY(online);
+    rig.SetOn(6, currents);
+    QVERIFY(online->ReadAllParameters());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("uqt.sdf"));
+    QVERIFY(online->GetDocument()->DoSave(path));
+    CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
+
+    rig.SetOn(6, {{"S", 1}, {"R", 2}, {"A", 3}});
+    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QPointer<CTarnlinkView> page = rig.ActiveView();
+    QVERIFY(page);
+    QVERIFY(page->OnBnClickedTransmit());
+    for (const auto& [mnemonic, value] : currents) {
+        int held = -1;
+        rig.bus.WithAxis(6, [&](SimAxis& a) { held = a.params[mnemonic]; });
+        QCOMPARE(held, value);
+    }
+    QVERIFY(rig.Commands().contains(QStringLiteral("R150")));
+    QVERIFY(rig.t.messages.isEmpty());
+    QTRY_VERIFY(!page);
 }
 
 QTEST_MAIN(TstPageFile)

@@ -17,6 +17,29 @@ const QMap<QByteArray, int> kKevExtras = {
 };
 const QSet<QByteArray> kKevBare = {"XW", "XX", "XY", "XZ", "XF", "XT", "XE", "XO", "XM", "XR"};
 
+// DRQ+ adds current shape, overdrive, bus mode and the operation state "PS", which its
+// switches set (0: the switches apply) and the bus only reads.
+const QMap<QByteArray, int> kDrqPlusExtras = {
+    {"T", 10}, {"PC", 0}, {"PO", 0}, {"PX", 1}, {"PS", 1},
+};
+
+// UQT adds overdrive, chopper frequency and the overdrive frequency "PH" in Hz, which is
+// written as a frequency or, with "K", as the index of the page's list.
+const QMap<QByteArray, int> kUqtExtras = {{"T", 20}, {"PO", 0}, {"PE", 1}, {"PH", 10000}};
+
+// The frequency of list entry `index` (0..34): 1 to 10 kHz in steps of 1 kHz, to 50 kHz in
+// steps of 5 kHz, to 220 kHz in steps of 10 kHz; 0 for no entry.
+int UqtFrequency(int index)
+{
+    if (index < 0 || index > 34)
+        return 0;
+    if (index < 10)
+        return (index + 1) * 1000;
+    if (index < 18)
+        return 15000 + (index - 10) * 5000;
+    return 60000 + (index - 18) * 10000;
+}
+
 bool IsDecimal(const QByteArray& text)
 {
     if (text.isEmpty())
@@ -39,6 +62,11 @@ SimAxis::SimAxis(const QByteArray& type, const QByteArray& version)
     if (typeName == "KEV") {
         params.insert(kKevExtras);
         bareReads = kKevBare;
+    } else if (typeName == "DRQ+") {
+        params.insert(kDrqPlusExtras);
+        readOnly = {"PS"};
+    } else if (typeName == "UQT") {
+        params.insert(kUqtExtras);
     }
     stored = params;
     defaults = params;
@@ -75,7 +103,23 @@ std::optional<QByteArray> SimAxis::Answer(const QByteArray& command)
         if (command == "XC")
             return QByteArray("xc");
     }
+    if (typeName == "UQT" && command.startsWith('K'))
+        return SelectFrequency(command.mid(1));
     return ReadOrWrite(command);
+}
+
+std::optional<QByteArray> SimAxis::SelectFrequency(const QByteArray& index)
+{
+    if (!IsDecimal(index))
+        return std::nullopt;
+    bool valid = false;
+    const int hertz = UqtFrequency(index.toInt(&valid));
+    if (!valid)
+        return std::nullopt;
+    if (hertz == 0)
+        return std::nullopt;
+    params["PH"] = hertz;
+    return "k" + index;
 }
 
 std::optional<QByteArray> SimAxis::ReadOrWrite(const QByteArray& command)
@@ -91,7 +135,7 @@ std::optional<QByteArray> SimAxis::ReadOrWrite(const QByteArray& command)
     const bool bare = bareReads.contains(mnemonic);
     if ((rest == "?" && !bare) || (rest.isEmpty() && bare))
         return mnemonic.toLower() + QByteArray::number(*it);
-    if (!IsDecimal(rest))
+    if (!IsDecimal(rest) || readOnly.contains(mnemonic))
         return std::nullopt;
     *it = rest.toInt();
     return mnemonic.toLower() + QByteArray::number(*it);

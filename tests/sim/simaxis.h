@@ -24,7 +24,10 @@ public:
     QMap<QByteArray, int> stored;   // what "W" saved and "C" brings back
     QMap<QByteArray, int> defaults; // what "E" restores
     QSet<QByteArray> bareReads;     // mnemonics read without "?" (module settings, measures)
+    QSet<QByteArray> readOnly;      // mnemonics the stage sets itself (switch states)
 
 private:
     std::optional<QByteArray> ReadOrWrite(const QByteArray& command);
+    // UQT's "K": the overdrive frequency by its index in the page's list.
+    std::optional<QByteArray> SelectFrequency(const QByteArray& index);
 };
