@@ -507,7 +507,10 @@ void TstParameterPage::currentScalesLineUp()
             for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
                 slider->setValue(position);
                 const QString shown = view->Form().CurrentText(which)->text();
-                positionOf.emplace(qRound(shown.section(' ', 0, 0).toDouble() * 10), position);
+                // Only a value that is a whole tenth: 0.95 A must not stand for 1.0 A.
+                const double tenths = shown.section(' ', 0, 0).toDouble() * 10;
+                if (qAbs(tenths - qRound(tenths)) < 1e-6)
+                    positionOf.emplace(qRound(tenths), position);
             }
             for (const QString& number : std::as_const(numbers)) {
                 const int tenths = qRound(QString(number).replace(',', '.').toDouble() * 10);
