@@ -131,6 +131,7 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
             *reply = CAnsiText::ToUnicode(received);
         return true;
     case Wait::TimedOut:
+    case Wait::Overlong:
         if (showErrors)
             m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
         m_noAnswer = true;
@@ -162,7 +163,11 @@ CBusPort::Wait CBusPort::ReceiveReply(QByteArray& received)
         if (m_link.BytesWaiting() > 0) {
             // Every piece that arrives gives the stage the full time-out again.
             deadline = CTickClock::Now() + m_replyTimeout;
-            received += m_link.Read(kReadChunk);
+            // A reply is taken one byte past the longest frame at most; what stays in the
+            // driver is cleared before the next command.
+            const qint64 room = m_listen ? kReadChunk
+                                         : CBusFrame::kMaxFrameLength + 1 - received.size();
+            received += m_link.Read(qMin(kReadChunk, room));
         }
         if (listenAtStart && !m_listen)
             return Wait::ListenEnded;
@@ -176,6 +181,10 @@ CBusPort::Wait CBusPort::ReceiveReply(QByteArray& received)
         const std::int64_t now = CTickClock::Now();
         if (now > deadline)
             return Wait::TimedOut;
+        // A device that keeps sending without ETX would otherwise hold the transaction open
+        // for ever, each piece restarting the time-out.
+        if (received.size() > CBusFrame::kMaxFrameLength)
+            return Wait::Overlong;
         if (!received.isEmpty() && received.endsWith(CBusFrame::kEtx))
             return Wait::Complete;
         // Sleep in the driver until more bytes come or the time-out has run out.

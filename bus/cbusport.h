@@ -53,7 +53,7 @@ public:
     std::uint32_t m_interfaceType = 0; // 0 serial, 1 CAN
 
 private:
-    enum class Wait { Complete, ListenEnded, ListenText, TimedOut, PortLost };
+    enum class Wait { Complete, ListenEnded, ListenText, TimedOut, Overlong, PortLost };
 
     bool OpenSerial(bool showErrors);
     bool OpenCan();

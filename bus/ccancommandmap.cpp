@@ -265,9 +265,9 @@ std::optional<QByteArray> CCanCommandMap::ReplyText(const Frame& answer)
         return std::nullopt;
 
     // Identifiers outside the stages' range still give two digits, which the bus port
-    // strips as the address.
-    const int address = (static_cast<int>(answer.identifier) - static_cast<int>(kAnswerBase)) / 2;
-    QByteArray reply = QByteArray::number(address & 0xFF, 16).toUpper().rightJustified(2, '0');
+    // strips as the address. Unsigned, so that no identifier can overflow the subtraction.
+    const std::uint32_t address = (answer.identifier - kAnswerBase) / 2;
+    QByteArray reply = QByteArray::number(address & 0xFFu, 16).toUpper().rightJustified(2, '0');
     reply += row->mnemonic;
     if (row->text) {
         const int length = std::min(answer.length, 8);

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
+  clang libclang-rt-14-dev llvm-14
   qt6-base-dev qt6-serialport-dev qt6-serialbus-dev libqt6serialbus6
   qt6-translations-l10n
   libgl-dev

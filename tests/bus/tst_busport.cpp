@@ -41,6 +41,7 @@ private slots:
     void replyInPieces();
     void etxInsideAPieceDoesNotEndTheWait();
     void timeoutSetsNoAnswer();
+    void babblingDeviceEndsTheTransaction();
     void offAndClosedPort();
     void testStreamAndListenMode();
     void listenModeEndsFromThePump();
@@ -206,6 +207,36 @@ void TstBusPort::timeoutSetsNoAnswer()
     QCOMPARE(reply, QStringLiteral("s10"));
 }
 
+void TstBusPort::babblingDeviceEndsTheTransaction()
+{
+    Rig rig;
+    QVERIFY(rig.Open());
+    QString reply = QStringLiteral("old");
+
+    // Each piece restarts the time-out; the reply growing past the longest frame ends it.
+    rig.line.SetBabble(4000);
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, true));
+    QVERIFY2(rig.line.BabbleLeft() > 0, "the transaction waited for the babble to end");
+    QVERIFY(rig.port().m_noAnswer);
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle TIMEOUT!")});
+    QCOMPARE(reply, QStringLiteral("old"));
+
+    // Once the line is quiet, the next command to another axis gets its answer.
+    QTRY_COMPARE_WITH_TIMEOUT(rig.line.BabbleLeft(), 0, 5000);
+    QVERIFY(rig.port().Transact("7", "B?", &reply, true));
+    QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
+    QVERIFY(!rig.port().m_noAnswer);
+
+    // Listen mode streams: whatever is waiting is handed over, however long.
+    const QByteArray stream(3000, 'x');
+    rig.port().m_listen = true;
+    rig.line.SendRaw(stream);
+    QTest::qWait(100);
+    QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
+    QCOMPARE(reply.size(), stream.size());
+    rig.port().m_listen = false;
+}
+
 void TstBusPort::offAndClosedPort()
 {
     Rig rig;
@@ -337,11 +368,15 @@ void TstBusPort::malformedReplies()
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Wrong Checksum!"));
     rig.port().m_checksum = 0;
 
-    // A reply far longer than the 4096-byte receive buffer is collected whole.
-    const QByteArray data = "s" + QByteArray(10000, '7');
+    // A reply of the longest frame, 1023 bytes, is collected whole; one byte more is not
+    // a frame of the protocol and fails the transaction.
+    const QByteArray data = "s" + QByteArray(1019, '7');
     rig.line.SetGivenReply(1, "\x02" "5" + data + "\x03");
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
-    QCOMPARE(reply.size(), data.size());
+    QCOMPARE(reply, QString::fromLatin1(data));
+    rig.line.SetGivenReply(1, "\x02" "5" + data + "7\x03");
+    QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    QVERIFY(rig.port().m_noAnswer);
     QCOMPARE(reply, QString::fromLatin1(data));
 
     // Garbage the line picked up before the frame is taken as part of it, as the stage

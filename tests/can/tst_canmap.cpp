@@ -142,7 +142,9 @@ void TstCanMap::replyTexts_data()
     QTest::newRow("address 0") << 0x241u << QByteArray("13 0a 00 00 00") << Reply("00s10");
     QTest::newRow("address 31") << 0x27Fu << QByteArray("30 01 00 00 00") << Reply("1Fl1");
     QTest::newRow("foreign identifier keeps two digits")
-        << 0x100u << QByteArray("13 19 00 00 00") << Reply("60s25");
+        << 0x100u << QByteArray("13 19 00 00 00") << Reply("5Fs25");
+    QTest::newRow("identifier above 31 bits")
+        << 0x80000000u << QByteArray("13 19 00 00 00") << Reply("DFs25");
     QTest::newRow("code without reply row") << 0x24Bu << QByteArray("09 01 00 00 00") << Reply();
     QTest::newRow("L* code has no reply") << 0x24Bu << QByteArray("40 aa aa aa aa") << Reply();
     QTest::newRow("code past the map") << 0x24Bu << QByteArray("c8 01") << Reply();

@@ -17,6 +17,7 @@ constexpr char kStx = 0x02;
 constexpr char kEtx = 0x03;
 constexpr int kPollMs = 10;
 constexpr int kStreamPeriodMs = 50;
+constexpr int kBabblePiece = 32;
 
 QByteArray XorHex(const QByteArray& bytes, bool lowerCase)
 {
@@ -137,6 +138,18 @@ void SimSerialLine::SendRaw(const QByteArray& bytes)
     WriteAll(bytes);
 }
 
+void SimSerialLine::SetBabble(int bytes)
+{
+    std::lock_guard lock(m_mutex);
+    m_babbleLeft = qMax(0, bytes);
+}
+
+int SimSerialLine::BabbleLeft() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_babbleLeft;
+}
+
 void SimSerialLine::Run()
 {
     char buffer[512];
@@ -152,6 +165,7 @@ void SimSerialLine::Run()
             nextTick += std::chrono::milliseconds(kStreamPeriodMs);
             StreamTick();
         }
+        BabbleTick();
     }
 }
 
@@ -316,4 +330,15 @@ void SimSerialLine::StreamTick()
                 QByteArray::number(m_streamCounter++) + kEtx;
     }
     WriteAll(frame);
+}
+
+void SimSerialLine::BabbleTick()
+{
+    // Written under the lock, so once BabbleLeft() says 0 every byte is on the line.
+    std::lock_guard lock(m_mutex);
+    if (m_babbleLeft == 0)
+        return;
+    const int count = qMin(kBabblePiece, m_babbleLeft);
+    m_babbleLeft -= count;
+    WriteAll(QByteArray(count, 'z'));
 }

@@ -51,6 +51,11 @@ public:
     void SetGivenReply(int n, const QByteArray& rawBytes);
     // Sends raw bytes at once, as a stage streaming data would.
     void SendRaw(const QByteArray& bytes);
+    // A device that babbles: this many bytes without ETX, a few at a time, as a steady
+    // stream that never lets a reply time out. 0 stops it.
+    void SetBabble(int bytes);
+    // Bytes of the babble not yet sent.
+    int BabbleLeft() const;
 
     // Frames dropped because the terminal's settings did not match the line.
     int RejectedFrames() const { return m_rejected.load(); }
@@ -65,6 +70,7 @@ private:
     void SendReply(const QByteArray& bytes, int extraDelayMs = 0);
     void WriteAll(const QByteArray& bytes);
     void StreamTick();
+    void BabbleTick();
 
     SimBus& m_bus;
     int m_master = -1;
@@ -88,4 +94,5 @@ private:
     std::map<int, QByteArray> m_givenReplies;
     QByteArray m_streamAddress; // non-empty while a "Z#" test stream runs
     int m_streamCounter = 0;
+    int m_babbleLeft = 0;
 };
