@@ -4,6 +4,7 @@
 #include "pages/cparameterfilereader.h"
 #include "pages/cparameterline.h"
 #include "res/cstringtable.h"
+#include "tests/support/typenames.h"
 
 #include <QFile>
 #include <QTest>
@@ -28,18 +29,6 @@ CParameterFile::Content Kev()
     CParameterFile::Content c;
     c.deviceType = 0;
     return c;
-}
-
-// The nine type names as the application knows them.
-int TypeNamedIn(const QString& text)
-{
-    static const QStringList names = {"KEV", "LQN", "HWT", "HWK", "HVR",
-                                      "DRQ+", "UQT", "DRQ2+", "VNE+"};
-    for (int type = 0; type < names.size(); ++type) {
-        if (text.contains(names[type]))
-            return type;
-    }
-    return 9;
 }
 
 // What a reading says, one line per file line that sets anything: "key=value ...", and
@@ -304,7 +293,7 @@ void TstParameterFile::readGolden()
     QVERIFY(!bytes.isEmpty());
     const CParameterFileReader::Result result = CParameterFileReader::Read(
         CParameterFileReader::SplitLines(bytes),
-        CStringTable::Lookup(10101, UiLanguage(language)), TypeNamedIn);
+        CStringTable::Lookup(10101, UiLanguage(language)), TypeNames::TypeNamedIn);
     QVERIFY(result.Usable());
     QCOMPARE(Render(result), expected);
 }
@@ -343,7 +332,7 @@ void TstParameterFile::readRefusals()
     QFETCH(QStringList, lines);
     QFETCH(CParameterFileReader::Refusal, refusal);
     const CParameterFileReader::Result result =
-        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNamedIn);
+        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNames::TypeNamedIn);
     QCOMPARE(result.refusal, refusal);
     // A refused file says nothing more.
     if (refusal != CParameterFileReader::Refusal::None)
@@ -359,7 +348,7 @@ void TstParameterFile::readQuirks()
         "Address\t[3]", "Type:\t[bLQN+ 1.0]", "Name:\t[pn]", "Both:\t[t20][s7]",
         "Off here:\t[xp0][pb1]", "Never read:\t[r9]"};
     const CParameterFileReader::Result result =
-        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNamedIn);
+        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNames::TypeNamedIn);
     QVERIFY(result.Usable());
     QCOMPARE(Render(result), QStringLiteral("axis 03 type 1 version bLQN+ 1.0 name \n"
                                             "s=20 t=20\n"

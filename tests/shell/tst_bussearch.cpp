@@ -1,8 +1,10 @@
 // Finding the stages: the bus search, the status poll on timer 20, the reset, opening an
 // axis by double-click, and the interface-parameters command, against the simulator.
 #include "controls/dockingbar/cmybar.h"
+#include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/ccontrolids.h"
+#include "platform/cdoctemplate.h"
 #include "platform/cmodalrunner.h"
 #include "platform/cpropertysheet.h"
 #include "shell/ccansettings.h"
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -367,15 +370,23 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     Rig rig;
     rig.bus.AddAxis(3, "KEV");
     rig.frame->OnSearch();
+    // File New: an offline page for a new axis at 05, which stays open (an offline page
+    // whose file fails to read would close itself during the search).
     rig.t.app().m_nextAddress = QStringLiteral("Off");
-    rig.t.app().m_nextLabel = QStringLiteral("[03] Axis");
-    rig.t.app().OpenAxisDocument();
-    CTarnlinkView* view = CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
+    rig.t.app().m_newAxisAddress = QStringLiteral("05");
+    rig.t.app().m_currentType = kKev;
+    QVERIFY(rig.t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(
+        QString()));
+    const QPointer<CTarnlinkView> view =
+        CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(view);
+    // The page shows the found axis at 3; a new search deletes its green item and puts a
+    // new one in its place. The page stays and no longer points at the deleted item.
+    QCOMPARE(CMainFrame::ItemImage(rig.Item(3)), int(CMainFrame::ImageGreen));
     view->SetTreeItem(rig.Item(3));
-    // A new search deletes the green item; the page no longer points at it.
     rig.frame->OnSearch();
     QVERIFY(rig.Item(3));
+    QVERIFY(view);
     QVERIFY(view->TreeItem() == nullptr);
 }
 

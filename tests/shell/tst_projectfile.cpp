@@ -4,6 +4,7 @@
 #include "res/cstringtable.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojecttable.h"
+#include "tests/support/typenames.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,21 +26,10 @@ private slots:
 
 namespace {
 
-int TypeNamedIn(const QString& text)
-{
-    static const QStringList names = {"KEV", "LQN",  "HWT", "HWK",  "HVR",
-                                      "DRQ+", "UQT", "DRQ2+", "VNE+"};
-    for (int type = 0; type < names.size(); ++type) {
-        if (text.contains(names[type]))
-            return type;
-    }
-    return 9;
-}
-
 CProjectTable::Context EnglishContext(const QMap<int, int>& tree = {})
 {
     return {[](unsigned id) { return CStringTable::Lookup(id, UiLanguage::English); },
-            TypeNamedIn, [tree](int address) { return tree.value(address, -1); }};
+            TypeNames::TypeNamedIn, [tree](int address) { return tree.value(address, -1); }};
 }
 
 } // namespace
