@@ -414,10 +414,10 @@ void TstPageFile::uqtRoundTrip()
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QVERIFY(page->OnBnClickedTransmit());
-    for (const auto& [mnemonic, value] : currents) {
+    for (const auto& current : currents) {
         int held = -1;
-        rig.bus.WithAxis(6, [&](SimAxis& a) { held = a.params[mnemonic]; });
-        QCOMPARE(held, value);
+        rig.bus.WithAxis(6, [&](SimAxis& a) { held = a.params[current.first]; });
+        QCOMPARE(held, current.second);
     }
     QVERIFY(rig.Commands().contains(QStringLiteral("R150")));
     QVERIFY(rig.t.messages.isEmpty());
