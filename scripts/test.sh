@@ -28,6 +28,7 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DTARNLINK_BUILD_TESTS=ON -DTARNLINK_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 cd build-asan
+echo "Running the suite under the address and undefined-behaviour sanitizers, leaks reported"
 export ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1
