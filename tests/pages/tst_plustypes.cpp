@@ -295,16 +295,18 @@ void TstPlusTypes::defaults_data()
     QTest::addColumn<QString>("delay");
     QTest::addColumn<QStringList>("sent"); // the transmission's common writes
 
-    const QStringList sent = {"PN", "S10", "R20", "A40", "M0", "G0", "T10", "U0"};
+    // A new page has no name to give the stage.
+    const QStringList sent = {"S10", "R20", "A40", "M0", "G0", "T10", "U0"};
     QTest::newRow("DRQ+, the delay table") << kDrqPlus << QList<int>{10, 20, 40, 10} << "40 ms"
                                            << sent;
     QTest::newRow("DRQ2+, milliseconds") << kDrq2Plus << QList<int>{10, 20, 40, 10} << "10 ms"
                                          << sent;
     QTest::newRow("UQT, what the spin shows") << kUqt << QList<int>{10, 20, 40, 10} << "10 ms"
                                               << sent;
-    // VNE+ has no defaults: its page keeps the lists' first entries.
+    // VNE+ has no defaults: its page keeps the lists' first entries, and the currents it
+    // does not know stay with the stage.
     QTest::newRow("VNE+, none") << kVnePlus << QList<int>{0, 0, 0, 0} << ""
-                                << QStringList{"PN", "S0", "R0", "A0", "M0", "G0"};
+                                << QStringList{"M0", "G0"};
 }
 
 void TstPlusTypes::defaults()
@@ -345,7 +347,9 @@ void TstPlusTypes::transmitOrder_data()
     // The overdrive goes out after the current shape.
     QTest::newRow("DRQ+") << kDrqPlus << common + QStringList{"PC1", "PO1", "L1"} << false;
     // The currents go out as the sliders stand; the overdrive frequency as its index.
-    QTest::newRow("UQT") << kUqt << common + QStringList{"PO1", "PE1", "K12", "L1"} << false;
+    // A UQT is not asked for its name, so its page has none to send.
+    QTest::newRow("UQT") << kUqt << common.mid(1) + QStringList{"PO1", "PE1", "K12", "L1"}
+                         << false;
     QTest::newRow("DRQ2+") << kDrq2Plus << common + QStringList{"L1"} << false;
     QTest::newRow("VNE+, exactly six") << kVnePlus << common.mid(0, 6) << false;
     QTest::newRow("name not answered") << kDrqPlus << QStringList{"PNTisch"} << true;
@@ -465,7 +469,7 @@ void TstPlusTypes::uqtOverdriveFrequency_data()
     QTest::newRow("first") << 1000 << 0 << "PH1000";
     QTest::newRow("not the longer 10000") << 10000 << 9 << "PH10000";
     QTest::newRow("last") << 220000 << 34 << "PH220000";
-    QTest::newRow("not in the list: unchanged") << 12345 << 0 << "PH1000";
+    QTest::newRow("not in the list: none") << 12345 << -1 << "";
 }
 
 void TstPlusTypes::uqtOverdriveFrequency()
@@ -480,6 +484,8 @@ void TstPlusTypes::uqtOverdriveFrequency()
     QComboBox* frequency = Control<QComboBox>(view, Ids::kOperationModeCombo);
     QCOMPARE(frequency->currentIndex(), index);
     QVERIFY(rig.t.messages.isEmpty());
+    if (index < 0)
+        return;
 
     // The user chooses the selected entry from its neighbour: it goes out in Hz.
     frequency->setCurrentIndex(index == 0 ? 1 : index - 1);
