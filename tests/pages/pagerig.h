@@ -154,6 +154,16 @@ inline QStringList Entries(const QComboBox* combo)
     return entries;
 }
 
+// The step-resolution texts: each prefix, the step word and its suffix, if any.
+inline QStringList Steps(const QStringList& prefixes, const QString& word,
+                         const QStringList& suffixes = {})
+{
+    QStringList steps;
+    for (int i = 0; i < prefixes.size(); ++i)
+        steps.append(prefixes[i] + word + suffixes.value(i));
+    return steps;
+}
+
 // What a page shows: the current texts, the texts of `combos`, the delay and mode texts
 // and the name; for comparing two pages.
 inline QStringList Shown(CTarnlinkView* view,
@@ -172,6 +182,35 @@ inline QStringList Shown(CTarnlinkView* view,
         shown.append(Control<QLineEdit>(view, id)->text());
     return shown;
 }
+
+// The page's settings sent by its device type's own object to the stage at `address`, as
+// a transmission from the page sends them.
+template <typename Type>
+bool TransmitAs(CTarnlinkView* view, int address)
+{
+    Type type;
+    type.SetView(view);
+    return type.TransmitSettings(QString::number(address, 16).toUpper());
+}
+
+inline bool TransmitByType(CTarnlinkView* view, int address)
+{
+    switch (view->DeviceType()) {
+    case 0: return TransmitAs<CEndstufeKEV>(view, address);
+    case 1: return TransmitAs<CEndstufeLQN>(view, address);
+    case 2: return TransmitAs<CEndstufeHWT>(view, address);
+    case 3: return TransmitAs<CEndstufeHWK>(view, address);
+    case 4: return TransmitAs<CEndstufeHVR>(view, address);
+    case 5: return TransmitAs<CEndstufeDRQPlus>(view, address);
+    case 6: return TransmitAs<CEndstufeUQT>(view, address);
+    case 7: return TransmitAs<CEndstufeDRQ2Plus>(view, address);
+    default: return TransmitAs<CEndstufeVNEPlus>(view, address);
+    }
+}
+
+// The device-type names the simulator knows, by device-type index.
+inline const QByteArray kSimNames[9] = {"KEV", "LQN",  "HWT", "HWK", "HVR",
+                                        "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
 inline QList<int> Lamps(const CTarnlinkView* view)
 {

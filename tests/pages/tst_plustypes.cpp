@@ -18,22 +18,11 @@ constexpr int kDrq2Plus = 7;
 constexpr int kVnePlus = 8;
 constexpr int kAddress = 5;
 
-const QByteArray kSimNames[9] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
-
 const QStringList kFourteen = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
                                "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
                                "1/64 ", "1/128 ", "1/256 ", "1/512 "};
 const QString kSixAmps =
     QStringLiteral("0         1,0      2,0      3,0       4,0      5,0      6,0     A");
-
-QStringList Steps(const QStringList& prefixes, const QString& word,
-                  const QStringList& suffixes = {})
-{
-    QStringList steps;
-    for (int i = 0; i < prefixes.size(); ++i)
-        steps.append(prefixes[i] + word + suffixes.value(i));
-    return steps;
-}
 
 QStringList VneSteps(const QString& word)
 {
@@ -44,25 +33,6 @@ QStringList VneSteps(const QString& word)
                  word,
                  {"", cs, cs, cs, cs, cs, "", "", "", "", "", bu, bu, bu, bu,
                   QStringLiteral(" (konv.)")});
-}
-
-// The page's settings sent by its type to the stage at kAddress.
-template <typename Type>
-bool TransmitAs(CTarnlinkView* view)
-{
-    Type type;
-    type.SetView(view);
-    return type.TransmitSettings(QString::number(kAddress));
-}
-
-bool Transmit(CTarnlinkView* view, int type)
-{
-    switch (type) {
-    case kDrqPlus: return TransmitAs<CEndstufeDRQPlus>(view);
-    case kUqt: return TransmitAs<CEndstufeUQT>(view);
-    case kDrq2Plus: return TransmitAs<CEndstufeDRQ2Plus>(view);
-    default: return TransmitAs<CEndstufeVNEPlus>(view);
-    }
 }
 
 } // namespace
@@ -332,7 +302,7 @@ void TstPlusTypes::defaults()
              type == kDrqPlus ? QStringLiteral("Bus & Schalter") : QString());
 
     // The defaults go to a stage as they stand: the delay as its position.
-    const bool transmitted = Transmit(view, type);
+    const bool transmitted = TransmitByType(view, kAddress);
     QVERIFY(transmitted);
     QCOMPARE(rig.Commands().mid(0, sent.size()), sent);
 }
@@ -379,7 +349,7 @@ void TstPlusTypes::transmitOrder()
     rig.t.port().m_replyTimeout = 200;
     rig.bus.ClearLog();
 
-    const bool transmitted = Transmit(view, type);
+    const bool transmitted = TransmitByType(view, kAddress);
     QCOMPARE(transmitted, !silent);
     QCOMPARE(rig.Commands(), expected);
     QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
