@@ -60,7 +60,11 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
                        Ids::kQelGroup, Ids::kQelSwitch})
             form.Control(id)->hide();
     }
-    form.DelaySpin()->setRange(setup.spinMin, setup.spinMax);
+    {
+        // A position the new range moves is none the user chose.
+        const QSignalBlocker quiet(form.DelaySpin());
+        form.DelaySpin()->setRange(setup.spinMin, setup.spinMax);
+    }
     view.m_markerScale = setup.markerScale;
 }
 
