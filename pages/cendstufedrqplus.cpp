@@ -59,10 +59,7 @@ void CEndstufeDRQPlus::LoadDefaults()
 
 void CEndstufeDRQPlus::LoadDefaults(CTarnlinkView& view)
 {
-    view.SetCurrent(0, 10);
-    view.SetCurrent(1, 20);
-    view.SetCurrent(2, 40);
-    view.SetDelay(10);
+    CEndstufeShared::SetDefaults(view, 10, 20, 40, 10);
 }
 
 void CEndstufeDRQPlus::PollOperationState()

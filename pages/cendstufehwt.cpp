@@ -38,12 +38,8 @@ bool CEndstufeHWT::TransmitSettings(QString address)
 
 void CEndstufeHWT::LoadDefaults()
 {
-    if (!m_view)
-        return;
-    m_view->SetCurrent(0, 1);
-    m_view->SetCurrent(1, 2);
-    m_view->SetCurrent(2, 4);
-    m_view->SetDelay(10);
+    if (m_view)
+        CEndstufeShared::SetDefaults(*m_view, 1, 2, 4, 10);
 }
 
 void CEndstufeHWT::ShowCurrentText(int slider)

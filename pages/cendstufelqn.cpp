@@ -54,12 +54,8 @@ bool CEndstufeLQN::TransmitSettings(QString address)
 
 void CEndstufeLQN::LoadDefaults()
 {
-    if (!m_view)
-        return;
-    m_view->SetCurrent(0, 10);
-    m_view->SetCurrent(1, 20);
-    m_view->SetCurrent(2, 40);
-    m_view->SetDelay(40);
+    if (m_view)
+        CEndstufeShared::SetDefaults(*m_view, 10, 20, 40, 40);
 }
 
 void CEndstufeLQN::ShowCurrentText(int slider)

@@ -341,10 +341,15 @@ void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
 
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
 {
-    view.SetCurrent(0, 1);
-    view.SetCurrent(1, 2);
-    view.SetCurrent(2, 4);
-    view.SetDelay(40);
+    SetDefaults(view, 1, 2, 4, 40);
+}
+
+void CEndstufeShared::SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay)
+{
+    view.SetCurrent(0, stop);
+    view.SetCurrent(1, run);
+    view.SetCurrent(2, boost);
+    view.SetDelay(delay);
 }
 
 void CEndstufeShared::SelectEntry(QComboBox* combo, int index)

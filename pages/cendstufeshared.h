@@ -86,6 +86,8 @@ public:
     static void FillBusModes(CTarnlinkView& view, int combo);
     // Stop, run and boost current 1, 2 and 4 steps, delay 40 ms.
     static void LoadCurrentDefaults(CTarnlinkView& view);
+    // A type's defaults: the three currents in slider steps and the delay position.
+    static void SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay);
 
     // Selects entry `index`, or nothing when the list has no such entry.
     static void SelectEntry(QComboBox* combo, int index);

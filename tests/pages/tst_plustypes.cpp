@@ -164,16 +164,7 @@ void TstPlusTypes::setupTexts()
     QCOMPARE(Control(view, Ids::kModeEdit)->isHidden(), type != kDrqPlus);
     for (int id : disabled)
         QVERIFY2(!Control(view, id)->isEnabled(), qPrintable(QString::number(id)));
-    for (int which = 0; which < 3; ++which) {
-        QSlider* slider = Control<QSlider>(view, Ids::kSliders[which]);
-        QCOMPARE(slider->maximum(), range[0]);
-        QCOMPARE(slider->tickInterval(), range[1]);
-        QCOMPARE(Control<QLabel>(view, Ids::kScales[which])->text(), scale);
-    }
-    QSpinBox* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
-    QCOMPARE(spin->minimum(), range[2]);
-    QCOMPARE(spin->maximum(), range[3]);
-    QCOMPARE(view->m_markerScale, marker);
+    CheckRanges(view, range, scale, marker);
     if (type == kUqt) {
         QComboBox* frequencies = Control<QComboBox>(view, Ids::kOperationModeCombo);
         QCOMPARE(frequencies->count(), 35);
@@ -242,14 +233,8 @@ void TstPlusTypes::readAll()
     QFETCH(QStringList, shown);
     QFETCH(float, firmware);
     Rig rig;
-    rig.bus.AddAxis(kAddress, kSimNames[type], kSimNames[type] + " 1.62");
-    rig.bus.WithAxis(kAddress, [](SimAxis& axis) { axis.name = "Hubachse"; });
-    rig.SetOn(kAddress, stage);
-    rig.bus.ClearLog();
-    rig.DoubleClick(rig.AddItem(kAddress, type, "[05] Hubachse", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view = rig.OpenRead(kAddress, type, kSimNames[type], stage);
     QVERIFY(view);
-    view->StatusTimer().stop();
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.Commands().mid(0, reads.size()), reads);
     QCOMPARE(Shown(view), shown);
@@ -333,18 +318,8 @@ void TstPlusTypes::transmitOrder()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    const int values[3] = {7, 23, 41};
-    for (int which = 0; which < 3; ++which)
-        Control<QSlider>(view, Ids::kSliders[which])->setValue(values[which]);
-    // The name field of a UQT takes no typing; a transmission still sends what it holds.
-    Control<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Tisch"));
-    const QList<QPair<int, int>> selections = {
-        {Ids::kStepCombo, 3},           {Ids::kDirectionCombo, 1},  {Ids::kActivationCombo, 0},
-        {Ids::kInputFunctionCombo, 1},  {Ids::kOutputFunctionCombo, 1},
-        {Ids::kOperationModeCombo, 12}, {Ids::kInputLogicCombo, 1}};
-    for (const auto& [combo, index] : selections)
-        Control<QComboBox>(view, combo)->setCurrentIndex(index);
-    Control<QSpinBox>(view, Ids::kDelaySpin)->setValue(9);
+    // The name field of a UQT takes no typing, and its page never read a name.
+    FillPage(view, {7, 23, 41}, 12);
     rig.line.SetSilent(silent);
     rig.t.port().m_replyTimeout = 200;
     rig.bus.ClearLog();
@@ -388,12 +363,7 @@ void TstPlusTypes::listChangesWrite()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    QComboBox* box = Control<QComboBox>(view, combo);
-    box->setCurrentIndex(0);
-    rig.bus.ClearLog();
-    QTest::keyClick(box, Qt::Key_Down);
-    QCOMPARE(box->currentIndex(), 1);
-    QCOMPARE(rig.Commands(), QStringList{command});
+    QCOMPARE(rig.ChooseNextEntry(view, combo), QStringList{command});
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(view->GetDocument()->IsModified());
 }

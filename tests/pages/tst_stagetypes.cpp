@@ -146,16 +146,7 @@ void TstStageTypes::setupTexts()
         QVERIFY2(Control(view, id)->isHidden(), qPrintable(QString::number(id)));
     for (int id : shown + QList<int>{Ids::kStepCombo, Ids::kOperationModeCombo, Ids::kDelaySpin})
         QVERIFY2(!Control(view, id)->isHidden(), qPrintable(QString::number(id)));
-    for (int which = 0; which < 3; ++which) {
-        QSlider* slider = Control<QSlider>(view, Ids::kSliders[which]);
-        QCOMPARE(slider->maximum(), range[0]);
-        QCOMPARE(slider->tickInterval(), range[1]);
-        QCOMPARE(Control<QLabel>(view, Ids::kScales[which])->text(), scale);
-    }
-    QSpinBox* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
-    QCOMPARE(spin->minimum(), range[2]);
-    QCOMPARE(spin->maximum(), range[3]);
-    QCOMPARE(view->m_markerScale, marker);
+    CheckRanges(view, range, scale, marker);
     if (shown.contains(Ids::kDisplay1Radio))
         QVERIFY(Control<QAbstractButton>(view, Ids::kDisplay1Radio)->isChecked());
 }
@@ -226,20 +217,14 @@ void TstStageTypes::readAll()
     QFETCH(Levels, levels);
     QFETCH(QList<int>, displays);
     Rig rig;
-    rig.bus.AddAxis(kAddress, kSimNames[type], kSimNames[type] + " 2.14");
-    rig.bus.WithAxis(kAddress, [](SimAxis& axis) { axis.name = "Hubachse"; });
-    rig.SetOn(kAddress, stage);
-    rig.bus.ClearLog();
-    rig.DoubleClick(rig.AddItem(kAddress, type, "[05] Hubachse", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view = rig.OpenRead(kAddress, type, kSimNames[type], stage);
     QVERIFY(view);
-    view->StatusTimer().stop();
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.Commands().mid(0, reads.size()), reads);
     QCOMPARE(Shown(view), shown);
     QCOMPARE(LevelsOf(view), levels);
     QCOMPARE((QList<int>{view->m_displayType1, view->m_displayType2}), displays);
-    QCOMPARE(view->m_firmware, 2.14f);
+    QCOMPARE(view->m_firmware, 1.62f);
     for (int which = 0; which < 3; ++which)
         QCOMPARE(Control<QSlider>(view, Ids::kSliders[which])->value(), stage[which].second);
     QVERIFY(Control(view, Ids::kStepCombo)->isEnabled());
@@ -322,17 +307,7 @@ void TstStageTypes::transmitOrder()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    const int values[3] = {3, 9, 12};
-    for (int which = 0; which < 3; ++which)
-        Control<QSlider>(view, Ids::kSliders[which])->setValue(values[which]);
-    Control<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Tisch"));
-    const QList<QPair<int, int>> selections = {
-        {Ids::kStepCombo, 3},          {Ids::kDirectionCombo, 1},     {Ids::kActivationCombo, 0},
-        {Ids::kInputFunctionCombo, 1}, {Ids::kOutputFunctionCombo, 1},
-        {Ids::kOperationModeCombo, 1}, {Ids::kInputLogicCombo, 1}};
-    for (const auto& [combo, index] : selections)
-        Control<QComboBox>(view, combo)->setCurrentIndex(index);
-    Control<QSpinBox>(view, Ids::kDelaySpin)->setValue(9);
+    FillPage(view, {3, 9, 12}, 1);
     view->m_logicLevels = {1, 0, 1, 0, 1, 0};
     view->m_displayType1 = 2;
     view->m_displayType2 = 3;
@@ -371,12 +346,7 @@ void TstStageTypes::listChangesWrite()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    QComboBox* box = Control<QComboBox>(view, combo);
-    box->setCurrentIndex(0);
-    rig.bus.ClearLog();
-    QTest::keyClick(box, Qt::Key_Down);
-    QCOMPARE(box->currentIndex(), 1);
-    QCOMPARE(rig.Commands(), QStringList{command});
+    QCOMPARE(rig.ChooseNextEntry(view, combo), QStringList{command});
     QVERIFY(rig.t.messages.isEmpty());
     // The choice is the page's, for its file, whether or not it went to the stage.
     QVERIFY(view->GetDocument()->IsModified());
