@@ -2,6 +2,7 @@
 
 #include "pages/cpagecontrolids.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -78,6 +79,104 @@ constexpr CParamWrite kKevWrites[] = {
     {"O", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
     {"PB", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
     {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- what the types with six input levels read and write ---------------------------------
+
+constexpr CParamQuery kLevelReads[] = {
+    {"LT?", QueryTarget::LogicLevel, 0}, {"LD?", QueryTarget::LogicLevel, 1},
+    {"LB?", QueryTarget::LogicLevel, 2}, {"LA?", QueryTarget::LogicLevel, 3},
+    {"LR?", QueryTarget::LogicLevel, 4}, {"LX?", QueryTarget::LogicLevel, 5},
+};
+
+// The levels are written last, after a type's own writes.
+constexpr CParamWrite kLevelWrites[] = {
+    {"LT", WriteSource::LogicLevel, 0}, {"LD", WriteSource::LogicLevel, 1},
+    {"LB", WriteSource::LogicLevel, 2}, {"LA", WriteSource::LogicLevel, 3},
+    {"LR", WriteSource::LogicLevel, 4}, {"LX", WriteSource::LogicLevel, 5},
+};
+
+// ---- LQN: 0.01 A per slider step up to 2.5 A, current shape with chopper, four levels ----
+
+constexpr const char* kThirteenSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",
+                                          "1/10 ", "1/16 ", "1/20 ", "1/32 ",  "1/64 ",
+                                          "1/128 ", "1/256 ", "1/512 "};
+
+const CPageSetup kLqnSetup = {250, 25, kThirteenSteps, kScaleTo2_5A, 1, 200, 4.0, false};
+
+// The lock first: a locked stage keeps its chopper frequency out of reach.
+constexpr CParamQuery kLqnReads[] = {
+    {"PS?", QueryTarget::Lock, 0},
+    {"PC?", QueryTarget::ShapeAndChopper, CPageControlIds::kInputFunctionCombo},
+    {"PE?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+constexpr CParamWrite kLqnWrites[] = {
+    {"PC", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PE", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+};
+
+// ---- HWT: 0.1 A per slider step up to 6.3 A, the delay in steps --------------------------
+
+const CPageSetup kHwtSetup = {63, 5, kThirteenSteps, kScaleTo6A, 0, 15, 1.59, false};
+
+constexpr CParamQuery kHwtReads[] = {
+    {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+constexpr CParamWrite kHwtWrites[] = {
+    {"PC", WriteSource::Combo, CPageControlIds::kInputFunctionCombo},
+    {"PO", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+    {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
+};
+
+// ---- HWK and HVR: 0.1 A per slider step, two display menus, six levels, a lock -----------
+
+// With "1/2,5 " written with a comma; the HWK offers the first nine.
+constexpr const char* kCommaSteps[] = {"1/1 ",  "1/2 ",  "1/2,5 ", "1/4 ",   "1/5 ",
+                                       "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
+                                       "1/64 ", "1/128 ", "1/256 ", "1/512 "};
+
+const CPageSetup kHwkSetup = {
+    63, 5, std::span<const char* const>(kCommaSteps).first(9), kScaleTo6A, 0, 1000, 1.59, false};
+const CPageSetup kHvrSetup = {14, 2, kCommaSteps, kScaleTo1_4A, 0, 1000, 7.14, false};
+
+constexpr CParamQuery kHwkReads[] = {
+    {"PS?", QueryTarget::Lock, 0},
+    {"PL?", QueryTarget::DisplayType, 1},
+    {"PM?", QueryTarget::DisplayType, 2},
+    {"PO?", QueryTarget::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+constexpr CParamWrite kHwkWrites[] = {
+    {"PL", WriteSource::DisplayType, 1},
+    {"PM", WriteSource::DisplayType, 2},
+    {"PO", WriteSource::Combo, CPageControlIds::kOutputFunctionCombo},
+    {"PX", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
+};
+
+// The HVR has no overdrive.
+constexpr CParamQuery kHvrReads[] = {
+    {"PS?", QueryTarget::Lock, 0},
+    {"PL?", QueryTarget::DisplayType, 1},
+    {"PM?", QueryTarget::DisplayType, 2},
+    {"PX?", QueryTarget::Combo, CPageControlIds::kOperationModeCombo},
+    {"B?", QueryTarget::Firmware, 0},
+};
+
+constexpr CParamWrite kHvrWrites[] = {
+    {"PL", WriteSource::DisplayType, 1},
+    {"PM", WriteSource::DisplayType, 2},
+    {"PX", WriteSource::Combo, CPageControlIds::kOperationModeCombo},
 };
 
 // ---- DRQ+: 0.01 A per slider step up to 6.3 A, the delay in steps, a parameter lock -------
@@ -220,32 +319,62 @@ std::span<const CParamWrite> CDeviceTypeTables::KevWrites()
     return kKevWrites;
 }
 
+std::span<const CParamWrite> CDeviceTypeTables::LevelWrites(std::size_t count)
+{
+    return std::span<const CParamWrite>(kLevelWrites).first(std::min(count, std::size(kLevelWrites)));
+}
+
 std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
 {
     return kUqtFrequencies;
 }
 
+const CTypeTables& CDeviceTypeTables::Lqn()
+{
+    static const CTypeTables tables{kLqnSetup, kLqnReads, kLqnWrites,
+                                    std::span<const CParamQuery>(kLevelReads).first(4)};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::Hwt()
+{
+    static const CTypeTables tables{kHwtSetup, kHwtReads, kHwtWrites, {}};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::Hwk()
+{
+    static const CTypeTables tables{kHwkSetup, kHwkReads, kHwkWrites, kLevelReads};
+    return tables;
+}
+
+const CTypeTables& CDeviceTypeTables::Hvr()
+{
+    static const CTypeTables tables{kHvrSetup, kHvrReads, kHvrWrites, kLevelReads};
+    return tables;
+}
+
 const CTypeTables& CDeviceTypeTables::DrqPlus()
 {
-    static const CTypeTables tables{kDrqPlusSetup, kDrqPlusReads, kDrqPlusWrites};
+    static const CTypeTables tables{kDrqPlusSetup, kDrqPlusReads, kDrqPlusWrites, {}};
     return tables;
 }
 
 const CTypeTables& CDeviceTypeTables::Uqt()
 {
-    static const CTypeTables tables{kUqtSetup, kUqtReads, kUqtWrites};
+    static const CTypeTables tables{kUqtSetup, kUqtReads, kUqtWrites, {}};
     return tables;
 }
 
 const CTypeTables& CDeviceTypeTables::Drq2Plus()
 {
-    static const CTypeTables tables{kDrq2PlusSetup, kVnePlusReads, kDrq2PlusWrites};
+    static const CTypeTables tables{kDrq2PlusSetup, kVnePlusReads, kDrq2PlusWrites, {}};
     return tables;
 }
 
 const CTypeTables& CDeviceTypeTables::VnePlus()
 {
-    static const CTypeTables tables{kVnePlusSetup, kVnePlusReads, {}};
+    static const CTypeTables tables{kVnePlusSetup, kVnePlusReads, {}, {}};
     return tables;
 }
 

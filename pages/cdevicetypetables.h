@@ -22,7 +22,10 @@ enum class QueryTarget {
     // edit 1218 and the value to the selection of combo `arg`.
     OperationState,
     FrequencyEntry, // the entry of combo `arg` that begins with the value and " Hz"
-    Unused,         // asked, but the page has no place for the answer
+    // The current shape into combo `arg`; the chopper frequency (combo 1024) can be chosen
+    // only while a shape is on and the stage has not locked the parameters.
+    ShapeAndChopper,
+    Unused, // asked, but the page has no place for the answer
 };
 
 struct CParamQuery {
@@ -36,6 +39,8 @@ enum class WriteSource {
     Slider,    // position of current slider `arg`
     Combo,     // selection of combo box `arg` (-1 when empty)
     DelaySpin, // position of spin 1011
+    LogicLevel,  // logic-level byte `arg` (0 clock .. 5 deselect)
+    DisplayType, // display-menu entry `arg` (1 or 2)
 };
 
 struct CParamWrite {
@@ -69,6 +74,9 @@ struct CTypeTables {
     const CPageSetup& setup;
     std::span<const CParamQuery> reads;  // after the common reads
     std::span<const CParamWrite> writes; // after the common writes
+    // The separate input levels a type reads in place of the one input logic "L?", and
+    // writes after its own writes.
+    std::span<const CParamQuery> levels;
 };
 
 class CDeviceTypeTables {
@@ -77,6 +85,9 @@ public:
     static std::span<const CParamQuery> CommonReads();
     // Written by every type, in this order, after the axis name.
     static std::span<const CParamWrite> CommonWrites();
+
+    // The writes of the first `count` separate input levels.
+    static std::span<const CParamWrite> LevelWrites(std::size_t count);
 
     // The current delay time of a delay-spin position on the types that count the delay
     // in steps (HWT, DRQ+): "1 ms" for 0 up to "1000 ms" for 15; empty for any other
@@ -93,6 +104,10 @@ public:
     static std::span<const CParamQuery> KevReads();
     static std::span<const CParamWrite> KevWrites(); // after the common writes
 
+    static const CTypeTables& Lqn();
+    static const CTypeTables& Hwt();
+    static const CTypeTables& Hwk();
+    static const CTypeTables& Hvr(); // as the HWK without overdrive
     static const CTypeTables& DrqPlus();
     static const CTypeTables& Uqt();
     static const CTypeTables& Drq2Plus(); // reads as the VNE+

@@ -31,8 +31,8 @@ bool CEndstufeDRQ2Plus::ReadAll()
 
 bool CEndstufeDRQ2Plus::TransmitSettings(QString address)
 {
-    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Drq2Plus().writes);
+    return m_view &&
+           CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Drq2Plus());
 }
 
 void CEndstufeDRQ2Plus::LoadDefaults()

@@ -7,8 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
-#include <QSpinBox>
 
 namespace {
 
@@ -16,10 +14,6 @@ using Ids = CPageControlIds;
 
 constexpr unsigned kIdsOverdrive = 10431;
 constexpr unsigned kIdsCurrentShape = 10432;
-constexpr unsigned kIdsOn = 10433;
-constexpr unsigned kIdsOff = 10434;
-constexpr unsigned kIdsBusAndSwitch = 10443;
-constexpr unsigned kIdsBusExclusive = 10444;
 // The stage takes a moment to settle once its switches no longer apply.
 constexpr int kSettleMs = 500;
 
@@ -34,31 +28,23 @@ void CEndstufeDRQPlus::SetupPage()
         return;
     CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::DrqPlus().setup);
     CParameterForm& form = m_view->Form();
-    const QStringList offOn = {m_view->LoadResString(kIdsOff), m_view->LoadResString(kIdsOn)};
-    for (int id : {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo}) {
-        form.Combo(id)->clear();
-        form.Combo(id)->addItems(offOn);
-    }
+    CEndstufeShared::FillOffOn(*m_view, {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo});
     form.Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
     form.Label(Ids::kInputFunctionLabel)->setText(m_view->LoadResString(kIdsCurrentShape));
     // The hidden list keeps the stage's mode for the parameter file; the text shows it.
-    QComboBox* mode = form.Combo(Ids::kOperationModeCombo);
-    mode->clear();
-    mode->addItems({m_view->LoadResString(kIdsBusAndSwitch),
-                    m_view->LoadResString(kIdsBusExclusive)});
-    mode->hide();
+    CEndstufeShared::FillBusModes(*m_view, Ids::kOperationModeCombo);
+    form.Combo(Ids::kOperationModeCombo)->hide();
     form.Edit(Ids::kModeEdit)->show();
 }
 
 bool CEndstufeDRQPlus::ReadAll()
 {
-    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::DrqPlus().reads);
+    return m_view && CEndstufeShared::ReadType(*m_view, CDeviceTypeTables::DrqPlus());
 }
 
 bool CEndstufeDRQPlus::TransmitSettings(QString address)
 {
-    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::DrqPlus().writes);
+    return m_view && CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::DrqPlus());
 }
 
 void CEndstufeDRQPlus::LoadDefaults()
@@ -73,12 +59,7 @@ void CEndstufeDRQPlus::LoadDefaults()
 
 void CEndstufeDRQPlus::LoadDefaults(CTarnlinkView& view)
 {
-    CParameterForm& form = view.Form();
-    form.Slider(0)->setValue(10);
-    form.Slider(1)->setValue(20);
-    form.Slider(2)->setValue(40);
-    CEndstufeShared::SetSpinPosition(form.DelaySpin(), 10);
-    view.OnVScroll(CTarnlinkView::kThumbPosition, 10, form.DelaySpin());
+    CEndstufeShared::SetDefaults(view, 10, 20, 40, 10);
 }
 
 void CEndstufeDRQPlus::PollOperationState()
@@ -107,8 +88,8 @@ void CEndstufeDRQPlus::ShowCurrentText(int slider)
 
 void CEndstufeDRQPlus::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view && scrollControl && scrollControl == m_view->Form().DelaySpin())
-        m_view->Form().Edit(Ids::kDelayText)->setText(CDeviceTypeTables::DelayTableText(position));
+    if (m_view)
+        CEndstufeShared::ShowDelayTable(*m_view, position, scrollControl);
 }
 
 void CEndstufeDRQPlus::OnDisplayMenuChanged()

@@ -1,6 +1,33 @@
 #include "pages/cendstufehvr.h"
 
+#include "pages/cendstufehwk.h"
 #include "pages/cendstufeshared.h"
+#include "pages/ctarnlinkview.h"
+
+namespace {
+
+using Ids = CPageControlIds;
+
+} // namespace
+
+void CEndstufeHVR::SetupPage()
+{
+    if (!m_view)
+        return;
+    CEndstufeHWK::SetupDisplayPage(*m_view, CDeviceTypeTables::Hvr().setup);
+    CEndstufeShared::ShowControls(*m_view, {Ids::kOutputFunctionCombo, Ids::kOutputFunctionLabel},
+                                  false);
+}
+
+bool CEndstufeHVR::ReadAll()
+{
+    return m_view && CEndstufeShared::ReadType(*m_view, CDeviceTypeTables::Hvr());
+}
+
+bool CEndstufeHVR::TransmitSettings(QString address)
+{
+    return m_view && CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Hvr());
+}
 
 void CEndstufeHVR::ShowCurrentText(int slider)
 {

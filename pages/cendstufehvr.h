@@ -1,6 +1,9 @@
-// The HVR power stage (type 4): currents in 0.1 A, two display menus, a parameter lock.
-// Built on the operations the device types share; the view calls it by device-type index.
+// The HVR power stage (type 4): the HWK for small motors, currents in 0.1 A up to 1.4 A,
+// fourteen step resolutions and no overdrive; two display menus, a bus mode whose lock
+// state the page follows and six input levels set in the logic-level dialog.
 #pragma once
+
+#include <QString>
 
 class CTarnlinkView;
 class QWidget;
@@ -9,14 +12,18 @@ class CEndstufeHVR {
 public:
     void SetView(CTarnlinkView* view) { m_view = view; }
 
+    void SetupPage();
+    bool ReadAll();
+    bool TransmitSettings(QString address);
+    // Stop, run and boost current and the delay time as on a KEV.
+    void LoadDefaults();
+
     void ShowCurrentText(int slider);
     void ShowDelayTime(int position, const QWidget* scrollControl);
     unsigned GetCurrentLimit() const;
-    // The operation mode is the stage's: the page only learns whether it is locked.
+    // The bus mode is sent with the settings; a change only learns whether it locks.
     void OnOperationModeChanged();
     void OnDisplayMenuChanged();
-    // Stop, run and boost current and the delay time as on a KEV.
-    void LoadDefaults();
 
 private:
     CTarnlinkView* m_view = nullptr;

@@ -1,6 +1,54 @@
 #include "pages/cendstufehwk.h"
 
 #include "pages/cendstufeshared.h"
+#include "pages/ctarnlinkview.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsOverdrive = 10431;
+
+} // namespace
+
+void CEndstufeHWK::SetupDisplayPage(CTarnlinkView& view, const CPageSetup& setup)
+{
+    CEndstufeShared::SetupPage(view, setup);
+    CEndstufeShared::FillBusModes(view, Ids::kOperationModeCombo);
+    CParameterForm& form = view.Form();
+    CEndstufeShared::ShowControls(view, {Ids::kDisplay1Radio, Ids::kDisplay2Radio}, true);
+    form.Label(Ids::kInputFunctionLabel)->setText(QStringLiteral("Display Menu"));
+    form.Button(Ids::kDisplay1Radio)->setChecked(true);
+    QComboBox* menu = form.Combo(Ids::kInputFunctionCombo);
+    menu->clear();
+    menu->addItems({QStringLiteral("I+U"), QStringLiteral("I+M"), QStringLiteral("I+T"),
+                    QStringLiteral("Temp"), QStringLiteral("none")});
+    CEndstufeShared::ShowControls(view, {Ids::kLogicButton}, true);
+    CEndstufeShared::ShowControls(view, {Ids::kInputLogicCombo}, false);
+}
+
+void CEndstufeHWK::SetupPage()
+{
+    if (!m_view)
+        return;
+    SetupDisplayPage(*m_view, CDeviceTypeTables::Hwk().setup);
+    m_view->Form().Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
+    CEndstufeShared::FillOffOn(*m_view, {Ids::kOutputFunctionCombo});
+}
+
+bool CEndstufeHWK::ReadAll()
+{
+    return m_view && CEndstufeShared::ReadType(*m_view, CDeviceTypeTables::Hwk());
+}
+
+bool CEndstufeHWK::TransmitSettings(QString address)
+{
+    return m_view && CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Hwk());
+}
 
 void CEndstufeHWK::ShowCurrentText(int slider)
 {

@@ -24,6 +24,8 @@ namespace {
 using Ids = CPageControlIds;
 
 constexpr unsigned kIdsStepWord = 10300;
+constexpr unsigned kIdsOn = 10433;
+constexpr unsigned kIdsOff = 10434;
 constexpr unsigned kIdsBusAndSwitch = 10443;
 constexpr unsigned kIdsBusExclusive = 10444;
 constexpr std::uint32_t kNameTimeoutMs = 2000;
@@ -58,7 +60,11 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
                        Ids::kQelGroup, Ids::kQelSwitch})
             form.Control(id)->hide();
     }
-    form.DelaySpin()->setRange(setup.spinMin, setup.spinMax);
+    {
+        // A position the new range moves is none the user chose.
+        const QSignalBlocker quiet(form.DelaySpin());
+        form.DelaySpin()->setRange(setup.spinMin, setup.spinMax);
+    }
     view.m_markerScale = setup.markerScale;
 }
 
@@ -71,22 +77,22 @@ bool CEndstufeShared::ReadQueries(CTarnlinkView& view, std::span<const CParamQue
             return false;
         const int value = CReplyValue::Int(reply, EchoLength(query.command));
         switch (query.target) {
-        case QueryTarget::Name:
-            form.Edit(Ids::kNameEdit)->setText(CReplyValue::Text(reply, 2));
-            break;
-        case QueryTarget::Slider: form.Slider(query.arg)->setValue(value); break;
+        case QueryTarget::Name: view.SetName(CReplyValue::Text(reply, 2)); break;
+        case QueryTarget::Slider: view.SetCurrent(query.arg, value); break;
         case QueryTarget::Combo: SelectEntry(form.Combo(query.arg), value); break;
-        case QueryTarget::DelayTime:
-            view.OnVScroll(CTarnlinkView::kThumbPosition, value, form.DelaySpin());
-            SetSpinPosition(form.DelaySpin(), value);
-            break;
-        case QueryTarget::LogicLevel:
-            view.m_logicLevels.at(static_cast<std::size_t>(query.arg)) = static_cast<qint8>(value);
-            break;
+        case QueryTarget::DelayTime: view.SetDelay(value); break;
+        case QueryTarget::LogicLevel: view.SetLogicLevel(query.arg, value); break;
         case QueryTarget::DisplayType:
-            (query.arg == 1 ? view.m_displayType1 : view.m_displayType2) = value;
-            SelectEntry(form.Combo(Ids::kInputFunctionCombo), view.m_displayType1);
+            view.SetDisplayType(query.arg, value);
+            view.ShowDisplayMenu();
             break;
+        case QueryTarget::ShapeAndChopper: {
+            QComboBox* shape = form.Combo(query.arg);
+            SelectEntry(shape, value);
+            form.Combo(Ids::kOutputFunctionCombo)
+                ->setEnabled(shape->currentIndex() != 0 && !view.ParametersLocked());
+            break;
+        }
         case QueryTarget::Lock:
             view.EnableParameterControls(reply != QStringLiteral("ps0"));
             break;
@@ -114,6 +120,25 @@ bool CEndstufeShared::ReadWithCommon(CTarnlinkView& view, std::span<const CParam
     return ReadQueries(view, withName ? common : common.subspan(1)) && ReadQueries(view, own);
 }
 
+bool CEndstufeShared::ReadType(CTarnlinkView& view, const CTypeTables& tables)
+{
+    if (tables.levels.empty())
+        return ReadWithCommon(view, tables.reads);
+    // The input levels stand where the others read the one input logic "L?".
+    const std::span<const CParamQuery> common = CDeviceTypeTables::CommonReads();
+    constexpr std::size_t kInputLogic = 6;
+    return ReadQueries(view, common.first(kInputLogic)) && ReadQueries(view, tables.levels) &&
+           ReadQueries(view, common.subspan(kInputLogic + 1)) &&
+           ReadQueries(view, tables.reads);
+}
+
+bool CEndstufeShared::TransmitType(CTarnlinkView& view, const QString& address,
+                                   const CTypeTables& tables)
+{
+    return TransmitCommon(view, address) && WriteValues(view, address, tables.writes) &&
+           WriteValues(view, address, CDeviceTypeTables::LevelWrites(tables.levels.size()));
+}
+
 bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address)
 {
     return TransmitName(view, address) &&
@@ -125,10 +150,14 @@ bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
     CBusPort* port = view.Port();
     if (!port)
         return false;
-    const QString name = view.Form().Edit(Ids::kNameEdit)->text();
-    port->m_replyTimeout = kNameTimeoutMs;
-    QString reply;
-    const bool named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
+    // The writes after the name go with the default time-out, with a name or without.
+    bool named = true;
+    if (view.NameKnown()) {
+        const QString name = view.Form().Edit(Ids::kNameEdit)->text();
+        port->m_replyTimeout = kNameTimeoutMs;
+        QString reply;
+        named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
+    }
     port->m_replyTimeout = CBusPort::kDefaultTimeout;
     return named;
 }
@@ -139,11 +168,31 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
     CParameterForm& form = view.Form();
     for (const CParamWrite& write : writes) {
         int value = 0;
+        bool known = true;
         switch (write.source) {
-        case WriteSource::Slider: value = form.Slider(write.arg)->value(); break;
-        case WriteSource::Combo: value = form.Combo(write.arg)->currentIndex(); break;
-        case WriteSource::DelaySpin: value = form.DelaySpin()->value(); break;
+        case WriteSource::Slider:
+            value = form.Slider(write.arg)->value();
+            known = view.CurrentKnown(write.arg);
+            break;
+        case WriteSource::Combo:
+            value = form.Combo(write.arg)->currentIndex();
+            known = value >= 0;
+            break;
+        case WriteSource::DelaySpin:
+            value = form.DelaySpin()->value();
+            known = view.DelayKnown();
+            break;
+        case WriteSource::LogicLevel:
+            value = view.m_logicLevels.at(static_cast<std::size_t>(write.arg));
+            known = CTarnlinkView::LevelKnown(value);
+            break;
+        case WriteSource::DisplayType:
+            value = write.arg == 1 ? view.m_displayType1 : view.m_displayType2;
+            known = value >= 0;
+            break;
         }
+        if (!known)
+            continue;
         QString reply;
         if (!view.TransactTo(address, QByteArray(write.mnemonic) + QByteArray::number(value),
                              &reply))
@@ -158,8 +207,10 @@ void CEndstufeShared::ShowCurrentText(CTarnlinkView& view, int slider, int divis
     if (!control)
         return;
     const double current = control->value() / static_cast<double>(divisor);
-    const QString text =
-        QString::asprintf(divisor == 10 ? "%.01f A" : "%.02f A", current);
+    // A current the page does not know shows no value.
+    const QString text = view.CurrentKnown(slider)
+                             ? QString::asprintf(divisor == 10 ? "%.01f A" : "%.02f A", current)
+                             : QString();
     view.Form().CurrentText(slider)->setText(text);
     control->setToolTip(text);
     if (QToolTip::isVisible() && control->underMouse())
@@ -171,6 +222,13 @@ void CEndstufeShared::ShowDelayMilliseconds(CTarnlinkView& view, int position,
 {
     if (scrollControl && scrollControl == view.Form().DelaySpin())
         view.Form().Edit(Ids::kDelayText)->setText(QStringLiteral("%1 ms").arg(position));
+}
+
+void CEndstufeShared::ShowDelayTable(CTarnlinkView& view, int position,
+                                     const QWidget* scrollControl)
+{
+    if (scrollControl && scrollControl == view.Form().DelaySpin())
+        view.Form().Edit(Ids::kDelayText)->setText(CDeviceTypeTables::DelayTableText(position));
 }
 
 unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, unsigned mark,
@@ -253,24 +311,45 @@ void CEndstufeShared::PollLock(CTarnlinkView& view)
 void CEndstufeShared::SendDisplayMenu(CTarnlinkView& view)
 {
     const int selection = view.Form().Combo(Ids::kInputFunctionCombo)->currentIndex();
+    const bool first = view.Form().Button(Ids::kDisplay1Radio)->isChecked();
+    view.SetDisplayType(first ? 1 : 2, selection);
     QString reply;
-    if (view.Form().Button(Ids::kDisplay1Radio)->isChecked()) {
-        view.m_displayType1 = selection;
-        view.Transact("PL" + QByteArray::number(selection), &reply);
-    } else {
-        view.m_displayType2 = selection;
-        view.Transact("PM" + QByteArray::number(selection), &reply);
+    view.Transact((first ? "PL" : "PM") + QByteArray::number(selection), &reply);
+}
+
+void CEndstufeShared::SendBusMode(CTarnlinkView& view)
+{
+    SendSelection(view, "PX", Ids::kOperationModeCombo);
+}
+
+void CEndstufeShared::FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids)
+{
+    const QStringList offOn = {view.LoadResString(kIdsOff), view.LoadResString(kIdsOn)};
+    for (int id : ids) {
+        QComboBox* combo = view.Form().Combo(id);
+        combo->clear();
+        combo->addItems(offOn);
     }
+}
+
+void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
+{
+    QComboBox* modes = view.Form().Combo(combo);
+    modes->clear();
+    modes->addItems({view.LoadResString(kIdsBusAndSwitch), view.LoadResString(kIdsBusExclusive)});
 }
 
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
 {
-    CParameterForm& form = view.Form();
-    form.Slider(0)->setValue(1);
-    form.Slider(1)->setValue(2);
-    form.Slider(2)->setValue(4);
-    SetSpinPosition(form.DelaySpin(), 40);
-    form.Edit(Ids::kDelayText)->setText(QStringLiteral("40 ms"));
+    SetDefaults(view, 1, 2, 4, 40);
+}
+
+void CEndstufeShared::SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay)
+{
+    view.SetCurrent(0, stop);
+    view.SetCurrent(1, run);
+    view.SetCurrent(2, boost);
+    view.SetDelay(delay);
 }
 
 void CEndstufeShared::SelectEntry(QComboBox* combo, int index)

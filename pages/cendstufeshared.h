@@ -28,10 +28,18 @@ public:
     // The common reads, the axis name first unless `withName` is false, then `own`.
     static bool ReadWithCommon(CTarnlinkView& view, std::span<const CParamQuery> own,
                                bool withName = true);
+    // The common reads with the type's separate input levels in place of the one input
+    // logic, then the type's own reads.
+    static bool ReadType(CTarnlinkView& view, const CTypeTables& tables);
+    // The axis name, the common writes, the type's own writes and its input levels.
+    static bool TransmitType(CTarnlinkView& view, const QString& address,
+                             const CTypeTables& tables);
     // The axis name (2000 ms) and the common writes to `address`; false at the first failure.
     static bool TransmitCommon(CTarnlinkView& view, const QString& address);
-    // The axis name alone, with 2000 ms for the stage to take it.
+    // The axis name alone, with 2000 ms for the stage to take it; a name the page never got
+    // is not sent.
     static bool TransmitName(CTarnlinkView& view, const QString& address);
+    // Each write whose value the page knows; one the page never got is left out.
     static bool WriteValues(CTarnlinkView& view, const QString& address,
                             std::span<const CParamWrite> writes);
 
@@ -41,6 +49,8 @@ public:
     // "%d ms" into the delay text when the scroll came from the delay spin.
     static void ShowDelayMilliseconds(CTarnlinkView& view, int position,
                                       const QWidget* scrollControl);
+    // The delay-table text of the position (HWT, DRQ+) when the scroll came from the spin.
+    static void ShowDelayTable(CTarnlinkView& view, int position, const QWidget* scrollControl);
     // The highest slider position (0.1 A) allowed without a question: the allowed motor
     // current `mark` (0.01 A) in tenths plus a margin that grows with the kept current.
     static unsigned TenthsCurrentLimit(unsigned mark, unsigned keptCurrent);
@@ -67,8 +77,17 @@ public:
     static void PollLock(CTarnlinkView& view);
     // The display-menu selection for the display chosen by the radios: "PL" or "PM".
     static void SendDisplayMenu(CTarnlinkView& view);
+    // "PX" with the bus-mode selection (HWT, LQN).
+    static void SendBusMode(CTarnlinkView& view);
+
+    // Empties the lists numbered `ids` and gives each "Aus"/"Off" and "Ein"/"On".
+    static void FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids);
+    // Empties `combo` and gives it "Bus & Schalter" and "Bus exklusiv" (their English texts).
+    static void FillBusModes(CTarnlinkView& view, int combo);
     // Stop, run and boost current 1, 2 and 4 steps, delay 40 ms.
     static void LoadCurrentDefaults(CTarnlinkView& view);
+    // A type's defaults: the three currents in slider steps and the delay position.
+    static void SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay);
 
     // Selects entry `index`, or nothing when the list has no such entry.
     static void SelectEntry(QComboBox* combo, int index);

@@ -52,8 +52,8 @@ bool CEndstufeUQT::TransmitSettings(QString address)
 {
     // The currents go out as the sliders stand, as the stage reports them and as a released
     // slider writes them, so that a file saved from a stage gives it back the same values.
-    return m_view && CEndstufeShared::TransmitCommon(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address, CDeviceTypeTables::Uqt().writes);
+    return m_view &&
+           CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Uqt());
 }
 
 void CEndstufeUQT::LoadDefaults()
@@ -104,15 +104,16 @@ void CEndstufeUQT::SendChopperFrequency(CTarnlinkView& view)
     CEndstufeShared::SendSelection(view, "PE", Ids::kOutputFunctionCombo);
 }
 
-void CEndstufeUQT::WriteReleasedCurrent(int slider)
+bool CEndstufeUQT::WriteReleasedCurrent(int slider)
 {
     static constexpr const char* kQueries[3] = {"S?", "R?", "A?"};
     if (!m_view || slider < 0 || slider > 2)
-        return;
+        return false;
     const QByteArray query(kQueries[slider]);
     if (!m_view->ConfirmCurrentSetting(query))
-        return;
+        return false;
     QString reply;
     m_view->Transact(query.left(1) + QByteArray::number(m_view->Form().Slider(slider)->value()),
                      &reply);
+    return true;
 }

@@ -27,16 +27,16 @@ public:
     // The chopper frequency ("PE").
     void OnOutputFunctionChanged();
     // A released current slider: its current is written once the page's current check
-    // lets it pass.
-    void OnStopCurrentReleased() { WriteReleasedCurrent(0); }
-    void OnRunCurrentReleased() { WriteReleasedCurrent(1); }
-    void OnBoostCurrentReleased() { WriteReleasedCurrent(2); }
+    // lets it pass; true when it was.
+    bool OnStopCurrentReleased() { return WriteReleasedCurrent(0); }
+    bool OnRunCurrentReleased() { return WriteReleasedCurrent(1); }
+    bool OnBoostCurrentReleased() { return WriteReleasedCurrent(2); }
 
     // "PE" with the chopper-frequency selection; LQN's chopper frequency goes out alike.
     static void SendChopperFrequency(CTarnlinkView& view);
 
 private:
-    void WriteReleasedCurrent(int slider);
+    bool WriteReleasedCurrent(int slider);
 
     CTarnlinkView* m_view = nullptr;
 };

@@ -14,6 +14,7 @@
 class CBusPort;
 class CMdiChildFrame;
 class CSleepService;
+class QDialog;
 class QMdiSubWindow;
 class QTreeWidgetItem;
 
@@ -31,6 +32,8 @@ public:
 
     virtual CBusPort& BusPort() = 0;
     virtual CSleepService& Sleeper() = 0;
+    // Runs `dialog` modally; its result.
+    virtual int RunModal(QDialog& dialog) = 0;
 
     // The device type named in `text`: the first of the nine names that occurs in it;
     // kTypeCount when none does.

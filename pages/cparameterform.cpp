@@ -164,9 +164,10 @@ QWidget* CParameterForm::BuildParameters(QWidget& page)
     // The mode text of some types lies over the operation-mode list.
     place(Ids::kOperationModeLabel, Make<QComboBox>(Ids::kOperationModeCombo, group), 3, 1);
     grid->addWidget(MakeValueEdit(Ids::kModeEdit, group), 3, 3);
+    // The types with separate input levels set them in a dialog, in place of the one list.
     auto* logic = Make<QPushButton>(Ids::kLogicButton, group);
     logic->setText(QStringLiteral("Einstellung >>"));
-    grid->addWidget(logic, 4, 3);
+    grid->addWidget(logic, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return group;

@@ -4,6 +4,7 @@
 
 #include "controls/balloontip/cballoontip.h"
 #include "pages/ccurindicator.h"
+#include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkdoc.h"
@@ -33,9 +34,6 @@ constexpr const char* kLampPicture = "picture";
 constexpr int kCanNameLength = 7;
 constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
-
-// The queries and writes of the three current sliders.
-constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
 
 struct ListEntries {
     int combo;
@@ -109,6 +107,24 @@ bool CTarnlinkView::TransactTo(const QString& address, const QByteArray& command
 
 // ---- controls ------------------------------------------------------------------------------
 
+template <typename F>
+void CTarnlinkView::OnTypeChoice(F&& handler)
+{
+    const bool handled = VisitType<bool>(
+        [&handler](auto& type) -> bool {
+            if constexpr (requires { handler(type); }) {
+                handler(type);
+                return true;
+            } else {
+                return false;
+            }
+        },
+        false);
+    // A list that no handler of the type serves changes nothing the page keeps.
+    if (handled)
+        MarkModified();
+}
+
 void CTarnlinkView::ConnectControls()
 {
     for (int which = 0; which < 3; ++which) {
@@ -120,32 +136,39 @@ void CTarnlinkView::ConnectControls()
     }
     QSpinBox* spin = m_form->DelaySpin();
     spin->installEventFilter(this);
-    connect(spin, &QSpinBox::valueChanged, this,
-            [this, spin](int position) { OnVScroll(kThumbPosition, position, spin); });
+    // The page sets the spin quietly: a change it reports is the user's.
+    connect(spin, &QSpinBox::valueChanged, this, [this, spin](int position) {
+        m_delayKnown = true;
+        OnVScroll(kThumbPosition, position, spin);
+    });
+    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textEdited, this,
+            [this] { m_nameKnown = true; });
     // Only a choice of the user is written, never a list filled or set by the page.
     connect(m_form->Combo(Ids::kOperationModeCombo), &QComboBox::activated, this, [this] {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.OnOperationModeChanged(); })
-                type.OnOperationModeChanged();
+        OnTypeChoice([](auto& type) -> decltype(type.OnOperationModeChanged()) {
+            type.OnOperationModeChanged();
         });
-        GetDocument()->SetModifiedFlag(true);
     });
     connect(m_form->Combo(Ids::kInputFunctionCombo), &QComboBox::activated, this, [this] {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.OnDisplayMenuChanged(); })
-                type.OnDisplayMenuChanged();
+        OnTypeChoice([](auto& type) -> decltype(type.OnDisplayMenuChanged()) {
+            type.OnDisplayMenuChanged();
         });
-        GetDocument()->SetModifiedFlag(true);
     });
     connect(m_form->Combo(Ids::kOutputFunctionCombo), &QComboBox::activated, this, [this] {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.OnOutputFunctionChanged(); })
-                type.OnOutputFunctionChanged();
+        OnTypeChoice([](auto& type) -> decltype(type.OnOutputFunctionChanged()) {
+            type.OnOutputFunctionChanged();
         });
-        GetDocument()->SetModifiedFlag(true);
     });
     connect(m_form->Button(Ids::kQelSwitch), &QAbstractButton::clicked, this,
             &CTarnlinkView::OnBnClickedQelOnline);
+}
+
+void CTarnlinkView::ClearSelections()
+{
+    for (int id :
+         {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
+          Ids::kActivationCombo, Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
+        m_form->Combo(id)->setCurrentIndex(-1);
 }
 
 bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
@@ -158,7 +181,7 @@ bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
         } else if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat() && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
-                OnSliderKeyReleased(which);
+                ReleaseCurrent(which);
         }
     }
     if (watched == m_form->DelaySpin() && event->type() == QEvent::MouseButtonRelease &&
@@ -167,20 +190,67 @@ bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
     return CView::eventFilter(watched, event);
 }
 
-void CTarnlinkView::OnSliderKeyReleased(int slider)
-{
-    // An arrow key moves the slider at once; the stage gets the value when the key is up.
-    const QByteArray query(kCurrentQueries[slider]);
-    if (!ConfirmCurrentSetting(query))
-        return;
-    QString reply;
-    Transact(query.left(1) + QByteArray::number(m_form->Slider(slider)->value()), &reply);
-}
-
 void CTarnlinkView::OnDelaySpinReleased()
 {
+    // A click that left an unknown delay as it was gives the stage nothing.
+    if (!m_delayKnown)
+        return;
     QString reply;
     Transact("T" + QByteArray::number(m_form->DelaySpin()->value()), &reply);
+}
+
+bool CTarnlinkView::CurrentKnown(int slider) const
+{
+    return slider >= 0 && slider < 3 && m_currentKnown[static_cast<std::size_t>(slider)];
+}
+
+void CTarnlinkView::SetCurrent(int slider, int position)
+{
+    QSlider* control = m_form->Slider(slider);
+    if (!control)
+        return;
+    const bool inRange = position >= control->minimum() && position <= control->maximum();
+    m_currentKnown[static_cast<std::size_t>(slider)] = inRange;
+    if (inRange)
+        control->setValue(position);
+    VisitType([slider](auto& type) { type.ShowCurrentText(slider); });
+}
+
+void CTarnlinkView::SetDelay(int position)
+{
+    QSpinBox* spin = m_form->DelaySpin();
+    m_delayKnown = position >= spin->minimum() && position <= spin->maximum();
+    if (!m_delayKnown) {
+        m_form->Edit(Ids::kDelayText)->clear();
+        return;
+    }
+    CEndstufeShared::SetSpinPosition(spin, position);
+    OnVScroll(kThumbPosition, position, spin);
+}
+
+void CTarnlinkView::SetName(const QString& name)
+{
+    m_form->Edit(Ids::kNameEdit)->setText(name);
+    m_nameKnown = true;
+}
+
+void CTarnlinkView::SetLogicLevel(int index, int level)
+{
+    m_logicLevels.at(static_cast<std::size_t>(index)) =
+        static_cast<qint8>(LevelKnown(level) ? level : -1);
+}
+
+void CTarnlinkView::SetDisplayType(int display, int entry)
+{
+    const int count = m_form->Combo(Ids::kInputFunctionCombo)->count();
+    (display == 1 ? m_displayType1 : m_displayType2) = entry >= 0 && entry < count ? entry : -1;
+}
+
+void CTarnlinkView::ShowDisplayMenu()
+{
+    const bool first = !m_form->Button(Ids::kDisplay2Radio)->isChecked();
+    CEndstufeShared::SelectEntry(m_form->Combo(Ids::kInputFunctionCombo),
+                                 first ? m_displayType1 : m_displayType2);
 }
 
 void CTarnlinkView::OnVScroll(int code, int position, QWidget* scrollControl)
@@ -205,6 +275,7 @@ void CTarnlinkView::EnableParameterControls(bool enable)
                    Ids::kOutputFunctionCombo, Ids::kStoreButton, Ids::kResetButton, Ids::kStepCombo,
                    Ids::kDelaySpin, Ids::kDefaultsButton, Ids::kLogicButton})
         m_form->Control(id)->setEnabled(enable);
+    m_parametersLocked = !enable;
 }
 
 void CTarnlinkView::OnBnClickedQelOnline()
@@ -240,8 +311,9 @@ void CTarnlinkView::OnInitialUpdate()
     SetLamp(Ids::kWatchdogLamp, CLedPictures::kYellowOff);
     SetLamp(Ids::kHomeLamp, CLedPictures::kGreenOff);
     SetLamp(Ids::kResetLamp, CLedPictures::kYellowOff);
-    m_displayType1 = m_displayType2 = 0;
-    m_logicLevels.fill(0);
+    // Known only once read, loaded or chosen.
+    m_displayType1 = m_displayType2 = -1;
+    m_logicLevels.fill(-1);
 
     m_address = m_host.m_nextAddress;
     m_deviceType = m_host.m_currentType;
@@ -266,6 +338,7 @@ void CTarnlinkView::OnInitialUpdate()
         if constexpr (requires { type.SetupPage(); })
             type.SetupPage();
     });
+    ClearSelections();
     for (int which = 0; which < 3; ++which)
         m_form->Slider(which)->setToolTip(QStringLiteral("0"));
     ShowAllCurrentTexts();

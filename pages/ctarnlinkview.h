@@ -76,6 +76,29 @@ public:
     // Sliders, the parameter lists, store, reset, defaults and logic levels together; a
     // stage that reports its parameters locked has them disabled.
     void EnableParameterControls(bool enable);
+    // Whether the stage locked the parameters the last time it said.
+    bool ParametersLocked() const { return m_parametersLocked; }
+
+    // What the page knows. A value it never read from its stage, loaded from its file or
+    // its type's defaults, or got from its user is unknown: it shows nothing, a save writes
+    // -1 for it and a transmission leaves it out. A list that holds no selection, and a
+    // level or display entry of -1, is unknown alike.
+    bool CurrentKnown(int slider) const;
+    // A position outside the slider's range leaves the current unknown.
+    void SetCurrent(int slider, int position);
+    bool DelayKnown() const { return m_delayKnown; }
+    // The delay spin at `position` with its text; a position outside the spin's range
+    // leaves the delay unknown and shows no text.
+    void SetDelay(int position);
+    bool NameKnown() const { return m_nameKnown; }
+    void SetName(const QString& name);
+    // Logic level `index` (0 clock .. 5 deselect): 0 positive, 1 negative, -1 unknown.
+    static bool LevelKnown(int level) { return level == 0 || level == 1; }
+    void SetLogicLevel(int index, int level);
+    // The menu entry of display 1 or 2; one the menu does not have is unknown (-1).
+    void SetDisplayType(int display, int entry);
+    // The display menu shows the entry of the display its radio has chosen.
+    void ShowDisplayMenu();
     // A scroll of the delay spin: the type shows the delay text.
     void OnVScroll(int code, int position, QWidget* scrollControl);
     // The temperature-module switch 1060: tells the stage and updates caption and buttons.
@@ -113,9 +136,9 @@ public:
     // Kept for and set by the device types.
     float m_firmware = 0.0f;
     double m_markerScale = 4.0;
-    std::array<qint8, 6> m_logicLevels{};
-    int m_displayType1 = 0;
-    int m_displayType2 = 0;
+    std::array<qint8, 6> m_logicLevels{-1, -1, -1, -1, -1, -1};
+    int m_displayType1 = -1;
+    int m_displayType2 = -1;
     // Temperature-module settings, each its lower-case key and value ("xw0" ...).
     std::array<QString, 6> m_qelSettings;
     int m_allowedMark = 0;
@@ -139,7 +162,11 @@ private:
     void SwitchLamp(int lampId, int offPicture, bool on);
     void ShowStatus(int status);
     void ConnectControls();
-    void OnSliderKeyReleased(int slider);
+    // Empties the selection of every list: each holds nothing until the page knows it.
+    void ClearSelections();
+    // A type's own handler of a list change; the page counts as changed when it had one.
+    template <typename F>
+    void OnTypeChoice(F&& handler);
     void OnDelaySpinReleased();
     void UpdateTreeItemOnClose();
 
@@ -159,9 +186,13 @@ private:
     void OnReleasedStopSlider();
     void OnReleasedRunSlider();
     void OnReleasedBoostSlider();
+    void OnBnClickedLogicLevels();
     void OnChangeAxisName();
     void WriteSelection(const char* mnemonic, int combo);
-    void WriteReleasedCurrent(int slider);
+    // A current slider let go by the mouse or the arrow keys: the run current clamped, the
+    // current checked and written; nothing for a current the page does not know.
+    void ReleaseCurrent(int slider);
+    bool WriteReleasedCurrent(int slider);
     bool TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs);
     void ShowAxisLabel(int number, const QString& label);
     void CloseOnlinePageOfAxis();
@@ -174,9 +205,15 @@ private:
     unsigned CurrentLimit(int mark);
     void ShowAllowedZone(quint32 position);
     void HideAllowedZone();
+    // Where a current slider stood, and whether the page knew its current, before the user
+    // began to move it.
+    struct CurrentBefore {
+        int position;
+        bool known;
+    };
     void NoteCurrentChangeStart(int slider);
     void PutBackStageCurrent(int slider, const QByteArray& query, unsigned limit,
-                             std::optional<int> before);
+                             std::optional<CurrentBefore> before);
 
     CPageHost& m_host;
     std::unique_ptr<CParameterForm> m_form;
@@ -191,7 +228,11 @@ private:
     CBalloonTip* m_nameTip = nullptr;
     // Each current slider's position before the user began to move it, until the move is
     // written or refused.
-    std::array<std::optional<int>, 3> m_currentBefore;
+    std::array<std::optional<CurrentBefore>, 3> m_currentBefore;
+    std::array<bool, 3> m_currentKnown{};
+    bool m_delayKnown = false;
+    bool m_nameKnown = false;
+    bool m_parametersLocked = false;
 
     // In the order the page has always kept them.
     CEndstufeUQT m_uqt;

@@ -5,6 +5,7 @@
 // only report of a failed single write.
 #include "bus/cbusport.h"
 #include "controls/balloontip/cballoontip.h"
+#include "pages/cdlgsetlogic.h"
 #include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/ctarnlinkdoc.h"
@@ -70,6 +71,7 @@ void CTarnlinkView::ConnectCommands()
     onClick(Ids::kQelResetButton, &CTarnlinkView::OnBnClickedQelReset);
     onClick(Ids::kSetNameButton, &CTarnlinkView::OnBnClickedSetName);
     onClick(Ids::kClearWatchdogButton, &CTarnlinkView::OnBnClickedClearWatchdog);
+    onClick(Ids::kLogicButton, &CTarnlinkView::OnBnClickedLogicLevels);
     connect(m_form->Button(Ids::kTransmitButton), &QAbstractButton::clicked, this,
             [this] { OnBnClickedTransmit(); });
     for (int radio : {Ids::kDisplay1Radio, Ids::kDisplay2Radio})
@@ -90,8 +92,11 @@ void CTarnlinkView::ConnectCommands()
         // Before the position moves: the value the stage still holds.
         connect(slider, &QAbstractSlider::sliderPressed, this,
                 [this, which] { NoteCurrentChangeStart(which); });
-        connect(slider, &QAbstractSlider::actionTriggered, this,
-                [this, which] { NoteCurrentChangeStart(which); });
+        // The user moves it: from here on the current is the user's.
+        connect(slider, &QAbstractSlider::actionTriggered, this, [this, which] {
+            NoteCurrentChangeStart(which);
+            m_currentKnown[static_cast<std::size_t>(which)] = true;
+        });
     }
     connect(m_form->Slider(0), &QAbstractSlider::sliderReleased, this,
             &CTarnlinkView::OnReleasedStopSlider);
@@ -241,6 +246,21 @@ void CTarnlinkView::OnDisplayRadio(int radio)
                                  radio == Ids::kDisplay1Radio ? m_displayType1 : m_displayType2);
 }
 
+void CTarnlinkView::OnBnClickedLogicLevels()
+{
+    CDlgSetLogic dialog(m_host.BusPort(), this);
+    dialog.m_deviceType = m_deviceType;
+    dialog.m_address = m_address;
+    dialog.m_levels = m_logicLevels;
+    dialog.OnInitDialog();
+    m_host.RunModal(dialog);
+    // The dialog wrote each level as it was chosen.
+    if (dialog.m_levels != m_logicLevels) {
+        m_logicLevels = dialog.m_levels;
+        MarkModified();
+    }
+}
+
 // ---- lists ---------------------------------------------------------------------------------
 
 void CTarnlinkView::WriteSelection(const char* mnemonic, int combo)
@@ -275,50 +295,62 @@ void CTarnlinkView::OnSelchangeActivation()
 
 void CTarnlinkView::OnReleasedStopSlider()
 {
-    WriteReleasedCurrent(0);
+    ReleaseCurrent(0);
 }
 
 void CTarnlinkView::OnReleasedRunSlider()
 {
-    VisitType([](auto& type) {
-        if constexpr (requires { type.ClampRunCurrent(); })
-            type.ClampRunCurrent();
-    });
-    WriteReleasedCurrent(1);
+    ReleaseCurrent(1);
 }
 
 void CTarnlinkView::OnReleasedBoostSlider()
 {
-    UpdateAllowedCurrentMark();
-    WriteReleasedCurrent(2);
+    ReleaseCurrent(2);
 }
 
-void CTarnlinkView::WriteReleasedCurrent(int slider)
+void CTarnlinkView::ReleaseCurrent(int slider)
+{
+    // A slider let go where the page's unknown current left it carries nothing to write.
+    if (!CurrentKnown(slider)) {
+        m_currentBefore.at(static_cast<std::size_t>(slider)).reset();
+        return;
+    }
+    if (slider == 1) {
+        VisitType([](auto& type) {
+            if constexpr (requires { type.ClampRunCurrent(); })
+                type.ClampRunCurrent();
+        });
+    } else if (slider == 2) {
+        UpdateAllowedCurrentMark();
+    }
+    if (WriteReleasedCurrent(slider))
+        MarkModified();
+}
+
+bool CTarnlinkView::WriteReleasedCurrent(int slider)
 {
     // A type with release operations of its own checks and writes the current itself.
-    const bool ownRelease = VisitType<bool>(
-        [slider](auto& type) -> bool {
+    const std::optional<bool> own = VisitType<std::optional<bool>>(
+        [slider](auto& type) -> std::optional<bool> {
             if constexpr (requires { type.OnStopCurrentReleased(); }) {
                 if (slider == 0)
-                    type.OnStopCurrentReleased();
-                else if (slider == 1)
-                    type.OnRunCurrentReleased();
-                else
-                    type.OnBoostCurrentReleased();
-                return true;
+                    return type.OnStopCurrentReleased();
+                if (slider == 1)
+                    return type.OnRunCurrentReleased();
+                return type.OnBoostCurrentReleased();
             } else {
-                return false;
+                return std::nullopt;
             }
         },
-        false);
-    if (!ownRelease) {
-        const QByteArray query(kCurrentQueries[slider]);
-        if (!ConfirmCurrentSetting(query))
-            return;
-        QString reply;
-        Transact(query.left(1) + QByteArray::number(m_form->Slider(slider)->value()), &reply);
-    }
-    MarkModified();
+        std::nullopt);
+    if (own)
+        return *own;
+    const QByteArray query(kCurrentQueries[slider]);
+    if (!ConfirmCurrentSetting(query))
+        return false;
+    QString reply;
+    Transact(query.left(1) + QByteArray::number(m_form->Slider(slider)->value()), &reply);
+    return true;
 }
 
 // ---- name ----------------------------------------------------------------------------------

@@ -120,16 +120,16 @@ unsigned CTarnlinkView::CurrentLimit(int mark)
 
 void CTarnlinkView::NoteCurrentChangeStart(int slider)
 {
-    std::optional<int>& before = m_currentBefore.at(static_cast<std::size_t>(slider));
+    std::optional<CurrentBefore>& before = m_currentBefore.at(static_cast<std::size_t>(slider));
     if (!before)
-        before = m_form->Slider(slider)->value();
+        before = CurrentBefore{m_form->Slider(slider)->value(), CurrentKnown(slider)};
 }
 
 bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
 {
     const int which = SliderOfQuery(query);
     // Whatever is decided here ends the user's move of the slider.
-    std::optional<int> before;
+    std::optional<CurrentBefore> before;
     if (which >= 0)
         before = std::exchange(m_currentBefore.at(static_cast<std::size_t>(which)), std::nullopt);
     const int mark = UpdateAllowedCurrentMark();
@@ -146,7 +146,7 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
 }
 
 void CTarnlinkView::PutBackStageCurrent(int slider, const QByteArray& query, unsigned limit,
-                                        std::optional<int> before)
+                                        std::optional<CurrentBefore> before)
 {
     QSlider* control = m_form->Slider(slider);
     QString reply;
@@ -155,8 +155,11 @@ void CTarnlinkView::PutBackStageCurrent(int slider, const QByteArray& query, uns
         // No stage value came back (no answer, or an offline page): the slider returns to
         // where it stood before the user moved it, so that no later save or transmission
         // writes the current the user has just refused.
-        if (before)
-            control->setValue(*before);
+        if (before) {
+            control->setValue(before->position);
+            m_currentKnown[static_cast<std::size_t>(slider)] = before->known;
+            VisitType([slider](auto& type) { type.ShowCurrentText(slider); });
+        }
         return;
     }
     qint64 current = CReplyValue::ToInt(value);
@@ -165,5 +168,5 @@ void CTarnlinkView::PutBackStageCurrent(int slider, const QByteArray& query, uns
         QString ignored;
         Transact(query.left(1) + QByteArray::number(limit), &ignored);
     }
-    control->setValue(static_cast<int>(current));
+    SetCurrent(slider, static_cast<int>(current));
 }

@@ -87,16 +87,16 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
     };
     switch (value.key) {
     case Key::Name:
-        m_form->Edit(Ids::kNameEdit)->setText(value.text);
+        SetName(value.text);
         break;
     case Key::StopCurrent:
-        m_form->Slider(0)->setValue(value.number);
+        SetCurrent(0, value.number);
         break;
     case Key::RunCurrent:
-        m_form->Slider(1)->setValue(value.number);
+        SetCurrent(1, value.number);
         break;
     case Key::BoostCurrent:
-        m_form->Slider(2)->setValue(value.number);
+        SetCurrent(2, value.number);
         break;
     case Key::StepResolution:
         select(Ids::kStepCombo);
@@ -117,16 +117,14 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
     case Key::LogicActivation:
     case Key::LogicReset:
     case Key::LogicDeselect:
-        m_logicLevels[static_cast<std::size_t>(static_cast<int>(value.key) -
-                                               static_cast<int>(Key::LogicClock))] =
-            static_cast<qint8>(value.number);
+        SetLogicLevel(static_cast<int>(value.key) - static_cast<int>(Key::LogicClock),
+                      value.number);
         break;
-    case Key::DelayTime: {
-        const int delay = static_cast<qint16>(value.number);
-        CEndstufeShared::SetSpinPosition(m_form->DelaySpin(), delay);
-        OnVScroll(kThumbPosition, delay, m_form->DelaySpin());
+    case Key::DelayTime:
+        // A position the spin cannot hold is no delay the page knows, however many of its
+        // digits would fit.
+        SetDelay(value.number);
         break;
-    }
     case Key::Activation:
         select(Ids::kActivationCombo);
         break;
@@ -139,11 +137,9 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
         ApplyOperationMode(value.number);
         break;
     case Key::DisplayMenu1:
-        m_displayType1 = value.number;
-        select(Ids::kInputFunctionCombo);
-        break;
     case Key::DisplayMenu2:
-        m_displayType2 = value.number;
+        SetDisplayType(value.key == Key::DisplayMenu1 ? 1 : 2, value.number);
+        ShowDisplayMenu();
         break;
     case Key::OperationMode:
         select(Ids::kOperationModeCombo);
@@ -181,6 +177,9 @@ void CTarnlinkView::InitControlsForType()
          {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
           Ids::kActivationCombo, Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
         CEndstufeShared::SelectEntry(m_form->Combo(id), 0);
+    // A new axis starts from the first entries: positive levels, the first display menus.
+    m_logicLevels.fill(0);
+    m_displayType1 = m_displayType2 = 0;
     VisitType([](auto& type) {
         if constexpr (requires { type.LoadDefaults(); })
             type.LoadDefaults();
@@ -258,12 +257,17 @@ bool CTarnlinkView::CollectFileContent(CParameterFile::Content& content)
     if (online && !Transact("B", &content.versionText))
         return false;
     content.name = m_form->Edit(Ids::kNameEdit)->text();
-    content.stopCurrent = m_form->Slider(0)->value();
-    content.runCurrent = m_form->Slider(1)->value();
-    content.boostCurrent = m_form->Slider(2)->value();
+    // What the page does not know goes into the file as -1, which no control holds, so
+    // that the file read again leaves it unknown.
+    const auto current = [this](int slider) {
+        return CurrentKnown(slider) ? m_form->Slider(slider)->value() : -1;
+    };
+    content.stopCurrent = current(0);
+    content.runCurrent = current(1);
+    content.boostCurrent = current(2);
     content.stepResolution = m_form->Combo(Ids::kStepCombo)->currentIndex();
     content.direction = m_form->Combo(Ids::kDirectionCombo)->currentIndex();
-    content.delayTime = m_form->DelaySpin()->value();
+    content.delayTime = m_delayKnown ? m_form->DelaySpin()->value() : -1;
     content.activation = m_form->Combo(Ids::kActivationCombo)->currentIndex();
     const auto set = [&content](Source source, int value) {
         content.sources[static_cast<std::size_t>(source)] = value;

@@ -4,6 +4,7 @@
 #include "shell/cmainframe.h"
 
 #include "controls/dockingbar/cmybar.h"
+#include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/ccontrolids.h"
 #include "platform/cmdichildframe.h"
@@ -34,10 +35,11 @@ QString AddressText(int address)
     return QString::number(address, 16).toUpper();
 }
 
-// The reply's value behind its echoed command letter.
+// The reply's value behind its echoed command letter, read as every stage value is: a
+// trailing character that is no digit ends the number rather than making it 0.
 int StatusWord(const QString& reply)
 {
-    return reply.mid(1).toInt();
+    return CReplyValue::Int(reply, 1);
 }
 
 } // namespace

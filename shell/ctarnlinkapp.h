@@ -67,6 +67,7 @@ public:
     CAppSettings& Settings() { return m_settings; }
     CMessageBoxService& MessageBoxes() { return m_messageBoxes; }
     CModalRunner& ModalRunner() { return m_modalRunner; }
+    int RunModal(QDialog& dialog) override { return m_modalRunner.Run(dialog); }
     CSleepService& Sleeper() override { return m_sleeper; }
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     CDocManager& DocManager() { return m_docManager; }

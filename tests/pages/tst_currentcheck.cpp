@@ -103,10 +103,13 @@ void TstCurrentCheck::hundredthsLimits_data()
     QTest::addColumn<uint>("kept");
     QTest::addColumn<uint>("limit");
 
+    QTest::newRow("LQN 0.80 A") << true << 80u << 80u << 100u;
     QTest::newRow("LQN small") << true << 99u << 99u << 119u;
     QTest::newRow("LQN from 1 A") << true << 100u << 100u << 140u;
     QTest::newRow("LQN below 2 A") << true << 199u << 199u << 239u;
+    QTest::newRow("LQN 1.50 A") << true << 150u << 150u << 190u;
     QTest::newRow("LQN from 2 A") << true << 200u << 200u << 250u;
+    QTest::newRow("LQN 2.50 A") << true << 250u << 250u << 300u;
     QTest::newRow("LQN margin of the kept current") << true << 300u << 50u << 320u;
     QTest::newRow("DRQ+ small") << false << 199u << 199u << 219u;
     QTest::newRow("DRQ+ from 2 A") << false << 200u << 200u << 250u;

@@ -306,7 +306,7 @@ void TstPageCommands::transmit()
     QVERIFY(file && file != online);
     QCOMPARE(file->TreeItem(), rig.frame->AxisItem(3));
     QCOMPARE(CMainFrame::ItemImage(file->TreeItem()), int(CMainFrame::ImageYellow));
-    Control<QLineEdit>(file, Ids::kNameEdit)->setText(QStringLiteral("Zylinder"));
+    QTest::keyClicks(Control<QLineEdit>(file, Ids::kNameEdit), QStringLiteral("Zylinder"));
     rig.bus.WithAxis(3, [&](SimAxis& a) { a.params.remove(missing); });
     rig.line.SetCommandDelay("PNZylinder", 1500);
     rig.bus.ClearLog();

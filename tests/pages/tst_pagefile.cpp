@@ -339,6 +339,32 @@ void TstPageFile::typeFilesRoundTrip_data()
         << StageValues{{"S", 10}, {"R", 630}, {"A", 400}, {"M", 8},
                        {"G", 1},  {"L", 1},   {"T", 1000}, {"U", 0}}
         << common + QList<int>{Ids::kInputLogicCombo};
+    const int lqn = 1;
+    const int hwt = 2;
+    const QList<int> modeLists = common + QList<int>{Ids::kOperationModeCombo};
+    QTest::newRow("LQN German, four levels")
+        << "lqn_de.sdf" << german << lqn << QByteArray("Hubachse")
+        << StageValues{{"S", 55}, {"R", 210}, {"A", 250}, {"M", 12}, {"G", 1},
+                       {"T", 150}, {"U", 1},  {"PS", 1},  {"PC", 2}, {"PE", 1},
+                       {"PX", 1},  {"LT", 1}, {"LD", 0},  {"LB", 1}, {"LA", 0}}
+        << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
+    QTest::newRow("HWT English, the delay in steps")
+        << "hwt_en.sdf" << english << hwt << QByteArray("Spindel \xd6")
+        << StageValues{{"S", 5}, {"R", 17}, {"A", 30}, {"M", 8},  {"G", 1}, {"L", 1},
+                       {"T", 13}, {"U", 0}, {"PC", 1}, {"PO", 1}, {"PX", 1}}
+        << drqLists;
+    QTest::newRow("HWK English, two displays and six levels")
+        << "hwk_en.sdf" << english << int(kHwk) << QByteArray("Vorschub")
+        << StageValues{{"S", 5},  {"R", 17}, {"A", 30}, {"M", 2},  {"G", 0},  {"T", 1000},
+                       {"U", 1},  {"PS", 1}, {"PL", 2}, {"PM", 3}, {"PO", 1}, {"PX", 0},
+                       {"LT", 0}, {"LD", 1}, {"LB", 0}, {"LA", 1}, {"LR", 0}, {"LX", 1}}
+        << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
+    QTest::newRow("HVR German")
+        << "hvr_de.sdf" << german << int(kHvr) << QByteArray("Greifer")
+        << StageValues{{"S", 3},  {"R", 14}, {"A", 10}, {"M", 13}, {"G", 1},  {"T", 20},
+                       {"U", 0},  {"PS", 1}, {"PL", 4}, {"PM", 0}, {"PX", 1}, {"LT", 1},
+                       {"LD", 1}, {"LB", 1}, {"LA", 0}, {"LR", 0}, {"LX", 0}}
+        << modeLists + QList<int>{Ids::kInputFunctionCombo};
     // The VNE+ has no operation mode: its line holds no choice.
     QTest::newRow("VNE+ German")
         << "vneplus_de.sdf" << german << kVnePlus << QByteArray("Portal")
@@ -357,8 +383,7 @@ void TstPageFile::typeFilesRoundTrip()
     QFETCH(QList<int>, carried);
     Rig rig;
     rig.app().SetUiLanguage(UiLanguage(language));
-    static const QByteArray kTypeNames[] = {"DRQ+", "UQT", "DRQ2+", "VNE+"};
-    const QByteArray typeName = kTypeNames[type - kDrqPlus];
+    const QByteArray typeName = kSimNames[type];
     rig.bus.AddAxis(5, typeName, typeName + " 1.62");
     rig.bus.WithAxis(5, [&name](SimAxis& axis) { axis.name = name; });
     rig.SetOn(5, stage);
@@ -367,6 +392,11 @@ void TstPageFile::typeFilesRoundTrip()
     QVERIFY(online);
     online->StatusTimer().stop();
     const QStringList shown = Shown(online, carried);
+    const auto kept = [](const CTarnlinkView* view) {
+        QList<int> values(view->m_logicLevels.begin(), view->m_logicLevels.end());
+        return values << view->m_displayType1 << view->m_displayType2;
+    };
+    const QList<int> levels = kept(online);
 
     // Saved from the stage.
     QTemporaryDir dir;
@@ -387,6 +417,7 @@ void TstPageFile::typeFilesRoundTrip()
     QVERIFY(offline);
     QCOMPARE(offline->DeviceType(), type);
     QCOMPARE(Shown(offline, carried), shown);
+    QCOMPARE(kept(offline), levels);
     const QString copy = dir.filePath(QStringLiteral("out.sdf"));
     QVERIFY(offline->GetDocument()->DoSave(copy));
     QCOMPARE(Body(ReadAll(copy)),

@@ -505,7 +505,7 @@ void TstParameterPage::currentScalesLineUp()
             // tenths of an ampere as the scales count.
             std::map<int, int> positionOf;
             for (int position = slider->minimum(); position <= slider->maximum(); ++position) {
-                slider->setValue(position);
+                view->SetCurrent(which, position);
                 const QString shown = view->Form().CurrentText(which)->text();
                 // Only a value that is a whole tenth: 0.95 A must not stand for 1.0 A.
                 const double tenths = shown.section(' ', 0, 0).toDouble() * 10;

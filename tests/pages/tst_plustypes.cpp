@@ -18,22 +18,11 @@ constexpr int kDrq2Plus = 7;
 constexpr int kVnePlus = 8;
 constexpr int kAddress = 5;
 
-const QByteArray kSimNames[9] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
-
 const QStringList kFourteen = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
                                "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
                                "1/64 ", "1/128 ", "1/256 ", "1/512 "};
 const QString kSixAmps =
     QStringLiteral("0         1,0      2,0      3,0       4,0      5,0      6,0     A");
-
-QStringList Steps(const QStringList& prefixes, const QString& word,
-                  const QStringList& suffixes = {})
-{
-    QStringList steps;
-    for (int i = 0; i < prefixes.size(); ++i)
-        steps.append(prefixes[i] + word + suffixes.value(i));
-    return steps;
-}
 
 QStringList VneSteps(const QString& word)
 {
@@ -44,25 +33,6 @@ QStringList VneSteps(const QString& word)
                  word,
                  {"", cs, cs, cs, cs, cs, "", "", "", "", "", bu, bu, bu, bu,
                   QStringLiteral(" (konv.)")});
-}
-
-// The page's settings sent by its type to the stage at kAddress.
-template <typename Type>
-bool TransmitAs(CTarnlinkView* view)
-{
-    Type type;
-    type.SetView(view);
-    return type.TransmitSettings(QString::number(kAddress));
-}
-
-bool Transmit(CTarnlinkView* view, int type)
-{
-    switch (type) {
-    case kDrqPlus: return TransmitAs<CEndstufeDRQPlus>(view);
-    case kUqt: return TransmitAs<CEndstufeUQT>(view);
-    case kDrq2Plus: return TransmitAs<CEndstufeDRQ2Plus>(view);
-    default: return TransmitAs<CEndstufeVNEPlus>(view);
-    }
 }
 
 } // namespace
@@ -194,16 +164,7 @@ void TstPlusTypes::setupTexts()
     QCOMPARE(Control(view, Ids::kModeEdit)->isHidden(), type != kDrqPlus);
     for (int id : disabled)
         QVERIFY2(!Control(view, id)->isEnabled(), qPrintable(QString::number(id)));
-    for (int which = 0; which < 3; ++which) {
-        QSlider* slider = Control<QSlider>(view, Ids::kSliders[which]);
-        QCOMPARE(slider->maximum(), range[0]);
-        QCOMPARE(slider->tickInterval(), range[1]);
-        QCOMPARE(Control<QLabel>(view, Ids::kScales[which])->text(), scale);
-    }
-    QSpinBox* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
-    QCOMPARE(spin->minimum(), range[2]);
-    QCOMPARE(spin->maximum(), range[3]);
-    QCOMPARE(view->m_markerScale, marker);
+    CheckRanges(view, range, scale, marker);
     if (type == kUqt) {
         QComboBox* frequencies = Control<QComboBox>(view, Ids::kOperationModeCombo);
         QCOMPARE(frequencies->count(), 35);
@@ -272,14 +233,8 @@ void TstPlusTypes::readAll()
     QFETCH(QStringList, shown);
     QFETCH(float, firmware);
     Rig rig;
-    rig.bus.AddAxis(kAddress, kSimNames[type], kSimNames[type] + " 1.62");
-    rig.bus.WithAxis(kAddress, [](SimAxis& axis) { axis.name = "Hubachse"; });
-    rig.SetOn(kAddress, stage);
-    rig.bus.ClearLog();
-    rig.DoubleClick(rig.AddItem(kAddress, type, "[05] Hubachse", CMainFrame::ImageGreen));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view = rig.OpenRead(kAddress, type, kSimNames[type], stage);
     QVERIFY(view);
-    view->StatusTimer().stop();
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.Commands().mid(0, reads.size()), reads);
     QCOMPARE(Shown(view), shown);
@@ -295,16 +250,18 @@ void TstPlusTypes::defaults_data()
     QTest::addColumn<QString>("delay");
     QTest::addColumn<QStringList>("sent"); // the transmission's common writes
 
-    const QStringList sent = {"PN", "S10", "R20", "A40", "M0", "G0", "T10", "U0"};
+    // A new page has no name to give the stage.
+    const QStringList sent = {"S10", "R20", "A40", "M0", "G0", "T10", "U0"};
     QTest::newRow("DRQ+, the delay table") << kDrqPlus << QList<int>{10, 20, 40, 10} << "40 ms"
                                            << sent;
     QTest::newRow("DRQ2+, milliseconds") << kDrq2Plus << QList<int>{10, 20, 40, 10} << "10 ms"
                                          << sent;
     QTest::newRow("UQT, what the spin shows") << kUqt << QList<int>{10, 20, 40, 10} << "10 ms"
                                               << sent;
-    // VNE+ has no defaults: its page keeps the lists' first entries.
+    // VNE+ has no defaults: its page keeps the lists' first entries, and the currents it
+    // does not know stay with the stage.
     QTest::newRow("VNE+, none") << kVnePlus << QList<int>{0, 0, 0, 0} << ""
-                                << QStringList{"PN", "S0", "R0", "A0", "M0", "G0"};
+                                << QStringList{"M0", "G0"};
 }
 
 void TstPlusTypes::defaults()
@@ -330,7 +287,7 @@ void TstPlusTypes::defaults()
              type == kDrqPlus ? QStringLiteral("Bus & Schalter") : QString());
 
     // The defaults go to a stage as they stand: the delay as its position.
-    const bool transmitted = Transmit(view, type);
+    const bool transmitted = TransmitByType(view, kAddress);
     QVERIFY(transmitted);
     QCOMPARE(rig.Commands().mid(0, sent.size()), sent);
 }
@@ -345,7 +302,9 @@ void TstPlusTypes::transmitOrder_data()
     // The overdrive goes out after the current shape.
     QTest::newRow("DRQ+") << kDrqPlus << common + QStringList{"PC1", "PO1", "L1"} << false;
     // The currents go out as the sliders stand; the overdrive frequency as its index.
-    QTest::newRow("UQT") << kUqt << common + QStringList{"PO1", "PE1", "K12", "L1"} << false;
+    // A UQT is not asked for its name, so its page has none to send.
+    QTest::newRow("UQT") << kUqt << common.mid(1) + QStringList{"PO1", "PE1", "K12", "L1"}
+                         << false;
     QTest::newRow("DRQ2+") << kDrq2Plus << common + QStringList{"L1"} << false;
     QTest::newRow("VNE+, exactly six") << kVnePlus << common.mid(0, 6) << false;
     QTest::newRow("name not answered") << kDrqPlus << QStringList{"PNTisch"} << true;
@@ -359,23 +318,13 @@ void TstPlusTypes::transmitOrder()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    const int values[3] = {7, 23, 41};
-    for (int which = 0; which < 3; ++which)
-        Control<QSlider>(view, Ids::kSliders[which])->setValue(values[which]);
-    // The name field of a UQT takes no typing; a transmission still sends what it holds.
-    Control<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Tisch"));
-    const QList<QPair<int, int>> selections = {
-        {Ids::kStepCombo, 3},           {Ids::kDirectionCombo, 1},  {Ids::kActivationCombo, 0},
-        {Ids::kInputFunctionCombo, 1},  {Ids::kOutputFunctionCombo, 1},
-        {Ids::kOperationModeCombo, 12}, {Ids::kInputLogicCombo, 1}};
-    for (const auto& [combo, index] : selections)
-        Control<QComboBox>(view, combo)->setCurrentIndex(index);
-    Control<QSpinBox>(view, Ids::kDelaySpin)->setValue(9);
+    // The name field of a UQT takes no typing, and its page never read a name.
+    FillPage(view, {7, 23, 41}, 12);
     rig.line.SetSilent(silent);
     rig.t.port().m_replyTimeout = 200;
     rig.bus.ClearLog();
 
-    const bool transmitted = Transmit(view, type);
+    const bool transmitted = TransmitByType(view, kAddress);
     QCOMPARE(transmitted, !silent);
     QCOMPARE(rig.Commands(), expected);
     QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
@@ -414,12 +363,7 @@ void TstPlusTypes::listChangesWrite()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
     QVERIFY(view);
-    QComboBox* box = Control<QComboBox>(view, combo);
-    box->setCurrentIndex(0);
-    rig.bus.ClearLog();
-    QTest::keyClick(box, Qt::Key_Down);
-    QCOMPARE(box->currentIndex(), 1);
-    QCOMPARE(rig.Commands(), QStringList{command});
+    QCOMPARE(rig.ChooseNextEntry(view, combo), QStringList{command});
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(view->GetDocument()->IsModified());
 }
@@ -465,7 +409,7 @@ void TstPlusTypes::uqtOverdriveFrequency_data()
     QTest::newRow("first") << 1000 << 0 << "PH1000";
     QTest::newRow("not the longer 10000") << 10000 << 9 << "PH10000";
     QTest::newRow("last") << 220000 << 34 << "PH220000";
-    QTest::newRow("not in the list: unchanged") << 12345 << 0 << "PH1000";
+    QTest::newRow("not in the list: none") << 12345 << -1 << "";
 }
 
 void TstPlusTypes::uqtOverdriveFrequency()
@@ -480,6 +424,8 @@ void TstPlusTypes::uqtOverdriveFrequency()
     QComboBox* frequency = Control<QComboBox>(view, Ids::kOperationModeCombo);
     QCOMPARE(frequency->currentIndex(), index);
     QVERIFY(rig.t.messages.isEmpty());
+    if (index < 0)
+        return;
 
     // The user chooses the selected entry from its neighbour: it goes out in Hz.
     frequency->setCurrentIndex(index == 0 ? 1 : index - 1);

@@ -86,6 +86,7 @@ private slots:
     void searchOnClosedPort();
     void secondSearchWhileRunningReturns();
     void pollTurnsItemsRedAndBack();
+    void pollReadsStatusAsEveryValue();
     void pollAndResetStopAtOfflineItem();
     void pollDropsAxisThatStopsAnswering();
     void resetSendsCToEveryAxis();
@@ -277,6 +278,21 @@ void TstBusSearch::pollTurnsItemsRedAndBack()
     rig.SetStatus(2, 0);
     rig.frame->OnStatusPoll();
     QCOMPARE(CMainFrame::ItemImage(rig.Item(2)), int(CMainFrame::ImageGreen));
+    QVERIFY(rig.t.messages.isEmpty());
+}
+
+void TstBusSearch::pollReadsStatusAsEveryValue()
+{
+    Rig rig;
+    rig.bus.AddAxis(1, "KEV");
+    rig.frame->OnSearch();
+    // A status word followed by a character that is no digit is still that word.
+    rig.line.SetGivenReply(1, QByteArray("\x02" "1f3x\x03"));
+    rig.frame->OnStatusPoll();
+    QCOMPARE(CMainFrame::ItemImage(rig.Item(1)), int(CMainFrame::ImageRed));
+    rig.line.SetGivenReply(1, QByteArray("\x02" "1f0 \x03"));
+    rig.frame->OnStatusPoll();
+    QCOMPARE(CMainFrame::ItemImage(rig.Item(1)), int(CMainFrame::ImageGreen));
     QVERIFY(rig.t.messages.isEmpty());
 }
 

@@ -27,6 +27,23 @@ const QMap<QByteArray, int> kDrqPlusExtras = {
 // written as a frequency or, with "K", as the index of the page's list.
 const QMap<QByteArray, int> kUqtExtras = {{"T", 20}, {"PO", 0}, {"PE", 1}, {"PH", 10000}};
 
+// The separate input levels of LQN (the first four), HWK and HVR, written "LT0" .. "LX1".
+const QMap<QByteArray, int> kSixLevels = {{"LT", 0}, {"LD", 0}, {"LB", 0},
+                                          {"LA", 0}, {"LR", 0}, {"LX", 0}};
+
+// LQN adds current shape, chopper frequency, bus mode and the lock "PS" (0: locked), which
+// the bus only reads.
+const QMap<QByteArray, int> kLqnExtras = {
+    {"T", 40}, {"PC", 1}, {"PE", 0}, {"PX", 0}, {"PS", 1},
+    {"LT", 0}, {"LD", 0}, {"LB", 0}, {"LA", 0},
+};
+
+// HWT adds current shape, overdrive and bus mode; its delay is a step of a table.
+const QMap<QByteArray, int> kHwtExtras = {{"T", 10}, {"PC", 0}, {"PO", 0}, {"PX", 0}};
+
+// HWK and HVR add two display menus, bus mode and lock; the HWK also an overdrive.
+const QMap<QByteArray, int> kHvrExtras = {{"T", 100}, {"PL", 0}, {"PM", 1}, {"PX", 0}, {"PS", 1}};
+
 // The frequency of list entry `index` (0..34): 1 to 10 kHz in steps of 1 kHz, to 50 kHz in
 // steps of 5 kHz, to 220 kHz in steps of 10 kHz; 0 for no entry.
 int UqtFrequency(int index)
@@ -67,6 +84,19 @@ SimAxis::SimAxis(const QByteArray& type, const QByteArray& version)
         readOnly = {"PS"};
     } else if (typeName == "UQT") {
         params.insert(kUqtExtras);
+    } else if (typeName == "LQN") {
+        params.insert(kLqnExtras);
+        readOnly = {"PS"};
+    } else if (typeName == "HWT") {
+        params.insert(kHwtExtras);
+    } else if (typeName == "HWK" || typeName == "HVR") {
+        params.insert(kHvrExtras);
+        params.insert(kSixLevels);
+        if (typeName == "HWK")
+            params.insert("PO", 0);
+        else // currents up to 1.4 A
+            params.insert({{"S", 3}, {"R", 8}, {"A", 12}});
+        readOnly = {"PS"};
     }
     stored = params;
     defaults = params;
