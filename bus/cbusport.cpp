@@ -81,6 +81,25 @@ bool CBusPort::Transact(QString address, QByteArray command, QString* reply, boo
     return TransactSerial(address, command, reply, showErrors);
 }
 
+bool CBusPort::CommandFits(const QString& address, const QByteArray& command) const
+{
+    if (m_interfaceType == 1)
+        return CanBody(address, command).size() <= kMaxCanBody;
+    return CBusFrame::Build(SerialAddress(address), command, m_checksum != 0).has_value();
+}
+
+QByteArray CBusPort::SerialAddress(const QString& address) const
+{
+    return CBusFrame::AddressForm(CAnsiText::FromUnicode(address), m_twoByteAddress);
+}
+
+QByteArray CBusPort::CanBody(const QString& address, const QByteArray& command)
+{
+    // The CAN translation reads two address digits, so the address goes in that form
+    // whatever the address width of the serial bus is.
+    return CBusFrame::AddressForm(CAnsiText::FromUnicode(address), true) + command;
+}
+
 bool CBusPort::SerialIsOpen()
 {
     // An adapter that was unplugged closes its port; the bus port follows.
@@ -103,10 +122,8 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
     if (address == kOff)
         return true;
 
-    const QByteArray sentAddress =
-        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), m_twoByteAddress);
     const std::optional<QByteArray> frame =
-        CBusFrame::Build(sentAddress, command, m_checksum != 0);
+        CBusFrame::Build(SerialAddress(address), command, m_checksum != 0);
     if (!frame)
         return false;
 
@@ -198,10 +215,7 @@ bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QS
     if (address == kOff)
         return true;
     m_canAdapter.m_replyTimeout = m_replyTimeout;
-    // The CAN translation reads two address digits, so the address goes in that form
-    // whatever the address width of the serial bus is.
-    const QByteArray body =
-        CBusFrame::AddressForm(CAnsiText::FromUnicode(address), true) + command;
+    const QByteArray body = CanBody(address, command);
     if (body.size() > kMaxCanBody)
         return false;
     const QString answer = m_canAdapter.Transact(body);

@@ -32,6 +32,10 @@ public:
     // puts the data of the answer into `reply`. False: no answer, wrong checksum, or the
     // port is closed.
     bool Transact(QString address, QByteArray command, QString* reply, bool showErrors);
+    // Whether `command` to `address` fits on the wire: a serial frame holds 1023 bytes,
+    // the CAN adapter takes 99 characters of address and command. Transact refuses a
+    // longer one without a message, so a caller that sends what the user typed asks first.
+    bool CommandFits(const QString& address, const QByteArray& command) const;
 
     bool IsOpen() const { return m_open; }
     // Forgets an open CAN connection (it has no close step) so that the serial port can be
@@ -61,6 +65,8 @@ private:
                         bool showErrors);
     bool TransactCan(const QString& address, const QByteArray& command, QString* reply,
                      bool showErrors);
+    QByteArray SerialAddress(const QString& address) const;
+    static QByteArray CanBody(const QString& address, const QByteArray& command);
     Wait ReceiveReply(QByteArray& received);
     bool SerialIsOpen();
     bool ReportClosed();

@@ -11,6 +11,7 @@
 #include "platform/cpropertysheet.h"
 #include "shell/ccansettings.h"
 #include "shell/cdlginterface.h"
+#include "shell/cdlgmonitor.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QLabel>
@@ -312,6 +313,11 @@ void CMainFrame::OnTreeNotify()
 void CMainFrame::OnMonitor()
 {
     m_statusTimer.stop();
+    {
+        CDlgMonitor dialog(m_app, this);
+        dialog.OnInitDialog();
+        m_app.ModalRunner().Run(dialog);
+    }
     m_statusTimer.start();
 }
 

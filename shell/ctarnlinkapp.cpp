@@ -183,6 +183,12 @@ void CTarnlinkApp::ActivateDocumentWindow(QMdiSubWindow* window)
         m_mainFrame->MdiArea()->setActiveSubWindow(window);
 }
 
+QString CTarnlinkApp::ProgramDirectory() const
+{
+    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
+                                        : m_programDirectory;
+}
+
 QString CTarnlinkApp::LoadResString(unsigned id) const
 {
     return CStringTable::Lookup(id, m_language);

@@ -60,6 +60,11 @@ public:
     QMdiSubWindow* ActiveDocumentWindow() const override;
     void ActivateDocumentWindow(QMdiSubWindow* window) override;
 
+    // The folder of the program's executable, where the macro file lies; tests point it at
+    // a folder of their own.
+    QString ProgramDirectory() const;
+    void SetProgramDirectory(const QString& directory) { m_programDirectory = directory; }
+
     UiLanguage Language() const { return m_language; }
     // Texts looked up from now on come in `language`, Qt's own dialog texts too.
     void SetUiLanguage(UiLanguage language);
@@ -107,6 +112,7 @@ private:
     UiLanguage m_language = UiLanguage::German;
     QTranslator m_qtTranslator;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    QString m_programDirectory;
 
     bool RegisterTemplates();
     void SwitchLanguage(UiLanguage language);
