@@ -47,6 +47,8 @@ private slots:
     void listenModeEndsFromThePump();
     void wrongLineSettingsGetNoAnswer();
     void oversizedCommandIsRefused();
+    void commandFitsTheWire_data();
+    void commandFitsTheWire();
     void malformedReplies();
     void openOrCloseToggles();
     void canWithoutCardFails();
@@ -350,6 +352,42 @@ void TstBusPort::oversizedCommandIsRefused()
     QVERIFY(!rig.port().Transact("5", QByteArray(1020, 'A'), &reply, false));
     QCOMPARE(rig.bus.Requests().size(), 1);
     QCOMPARE(rig.bus.Requests().first().frame.size(), 1023);
+}
+
+void TstBusPort::commandFitsTheWire_data()
+{
+    QTest::addColumn<int>("interfaceType");
+    QTest::addColumn<bool>("twoByte");
+    QTest::addColumn<bool>("checksum");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("fits");
+    // Serial: STX, address, command, (":" and two digits), ETX in 1023 bytes.
+    QTest::addRow("serial 1023 bytes") << 0 << false << false << "5" << 1020 << true;
+    QTest::addRow("serial 1024 bytes") << 0 << false << false << "5" << 1021 << false;
+    QTest::addRow("serial two digits cut to one") << 0 << false << false << "05" << 1020 << true;
+    QTest::addRow("serial two-byte address") << 0 << true << false << "5" << 1020 << false;
+    QTest::addRow("serial no address") << 0 << false << false << "" << 1021 << true;
+    QTest::addRow("serial checksum fits") << 0 << false << true << "5" << 1017 << true;
+    QTest::addRow("serial checksum too long") << 0 << false << true << "5" << 1018 << false;
+    // CAN: two address digits and the command in 99 characters.
+    QTest::addRow("can 99 characters") << 1 << false << false << "5" << 97 << true;
+    QTest::addRow("can 100 characters") << 1 << false << false << "05" << 98 << false;
+}
+
+void TstBusPort::commandFitsTheWire()
+{
+    QFETCH(int, interfaceType);
+    QFETCH(bool, twoByte);
+    QFETCH(bool, checksum);
+    QFETCH(QString, address);
+    QFETCH(int, length);
+    QFETCH(bool, fits);
+    TestApp t;
+    t.port().m_interfaceType = static_cast<std::uint32_t>(interfaceType);
+    t.port().m_twoByteAddress = twoByte;
+    t.port().m_checksum = checksum ? 1 : 0;
+    QCOMPARE(t.port().CommandFits(address, QByteArray(length, 'A')), fits);
 }
 
 void TstBusPort::malformedReplies()

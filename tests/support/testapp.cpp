@@ -15,6 +15,8 @@ TestApp::TestApp()
     // Tests run in parallel: none may take the machine's own serial port unless it asks
     // for it, so the stored port is one that does not exist.
     m_app->Settings().SetActiveCom(kNoPort);
+    // Files the program looks for beside itself (the macro file) come from the test.
+    m_app->SetProgramDirectory(m_settingsDir.path());
 }
 
 TestApp::~TestApp() = default;
