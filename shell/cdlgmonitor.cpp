@@ -344,7 +344,12 @@ void CDlgMonitor::OnBnClickedTestStage()
     bool first = true;
     do {
         QString piece;
-        if (!m_port.Transact(QString(), QByteArray(), &piece, true))
+        const bool received = m_port.Transact(QString(), QByteArray(), &piece, true);
+        // The transaction pumps while it listens: the dialog may be gone, and its
+        // destructor has ended listen mode.
+        if (!self)
+            return;
+        if (!received)
             break;
         if (!m_port.m_listen)
             piece.clear();

@@ -2,20 +2,15 @@
 // them, and how a typed name finds its macro. The example file that goes with the program
 // is read too.
 #include "shell/cmacrofile.h"
+#include "tests/support/utf16text.h"
 
 #include <QTest>
 
 namespace {
 
-// The text as the file holds it: two bytes per character, low byte first.
 QByteArray Utf16Le(const QString& text)
 {
-    QByteArray bytes;
-    for (QChar c : text) {
-        bytes.append(static_cast<char>(c.unicode() & 0xFF));
-        bytes.append(static_cast<char>(c.unicode() >> 8));
-    }
-    return bytes;
+    return Utf16Text::LittleEndian(text);
 }
 
 } // namespace
