@@ -142,6 +142,7 @@ private slots:
     void sequenceEndsWhenTheDialogCloses_data();
     void sequenceEndsWhenTheDialogCloses();
     void streamTestEndsAtEtx();
+    void streamCollectedFromPieces();
     void silentStreamEnds_data();
     void silentStreamEnds();
     void streamTestOnClosedPort();
@@ -448,6 +449,25 @@ void TstMonitor::streamTestEndsAtEtx()
     QVERIFY(!test->isChecked());
     QVERIFY(!rig.dialog->IsStreamTestRunning());
     QVERIFY(rig.t.messages.isEmpty());
+}
+
+void TstMonitor::streamCollectedFromPieces()
+{
+    Rig rig; // nothing at address 0 streams by itself: the pieces come from the test
+    rig.Open();
+    rig.Control<QTextEdit>(CDlgMonitor::kLogId)->setPlainText(QStringLiteral("vorher"));
+    const QByteArray stx(1, '\x02');
+    const QByteArray etx(1, '\x03');
+    QTimer::singleShot(100, this, [&] { rig.line.SendRaw(stx + "0 12"); });
+    QTimer::singleShot(200, this, [&] { rig.line.SendRaw(QByteArray("\r\n34") + etx + "5"); });
+    QTimer::singleShot(300, this, [&] { rig.line.SendRaw(etx); });
+    auto* test = rig.Control<QPushButton>(CDlgMonitor::kTestId);
+    test->setChecked(true);
+    rig.dialog->OnBnClickedTestStage();
+    // An ETX inside a piece does not end the test; the log holds the whole stream alone.
+    QCOMPARE(rig.Log(), QString::fromLatin1(stx + "0 12\n34" + etx + "5" + etx));
+    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!test->isChecked());
 }
 
 void TstMonitor::silentStreamEnds_data()
