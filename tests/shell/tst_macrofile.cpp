@@ -26,8 +26,6 @@ private slots:
     void findMacro();
     void splitTyped_data();
     void splitTyped();
-    void comboEntries();
-    void missingFile();
     void shippedFile();
 };
 
@@ -141,23 +139,6 @@ void TstMacroFile::splitTyped()
     const CMacroFile::Typed split = CMacroFile::Split(typed);
     QCOMPARE(split.name, name);
     QCOMPARE(split.parameter, parameter);
-}
-
-void TstMacroFile::comboEntries()
-{
-    CMacroFile file;
-    QVERIFY(file.Read(Utf16Le("B\t[1]\r\nohne Tab [2]\r\n\tnamenlos [3]\nA\t\t[4]\n")));
-    QCOMPARE(file.ComboEntries(),
-             (QStringList{QStringLiteral("B "), QStringLiteral(" "), QStringLiteral(" "),
-                          QStringLiteral("A ")}));
-}
-
-void TstMacroFile::missingFile()
-{
-    CMacroFile file;
-    QVERIFY(file.Read(Utf16Le("A\t[1]")));
-    QVERIFY(!file.Load(QStringLiteral("/nonexistent/Makrodefinition.txt")));
-    QVERIFY(file.Lines().isEmpty());
 }
 
 void TstMacroFile::shippedFile()
