@@ -64,7 +64,7 @@ void TstMacroFile::notSixteenBitText_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addRow("8-bit text") << QByteArray("REF\tReferenz [0R]\r\n");
     QTest::addRow("8-bit text of odd length") << QByteArray("REF\t[0R]\r\n1");
-    QTest::addRow("big-endian text") << QByteArray("\xFE\xFF\0R\0E\0F\0\t\0[\0R\0]", 18);
+    QTest::addRow("big-endian text") << QByteArray("\xFE\xFF\0R\0E\0F\0\t\0[\0R\0]", 16);
 }
 
 void TstMacroFile::notSixteenBitText()

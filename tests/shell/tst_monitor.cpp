@@ -23,6 +23,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 namespace {
 
 const QString kMode = QStringLiteral("9600, n, 8, 1");
@@ -75,6 +79,23 @@ struct Rig {
         for (int i = 0; i < commands.size(); ++i)
             Control<QLineEdit>(CDlgMonitor::kFirstSequenceId + i)->setText(commands.at(i));
     }
+};
+
+// Actions a test schedules while a loop of the dialog runs; those that have not run by the
+// end of the test never run.
+class Later {
+public:
+    void At(int ms, const std::function<void()>& action)
+    {
+        auto timer = std::make_unique<QTimer>();
+        timer->setSingleShot(true);
+        QObject::connect(timer.get(), &QTimer::timeout, action);
+        timer->start(ms);
+        m_timers.push_back(std::move(timer));
+    }
+
+private:
+    std::vector<std::unique_ptr<QTimer>> m_timers;
 };
 
 // Each line of the log with the colour of its first character.
@@ -420,9 +441,10 @@ void TstMonitor::streamCollectedFromPieces()
     rig.Control<QTextEdit>(CDlgMonitor::kLogId)->setPlainText(QStringLiteral("vorher"));
     const QByteArray stx(1, '\x02');
     const QByteArray etx(1, '\x03');
-    QTimer::singleShot(100, this, [&] { rig.line.SendRaw(stx + "0 12"); });
-    QTimer::singleShot(200, this, [&] { rig.line.SendRaw(QByteArray("\r\n34") + etx + "5"); });
-    QTimer::singleShot(300, this, [&] { rig.line.SendRaw(etx); });
+    Later later;
+    later.At(100, [&] { rig.line.SendRaw(stx + "0 12"); });
+    later.At(200, [&] { rig.line.SendRaw(QByteArray("\r\n34") + etx + "5"); });
+    later.At(300, [&] { rig.line.SendRaw(etx); });
     auto* test = rig.Control<QPushButton>(CDlgMonitor::kTestId);
     test->setChecked(true);
     rig.dialog->OnBnClickedTestStage();
@@ -458,12 +480,13 @@ void TstMonitor::loopsEndWhenStopped()
     auto* test = rig.Control<QPushButton>(CDlgMonitor::kTestId);
     test->setChecked(stream);
     bool listenedMeanwhile = false;
-    QTimer::singleShot(200, this, [&] {
+    Later later;
+    later.At(200, [&] {
         listenedMeanwhile = rig.t.port().m_listen;
         StopBy(rig, Stop(stop));
     });
     // Should the stop be missed, the loops still end, and late.
-    QTimer::singleShot(3000, this, [&] {
+    later.At(3000, [&] {
         if (rig.dialog) {
             rig.Control<QCheckBox>(CDlgMonitor::kLoopId)->setChecked(false);
             rig.t.port().m_listen = false;
