@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         FuzzInput::Require(CMacroFile::NameOf(lookup.line) == name, "the name finds its line");
-        FuzzInput::Require(lookup.command.size() < line.size(), "the command is inside the line");
+        FuzzInput::Require(lookup.command.size() < lookup.line.size(),
+                           "the command is inside its line");
     }
     return 0;
 }
