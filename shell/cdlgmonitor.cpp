@@ -49,6 +49,11 @@ QFont TerminalFont()
     return font;
 }
 
+QString TooLongNote(qsizetype length)
+{
+    return QStringLiteral("Befehl zu lang (%1 Zeichen), nicht gesendet").arg(length);
+}
+
 } // namespace
 
 CDlgMonitor::CDlgMonitor(CTarnlinkApp& app, QWidget* parent)
@@ -217,7 +222,7 @@ void CDlgMonitor::Exchange(const QString& address, const QString& text)
 {
     const QByteArray command = CAnsiText::FromUnicode(text);
     if (!m_port.CommandFits(address, command)) {
-        WriteNote(QStringLiteral("Befehl zu lang, nicht gesendet: %1").arg(address + text));
+        WriteNote(TooLongNote(command.size()));
         return;
     }
     QString reply;
@@ -260,7 +265,7 @@ void CDlgMonitor::SendSequenceCommand(const QString& text)
     // The edit holds address and command as they go on the wire.
     const QByteArray command = CAnsiText::FromUnicode(text);
     if (!m_port.CommandFits(QString(), command)) {
-        WriteNote(QStringLiteral("Befehl zu lang, nicht gesendet: %1").arg(text));
+        WriteNote(TooLongNote(command.size()));
         return;
     }
     QString reply;
