@@ -30,6 +30,9 @@ public:
     // The picture index of `item`; -1 for none.
     static int ItemImage(const QTreeWidgetItem* item);
 
+    // The refusal of a second axis at `address` ("%02X") that the tree holds for `type`.
+    QString AxisExistsMessage(int type, const QString& address) const;
+
     virtual CBusPort& BusPort() = 0;
     virtual CSleepService& Sleeper() = 0;
     // Runs `dialog` modally; its result.

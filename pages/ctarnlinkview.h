@@ -19,6 +19,7 @@
 #include "pages/cparameterfilereader.h"
 #include "pages/cpagehost.h"
 #include "pages/cparameterform.h"
+#include "pages/cparametersheet.h"
 #include "platform/cview.h"
 
 #include <QByteArray>
@@ -54,6 +55,15 @@ public:
 
     void OnInitialUpdate() override;
     void OnActivateView(bool activate) override;
+
+    // The parameter sheet (ctarnlinkviewprint.cpp): one page, drawn from what the page
+    // shows and what an online stage answers when printing begins.
+    bool OnPreparePrinting(CPrintInfo& info) override;
+    void OnBeginPrinting(QPainter& painter, CPrintInfo& info) override;
+    void OnPrint(QPainter& painter, CPrintInfo& info) override;
+    void OnEndPrinting(QPainter& painter, CPrintInfo& info) override;
+    bool IsPrinting() const { return m_printing; }
+    const QString& ModuleVersionText() const { return m_moduleVersionText; }
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
@@ -169,6 +179,7 @@ private:
     void OnTypeChoice(F&& handler);
     void OnDelaySpinReleased();
     void UpdateTreeItemOnClose();
+    CParameterSheet::Data SheetData() const;
 
     // The page's commands (buttons, lists, sliders, name edit).
     void ConnectCommands();
@@ -233,6 +244,10 @@ private:
     bool m_delayKnown = false;
     bool m_nameKnown = false;
     bool m_parametersLocked = false;
+    bool m_printing = false;
+    // Asked fresh when printing begins: the stage's and its module's answer to "B" / "XB".
+    QString m_printVersionReply;
+    QString m_moduleVersionText;
 
     // In the order the page has always kept them.
     CEndstufeUQT m_uqt;

@@ -25,9 +25,6 @@ constexpr unsigned kIdsBusAndSwitch = 10443;
 constexpr unsigned kIdsBusExclusive = 10444;
 constexpr int kKev = 0;
 constexpr int kDrqPlus = 5;
-constexpr unsigned kIdsAxisExists1 = 10008;
-constexpr unsigned kIdsAxisExists2 = 10009;
-constexpr unsigned kIdsAxisExists3 = 10010;
 constexpr unsigned kIdsNotAParameterFile = 10013;
 
 const std::array<QString, 6> kDefaultModuleSettings = {
@@ -237,10 +234,7 @@ void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLin
         return;
     }
     if (!m_host.m_transferRunning) {
-        m_host.ShowMessage(LoadResString(kIdsAxisExists1) + m_host.TypeName(group) +
-                               LoadResString(kIdsAxisExists2) + m_fileAddress +
-                               LoadResString(kIdsAxisExists3),
-                           MbOk);
+        m_host.ShowMessage(m_host.AxisExistsMessage(group, m_fileAddress), MbOk);
     }
     // The refused page leaves the online axis's item alone as it closes.
     CloseFrameLater();

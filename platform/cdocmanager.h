@@ -26,7 +26,7 @@ class QPrinter;
 class CDocManager : public QObject {
     Q_OBJECT
 public:
-    enum class Failure { Open, Save };
+    enum class Failure { Open, Save, Print };
     using FailureReporter = std::function<void(Failure, const QString& path)>;
 
     CDocManager(CAppSettings& settings, CModalRunner& runner);

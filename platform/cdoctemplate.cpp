@@ -97,7 +97,10 @@ CMdiChildFrame* CDocTemplate::CreateNewFrame(CDocument& document)
         return nullptr;
     }
     if (m_manager)
-        view->SetPrintServices(m_manager->ModalRunner(), &m_manager->Printer());
+        view->SetPrintServices(m_manager->ModalRunner(), &m_manager->Printer(),
+                               [manager = m_manager] {
+                                   manager->ReportFailure(CDocManager::Failure::Print, QString());
+                               });
     frame->Attach(document, view);
     frame->PreCreateWindow();
     // The frame belongs to the MDI area from the start, hidden until its first update.

@@ -49,10 +49,12 @@ void CView::OnEndPrinting(QPainter& painter, CPrintInfo& info)
     (void)info;
 }
 
-void CView::SetPrintServices(CModalRunner* runner, QPrinter* printer)
+void CView::SetPrintServices(CModalRunner* runner, QPrinter* printer,
+                             std::function<void()> reportFailure)
 {
     m_runner = runner;
     m_printer = printer;
+    m_reportPrintFailure = std::move(reportFailure);
 }
 
 bool CView::DoPreparePrinting(CPrintInfo& info)
@@ -81,7 +83,10 @@ void CView::OnFilePrint()
     info.m_printer = m_printer;
     if (!OnPreparePrinting(info))
         return;
-    PrintPages(*m_printer, info);
+    // A printer that cannot start (a PDF file that cannot be written, a queue that is gone)
+    // is said so; the user would otherwise wait for a sheet that never comes.
+    if (!PrintPages(*m_printer, info) && m_reportPrintFailure)
+        m_reportPrintFailure();
 }
 
 void CView::OnFilePrintPreview()

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class CModalRunner;
 class QPainter;
 class QPrinter;
@@ -48,12 +50,15 @@ public:
     // painted.
     bool PrintPages(QPrinter& printer, CPrintInfo& info);
 
-    // Where the print dialogs run and which printer they use.
-    void SetPrintServices(CModalRunner* runner, QPrinter* printer);
+    // Where the print dialogs run, which printer they use and who tells the user that the
+    // printer could not be started.
+    void SetPrintServices(CModalRunner* runner, QPrinter* printer,
+                          std::function<void()> reportFailure = {});
 
 private:
     QPointer<CDocument> m_document;
     CModalRunner* m_runner = nullptr;
     QPrinter* m_printer = nullptr;
+    std::function<void()> m_reportPrintFailure;
     bool m_closing = false;
 };

@@ -1,12 +1,16 @@
 #include "res/cmenutable.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+
 namespace {
 
 constexpr int P = CMenuItem::kPopup;
 constexpr int S = CMenuItem::kSeparator;
 
-// Menu 128: shown while no document window is active.
-constexpr CMenuItem kMainMenu[] = {
+// The parts that several menus share.
+constexpr CMenuItem kFileNewOpen[] = {
     {0, P, "&Datei", "&File"},
     {1, P, "&Neu", "&New"},
     {2, 57600, "&Datei\tStrg+N", "&File\tStrg+N"},
@@ -14,13 +18,9 @@ constexpr CMenuItem kMainMenu[] = {
     {1, P, "Ö&ffnen...", "O&pen..."},
     {2, 57601, "&Datei öffen...\tStrg+O", "Open &File...\tStrg+O"},
     {2, 32789, "&Projekt öffnen...", "Open &Project..."},
-    {1, P, "&Speichern", "&Save"},
-    {2, 32786, "&Projekt speichern", "Save &Project"},
-    {1, S, "", ""},
-    {1, 57616, "Letzte Datei", "Letzte Datei"},
-    {1, S, "", ""},
-    {1, 57602, "&Schließen", "&Close"},
-    {1, 57665, "&Beenden", "&Exit"},
+};
+
+constexpr CMenuItem kViewStageOptions[] = {
     {0, P, "&Ansicht", "&View"},
     {1, 59392, "&Symbolleiste", "&Tool bar"},
     {1, 59393, "Status&leiste", "&Status bar"},
@@ -35,9 +35,62 @@ constexpr CMenuItem kMainMenu[] = {
     {2, 32792, "&Deutsch", "&German"},
     {2, 32793, "&Englisch", "&English"},
     {1, 32781, "&Monitor", "&Monitor"},
+};
+
+constexpr CMenuItem kHelp[] = {
     {0, P, "&Hilfe", "&Help"},
     {1, 57664, "&Info über Tarnlink...", "&About Tarnlink"},
 };
+
+// Menu 128, the rest of its File menu.
+constexpr CMenuItem kMainFileRest[] = {
+    {1, P, "&Speichern", "&Save"},
+    {2, 32786, "&Projekt speichern", "Save &Project"},
+    {1, S, "", ""},
+    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, S, "", ""},
+    {1, 57602, "&Schließen", "&Close"},
+    {1, 57665, "&Beenden", "&Exit"},
+};
+
+// Menu 129, the rest of its File menu: the page's document commands.
+constexpr CMenuItem kParameterFileRest[] = {
+    {1, 57602, "&Schließen", "&Close"},
+    {1, P, "&Speichern", "&Save"},
+    {2, 57603, "&Datei speichern\tStrg+S", "Save &File\tStrg+S"},
+    {2, 32786, "&Projekt speichern", "Save &Project"},
+    {1, 57604, "Speichern &unter...", "Save &As..."},
+    {1, S, "", ""},
+    {1, 57607, "&Drucken...", "&Print..."},
+    {1, 57609, "Seiten&ansicht", "Print Pre&view"},
+    {1, 57606, "Drucker&einrichtung...", "P&rint Setup..."},
+    {1, S, "", ""},
+    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, S, "", ""},
+    {1, 57665, "&Beenden", "&Exit"},
+};
+
+constexpr CMenuItem kWindow[] = {
+    {0, P, "&Fenster", "&Window"},
+    {1, 57650, "Über&lappend", "&Cascade"},
+    {1, 57651, "&Nebeneinander", "&Tile"},
+};
+
+template <std::size_t... N>
+constexpr auto Join(const CMenuItem (&... parts)[N])
+{
+    std::array<CMenuItem, (N + ...)> joined{};
+    std::size_t at = 0;
+    ((std::copy(std::begin(parts), std::end(parts), joined.begin() + at), at += N), ...);
+    return joined;
+}
+
+// Menu 128: shown while no document window is active.
+constexpr auto kMainMenu = Join(kFileNewOpen, kMainFileRest, kViewStageOptions, kHelp);
+
+// Menu 129: shown while a parameter page is active.
+constexpr auto kParameterMenu =
+    Join(kFileNewOpen, kParameterFileRest, kViewStageOptions, kWindow, kHelp);
 
 struct MenuRef {
     unsigned id;
@@ -46,6 +99,7 @@ struct MenuRef {
 
 constexpr MenuRef kMenus[] = {
     {CMenuTable::kMainMenu, kMainMenu},
+    {CMenuTable::kParameterMenu, kParameterMenu},
 };
 
 QString PlainName(QString text)

@@ -9,6 +9,7 @@
 #include "shell/cchildframe.h"
 #include "shell/cchildlist.h"
 #include "shell/ccommandid.h"
+#include "shell/cdlgaxisnew.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojectlistview.h"
@@ -26,6 +27,7 @@ CTarnlinkApp* g_instance = nullptr;
 
 constexpr unsigned kIdsFailedToOpen = 61697;
 constexpr unsigned kIdsFailedToSave = 61698;
+constexpr unsigned kIdsFailedToPrint = 61704;
 const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
@@ -54,9 +56,10 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments)
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
     m_docManager.LoadRecentFiles();
     m_docManager.SetFailureReporter([this](CDocManager::Failure failure, const QString&) {
-        ShowMessage(LoadResString(failure == CDocManager::Failure::Open ? kIdsFailedToOpen
-                                                                        : kIdsFailedToSave),
-                    MbOk | MbIconWarning);
+        const unsigned id = failure == CDocManager::Failure::Open   ? kIdsFailedToOpen
+                            : failure == CDocManager::Failure::Save ? kIdsFailedToSave
+                                                                    : kIdsFailedToPrint;
+        ShowMessage(LoadResString(id), MbOk | MbIconWarning);
     });
     if (!RegisterTemplates())
         return false;
@@ -242,6 +245,7 @@ void CTarnlinkApp::OnAppAbout()
 
 CDocument* CTarnlinkApp::OpenDocumentFile(const QString& path)
 {
+    ForgetNewAxis();
     return m_docManager.OpenDocumentFile(path);
 }
 
@@ -278,7 +282,38 @@ void CTarnlinkApp::OnFilePrintSetup()
     m_modalRunner.Run(dialog);
 }
 
-void CTarnlinkApp::OnFileNew() {}
+void CTarnlinkApp::OnFileNew()
+{
+    CDlgAxisNew dialog(*this, m_mainFrame.get());
+    if (m_modalRunner.Run(dialog) != QDialog::Accepted)
+        return;
+    m_nextAddress = kOff;
+    m_nextLabel.clear();
+    m_currentType = dialog.Type();
+    m_newAxisAddress = dialog.Address();
+    m_newAxisTypeName = TypeName(dialog.Type());
+    if (const QTreeWidgetItem* item = AxisItem(m_newAxisAddress.toInt(nullptr, 16))) {
+        int group = kTypeCount;
+        IsTypeGroupItem(QString(), item->parent(), &group);
+        // Only an online axis of the same type may get a second, offline page.
+        if (group != dialog.Type() || ItemImage(item) != ImageGreen) {
+            ShowMessage(AxisExistsMessage(group, m_newAxisAddress), MbOk);
+            ForgetNewAxis();
+            return;
+        }
+    }
+    if (CDocTemplate* parameters = m_docManager.FindTemplateByDocName(QStringLiteral("Tarnlink")))
+        parameters->OpenDocumentFile(QString());
+    ForgetNewAxis();
+}
+
+void CTarnlinkApp::ForgetNewAxis()
+{
+    // Whatever opens next is not this new axis: a file, a recent file or a transfer would
+    // otherwise be taken for it and filled with type defaults.
+    m_newAxisAddress.clear();
+    m_newAxisTypeName.clear();
+}
 
 void CTarnlinkApp::OnNewProject() {}
 
@@ -288,8 +323,7 @@ void CTarnlinkApp::OnSaveProject() {}
 
 void CTarnlinkApp::OpenAxisDocument()
 {
-    m_newAxisAddress.clear();
-    m_newAxisTypeName.clear();
+    ForgetNewAxis();
     if (!m_mainFrame)
         return;
     const QTreeWidgetItem* selected = m_mainFrame->TreeCtrl()->currentItem();

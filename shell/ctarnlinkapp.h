@@ -115,6 +115,8 @@ private:
     QString m_programDirectory;
 
     bool RegisterTemplates();
+    // Clears the new axis that File New handed to the page it opened.
+    void ForgetNewAxis();
     void SwitchLanguage(UiLanguage language);
     static QStringList ParseCommandLine(const QStringList& arguments);
 

@@ -1,0 +1,243 @@
+#include "pages/cparametersheet.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QTextOption>
+
+namespace {
+
+constexpr int kKev = 0;
+constexpr int kLqn = 1;
+constexpr int kHwt = 2;
+constexpr int kHwk = 3;
+constexpr int kHvr = 4;
+constexpr int kDrqPlus = 5;
+
+constexpr unsigned kIdsHeading = 10550;
+constexpr unsigned kIdsType = 10551;
+constexpr unsigned kIdsVersion = 10552;
+constexpr unsigned kIdsName = 10553;
+constexpr unsigned kIdsAddress = 10554;
+constexpr unsigned kIdsCurrentHeading = 10555;
+constexpr unsigned kIdsStopCurrent = 10556;
+constexpr unsigned kIdsDelay = 10559;
+constexpr unsigned kIdsParameterHeading = 10560;
+constexpr unsigned kIdsStep = 10561;
+constexpr unsigned kIdsDirection = 10562;
+constexpr unsigned kIdsInputFunction = 10563;
+constexpr unsigned kIdsInputLogic = 10564;
+constexpr unsigned kIdsActivation = 10565;
+constexpr unsigned kIdsOutputFunction = 10566;
+constexpr unsigned kIdsOperationMode = 10567;
+constexpr unsigned kIdsModuleHeading = 10568;
+constexpr unsigned kIdsModuleVersion = 10569;
+constexpr unsigned kIdsThermocouple = 10570;
+constexpr unsigned kIdsLimit1 = 10571;
+constexpr unsigned kIdsLedLimit = 10574;
+constexpr unsigned kIdsHeatTime = 10575;
+constexpr unsigned kIdsFirstLevel = 10576;
+constexpr unsigned kIdsHighActive = 10582;
+constexpr unsigned kIdsLowActive = 10583;
+constexpr unsigned kIdsCurrentShape = 10584;
+constexpr unsigned kIdsDisplay = 10585;
+constexpr unsigned kIdsOverdrive = 10586;
+constexpr unsigned kIdsChopper = 10587;
+
+const QString kEol = QStringLiteral("\r\n");
+const QString kNotAvailable = QStringLiteral("N/A");
+
+// The page is 196 by 285 layout units (about millimetres on A4) inside a 50 pixel margin.
+constexpr int kMargin = 50;
+constexpr int kUnitsAcross = 196;
+constexpr int kUnitsDown = 285;
+constexpr int kTextIndent = 2;
+constexpr int kDateColumn = 177;
+constexpr int kFontUnits = 4;
+constexpr int kBlockTops[4] = {10, 39, 68, 109};
+constexpr int kSeparators[4] = {36, 65, 106, 147};
+constexpr int kLqnSeparator = 119;
+constexpr int kDisplaySeparator = 130;
+// Windows expands a tab to the next multiple of eight average character widths.
+constexpr int kTabColumns = 8;
+
+// The text behind a module reply's echo ("xb", "xw" ...).
+QString WithoutEcho(const QString& reply)
+{
+    return reply.mid(2);
+}
+
+// Separator lines run across the whole frame.
+void DrawSeparator(QPainter& painter, const QSize& page, int y)
+{
+    painter.drawLine(kMargin, y, page.width() - kMargin, y);
+}
+
+} // namespace
+
+CParameterSheet::CParameterSheet(Data data, TextLookup text)
+    : m_data(std::move(data)), m_text(std::move(text))
+{
+}
+
+QString CParameterSheet::DisplayName(int entry)
+{
+    static const char* const kNames[] = {"I+U", "I+M", "I+T", "Temp", "None"};
+    if (entry == -1)
+        return {};
+    if (entry < 0 || entry >= static_cast<int>(std::size(kNames)))
+        return QString::number(entry);
+    return QString::fromLatin1(kNames[entry]);
+}
+
+bool CParameterSheet::HasModuleBlock() const
+{
+    return m_data.deviceType == kKev && m_data.moduleTicked;
+}
+
+QStringList CParameterSheet::Blocks() const
+{
+    QStringList blocks = {PowerStageBlock(), CurrentBlock(), ParameterBlock()};
+    if (HasModuleBlock())
+        blocks.append(ModuleBlock());
+    return blocks;
+}
+
+QString CParameterSheet::VersionText() const
+{
+    if (!m_data.online)
+        return kNotAvailable;
+    const qsizetype v = m_data.versionReply.indexOf(QLatin1Char('V'));
+    return v < 0 ? m_data.versionReply : m_data.versionReply.mid(v);
+}
+
+QString CParameterSheet::PowerStageBlock() const
+{
+    return m_text(kIdsHeading) + m_text(kIdsAddress) + QLatin1Char('[') + m_data.address +
+           QLatin1Char(']') + kEol + m_text(kIdsType) + m_data.typeName + kEol +
+           m_text(kIdsVersion) + VersionText() + kEol + m_text(kIdsName) + m_data.name;
+}
+
+QString CParameterSheet::CurrentBlock() const
+{
+    QString block = m_text(kIdsCurrentHeading);
+    for (unsigned i = 0; i < 3; ++i)
+        block += m_text(kIdsStopCurrent + i) + m_data.currents[i] + kEol;
+    return block + m_text(kIdsDelay) + m_data.delay;
+}
+
+QString CParameterSheet::LogicRows() const
+{
+    const int type = m_data.deviceType;
+    if (type != kLqn && type != kHwk && type != kHvr)
+        return m_text(kIdsInputLogic) + m_data.inputLogic + kEol;
+    // The LQN has the first four inputs only.
+    const unsigned rows = type == kLqn ? 4 : 6;
+    QString text;
+    for (unsigned i = 0; i < rows; ++i) {
+        const int level = m_data.logicLevels[i];
+        // A level the page does not know is left blank rather than guessed.
+        const QString value = level == 0   ? m_text(kIdsHighActive)
+                              : level == 1 ? m_text(kIdsLowActive)
+                                           : QString();
+        text += m_text(kIdsFirstLevel + i) + value + kEol;
+    }
+    return text;
+}
+
+QString CParameterSheet::ParameterBlock() const
+{
+    const int type = m_data.deviceType;
+    QString block = m_text(kIdsParameterHeading) + m_text(kIdsStep) + m_data.step + kEol +
+                    m_text(kIdsDirection) + m_data.direction + kEol + LogicRows();
+    if (type == kKev) {
+        block += m_text(kIdsInputFunction) + m_data.inputFunction + kEol;
+    } else if (type == kLqn || type == kHwt || type == kDrqPlus) {
+        block += m_text(kIdsCurrentShape) + m_data.inputFunction + kEol;
+    } else if (type == kHwk || type == kHvr) {
+        block += m_text(kIdsDisplay) + QStringLiteral(" 1:\t\t\t\t") +
+                 DisplayName(m_data.display1) + kEol;
+        block += m_text(kIdsDisplay) + QStringLiteral(" 2:\t\t\t\t") +
+                 DisplayName(m_data.display2) + kEol;
+    }
+    block += m_text(kIdsActivation) + m_data.activation + kEol;
+    if (type == kKev)
+        block += m_text(kIdsOutputFunction);
+    else if (type == kLqn)
+        block += m_text(kIdsChopper);
+    else if (type == kHwt || type == kHwk || type == kDrqPlus)
+        block += m_text(kIdsOverdrive);
+    if (type != kHvr)
+        block += m_data.outputFunction + kEol;
+    return block + m_text(kIdsOperationMode) + m_data.operationMode;
+}
+
+QString CParameterSheet::ModuleBlock() const
+{
+    const auto& settings = m_data.qelSettings;
+    const QString version =
+        m_data.online ? WithoutEcho(m_data.moduleVersionReply) : kNotAvailable;
+    const bool thermocouple = settings[0].endsWith(QLatin1Char('1'));
+    QString block = m_text(kIdsModuleHeading) + m_text(kIdsModuleVersion) + version + kEol +
+                    m_text(kIdsThermocouple) +
+                    (thermocouple ? QStringLiteral("K-Element") : QStringLiteral("PT100")) +
+                    kEol;
+    for (unsigned i = 0; i < 3; ++i)
+        block += m_text(kIdsLimit1 + i) + WithoutEcho(settings[i + 1]) + QStringLiteral(" °C") +
+                 kEol;
+    return block + m_text(kIdsLedLimit) + QStringLiteral("Limit ") + settings[4].right(1) + kEol +
+           m_text(kIdsHeatTime) + WithoutEcho(settings[5]) + QStringLiteral(" min") + kEol;
+}
+
+int CParameterSheet::SeparatorUnits(int block) const
+{
+    if (block == 2 && m_data.deviceType == kLqn)
+        return kLqnSeparator;
+    if (block == 2 && (m_data.deviceType == kHwk || m_data.deviceType == kHvr))
+        return kDisplaySeparator;
+    return kSeparators[block];
+}
+
+void CParameterSheet::Paint(QPainter& painter, const QSize& page, const QString& title,
+                            const QDate& date) const
+{
+    const int v = page.height() / kUnitsDown;
+    const int h = page.width() / kUnitsAcross;
+    const auto down = [v](double units) { return kMargin + static_cast<int>(units * v); };
+    const int left = kMargin + kTextIndent * h;
+
+    painter.save();
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, kFontUnits * v));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 5, Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(kMargin, kMargin),
+                           QPoint(page.width() - kMargin, page.height() - kMargin)));
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine));
+    DrawSeparator(painter, page, down(7));
+    DrawSeparator(painter, page, down(7.5));
+    const int headerTop = down(2);
+    const QRect headerArea(left, headerTop, page.width() - left, page.height() - headerTop);
+    painter.drawText(headerArea, Qt::AlignLeft | Qt::AlignTop, title);
+    painter.drawText(headerArea.adjusted(kDateColumn * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                     date.toString(QStringLiteral("dd.MM.yyyy")));
+
+    font.setBold(false);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 4, Qt::SolidLine));
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(kTabColumns * painter.fontMetrics().averageCharWidth());
+    const QStringList blocks = Blocks();
+    for (int i = 0; i < blocks.size(); ++i) {
+        QString text = blocks[i];
+        text.replace(kEol, QStringLiteral("\n"));
+        const int top = down(kBlockTops[i]);
+        painter.drawText(QRectF(left, top, page.width() - left, page.height() - top), text,
+                         option);
+        DrawSeparator(painter, page, down(SeparatorUnits(i)));
+    }
+    painter.restore();
+}
