@@ -213,16 +213,18 @@ void CParameterSheet::Paint(QPainter& painter, const QSize& page, const QString&
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(QPoint(kMargin, kMargin),
-                           QPoint(page.width() - kMargin, page.height() - kMargin)));
+    painter.drawRect(QRectF(QPointF(kMargin, kMargin),
+                            QPointF(page.width() - kMargin, page.height() - kMargin)));
     painter.setPen(QPen(Qt::black, 2, Qt::SolidLine));
     DrawSeparator(painter, page, down(7));
     DrawSeparator(painter, page, down(7.5));
     const int headerTop = down(2);
-    const QRect headerArea(left, headerTop, page.width() - left, page.height() - headerTop);
-    painter.drawText(headerArea, Qt::AlignLeft | Qt::AlignTop, title);
-    painter.drawText(headerArea.adjusted(kDateColumn * h, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-                     date.toString(QStringLiteral("dd.MM.yyyy")));
+    const auto drawAt = [&painter, &page, headerTop](int x, const QString& text) {
+        painter.drawText(QRect(x, headerTop, page.width() - x, page.height() - headerTop),
+                         Qt::AlignLeft | Qt::AlignTop, text);
+    };
+    drawAt(left, title);
+    drawAt(kMargin + kDateColumn * h, date.toString(QStringLiteral("dd.MM.yyyy")));
 
     font.setBold(false);
     painter.setFont(font);
