@@ -351,7 +351,7 @@ void CTarnlinkView::OnInitialUpdate()
     if (m_address != kOff) {
         if (!ReadAllParameters())
             return;
-    } else if (m_host.m_newAxisAddress.isEmpty()) {
+    } else if (!IsNewAxis()) {
         ApplyParameterLines();
     } else {
         InitControlsForType();

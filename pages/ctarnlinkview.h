@@ -166,6 +166,8 @@ private:
     void FillCommonLists();
     void ShowAllCurrentTexts();
     void SetUpOfflinePage();
+    // An offline page for File New's axis rather than for a file.
+    bool IsNewAxis() const;
     void ApplyOperationMode(int value);
     void JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine);
     void SetLamp(int lampId, int picture);

@@ -38,7 +38,7 @@ void CTarnlinkView::SetUpOfflinePage()
 {
     if (m_address != kOff)
         return;
-    if (!m_host.m_newAxisAddress.isEmpty()) {
+    if (IsNewAxis()) {
         // File New: the new-axis dialog chose type and address.
         m_deviceType = m_host.m_currentType;
         m_fileAddress = m_host.m_newAxisAddress;
@@ -58,6 +58,13 @@ void CTarnlinkView::SetUpOfflinePage()
         m_fileAddress = axis.address;
         RegisterAxisItem(axis);
     }
+}
+
+bool CTarnlinkView::IsNewAxis() const
+{
+    // A document with a file is that file's axis, whatever File New left behind.
+    const CDocument* document = CView::GetDocument();
+    return !m_host.m_newAxisAddress.isEmpty() && (!document || document->GetPathName().isEmpty());
 }
 
 void CTarnlinkView::ApplyParameterLines()

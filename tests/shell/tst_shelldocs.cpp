@@ -15,7 +15,6 @@
 #include "tests/support/testapp.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -34,18 +33,6 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name)
     file.write("Address\t\t\t\t[07]\r\nController version and type:\t[bKEV]\r\n"
                "Axis name:\t\t\t[pnAchse]\r\n");
     return path;
-}
-
-// File Open's dialog is answered with `path`.
-void AnswerFileDialog(TestApp& t, const QString& path)
-{
-    t.app().ModalRunner().SetScript([path](QDialog& dialog) {
-        auto* files = qobject_cast<QFileDialog*>(&dialog);
-        if (!files)
-            return int(QDialog::Rejected);
-        files->selectFile(path);
-        return int(QDialog::Accepted);
-    });
 }
 
 } // namespace
@@ -266,7 +253,7 @@ void TstShellDocs::fileOpenGivesOfflineDocument()
     QVERIFY(t.app().InitInstance());
     t.app().m_nextAddress = QStringLiteral("A");
     t.app().m_nextLabel = QStringLiteral("[10] Achse");
-    AnswerFileDialog(t, path);
+    t.AnswerFileDialog(path);
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
     CDocument* document = t.app().DocManager().ActiveDocument();
     QVERIFY(qobject_cast<CTarnlinkDoc*>(document));
@@ -364,7 +351,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     frame->SetItemImage(online, CMainFrame::ImageGreen);
     t.messages.clear();
 
-    AnswerFileDialog(t, refused);
+    t.AnswerFileDialog(refused);
     QVERIFY(CCommandActions::Trigger(frame, 57601));
     QCOMPARE(t.messages.size(), 1);
     QVERIFY2(t.messages.first().startsWith(message), qPrintable(t.messages.first()));

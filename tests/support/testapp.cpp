@@ -1,5 +1,6 @@
 #include "tests/support/testapp.h"
 
+#include <QFileDialog>
 #include <QSettings>
 
 TestApp::TestApp()
@@ -20,3 +21,14 @@ TestApp::TestApp()
 }
 
 TestApp::~TestApp() = default;
+
+void TestApp::AnswerFileDialog(const QString& path)
+{
+    m_app->ModalRunner().SetScript([path](QDialog& dialog) {
+        auto* files = qobject_cast<QFileDialog*>(&dialog);
+        if (!files)
+            return int(QDialog::Rejected);
+        files->selectFile(path);
+        return int(QDialog::Accepted);
+    });
+}

@@ -21,6 +21,8 @@ public:
 
     CTarnlinkApp& app() { return *m_app; }
     CBusPort& port() { return m_app->m_busPort; }
+    // Every file dialog from now on is answered with `path`; other dialogs are cancelled.
+    void AnswerFileDialog(const QString& path);
 
     QStringList messages;      // every text shown, in order
     int answer = IdOk;         // the button every box is answered with
