@@ -16,8 +16,6 @@
 namespace {
 
 constexpr int kLqn = 1;
-constexpr int kHwt = 2;
-constexpr int kDrqPlus = 5;
 constexpr int kUqt = 6;
 
 // A4 at about 600 dots per inch: layout units of 24 pixels down and 23 across.
@@ -133,20 +131,12 @@ void TstParameterSheet::parameterBlock_data()
         << kKev << 0
         << de + "Eingangslogikpegel:\t\t\tIL\r\nEingangsfunktion:\t\t\tIF\r\n"
                 "Aktivierung:\t\t\t\tAK\r\nAusgangsfunktion:\t\t\tOF\r\nBetriebsart:\t\t\t\tBM";
-    QTest::newRow("KEV English")
-        << kKev << 1
-        << en + "Input logik level:\t\t\t\tIL\r\nInput function:\t\t\t\tIF\r\n"
-                "Activation:\t\t\t\tAK\r\nOutput function:\t\t\t\tOF\r\nOperation mode:\t\t\tBM";
     QTest::newRow("LQN German: four levels")
         << kLqn << 0
         << de + "Logikpegel Takt:\t\t\tHigh aktiv\r\nLogikpegel Drehrichtung:\t\tLow aktiv\r\n"
                 "Logikpegel Boost:\t\t\tHigh aktiv\r\nLogikpegel Aktivierung:\t\t\tLow aktiv\r\n"
                 "Current Shape:\t\t\t\tIF\r\nAktivierung:\t\t\t\tAK\r\n"
                 "Chopperfrequenz:\t\t\tOF\r\nBetriebsart:\t\t\t\tBM";
-    QTest::newRow("HWT English")
-        << kHwt << 1
-        << en + "Input logik level:\t\t\t\tIL\r\nCurrent Shape:\t\t\t\tIF\r\n"
-                "Activation:\t\t\t\tAK\r\nOverdrive:\t\t\t\tOF\r\nOperation mode:\t\t\tBM";
     const QString sixLevels =
         "Logiclevel Takt:\t\t\tHigh aktive\r\nLogiclevel pref. Direction:\t\tLow aktive\r\n"
         "Logiclevel Boost:\t\t\tHigh aktive\r\nLogiclevel Activation:\t\t\tLow aktive\r\n"
@@ -156,10 +146,6 @@ void TstParameterSheet::parameterBlock_data()
         << kHwk << 1 << en + sixLevels + "Overdrive:\t\t\t\tOF\r\nOperation mode:\t\t\tBM";
     QTest::newRow("HVR English: no output row")
         << kHvr << 1 << en + sixLevels + "Operation mode:\t\t\tBM";
-    QTest::newRow("DRQ+ German")
-        << kDrqPlus << 0
-        << de + "Eingangslogikpegel:\t\t\tIL\r\nCurrent Shape:\t\t\t\tIF\r\n"
-                "Aktivierung:\t\t\t\tAK\r\nOverdrive:\t\t\t\tOF\r\nBetriebsart:\t\t\t\tBM";
     QTest::newRow("UQT German: output without label")
         << kUqt << 0
         << de + "Eingangslogikpegel:\t\t\tIL\r\nAktivierung:\t\t\t\tAK\r\nOF\r\n"

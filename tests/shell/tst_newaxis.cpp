@@ -250,10 +250,6 @@ void TstNewAxis::addressHeldInTree_data()
         << 1 << kKev << int(CPageHost::ImageGrey)
         << QStringLiteral("Power stage KEVwith address [1A] does already exist!\r\nEach address "
                           "must only be used once!");
-    QTest::newRow("same type not answering")
-        << 0 << kKev << int(CPageHost::ImageRed)
-        << QStringLiteral("Endstufe KEV mit Adresse [1A] existiert bereits!\r\nMehrere Achsen "
-                          "mit der gleichen Adresse können nicht erstellt werden!");
     QTest::newRow("same type online") << 0 << kKev << int(CPageHost::ImageGreen) << QString();
 }
 

@@ -33,20 +33,10 @@ public:
         for (int i = 0; i < count; ++i)
             m_device.lines.append({m_transform.map(lines[i]), m_pen.widthF()});
     }
-    void drawLines(const QLine* lines, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            m_device.lines.append({m_transform.map(QLineF(lines[i])), m_pen.widthF()});
-    }
     void drawRects(const QRectF* rects, int count) override
     {
         for (int i = 0; i < count; ++i)
             m_device.rects.append({m_transform.mapRect(rects[i]), m_pen.widthF()});
-    }
-    void drawRects(const QRect* rects, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            m_device.rects.append({m_transform.mapRect(QRectF(rects[i])), m_pen.widthF()});
     }
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
 
