@@ -55,8 +55,10 @@ void CDocManager::SetMdiArea(QMdiArea* area)
 
 QPrinter& CDocManager::Printer()
 {
+    // Printouts are laid out in the printer's own pixels, as a printer device context has
+    // them, not in screen pixels.
     if (!m_printer)
-        m_printer = std::make_unique<QPrinter>();
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
 }
 
