@@ -63,7 +63,6 @@ public:
     void OnPrint(QPainter& painter, CPrintInfo& info) override;
     void OnEndPrinting(QPainter& painter, CPrintInfo& info) override;
     bool IsPrinting() const { return m_printing; }
-    const QString& ModuleVersionText() const { return m_moduleVersionText; }
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
