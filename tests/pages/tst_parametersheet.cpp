@@ -7,7 +7,6 @@
 #include "tests/support/paintrecorder.h"
 
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -68,21 +67,6 @@ int PdfPageCount(const QString& path)
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return int(QString::fromLatin1(file.readAll()).count(page));
-}
-
-// Prints `view` the way File > Print does, the print dialog answered with PDF output to
-// `pdf`.
-void PrintToPdf(Rig& rig, CTarnlinkView* view, const QString& pdf)
-{
-    rig.app().ModalRunner().SetScript([pdf](QDialog& dialog) {
-        auto* chooser = qobject_cast<QPrintDialog*>(&dialog);
-        if (!chooser)
-            return int(QDialog::Rejected);
-        chooser->printer()->setOutputFormat(QPrinter::PdfFormat);
-        chooser->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    });
-    view->OnFilePrint();
 }
 
 // The sheet of `view` painted onto a recording page, with the page's own printing hooks.
@@ -358,7 +342,8 @@ void TstParameterSheet::pagePrintsItsSheet()
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
-    PrintToPdf(rig, view, pdf);
+    rig.t.AnswerPrintDialog(pdf);
+    view->OnFilePrint();
     QCOMPARE(PdfPageCount(pdf), 1);
     QCOMPARE(rig.Commands(), asked);
     QVERIFY(rig.t.messages.isEmpty());
@@ -422,7 +407,8 @@ void TstParameterSheet::printerThatCannotStartIsReported()
     Rig rig;
     QPointer<CTarnlinkView> view = rig.OpenNew(kHwk, QStringLiteral("05"));
     QVERIFY(view);
-    PrintToPdf(rig, view, QStringLiteral("/nonexistent-folder/blatt.pdf"));
+    rig.t.AnswerPrintDialog(QStringLiteral("/nonexistent-folder/blatt.pdf"));
+    view->OnFilePrint();
     QCOMPARE(rig.t.messages,
              QStringList{QStringLiteral("Der Druckauftrag konnte nicht gestartet werden.")});
     QVERIFY(!view->IsPrinting());

@@ -22,8 +22,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,18 +82,6 @@ QByteArray Body(const QString& path)
         return {};
     const QByteArray bytes = file.readAll();
     return bytes.mid(bytes.indexOf('\n') + 1);
-}
-
-QString WriteKevFile(const QTemporaryDir& dir)
-{
-    const QString path = dir.filePath(QStringLiteral("achse7.sdf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
-    file.write("Address\t\t\t\t[07]\r\nController version and type:\t[bKEV 2.35]\r\n"
-               "Axis name:\t\t\t[pnVorschub]\r\n");
-    return path;
 }
 
 QStringList TopMenus(const CMainFrame& frame)
@@ -308,7 +294,7 @@ void TstNewAxis::newAxisNotTakenForLaterFile()
     QFETCH(bool, refused);
     QFETCH(int, how);
     QTemporaryDir dir;
-    const QString path = WriteKevFile(dir);
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("achse7.sdf"));
     TestApp t;
     t.app().DocManager().AddToRecentFileList(path);
     QVERIFY(t.app().InitInstance());
@@ -339,7 +325,7 @@ void TstNewAxis::newAxisNotTakenForLaterFile()
     QCOMPARE(view->GetDocument()->GetPathName(), path);
     QCOMPARE(view->DeviceType(), kKev);
     QCOMPARE(view->FileAddress(), QStringLiteral("07"));
-    QCOMPARE(CControlIds::Find<QLineEdit>(view, 1006)->text(), QStringLiteral("Vorschub"));
+    QCOMPARE(CControlIds::Find<QLineEdit>(view, 1006)->text(), QStringLiteral("Achse"));
     QCOMPARE(view->GetDocument()->GetTitle(), QStringLiteral("[Offline] achse7.sdf"));
 }
 
@@ -393,14 +379,7 @@ void TstNewAxis::pageMenu()
     QVERIFY(QFile::exists(saved));
     // Print from the menu prints the sheet.
     const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
-    t.app().ModalRunner().SetScript([pdf](QDialog& dialog) {
-        auto* chooser = qobject_cast<QPrintDialog*>(&dialog);
-        if (!chooser)
-            return int(QDialog::Rejected);
-        chooser->printer()->setOutputFormat(QPrinter::PdfFormat);
-        chooser->printer()->setOutputFileName(pdf);
-        return int(QDialog::Accepted);
-    });
+    t.AnswerPrintDialog(pdf);
     QVERIFY(CCommandActions::Trigger(frame, 57607));
     QVERIFY(QFileInfo(pdf).size() > 0);
 

@@ -23,18 +23,6 @@
 
 namespace {
 
-QString WriteFile(const QTemporaryDir& dir, const QString& name)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
-    file.write("Address\t\t\t\t[07]\r\nController version and type:\t[bKEV]\r\n"
-               "Axis name:\t\t\t[pnAchse]\r\n");
-    return path;
-}
-
 } // namespace
 
 class TstShellDocs : public QObject {
@@ -211,7 +199,7 @@ void TstShellDocs::offlineItemFoundByTreeItem()
 void TstShellDocs::commandLineFileOpensOffline()
 {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, QStringLiteral("achse.sdf"));
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("achse.sdf"));
     TestApp t;
     t.app().m_nextAddress = QStringLiteral("7");
     t.app().m_nextLabel = QStringLiteral("[07] Achse");
@@ -248,7 +236,7 @@ void TstShellDocs::commandLineFileMissing()
 void TstShellDocs::fileOpenGivesOfflineDocument()
 {
     QTemporaryDir dir;
-    const QString path = WriteFile(dir, QStringLiteral("vorlage.sdf"));
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("vorlage.sdf"));
     TestApp t;
     QVERIFY(t.app().InitInstance());
     t.app().m_nextAddress = QStringLiteral("A");
@@ -269,8 +257,8 @@ void TstShellDocs::fileOpenGivesOfflineDocument()
 void TstShellDocs::recentFilesOpenOffline()
 {
     QTemporaryDir dir;
-    const QString older = WriteFile(dir, QStringLiteral("alt.sdf"));
-    const QString newer = WriteFile(dir, QStringLiteral("neu.sdf"));
+    const QString older = TestApp::WriteKevFile(dir, QStringLiteral("alt.sdf"));
+    const QString newer = TestApp::WriteKevFile(dir, QStringLiteral("neu.sdf"));
     TestApp t;
     t.app().DocManager().AddToRecentFileList(older);
     t.app().DocManager().AddToRecentFileList(newer);
@@ -297,7 +285,7 @@ void TstShellDocs::recentFilesOpenOffline()
 void TstShellDocs::missingRecentFileLeavesList()
 {
     QTemporaryDir dir;
-    const QString kept = WriteFile(dir, QStringLiteral("da.sdf"));
+    const QString kept = TestApp::WriteKevFile(dir, QStringLiteral("da.sdf"));
     const QString gone = dir.filePath(QStringLiteral("weg.sdf"));
     TestApp t;
     t.app().DocManager().AddToRecentFileList(kept);
@@ -334,7 +322,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     QTemporaryDir dir;
     QStringList kept;
     for (const char* name : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
-        kept.prepend(WriteFile(dir, QString::fromLatin1(name)));
+        kept.prepend(TestApp::WriteKevFile(dir, QString::fromLatin1(name)));
     const QString refused = dir.filePath(QStringLiteral("falsch.sdf"));
     QFile file(refused);
     QVERIFY(file.open(QIODevice::WriteOnly));

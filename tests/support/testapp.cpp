@@ -1,6 +1,9 @@
 #include "tests/support/testapp.h"
 
+#include <QFile>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 
 TestApp::TestApp()
@@ -31,4 +34,28 @@ void TestApp::AnswerFileDialog(const QString& path)
         files->selectFile(path);
         return int(QDialog::Accepted);
     });
+}
+
+void TestApp::AnswerPrintDialog(const QString& pdf)
+{
+    m_app->ModalRunner().SetScript([pdf](QDialog& dialog) {
+        auto* chooser = qobject_cast<QPrintDialog*>(&dialog);
+        if (!chooser)
+            return int(QDialog::Rejected);
+        chooser->printer()->setOutputFormat(QPrinter::PdfFormat);
+        chooser->printer()->setOutputFileName(pdf);
+        return int(QDialog::Accepted);
+    });
+}
+
+QString TestApp::WriteKevFile(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write("Tarnlink parameter file of 16.08.18 - 14:05\r\n");
+    file.write("Address\t\t\t\t[07]\r\nController version and type:\t[bKEV]\r\n"
+               "Axis name:\t\t\t[pnAchse]\r\n");
+    return path;
 }

@@ -23,6 +23,12 @@ public:
     CBusPort& port() { return m_app->m_busPort; }
     // Every file dialog from now on is answered with `path`; other dialogs are cancelled.
     void AnswerFileDialog(const QString& path);
+    // Every print dialog from now on is answered with PDF output to `pdf`; other dialogs
+    // are cancelled.
+    void AnswerPrintDialog(const QString& pdf);
+    // A parameter file `name` in `dir` of a KEV at address 07 named "Achse"; its path, or
+    // empty when it could not be written.
+    static QString WriteKevFile(const QTemporaryDir& dir, const QString& name);
 
     QStringList messages;      // every text shown, in order
     int answer = IdOk;         // the button every box is answered with
