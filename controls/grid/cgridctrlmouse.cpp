@@ -398,7 +398,7 @@ void CGridCtrl::OnLButtonDblClk(QPoint point)
             viewport()->update();
         }
     } else if (m_MouseMode == MouseNothing || m_MouseMode == MouseSelectCells ||
-               m_MouseMode == MouseSelectRow) {
+               m_MouseMode == MouseSelectRow || m_MouseMode == MousePrepareEdit) {
         QRect textRect;
         CGridCellBase* pCell = GetCell(cell.row, cell.col);
         const bool fixed = !IsValid(cell) || IsCellFixed(cell.row, cell.col);
