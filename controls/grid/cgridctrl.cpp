@@ -306,7 +306,12 @@ std::unique_ptr<CGridCellBase> CGridCtrl::ReplaceCell(int nRow, int nCol,
 {
     if (m_bVirtualMode || !IsValid(nRow, nCol) || !cell)
         return nullptr;
+    // The new cell belongs to this grid and takes the fixed bits of its place.
+    cell->SetGrid(this);
     cell->SetCoords(nRow, nCol);
+    const quint32 fixedBits = GvisFixed | GvisFixedRow | GvisFixedCol;
+    const CGridCellBase* old = m_RowData[size_t(nRow)][size_t(nCol)].get();
+    cell->SetState((cell->GetState() & ~fixedBits) | (old ? old->GetState() & fixedBits : 0));
     std::swap(m_RowData[size_t(nRow)][size_t(nCol)], cell);
     return cell;
 }

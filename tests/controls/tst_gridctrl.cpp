@@ -1,11 +1,13 @@
 // The grid control driven through its public operations, the keyboard and the mouse on an
 // offscreen window: storage, selection, keyboard bounds, sorting, the wheel and editing.
 #include "controls/grid/cgridctrl.h"
+#include "controls/grid/cgridcellmultiline.h"
 #include "controls/grid/ctitletip.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
 #include <QWheelEvent>
@@ -54,6 +56,10 @@ private slots:
     void titleTipOnlyForClippedText_data();
     void titleTipOnlyForClippedText();
     void hiddenColumnSkippedAndPainted();
+    void columnDividerDrag_data();
+    void columnDividerDrag();
+    void dividerDoubleClickAutoSizes();
+    void multiLineKeepsOneEditor();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -282,6 +288,8 @@ void TstGridCtrl::editing_data()
                                 << CCellID(2, 2);
     QTest::newRow("click appends") << "click" << "z" << int(Qt::Key_Return) << false << "2,2z"
                                    << CCellID(2, 2);
+    QTest::newRow("double click appends") << "dblclick" << "w" << int(Qt::Key_Return) << false
+                                          << "2,2w" << CCellID(2, 2);
     QTest::newRow("escape rolls back") << "key" << "q" << int(Qt::Key_Escape) << false << "2,2"
                                        << CCellID(2, 2);
     QTest::newRow("owner refuses") << "key" << "r" << int(Qt::Key_Return) << true << "2,2"
@@ -321,8 +329,15 @@ void TstGridCtrl::editing()
             QTest::keyClick(grid.data(), Qt::Key_F2);
         else if (start == QLatin1String("click"))
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
-        else
+        else {
+            // A double click as a window system delivers it, on a cell that had no focus.
+            grid->SetFocusCell(1, 1);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QVERIFY(!grid->viewport()->findChild<QLineEdit*>());
+            QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, centre);
             QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
+        }
         auto* editor = grid->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         QTest::keyClicks(editor, typed);
@@ -374,6 +389,83 @@ void TstGridCtrl::hiddenColumnSkippedAndPainted()
     grid->GetCellRect(2, 1, &one);
     grid->GetCellRect(2, 3, &three);
     QCOMPARE(three.left(), one.right() + 1);
+    delete grid;
+}
+
+void TstGridCtrl::columnDividerDrag_data()
+{
+    QTest::addColumn<bool>("resize");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("width"); // -1: unchanged
+    // The new width runs from the column's left edge to where the button went up.
+    QTest::newRow("wider") << true << 30 << 29;
+    QTest::newRow("past the left edge hides") << true << -500 << 0;
+    QTest::newRow("resize off selects") << false << 30 << -1;
+}
+
+void TstGridCtrl::columnDividerDrag()
+{
+    QFETCH(bool, resize);
+    QFETCH(int, dx);
+    QFETCH(int, width);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetColumnResize(resize);
+    const int before = grid->GetColumnWidth(2);
+    QRect heading;
+    grid->GetCellRect(0, 2, &heading);
+    const QPoint divider(heading.right(), heading.center().y());
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(grid->viewport(), divider + QPoint(dx / 2, 0));
+    QTest::mouseMove(grid->viewport(), divider + QPoint(dx, 0));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider + QPoint(dx, 0));
+    if (width < 0) {
+        QCOMPARE(grid->GetColumnWidth(2), before);
+        QVERIFY(grid->GetSelectedCount() > 0);
+    } else {
+        QCOMPARE(grid->GetColumnWidth(2), width ? before + width : 0);
+    }
+    delete grid;
+}
+
+void TstGridCtrl::dividerDoubleClickAutoSizes()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetItemText(3, 2, QString(40, QLatin1Char('M')));
+    const int wide = QFontMetrics(grid->font()).horizontalAdvance(QString(40, QLatin1Char('M')));
+    QRect heading;
+    grid->GetCellRect(0, 2, &heading);
+    const QPoint divider(heading.right(), heading.center().y());
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider);
+    QVERIFY(grid->GetColumnWidth(2) >= wide);
+    delete grid;
+}
+
+void TstGridCtrl::multiLineKeepsOneEditor()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    auto cell = CGridCellMultiLine::CreateObject();
+    cell->SetText(QStringLiteral("line"));
+    QVERIFY(grid->SetCell(2, 2, std::move(cell)));
+    grid->SetFocusCell(2, 2);
+    grid->setFocus();
+    QTest::keyClick(grid.data(), Qt::Key_F2);
+    grid->OnEditCell(2, 2, QPoint(-1, -1), kGridMouseStart);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->viewport()->findChildren<QPlainTextEdit*>().size(), 1);
+    auto* editor = grid->viewport()->findChild<QPlainTextEdit*>();
+    // A mouse start types nothing into the text.
+    QCOMPARE(editor->toPlainText(), QStringLiteral("line"));
+    QVERIFY(grid->GetCell(2, 2)->IsEditing());
+    grid->EndEditing();
+    QVERIFY(!grid->GetCell(2, 2)->IsEditing());
     delete grid;
 }
 
