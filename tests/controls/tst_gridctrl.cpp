@@ -56,6 +56,8 @@ private slots:
     void titleTipOnlyForClippedText_data();
     void titleTipOnlyForClippedText();
     void hiddenColumnSkippedAndPainted();
+    void gridLinesPainted_data();
+    void gridLinesPainted();
     void columnDividerDrag_data();
     void columnDividerDrag();
     void dividerDoubleClickAutoSizes();
@@ -389,6 +391,39 @@ void TstGridCtrl::hiddenColumnSkippedAndPainted()
     grid->GetCellRect(2, 1, &one);
     grid->GetCellRect(2, 3, &three);
     QCOMPARE(three.left(), one.right() + 1);
+    delete grid;
+}
+
+void TstGridCtrl::gridLinesPainted_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("none") << int(CGridCtrl::GvlNone) << false << false;
+    QTest::newRow("horizontal") << int(CGridCtrl::GvlHorz) << false << true;
+    QTest::newRow("vertical") << int(CGridCtrl::GvlVert) << true << false;
+    QTest::newRow("both") << int(CGridCtrl::GvlBoth) << true << true;
+}
+
+void TstGridCtrl::gridLinesPainted()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, vertical);
+    QFETCH(bool, horizontal);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetGridLines(lines);
+    grid->SetGridLineColor(Qt::magenta);
+    QRect rect;
+    QVERIFY(grid->GetCellRect(2, 2, &rect));
+    const QImage image = grid->viewport()->grab().toImage();
+    const QColor line(Qt::magenta);
+    QCOMPARE(image.pixelColor(rect.right(), rect.center().y()) == line, vertical);
+    QCOMPARE(image.pixelColor(rect.center().x(), rect.bottom()) == line, horizontal);
+    // Fixed cells carry no grid lines of the grid-line colour, and the text area none.
+    QRect fixed;
+    QVERIFY(grid->GetCellRect(0, 2, &fixed));
+    QVERIFY(image.pixelColor(fixed.center()) != line);
+    QVERIFY(image.pixelColor(rect.left() + 1, rect.top() + 1) != line);
     delete grid;
 }
 
