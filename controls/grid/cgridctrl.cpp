@@ -26,6 +26,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setFocusProxy(this);
     viewport()->setMouseTracking(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::StyledPanel);
     ReadSystemColours();

@@ -22,6 +22,7 @@
 #include <vector>
 
 class CTitleTip;
+class QMimeData;
 
 class CGridCtrl : public QAbstractScrollArea {
     Q_OBJECT
@@ -256,6 +257,32 @@ public:
     void OnEndInPlaceEdit(const GV_DISPINFO& info);
     CTitleTip* GetTitleTip() const;
 
+    // --- Clipboard, drag and drop -----------------------------------------------------------
+    // Empties every selected cell through UpdateItemText; the clipboard is not touched.
+    virtual void CutSelectedText();
+    // The selected range as text: tab between cells, CR LF between rows; null when there
+    // is no valid selection.
+    virtual std::unique_ptr<QMimeData> CopyTextFromGrid();
+    virtual bool PasteTextToGrid(CCellID cell, const QMimeData* pDataObject,
+                                 bool bSelectPastedCells = true);
+    virtual void OnBeginDrag();
+    virtual Qt::DropAction OnDragEnter(const QMimeData* pDataObject,
+                                       Qt::KeyboardModifiers keyState, QPoint point);
+    virtual Qt::DropAction OnDragOver(const QMimeData* pDataObject,
+                                      Qt::KeyboardModifiers keyState, QPoint point);
+    virtual void OnDragLeave();
+    virtual bool OnDrop(const QMimeData* pDataObject, Qt::DropAction dropEffect, QPoint point);
+    virtual void OnEditCut();
+    virtual void OnEditCopy();
+    virtual void OnEditPaste();
+    virtual void OnEditSelectAll();
+    // Whether each Edit command can run now (for menu and toolbar state).
+    bool CanEditCut() const { return m_bEditable && !m_SelectedCellMap.isEmpty(); }
+    bool CanEditCopy() const { return !m_SelectedCellMap.isEmpty(); }
+    bool CanEditPaste() const;
+    bool CanEditSelectAll() const { return m_bEnableSelection; }
+    CCellID GetLastDragOverCell() const { return m_LastDragOverCell; }
+
     MouseMode GetMouseMode() const { return m_MouseMode; }
 
 signals:
@@ -271,6 +298,8 @@ protected:
     virtual void OnFixedRowClick(CCellID& cell);
     virtual std::unique_ptr<CGridCellBase> CreateCell(int nRow, int nCol);
     virtual void DestroyCell(int nRow, int nCol);
+    // Runs a drag of `data` and returns what the drop did; tests replace it.
+    virtual Qt::DropAction DoDragDrop(std::unique_ptr<QMimeData> data);
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -325,12 +354,22 @@ private:
     void OnTimer();
     void OnKeyDown(int key, Qt::KeyboardModifiers mods);
     void OnChar(uint nChar, Qt::KeyboardModifiers mods);
+    // Runs the Edit command a key stands for; false when the key is none of them.
+    bool HandleEditKey(int key, Qt::KeyboardModifiers mods);
     CCellID NextCellForKey(int key, Qt::KeyboardModifiers mods, bool* resetHorz);
     int NextVisibleRow(int row, int step, int minRow) const;
     int NextVisibleColumn(int col, int step, int minCol) const;
     void UpdateResizeCursor(const QPoint& point);
     void ShowTitleTip(const CCellID& cell);
     void SetMouseCursor(Qt::CursorShape shape);
+
+    // Clipboard (cgridctrlclipboard.cpp).
+    bool IsMultiLineCell(int nRow, int nCol) const;
+    void PasteLine(int nRow, int nCol, int targetRow, const QString& line, bool& rowMultiLine,
+                   bool tabSeen, int& maxRow, int& maxCol);
+    void InsertPasteRow(int targetRow);
+    void NumberRows(int fromRow);
+    bool HandleDropEvent(QEvent* event);
 
     // The table.
     int m_nRows = 0;
@@ -411,5 +450,6 @@ private:
 
     // Title tip, drop target, drag.
     std::unique_ptr<CTitleTip> m_TitleTip;
+    CCellID m_LastDragOverCell;
     QString m_strPrintAppTitle;
 };

@@ -40,11 +40,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    if ((mods & Qt::ControlModifier) && key == Qt::Key_A) {
-        if (m_bEnableSelection)
-            SelectAllCells();
+    if (IsValid(m_idCurrentCell) && HandleEditKey(key, mods))
         return;
-    }
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).isPrint() && !(mods & Qt::ControlModifier)) {
         OnChar(text.at(0).unicode(), mods);
@@ -55,6 +52,26 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool CGridCtrl::HandleEditKey(int key, Qt::KeyboardModifiers mods)
+{
+    const bool ctrl = mods & Qt::ControlModifier;
+    if (ctrl && (key == Qt::Key_Insert || key == Qt::Key_C))
+        OnEditCopy();
+    else if (ctrl && key == Qt::Key_A)
+        OnEditSelectAll();
+    else if (ctrl && key == Qt::Key_V)
+        OnEditPaste();
+    else if (ctrl && key == Qt::Key_X)
+        OnEditCut();
+    else if ((mods & Qt::ShiftModifier) && key == Qt::Key_Insert)
+        OnEditPaste();
+    else if (key == Qt::Key_Delete)
+        CutSelectedText();
+    else
+        return false;
+    return true;
 }
 
 void CGridCtrl::inputMethodEvent(QInputMethodEvent* event)

@@ -15,6 +15,8 @@ bool CGridCtrl::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave && m_MouseMode == MouseNothing)
         m_idMouseOverCell = CCellID();
+    if (HandleDropEvent(event))
+        return true;
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -130,6 +132,16 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
     case MouseSizingCol:
         m_SizingBand = QRect(point.x(), 0, 2, viewport()->height());
         viewport()->update();
+        break;
+    case MousePrepareEdit:
+    case MousePrepareDrag:
+        // With drag and drop off a click on the focus cell still edits, however the hand
+        // shook.
+        if (m_bAllowDragAndDrop && (point - m_LeftClickDownPoint).manhattanLength() >=
+                                       QApplication::startDragDistance()) {
+            m_MouseMode = MousePrepareDrag;
+            OnBeginDrag();
+        }
         break;
     default:
         break;
