@@ -23,6 +23,8 @@
 
 class CTitleTip;
 class QMimeData;
+class QPrinter;
+struct CPrintInfo;
 
 class CGridCtrl : public QAbstractScrollArea {
     Q_OBJECT
@@ -283,6 +285,20 @@ public:
     bool CanEditSelectAll() const { return m_bEnableSelection; }
     CCellID GetLastDragOverCell() const { return m_LastDragOverCell; }
 
+    // --- Printing ------------------------------------------------------------------------------
+    // The owner's print loop calls these: once before, once per page, once after.
+    virtual void OnBeginPrinting(QPainter* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(QPainter* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(QPainter* pDC, CPrintInfo* pInfo);
+    // Prints every page onto `printer` (a PDF printer writes a file); false when the printer
+    // could not be painted on.
+    bool Print(QPrinter* printer);
+    int GetPrintPageCount() const { return m_nPageCount; }
+    int GetPrintPagesAcross() const { return m_nPagesAcross; }
+    QSize GetPrintLogicalPage() const { return m_LogicalPageSize; }
+    // The title a page's header shows in its middle: the nearest window title up the chain.
+    QString GetPrintWindowTitle() const;
+
     MouseMode GetMouseMode() const { return m_MouseMode; }
 
 signals:
@@ -294,6 +310,12 @@ signals:
     void Command(int id);
 
 protected:
+    virtual void PrintFixedRowCells(int nStartColumn, int nStopColumn, int& row, QRect& rect,
+                                    QPainter* pDC, bool& bFirst);
+    virtual void PrintColumnHeadings(QPainter* pDC, CPrintInfo* pInfo);
+    virtual void PrintHeader(QPainter* pDC, CPrintInfo* pInfo);
+    virtual void PrintFooter(QPainter* pDC, CPrintInfo* pInfo);
+    virtual void PrintRowButtons(QPainter* pDC, CPrintInfo* pInfo);
     virtual void OnFixedColumnClick(CCellID& cell);
     virtual void OnFixedRowClick(CCellID& cell);
     virtual std::unique_ptr<CGridCellBase> CreateCell(int nRow, int nCol);
@@ -370,6 +392,11 @@ private:
     void InsertPasteRow(int targetRow);
     void NumberRows(int fromRow);
     bool HandleDropEvent(QEvent* event);
+
+    // Printing (cgridctrlprint.cpp).
+    void DrawPrintedLines(QPainter* painter, const QRect& rect, bool topLine, bool leftLine,
+                          int y0);
+    QFont BoldPrinterFont() const;
 
     // The table.
     int m_nRows = 0;
@@ -452,4 +479,24 @@ private:
     std::unique_ptr<CTitleTip> m_TitleTip;
     CCellID m_LastDragOverCell;
     QString m_strPrintAppTitle;
+
+    // Printing, in grid pixels; sizes in characters are turned into pixels by m_CharSize.
+    QFont m_PrinterFont;
+    bool m_bPrinterFontValid = false;
+    QSize m_CharSize;
+    int m_nHeaderHeight = 2;
+    int m_nFooterHeight = 2;
+    int m_nLeftMargin = 4;
+    int m_nRightMargin = 4;
+    int m_nGap = 1;
+    QSize m_PaperSize;
+    QSize m_LogicalPageSize;
+    int m_nPageHeight = 0;
+    int m_nPageWidth = 0;
+    int m_nPageCount = 0;
+    int m_nPagesAcross = 1;
+    std::vector<int> m_PageFirstRows;
+    std::vector<int> m_PageFirstCols;
+    int m_nPageFirstRow = 0;
+    int m_nPageFirstCol = 0;
 };
