@@ -1,0 +1,235 @@
+// The grid's clipboard and drag and drop: the text a copy forms, paste into narrow grids and
+// onto read-only cells, cut, and drags within one grid and between two.
+#include "controls/grid/cgridcellmultiline.h"
+#include "controls/grid/cgridctrl.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+// A grid whose drag ends by dropping on `target` at a cell, the way the window system would.
+class CDropGrid : public CGridCtrl {
+public:
+    using CGridCtrl::CGridCtrl;
+    QPointer<CGridCtrl> target;
+    CCellID dropCell;
+    Qt::KeyboardModifiers mods;
+
+protected:
+    Qt::DropAction DoDragDrop(std::unique_ptr<QMimeData> data) override
+    {
+        QRect rect;
+        target->GetCellRect(dropCell, &rect);
+        const Qt::DropAction action = target->OnDragEnter(data.get(), mods, rect.center());
+        if (action == Qt::IgnoreAction || !target->OnDrop(data.get(), action, rect.center()))
+            return Qt::IgnoreAction;
+        return action;
+    }
+};
+
+// Rows x cols with one fixed row and column; non-fixed texts are letters from 'a' on.
+void Fill(CGridCtrl* grid, int rows, int cols)
+{
+    grid->SetRowCount(rows);
+    grid->SetColumnCount(cols);
+    grid->SetFixedRowCount(1);
+    grid->SetFixedColumnCount(1);
+    char letter = 'a';
+    for (int r = 1; r < rows; ++r)
+        for (int c = 1; c < cols; ++c)
+            grid->SetItemText(r, c, QString(QLatin1Char(letter++)));
+    grid->resize(500, 400);
+}
+
+QMimeData* TextData(const QString& text)
+{
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
+} // namespace
+
+class TstGridClipboard : public QObject {
+    Q_OBJECT
+private slots:
+    void copyFormsText_data();
+    void copyFormsText();
+    void pasteNarrowGridDropsOverflow_data();
+    void pasteNarrowGridDropsOverflow();
+    void pasteLinesInsertsAndNumbersRows();
+    void pasteKeepsProtectedFirstColumn();
+    void cutEmptiesButReadOnlyStays();
+    void dragMovesOrCopies_data();
+    void dragMovesOrCopies();
+};
+
+void TstGridClipboard::copyFormsText_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("all selected") << "all" << "a\tb\tc\r\nd\te\tf";
+    QTest::newRow("one unselected") << "unselect b" << "a\t\tc\r\nd\te\tf";
+    QTest::newRow("hidden column") << "hide column 2" << "a\tc\r\nd\tf";
+    QTest::newRow("hidden last row") << "hide row 2" << "a\tb\tc\r\n";
+    QTest::newRow("multi-line row ends") << "multi-line" << "a\tb\tc\x03" "d\te\tf\x03";
+}
+
+void TstGridClipboard::copyFormsText()
+{
+    QFETCH(QString, variant);
+    QFETCH(QString, text);
+    QPointer<CGridCtrl> grid = new CGridCtrl;
+    Fill(grid, 3, 4);
+    if (variant == QLatin1String("multi-line"))
+        for (int r = 1; r < 3; ++r) {
+            auto cell = CGridCellMultiLine::CreateObject();
+            cell->SetText(grid->GetItemText(r, 3));
+            grid->SetCell(r, 3, std::move(cell));
+        }
+    grid->SetSelectedRange(1, 1, 2, 3);
+    if (variant == QLatin1String("unselect b"))
+        grid->SetItemState(1, 2, grid->GetItemState(1, 2) & ~GvisSelected);
+    if (variant == QLatin1String("hide column 2"))
+        grid->SetColumnWidth(2, 0);
+    if (variant == QLatin1String("hide row 2"))
+        grid->SetRowHeight(2, 0);
+    std::unique_ptr<QMimeData> data = grid->CopyTextFromGrid();
+    QVERIFY(data);
+    QCOMPARE(data->text(), text);
+    delete grid;
+}
+
+void TstGridClipboard::pasteNarrowGridDropsOverflow_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("col");
+    QTest::newRow("both cells of a row at the last column") << "x\ty" << 1;
+    QTest::newRow("outside text with tabs") << "p\tq\tr\ts\r\nt\tu" << 1;
+    QTest::newRow("at column 0") << "m\tn" << 0;
+    QTest::newRow("no tab") << "w" << 1;
+}
+
+void TstGridClipboard::pasteNarrowGridDropsOverflow()
+{
+    QFETCH(QString, text);
+    QFETCH(int, col);
+    // The two-column shape of a project grid: labels in column 0, values in column 1.
+    QPointer<CGridCtrl> grid = new CGridCtrl(4, 2, 1, 0);
+    for (int r = 1; r < 4; ++r)
+        grid->SetItemText(r, 0, QStringLiteral("label %1").arg(r));
+    std::unique_ptr<QMimeData> data(TextData(text));
+    QVERIFY(grid->PasteTextToGrid(CCellID(2, col), data.get()));
+    QCOMPARE(grid->GetColumnCount(), 2);
+    // Each pasted cell first inserts a row; the first cell's text lands in the paste column
+    // (column 0 is numbered afterwards), and what lies beyond the edge is dropped.
+    QStringList column;
+    for (int r = 2; r < grid->GetRowCount(); ++r)
+        column << grid->GetItemText(r, 1);
+    if (col == 1)
+        QVERIFY(column.contains(text.section(QLatin1Char('\t'), 0, 0)));
+    QCOMPARE(grid->GetItemText(grid->GetRowCount() - 1, 0),
+             QString::number(grid->GetRowCount() - 1));
+    delete grid;
+}
+
+void TstGridClipboard::pasteLinesInsertsAndNumbersRows()
+{
+    QPointer<CGridCtrl> grid = new CGridCtrl;
+    Fill(grid, 4, 3);
+    std::unique_ptr<QMimeData> data(TextData(QStringLiteral("one\r\n a \r")));
+    QVERIFY(grid->PasteTextToGrid(CCellID(2, 1), data.get()));
+    QCOMPARE(grid->GetRowCount(), 6);
+    QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("one"));
+    QCOMPARE(grid->GetItemText(3, 1), QStringLiteral("a"));
+    QCOMPARE(grid->GetItemText(4, 1), QStringLiteral("c")); // the old row 2 moved down
+    for (int r = 2; r < 6; ++r) {
+        QCOMPARE(grid->GetItemText(r, 0), QString::number(r));
+        QVERIFY(grid->GetItemFormat(r, 0) & DtRight);
+    }
+    QCOMPARE(grid->GetFocusCell(), CCellID(3, 1));
+    QCOMPARE(grid->GetSelectedCellRange(), CCellRange(2, 1, 3, 1));
+    delete grid;
+}
+
+void TstGridClipboard::pasteKeepsProtectedFirstColumn()
+{
+    QPointer<CGridCtrl> grid = new CGridCtrl(4, 2, 1, 0);
+    grid->SetProtectFirstColumn(true);
+    for (int r = 1; r < 4; ++r)
+        grid->SetItemText(r, 0, QStringLiteral("label %1").arg(r));
+    std::unique_ptr<QMimeData> data(TextData(QStringLiteral("x\ty\r\nz")));
+    QVERIFY(!grid->PasteTextToGrid(CCellID(1, 0), data.get()));
+    QVERIFY(grid->PasteTextToGrid(CCellID(1, 1), data.get()));
+    QStringList labels;
+    for (int r = 0; r < grid->GetRowCount(); ++r)
+        labels << grid->GetItemText(r, 0);
+    QVERIFY(labels.contains(QStringLiteral("label 1")));
+    QVERIFY(labels.contains(QStringLiteral("label 3")));
+    QVERIFY(!labels.contains(QStringLiteral("1")));
+    delete grid;
+}
+
+void TstGridClipboard::cutEmptiesButReadOnlyStays()
+{
+    QPointer<CGridCtrl> grid = new CGridCtrl;
+    Fill(grid, 3, 3);
+    grid->SetItemState(1, 2, grid->GetItemState(1, 2) | GvisReadOnly);
+    grid->SetSelectedRange(1, 1, 2, 2);
+    grid->SetFocusCell(1, 1);
+    QTest::keyClick(grid.data(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\tb\r\nc\td"));
+    QCOMPARE(grid->GetItemText(1, 1), QString());
+    QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("b"));
+    QCOMPARE(grid->GetItemText(2, 2), QString());
+    delete grid;
+}
+
+void TstGridClipboard::dragMovesOrCopies_data()
+{
+    QTest::addColumn<bool>("twoGrids");
+    QTest::addColumn<bool>("copy");
+    QTest::addColumn<QString>("sourceAfter");
+    QTest::newRow("move within one grid") << false << false << "a";
+    QTest::newRow("copy within one grid") << false << true << "a";
+    QTest::newRow("move between grids") << true << false << "";
+    QTest::newRow("copy between grids") << true << true << "a";
+}
+
+void TstGridClipboard::dragMovesOrCopies()
+{
+    QFETCH(bool, twoGrids);
+    QFETCH(bool, copy);
+    QFETCH(QString, sourceAfter);
+    QPointer<CDropGrid> source = new CDropGrid;
+    QPointer<CGridCtrl> other = new CGridCtrl;
+    Fill(source, 4, 4);
+    Fill(other, 4, 4);
+    for (CGridCtrl* grid : {static_cast<CGridCtrl*>(source.data()), other.data()}) {
+        grid->EnableDragAndDrop(true);
+        grid->SetProtectFirstColumn(true);
+        grid->show();
+    }
+    source->target = twoGrids ? other.data() : static_cast<CGridCtrl*>(source.data());
+    source->dropCell = CCellID(3, 3);
+    source->mods = copy ? Qt::ControlModifier : Qt::NoModifier;
+    source->SetSelectedRange(1, 1, 1, 1);
+    source->SetFocusCell(1, 1);
+    source->OnBeginDrag();
+    // A drop that inserts rows moves the target's old rows down by one.
+    CGridCtrl* target = source->target;
+    QCOMPARE(target->GetItemText(3, 3), QStringLiteral("a"));
+    QCOMPARE(source->GetItemText(1, 1), sourceAfter);
+    QCOMPARE(target->GetLastDragOverCell(), CCellID(3, 3));
+    QVERIFY(!(target->GetItemState(3, 3) & GvisDropHilited));
+    QCOMPARE(target->GetSelectedCount(), 0);
+    delete source;
+    delete other;
+}
+
+QTEST_MAIN(TstGridClipboard)
+#include "tst_gridclipboard.moc"

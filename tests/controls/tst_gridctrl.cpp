@@ -1,0 +1,508 @@
+// The grid control driven through its public operations, the keyboard and the mouse on an
+// offscreen window: storage, selection, keyboard bounds, sorting, the wheel and editing.
+#include "controls/grid/cgridctrl.h"
+#include "controls/grid/cgridcellmultiline.h"
+#include "controls/grid/ctitletip.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+// A shown grid of `rows` x `cols` with one fixed row and column; cell texts are "r,c".
+QPointer<CGridCtrl> MakeGrid(int rows, int cols, bool texts = true)
+{
+    QPointer<CGridCtrl> grid = new CGridCtrl(rows, cols, 1, 1);
+    grid->resize(400, 300);
+    if (texts)
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                grid->SetItemText(r, c, QStringLiteral("%1,%2").arg(r).arg(c));
+    grid->show();
+    return grid;
+}
+
+QPoint CellCentre(CGridCtrl* grid, int row, int col)
+{
+    QRect rect;
+    grid->GetCellRect(row, col, &rect);
+    return rect.center();
+}
+
+} // namespace
+
+class TstGridCtrl : public QObject {
+    Q_OBJECT
+private slots:
+    void storageKeepsAttributes();
+    void keyboardStaysInTable_data();
+    void keyboardStaysInTable();
+    void settersRefuseOutsideCells();
+    void selectionKeysDoNotCollide();
+    void shrinkingEmptiesSelections();
+    void sortOrders_data();
+    void sortOrders();
+    void mouseSelects_data();
+    void mouseSelects();
+    void fineWheelScrolls();
+    void virtualCellsPerGrid();
+    void editing_data();
+    void editing();
+    void titleTipOnlyForClippedText_data();
+    void titleTipOnlyForClippedText();
+    void hiddenColumnSkippedAndPainted();
+    void gridLinesPainted_data();
+    void gridLinesPainted();
+    void columnDividerDrag_data();
+    void columnDividerDrag();
+    void dividerDoubleClickAutoSizes();
+    void multiLineKeepsOneEditor();
+};
+
+void TstGridCtrl::storageKeepsAttributes()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(5, 4);
+    QVERIFY(grid->SetItemBkColour(2, 2, Qt::red));
+    QVERIFY(grid->SetItemFgColour(2, 2, Qt::blue));
+    QFont bold = grid->font();
+    bold.setBold(true);
+    QVERIFY(grid->SetItemFont(2, 2, &bold));
+    QVERIFY(grid->SetColumnWidth(2, 77));
+    QCOMPARE(grid->GetItemText(2, 2), QStringLiteral("2,2"));
+    QCOMPARE(grid->GetItemBkColour(2, 2), QColor(Qt::red));
+    QCOMPARE(grid->GetItemFgColour(2, 2), QColor(Qt::blue));
+    QVERIFY(grid->GetItemFont(2, 2)->bold());
+    QCOMPARE(grid->GetColumnWidth(2), 77);
+    QVERIFY(!grid->SetItemText(5, 0, QStringLiteral("x")));
+    QVERIFY(!grid->SetItemText(0, 4, QStringLiteral("x")));
+    // The background colour shows in the cell's pixels.
+    QRect rect;
+    QVERIFY(grid->GetCellRect(2, 2, &rect));
+    const QImage image = grid->viewport()->grab().toImage();
+    QCOMPARE(image.pixelColor(rect.left() + 2, rect.bottom() - 2), QColor(Qt::red));
+    delete grid;
+}
+
+void TstGridCtrl::keyboardStaysInTable_data()
+{
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("startCol");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::newRow("down on last row") << 9 << 2 << int(Qt::Key_Down) << 9 << 2;
+    QTest::newRow("right on last column") << 3 << 4 << int(Qt::Key_Right) << 3 << 4;
+    QTest::newRow("tab on last cell") << 9 << 4 << int(Qt::Key_Tab) << 9 << 4;
+    QTest::newRow("page down near end") << 8 << 1 << int(Qt::Key_PageDown) << 9 << 1;
+    QTest::newRow("up stays out of fixed row") << 1 << 1 << int(Qt::Key_Up) << 1 << 1;
+    QTest::newRow("left stays out of fixed column") << 2 << 1 << int(Qt::Key_Left) << 2 << 1;
+    QTest::newRow("tab wraps to next row") << 3 << 4 << int(Qt::Key_Tab) << 4 << 1;
+    QTest::newRow("down moves") << 3 << 2 << int(Qt::Key_Down) << 4 << 2;
+    QTest::newRow("end goes to last column") << 3 << 1 << int(Qt::Key_End) << 3 << 4;
+    QTest::newRow("home goes to first column") << 3 << 4 << int(Qt::Key_Home) << 3 << 1;
+}
+
+void TstGridCtrl::keyboardStaysInTable()
+{
+    QFETCH(int, startRow);
+    QFETCH(int, startCol);
+    QFETCH(int, key);
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QPointer<CGridCtrl> grid = MakeGrid(10, 5);
+    grid->SetFocusCell(startRow, startCol);
+    QTest::keyClick(grid.data(), Qt::Key(key));
+    QCOMPARE(grid->GetFocusCell(), CCellID(row, col));
+    QVERIFY(grid->IsValid(grid->GetFocusCell()));
+    delete grid;
+}
+
+void TstGridCtrl::settersRefuseOutsideCells()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    grid->SetFocusCell(2, 2);
+    grid->SetFocusCell(4, 1);
+    QCOMPARE(grid->GetFocusCell(), CCellID(2, 2));
+    QVERIFY(!grid->SetItemState(1, 4, GvisSelected));
+    QCOMPARE(grid->GetSelectedCount(), 0);
+    delete grid;
+}
+
+void TstGridCtrl::selectionKeysDoNotCollide()
+{
+    QPointer<CGridCtrl> grid = new CGridCtrl(70000, 3, 1, 1);
+    grid->SetSelectedRange(1, 1, 1, 1);
+    grid->SetSelectedRange(65537, 1, 65537, 1, false, true);
+    QVERIFY(grid->IsCellSelected(65537, 1));
+    grid->ResetSelectedRange();
+    grid->SetItemState(1, 1, GvisSelected);
+    grid->SetItemState(65537, 1, GvisSelected);
+    QCOMPARE(grid->GetSelectedCount(), 2);
+    QVERIFY(grid->IsCellSelected(1, 1));
+    QVERIFY(grid->IsCellSelected(65537, 1));
+    grid->SetItemState(65537, 1, 0);
+    QVERIFY(grid->IsCellSelected(1, 1));
+    delete grid;
+}
+
+void TstGridCtrl::shrinkingEmptiesSelections()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(10, 5);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 8, 3));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      CellCentre(grid, 2, 2));
+    grid->SetRowCount(5);
+    QVERIFY(grid->IsValid(grid->GetSelectedCellRange()) || grid->GetSelectedCount() <= 1);
+    // A Ctrl-click after shrinking never re-selects the row that is gone.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      CellCentre(grid, 3, 3));
+    QVERIFY(grid->IsCellSelected(3, 3));
+    QVERIFY(grid->GetSelectedCount() <= 2);
+    delete grid;
+}
+
+void TstGridCtrl::sortOrders_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("ascending");
+    QTest::newRow("none") << QStringList() << true;
+    QTest::newRow("one") << QStringList{"b"} << true;
+    QTest::newRow("two ascending") << QStringList{"b", "a"} << true;
+    QTest::newRow("two descending") << QStringList{"a", "b"} << false;
+    QTest::newRow("texts by code") << QStringList{"b", "B", "a", "10", "9", "A"} << true;
+    QStringList many;
+    for (int i = 0; i < 1000; ++i)
+        many << QString::number((i * 7919) % 1000);
+    QTest::newRow("thousand ascending") << many << true;
+    QTest::newRow("thousand descending") << many << false;
+}
+
+void TstGridCtrl::sortOrders()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(bool, ascending);
+    QPointer<CGridCtrl> grid = MakeGrid(int(texts.size()) + 1, 2, false);
+    for (int i = 0; i < texts.size(); ++i) {
+        grid->SetItemText(i + 1, 1, texts.at(i));
+        grid->SetItemText(i + 1, 0, texts.at(i) + QStringLiteral("#"));
+    }
+    QVERIFY(grid->SortTextItems(1, ascending) || texts.isEmpty());
+    QStringList expected = texts;
+    std::sort(expected.begin(), expected.end());
+    if (!ascending)
+        std::reverse(expected.begin(), expected.end());
+    QStringList got;
+    for (int i = 0; i < texts.size(); ++i) {
+        got << grid->GetItemText(i + 1, 1);
+        // Whole rows move together.
+        QCOMPARE(grid->GetItemText(i + 1, 0), got.last() + QStringLiteral("#"));
+    }
+    QCOMPARE(got, expected);
+    delete grid;
+}
+
+void TstGridCtrl::mouseSelects_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("secondMods");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<CCellRange>("range");
+    QTest::newRow("click replaces") << Qt::KeyboardModifiers() << 1 << CCellRange(4, 3, 4, 3);
+    QTest::newRow("shift extends") << Qt::KeyboardModifiers(Qt::ShiftModifier) << 9
+                                   << CCellRange(2, 1, 4, 3);
+    QTest::newRow("control adds") << Qt::KeyboardModifiers(Qt::ControlModifier) << 2
+                                  << CCellRange(2, 1, 4, 3);
+}
+
+void TstGridCtrl::mouseSelects()
+{
+    QFETCH(Qt::KeyboardModifiers, secondMods);
+    QFETCH(int, count);
+    QFETCH(CCellRange, range);
+    QPointer<CGridCtrl> grid = MakeGrid(10, 5);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, 2, 1));
+    QCOMPARE(grid->GetFocusCell(), CCellID(2, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, secondMods, CellCentre(grid, 4, 3));
+    QCOMPARE(grid->GetFocusCell(), CCellID(4, 3));
+    QCOMPARE(grid->GetSelectedCount(), count);
+    QCOMPARE(grid->GetSelectedCellRange(), range);
+    // Fixed cells never select as cells.
+    for (int c = 0; c < 5; ++c)
+        QVERIFY(!grid->IsCellSelected(0, c));
+    delete grid;
+}
+
+void TstGridCtrl::fineWheelScrolls()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(200, 3);
+    QCOMPARE(grid->GetScrollPos32(Qt::Vertical), 0);
+    const QPointF pos = CellCentre(grid, 3, 1);
+    for (int i = 0; i < 4; ++i) {
+        QWheelEvent wheel(pos, grid->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, -40),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+    }
+    QVERIFY(grid->GetScrollPos32(Qt::Vertical) > 0);
+    delete grid;
+}
+
+void TstGridCtrl::virtualCellsPerGrid()
+{
+    QPointer<CGridCtrl> first = new CGridCtrl(3, 3, 1, 1);
+    QPointer<CGridCtrl> second = new CGridCtrl(3, 3, 1, 1);
+    first->SetVirtualMode(true);
+    second->SetVirtualMode(true);
+    for (CGridCtrl* grid : {first.data(), second.data()}) {
+        grid->SetRowCount(3);
+        grid->SetColumnCount(3);
+    }
+    connect(first, &CGridCtrl::GetDispInfo, first, [](GV_DISPINFO* info) {
+        info->item.strText = QStringLiteral("first");
+    });
+    connect(second, &CGridCtrl::GetDispInfo, second, [](GV_DISPINFO* info) {
+        info->item.strText = QStringLiteral("second");
+    });
+    // A cell of one grid keeps its text while the other grid fills its own.
+    CGridCellBase* a = first->GetCell(1, 1);
+    QVERIFY(a);
+    QCOMPARE(a->GetText(), QStringLiteral("first"));
+    QCOMPARE(second->GetItemText(1, 1), QStringLiteral("second"));
+    QCOMPARE(a->GetText(), QStringLiteral("first"));
+    delete first;
+    delete second;
+}
+
+void TstGridCtrl::editing_data()
+{
+    QTest::addColumn<QString>("start");  // "key", "f2", "click", "dblclick"
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("endKey");
+    QTest::addColumn<bool>("refuse");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<CCellID>("focus");
+    QTest::newRow("key replaces, enter keeps") << "key" << "x" << int(Qt::Key_Return) << false
+                                               << "x" << CCellID(2, 2);
+    QTest::newRow("f2 appends") << "f2" << "y" << int(Qt::Key_Return) << false << "2,2y"
+                                << CCellID(2, 2);
+    QTest::newRow("click appends") << "click" << "z" << int(Qt::Key_Return) << false << "2,2z"
+                                   << CCellID(2, 2);
+    QTest::newRow("double click appends") << "dblclick" << "w" << int(Qt::Key_Return) << false
+                                          << "2,2w" << CCellID(2, 2);
+    QTest::newRow("escape rolls back") << "key" << "q" << int(Qt::Key_Escape) << false << "2,2"
+                                       << CCellID(2, 2);
+    QTest::newRow("owner refuses") << "key" << "r" << int(Qt::Key_Return) << true << "2,2"
+                                   << CCellID(2, 2);
+    QTest::newRow("tab moves on") << "key" << "t" << int(Qt::Key_Tab) << false << "t"
+                                  << CCellID(2, 3);
+    QTest::newRow("down moves on") << "key" << "d" << int(Qt::Key_Down) << false << "d"
+                                   << CCellID(3, 2);
+}
+
+void TstGridCtrl::editing()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    QFETCH(int, endKey);
+    QFETCH(bool, refuse);
+    QFETCH(QString, text);
+    QFETCH(CCellID, focus);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    int endNotes = 0;
+    connect(grid, &CGridCtrl::Notify, grid, [&](NM_GRIDVIEW* nm) {
+        if (nm->code == GvnEndLabelEdit) {
+            ++endNotes;
+            if (refuse)
+                nm->result = -1;
+        }
+    });
+    const QPoint centre = CellCentre(grid, 2, 2);
+    grid->SetFocusCell(2, 2);
+    grid->setFocus();
+    if (start == QLatin1String("key")) {
+        QTest::keyClicks(grid.data(), typed);
+    } else {
+        if (start == QLatin1String("f2"))
+            QTest::keyClick(grid.data(), Qt::Key_F2);
+        else if (start == QLatin1String("click"))
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+        else {
+            // A double click as a window system delivers it, on a cell that had no focus.
+            grid->SetFocusCell(1, 1);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QVERIFY(!grid->viewport()->findChild<QLineEdit*>());
+            QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
+        }
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, typed);
+    }
+    QCoreApplication::processEvents();
+    QPointer<QLineEdit> editor = grid->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QTest::keyClick(editor.data(), Qt::Key(endKey));
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->GetItemText(2, 2), text);
+    QCOMPARE(grid->GetFocusCell(), focus);
+    QCOMPARE(endNotes, text == QLatin1String("2,2") && !refuse ? 0 : 1);
+    delete grid;
+}
+
+void TstGridCtrl::titleTipOnlyForClippedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shows");
+    QTest::newRow("fits") << "ab" << false;
+    QTest::newRow("clipped") << QString(60, QLatin1Char('W')) << true;
+}
+
+void TstGridCtrl::titleTipOnlyForClippedText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, shows);
+    QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    grid->SetColumnWidth(2, 60);
+    grid->SetItemText(2, 2, text);
+    QMouseEvent move(QEvent::MouseMove, CellCentre(grid, 2, 2),
+                     grid->viewport()->mapToGlobal(CellCentre(grid, 2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &move);
+    QCOMPARE(grid->GetTitleTip()->isVisible(), shows);
+    delete grid;
+}
+
+void TstGridCtrl::hiddenColumnSkippedAndPainted()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(5, 5);
+    grid->SetItemBkColour(2, 3, Qt::green);
+    grid->SetColumnWidth(2, 0);
+    grid->SetFocusCell(2, 1);
+    QTest::keyClick(grid.data(), Qt::Key_Right);
+    QCOMPARE(grid->GetFocusCell(), CCellID(2, 3));
+    // Column 3 starts straight after column 1.
+    QRect one, three;
+    grid->GetCellRect(2, 1, &one);
+    grid->GetCellRect(2, 3, &three);
+    QCOMPARE(three.left(), one.right() + 1);
+    delete grid;
+}
+
+void TstGridCtrl::gridLinesPainted_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("none") << int(CGridCtrl::GvlNone) << false << false;
+    QTest::newRow("horizontal") << int(CGridCtrl::GvlHorz) << false << true;
+    QTest::newRow("vertical") << int(CGridCtrl::GvlVert) << true << false;
+    QTest::newRow("both") << int(CGridCtrl::GvlBoth) << true << true;
+}
+
+void TstGridCtrl::gridLinesPainted()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, vertical);
+    QFETCH(bool, horizontal);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetGridLines(lines);
+    grid->SetGridLineColor(Qt::magenta);
+    QRect rect;
+    QVERIFY(grid->GetCellRect(2, 2, &rect));
+    const QImage image = grid->viewport()->grab().toImage();
+    const QColor line(Qt::magenta);
+    QCOMPARE(image.pixelColor(rect.right(), rect.center().y()) == line, vertical);
+    QCOMPARE(image.pixelColor(rect.center().x(), rect.bottom()) == line, horizontal);
+    // Fixed cells carry no grid lines of the grid-line colour, and the text area none.
+    QRect fixed;
+    QVERIFY(grid->GetCellRect(0, 2, &fixed));
+    QVERIFY(image.pixelColor(fixed.center()) != line);
+    QVERIFY(image.pixelColor(rect.left() + 1, rect.top() + 1) != line);
+    delete grid;
+}
+
+void TstGridCtrl::columnDividerDrag_data()
+{
+    QTest::addColumn<bool>("resize");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("width"); // -1: unchanged
+    // The new width runs from the column's left edge to where the button went up.
+    QTest::newRow("wider") << true << 30 << 29;
+    QTest::newRow("past the left edge hides") << true << -500 << 0;
+    QTest::newRow("resize off selects") << false << 30 << -1;
+}
+
+void TstGridCtrl::columnDividerDrag()
+{
+    QFETCH(bool, resize);
+    QFETCH(int, dx);
+    QFETCH(int, width);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetColumnResize(resize);
+    const int before = grid->GetColumnWidth(2);
+    QRect heading;
+    grid->GetCellRect(0, 2, &heading);
+    const QPoint divider(heading.right(), heading.center().y());
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(grid->viewport(), divider + QPoint(dx / 2, 0));
+    QTest::mouseMove(grid->viewport(), divider + QPoint(dx, 0));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider + QPoint(dx, 0));
+    if (width < 0) {
+        QCOMPARE(grid->GetColumnWidth(2), before);
+        QVERIFY(grid->GetSelectedCount() > 0);
+    } else {
+        QCOMPARE(grid->GetColumnWidth(2), width ? before + width : 0);
+    }
+    delete grid;
+}
+
+void TstGridCtrl::dividerDoubleClickAutoSizes()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->SetItemText(3, 2, QString(40, QLatin1Char('M')));
+    const int wide = QFontMetrics(grid->font()).horizontalAdvance(QString(40, QLatin1Char('M')));
+    QRect heading;
+    grid->GetCellRect(0, 2, &heading);
+    const QPoint divider(heading.right(), heading.center().y());
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(grid->viewport(), divider);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, divider);
+    QVERIFY(grid->GetColumnWidth(2) >= wide);
+    delete grid;
+}
+
+void TstGridCtrl::multiLineKeepsOneEditor()
+{
+    QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    auto cell = CGridCellMultiLine::CreateObject();
+    cell->SetText(QStringLiteral("line"));
+    QVERIFY(grid->SetCell(2, 2, std::move(cell)));
+    grid->SetFocusCell(2, 2);
+    grid->setFocus();
+    QTest::keyClick(grid.data(), Qt::Key_F2);
+    grid->OnEditCell(2, 2, QPoint(-1, -1), kGridMouseStart);
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->viewport()->findChildren<QPlainTextEdit*>().size(), 1);
+    auto* editor = grid->viewport()->findChild<QPlainTextEdit*>();
+    // A mouse start types nothing into the text.
+    QCOMPARE(editor->toPlainText(), QStringLiteral("line"));
+    QVERIFY(grid->GetCell(2, 2)->IsEditing());
+    grid->EndEditing();
+    QVERIFY(!grid->GetCell(2, 2)->IsEditing());
+    delete grid;
+}
+
+QTEST_MAIN(TstGridCtrl)
+#include "tst_gridctrl.moc"
