@@ -39,6 +39,46 @@ constexpr CMenuItem kMainMenu[] = {
     {1, 57664, "&Info über Tarnlink...", "&About Tarnlink"},
 };
 
+// Menu 130: shown while a project window is active.
+constexpr CMenuItem kProjectMenu[] = {
+    {0, P, "&Datei", "&File"},
+    {1, P, "&Neu", "&New"},
+    {2, 57600, "&Datei\tStrg+N", "&File\tStrg+N"},
+    {2, 32783, "&Projekt", "&Project"},
+    {1, P, "Ö&ffnen...", "O&pen..."},
+    {2, 57601, "&Datei öffen...\tStrg+O", "Open &File...\tStrg+O"},
+    {2, 32789, "&Projekt öffnen...", "Open &Project..."},
+    {1, 57602, "&Schließen", "&Close"},
+    {1, P, "&Speichern", "&Save"},
+    {2, 57603, "&Datei speichern\tStrg+S", "Save &File\tStrg+S"},
+    {2, 32786, "&Projekt speichern", "Save &Project"},
+    {1, 57604, "Speichern &unter...", "Save &As..."},
+    {1, S, "", ""},
+    {1, 57607, "&Drucken...", "&Print..."},
+    {1, 57609, "Seiten&ansicht", "Print Pre&view"},
+    {1, 57606, "Drucker&einrichtung...", "P&rint Setup..."},
+    {1, S, "", ""},
+    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, S, "", ""},
+    {1, 57665, "&Beenden", "&Exit"},
+    {0, P, "&Ansicht", "&View"},
+    {1, 59392, "&Symbolleiste", "&Tool bar"},
+    {1, 59393, "Status&leiste", "&Status bar"},
+    {1, 32778, "&Endstufen", "&Power stages"},
+    {0, P, "&Endstufe", "&Power stage"},
+    {1, 32777, "&Suchen", "&Search"},
+    {1, 32779, "&Reset", "&Reset"},
+    {1, 32794, "S&tatusübersicht", "S&tatus overview"},
+    {1, P, "&Projekt", "&Project"},
+    {2, 32797, "&Übertragen", "&Transmit"},
+    {0, P, "&Fenster", "&Window"},
+    {1, 57650, "Ü&berlappend", "&Cascade"},
+    {1, 57651, "&Nebeneinander", "&Tile"},
+    {1, 57649, "&Symbole anordnen", "&Arrange Icons"},
+    {0, P, "&Hilfe", "&Help"},
+    {1, 57664, "&Info über Tarnlink...", "&About Tarnlink"},
+};
+
 struct MenuRef {
     unsigned id;
     std::span<const CMenuItem> items;
@@ -46,6 +86,7 @@ struct MenuRef {
 
 constexpr MenuRef kMenus[] = {
     {CMenuTable::kMainMenu, kMainMenu},
+    {CMenuTable::kProjectMenu, kProjectMenu},
 };
 
 QString PlainName(QString text)

@@ -22,6 +22,7 @@ struct CMenuItem {
 class CMenuTable {
 public:
     static constexpr unsigned kMainMenu = 128;
+    static constexpr unsigned kProjectMenu = 130;
 
     // The items of menu `menuId`; empty for a menu the table does not hold.
     static std::span<const CMenuItem> Menu(unsigned menuId);

@@ -26,6 +26,7 @@ CTarnlinkApp* g_instance = nullptr;
 
 constexpr unsigned kIdsFailedToOpen = 61697;
 constexpr unsigned kIdsFailedToSave = 61698;
+constexpr unsigned kIdsAskToSave = 61699;
 const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
@@ -57,6 +58,9 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments)
         ShowMessage(LoadResString(failure == CDocManager::Failure::Open ? kIdsFailedToOpen
                                                                         : kIdsFailedToSave),
                     MbOk | MbIconWarning);
+    });
+    m_docManager.SetSavePrompt([this](const QString& title) {
+        return ShowMessage(LoadResString(kIdsAskToSave).arg(title), MbYesNoCancel | MbIconWarning);
     });
     if (!RegisterTemplates())
         return false;
@@ -94,7 +98,7 @@ bool CTarnlinkApp::RegisterTemplates()
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
         [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
-        [](CDocument& document) { return new CProjectListView(document); }));
+        [this](CDocument& document) { return new CProjectListView(document, *this); }));
     return m_docManager.Templates().size() == 2;
 }
 
@@ -279,12 +283,6 @@ void CTarnlinkApp::OnFilePrintSetup()
 }
 
 void CTarnlinkApp::OnFileNew() {}
-
-void CTarnlinkApp::OnNewProject() {}
-
-void CTarnlinkApp::OnOpenProject() {}
-
-void CTarnlinkApp::OnSaveProject() {}
 
 void CTarnlinkApp::OpenAxisDocument()
 {
