@@ -31,6 +31,11 @@ CProjectListDoc* CProjectListView::GetDocument() const
     return qobject_cast<CProjectListDoc*>(CView::GetDocument());
 }
 
+CTreeMarks* CProjectListView::TreeMarks() const
+{
+    return m_marks;
+}
+
 void CProjectListView::OnInitialUpdate()
 {
     FillTable();

@@ -33,7 +33,7 @@ public:
     void OnTransmitProject();
 
     const CProjectTable::Result& Table() const { return m_table; }
-    CTreeMarks* TreeMarks() const { return m_marks; }
+    CTreeMarks* TreeMarks() const;
     QTimer& RepaintTimer() { return m_repaintTimer; }
 
 private:
