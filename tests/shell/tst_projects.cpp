@@ -271,6 +271,18 @@ void TstProjects::transmitProject()
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
+    // A modified page is asked about first; Cancel stops before anything is sent.
+    rig.frame->TreeCtrl()->setCurrentItem(rig.frame->AxisItem(7));
+    rig.frame->OnTreeNotify();
+    QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
+    CMainFrame::ParameterViewOf(page)->GetDocument()->SetModifiedFlag(true);
+    rig.bus.ClearLog();
+    rig.t.answers = {IdCancel};
+    QCOMPARE(rig.Transmit(*view), QStringList());
+    QVERIFY(page);
+    QVERIFY(rig.bus.Requests().isEmpty());
+    CMainFrame::ParameterViewOf(page)->GetDocument()->SetModifiedFlag(false);
+
     bool pollDuring = true;
     bool blockedDuring = false;
     QTimer probe;
@@ -321,8 +333,13 @@ void TstProjects::transmitFaults()
     // A line for a missing stage, an address no bus carries and a missing file.
     QFile spf(rig.Path("plant.spf"));
     QVERIFY(spf.open(QIODevice::Append));
-    spf.write("[HWK 12] \\nowhere.sdf\r\n[KEV 99] \\[03] Hub.sdf\r\n");
+    spf.write("[HWK 12] \\[03] Hub.sdf\r\n[KEV 13]   \\nowhere.sdf  \r\n"
+              "[KEV 99] \\[03] Hub.sdf\r\n");
     spf.close();
+    // The axis at 12 is known from a file only.
+    auto* offline = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[12]")});
+    rig.frame->AxisItem(12) = offline;
+    rig.frame->SetItemImage(offline, CMainFrame::ImageGrey);
     QVERIFY(QFile::remove(rig.Path("[07] Axis.sdf")));
     // The stage at 5 is a KEV now.
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");
@@ -335,6 +352,10 @@ void TstProjects::transmitFaults()
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
+    // Save and Save As would write over the project file: they are off for a project.
+    QVERIFY(!rig.frame->CommandAction(57603)->isEnabled());
+    QVERIFY(!rig.frame->CommandAction(57604)->isEnabled());
+    QVERIFY(rig.frame->CommandAction(32797)->isEnabled());
     rig.t.messages.clear();
     const QStringList report = rig.Transmit(*view);
     QCOMPARE(report,
@@ -344,6 +365,7 @@ void TstProjects::transmitFaults()
                           "Fehler!|Axis 7: Parameter file is missing or unreadable! Data "
                           "couldn’t be transmitted",
                           "Fehler!|Axis 12: Axis is disconnected! Data couldn’t be transmitted",
+                          "Fehler!|Axis 13: Axis is disconnected! Data couldn’t be transmitted",
                           "Fehler!|Axis 99: Axis is disconnected! Data couldn’t be transmitted"}));
 
     // The UQT's file was not written to the KEV stage.
