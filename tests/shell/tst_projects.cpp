@@ -168,6 +168,22 @@ void TstProjects::saveProjectKeepsUsersPages()
     QVERIFY(!rig.Read("p.spf").contains("12]"));
     QVERIFY(rig.t.messages.join('\n').contains(QStringLiteral("12:")));
     QVERIFY(rig.frame->AxisItem(12));
+
+    // After New project, an axis opened from its file is saved from its own page, which
+    // stays open.
+    rig.t.answers = {IdYes};
+    rig.t.app().OnNewProject();
+    rig.t.app().m_nextAddress = QStringLiteral("Off");
+    QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
+    QPointer<QMdiSubWindow> filePage = rig.frame->MdiArea()->activeSubWindow();
+    QVERIFY(rig.frame->AxisItem(3));
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(3)), int(CMainFrame::ImageGrey));
+    QVERIFY(rig.t.app().SaveProject(rig.Path("again.spf")));
+    QVERIFY(filePage);
+    QVERIFY(rig.frame->AxisItem(3));
+    // The file is named after the page's title, as for any saved axis.
+    QVERIFY(rig.Read("again.spf").endsWith("[KEV 3] \\[Offline] [03] Hub.sdf\r\n"));
+    QVERIFY(QFile::exists(rig.Path("[Offline] [03] Hub.sdf")));
 }
 
 void TstProjects::saveProjectUnwritable()
