@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -258,6 +259,12 @@ void TstProjects::openProjectShowsTableAndFrames()
                                  "Address and Power stage type|[07] - DRQ+ 1.20",
                                  "Stop cur.:|0.10 A", "Run cur.:|0.20 A", "Boost cur.:|0.25 A"}));
 
+    // The project window brings its menu, with the Window menu and Transmit project.
+    QStringList menus;
+    for (const QAction* menu : rig.frame->menuBar()->actions())
+        menus.append(menu->text());
+    QCOMPARE(menus, QStringList({"&File", "&View", "&Power stage", "&Window", "&Help"}));
+
     QPointer<CTreeMarks> marks = view->TreeMarks();
     QVERIFY(marks);
     QCOMPARE(table.axisMarks[5], int(CProjectTable::MarkGreen));
@@ -304,9 +311,13 @@ void TstProjects::transmitProject()
     QTimer probe;
     probe.setInterval(0);
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (rig.frame->ProjectCommandsBlocked()) {
+        if (rig.frame->ProjectCommandsBlocked() && !blockedDuring) {
             blockedDuring = true;
             pollDuring = rig.frame->StatusTimer().isActive();
+            // New project and a second transfer cannot start under the running one.
+            rig.t.answers = {IdYes, IdYes};
+            rig.t.app().OnNewProject();
+            view->OnTransmitProject();
         }
     });
     probe.start();
@@ -328,6 +339,8 @@ void TstProjects::transmitProject()
     QCOMPARE(stores, QStringList({"3", "5", "7"}));
     QVERIFY(blockedDuring);
     QVERIFY(!pollDuring);
+    QCOMPARE(rig.t.answers.size(), 2);
+    QVERIFY(rig.frame->AxisItem(3));
     QVERIFY(rig.frame->StatusTimer().isActive());
     QVERIFY(!rig.frame->ProjectCommandsBlocked());
     // Only the project window is left.
