@@ -5,6 +5,7 @@
 #include "controls/grid/cgridcellbase.h"
 
 #include <QPointer>
+#include <QWidget>
 
 class CGridCell : public CGridCellBase {
 public:

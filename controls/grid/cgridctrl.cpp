@@ -18,7 +18,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
       m_pVirtualCell(std::make_unique<CGridCell>()),
-      m_TitleTip(std::make_unique<CTitleTip>(this)),
+      m_TitleTip(std::make_unique<CTitleTip>(viewport())),
       m_strPrintAppTitle(QGuiApplication::applicationDisplayName())
 {
     setObjectName(QStringLiteral("GridCtrlWnd"));

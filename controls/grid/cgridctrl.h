@@ -9,8 +9,6 @@
 #include "controls/grid/cgridcellbase.h"
 #include "controls/grid/cgriddefaultcell.h"
 #include "controls/grid/cgriddefs.h"
-#include "controls/grid/cgriddroptarget.h"
-#include "platform/cprintinfo.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -23,10 +21,7 @@
 #include <memory>
 #include <vector>
 
-class CModalRunner;
 class CTitleTip;
-class QMimeData;
-class QPrinter;
 
 class CGridCtrl : public QAbstractScrollArea {
     Q_OBJECT
@@ -261,50 +256,6 @@ public:
     void OnEndInPlaceEdit(const GV_DISPINFO& info);
     CTitleTip* GetTitleTip() const;
 
-    // --- Clipboard, drag and drop -----------------------------------------------------------
-    virtual void CutSelectedText();
-    virtual std::unique_ptr<QMimeData> CopyTextFromGrid();
-    virtual bool PasteTextToGrid(CCellID cell, const QMimeData* pDataObject,
-                                 bool bSelectPastedCells = true);
-    virtual void OnBeginDrag();
-    virtual Qt::DropAction OnDragEnter(const QMimeData* pDataObject,
-                                       Qt::KeyboardModifiers keyState, QPoint point);
-    virtual Qt::DropAction OnDragOver(const QMimeData* pDataObject,
-                                      Qt::KeyboardModifiers keyState, QPoint point);
-    virtual void OnDragLeave();
-    virtual bool OnDrop(const QMimeData* pDataObject, Qt::DropAction dropEffect, QPoint point);
-    virtual void OnEditCut();
-    virtual void OnEditCopy();
-    virtual void OnEditPaste();
-    virtual void OnEditSelectAll();
-    // Whether each Edit command can run now (for menu and toolbar state).
-    bool CanEditCut() const;
-    bool CanEditCopy() const;
-    bool CanEditPaste() const;
-    bool CanEditSelectAll() const { return m_bEnableSelection; }
-    // A picture of the focus cell with its hot spot at the lower right corner.
-    QPixmap CreateDragImage(QPoint* pHotSpot);
-    CGridDropTarget& GetDropTarget() { return m_DropTarget; }
-    CCellID GetLastDragOverCell() const { return m_LastDragOverCell; }
-
-    // --- Printing ------------------------------------------------------------------------------
-    virtual void OnBeginPrinting(QPainter* pDC, CPrintInfo* pInfo);
-    virtual void OnPrint(QPainter* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(QPainter* pDC, CPrintInfo* pInfo);
-    // Prints every page onto `printer` (a PDF printer writes a file); false when the printer
-    // could not be painted on.
-    bool Print(QPrinter* printer);
-    // Shows the pages in a print-preview dialog run by `runner`.
-    void PrintPreview(QPrinter* printer, CModalRunner& runner);
-    int GetPrintPageCount() const { return m_nPageCount; }
-    int GetPrintPagesAcross() const { return m_nPagesAcross; }
-    QSize GetPrintLogicalPage() const { return m_LogicalPageSize; }
-    QSize GetPrintCharSize() const { return {m_CharSize.width(), m_CharSize.height()}; }
-    const QFont& GetPrinterFont() const { return m_PrinterFont; }
-    // The texts a page's header shows: the title of the window the grid sits in, and the
-    // application's title.
-    QString GetPrintWindowTitle() const;
-
     MouseMode GetMouseMode() const { return m_MouseMode; }
 
 signals:
@@ -316,19 +267,10 @@ signals:
     void Command(int id);
 
 protected:
-    virtual void PrintFixedRowCells(int nStartColumn, int nStopColumn, int& row, QRect& rect,
-                                    QPainter* pDC, bool& bFirst);
-    virtual void PrintColumnHeadings(QPainter* pDC, CPrintInfo* pInfo);
-    virtual void PrintHeader(QPainter* pDC, CPrintInfo* pInfo);
-    virtual void PrintFooter(QPainter* pDC, CPrintInfo* pInfo);
-    virtual void PrintRowButtons(QPainter* pDC, CPrintInfo* pInfo);
     virtual void OnFixedColumnClick(CCellID& cell);
     virtual void OnFixedRowClick(CCellID& cell);
     virtual std::unique_ptr<CGridCellBase> CreateCell(int nRow, int nCol);
     virtual void DestroyCell(int nRow, int nCol);
-    // Runs a drag of `data` and returns what the drop did; tests replace it.
-    virtual Qt::DropAction DoDragDrop(std::unique_ptr<QMimeData> data);
-
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -366,6 +308,7 @@ private:
     // Painting and scrolling (cgridctrlpaint.cpp).
     void EraseBkgnd(QPainter* painter, const QRect& clip);
     void DrawCellGridLines(QPainter* painter, const QRect& rect);
+    enum ScrollCode { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
     void ScrollBy(Qt::Orientation bar, int code);
     bool NeedsVerticalBar(int usableHeight) const;
 
@@ -388,20 +331,6 @@ private:
     void UpdateResizeCursor(const QPoint& point);
     void ShowTitleTip(const CCellID& cell);
     void SetMouseCursor(Qt::CursorShape shape);
-
-    // Clipboard (cgridctrlclipboard.cpp).
-    bool PasteLineCells(int nRow, int nCol, int targetRow, QString line, bool& rowMultiLine,
-                        bool tabSeen, int& maxRow, int& maxCol);
-    void InsertPasteRow(int targetRow);
-    void NumberRows(int fromRow);
-
-    // Printing (cgridctrlprint.cpp).
-    void SetPrintOrigin(QPainter* painter);
-    void DrawPrintedLines(QPainter* painter, const QRect& rect, bool horizontalTop,
-                          bool leftLine, int topY);
-    int PrintPageFirstRow(int rowPage) const;
-    int PrintPageFirstColumn(int colPage) const;
-    QFont BoldPrinterFont() const;
 
     // The table.
     int m_nRows = 0;
@@ -482,26 +411,5 @@ private:
 
     // Title tip, drop target, drag.
     std::unique_ptr<CTitleTip> m_TitleTip;
-    CGridDropTarget m_DropTarget;
-    CCellID m_LastDragOverCell;
-
-    // Printing.
-    QFont m_PrinterFont;
-    bool m_bPrinterFontValid = false;
-    QSize m_CharSize;
-    int m_nHeaderHeight = 2;
-    int m_nFooterHeight = 2;
-    int m_nLeftMargin = 4;
-    int m_nRightMargin = 4;
-    int m_nGap = 1;
-    QSize m_PaperSize;
-    QSize m_LogicalPageSize;
-    int m_nPageHeight = 0;
-    int m_nPageWidth = 0;
-    int m_nPageCount = 0;
-    int m_nPagesAcross = 1;
-    int m_nPageFirstRow = 0;
-    int m_nPageFirstCol = 0;
-    QPoint m_PrintOrigin;
     QString m_strPrintAppTitle;
 };

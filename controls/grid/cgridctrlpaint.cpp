@@ -13,7 +13,6 @@
 
 namespace {
 
-enum ScrollCode { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
 
 // Paints cells from (firstRow, firstCol) on, the first one starting at pixel (x, y), as far
 // as `lastRow` / `lastCol` and the clip allow.
@@ -337,7 +336,6 @@ bool CGridCtrl::InvalidateCellRect(int nRow, int nCol)
 
 void CGridCtrl::resizeEvent(QResizeEvent* event)
 {
-    m_DropTarget.Register(this);
     EndEditing();
     QAbstractScrollArea::resizeEvent(event);
     ResetScrollBars();
