@@ -1,0 +1,26 @@
+// What the grid's cells ask of an in-place editor whatever its kind: take one more key while
+// it is open, and end now (reporting the text as if the user had left the editor).
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QKeyEvent;
+class QWidget;
+
+class CInPlaceEditor {
+public:
+    virtual ~CInPlaceEditor() = default;
+    // Types `nChar` (a character, or a Qt::Key for a navigation key) into the editor.
+    virtual void SendChar(uint nChar) = 0;
+    virtual void EndEdit() = 0;
+
+    // Whether the key that opened an editor is one that keeps the text and selects it
+    // (navigation keys and the blank) rather than one that types over it.
+    static bool SelectsWholeText(uint nChar);
+    // A key press that types `nChar`.
+    static QKeyEvent* KeyEventFor(uint nChar);
+    // Widens `editor` to `wanted` pixels, up to the right edge of its parent (the grid's
+    // client area); its height stays.
+    static void Widen(QWidget* editor, int wanted);
+};

@@ -1,0 +1,156 @@
+#include "controls/grid/cinplacemultiline.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QTextCursor>
+
+namespace {
+
+bool g_endingMultiLine = false;
+
+} // namespace
+
+CInPlaceMultiLine::CInPlaceMultiLine(QWidget* parent, const QRect& rect, int id, int row,
+                                     int col, const QString& text, uint nFirstChar)
+    : QPlainTextEdit(parent),
+      m_nID(id),
+      m_nRow(row),
+      m_nCol(col),
+      m_sInitText(text),
+      m_nFirstChar(nFirstChar)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("InPlaceMultiLine"));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setGeometry(rect);
+    setPlainText(text);
+}
+
+void CInPlaceMultiLine::Start()
+{
+    show();
+    setFocus(Qt::OtherFocusReason);
+    const uint first = m_nFirstChar;
+    if (first == kGridMouseStart || first == '\b' || first == '\r') {
+        moveCursor(QTextCursor::End);
+        ensureCursorVisible();
+        // A mouse start types nothing; a Backspace removes the last character, and the
+        // Return that opened the editor is dropped because no key was pressed here yet.
+        if (first != kGridMouseStart)
+            Type(first);
+    } else if (SelectsWholeText(first)) {
+        selectAll();
+        ensureCursorVisible();
+    } else {
+        selectAll();
+        ensureCursorVisible();
+        Type(first);
+    }
+}
+
+void CInPlaceMultiLine::Type(uint nChar)
+{
+    std::unique_ptr<QKeyEvent> key(KeyEventFor(nChar));
+    m_bTypingForProgram = true;
+    QCoreApplication::sendEvent(this, key.get());
+    m_bTypingForProgram = false;
+}
+
+void CInPlaceMultiLine::SendChar(uint nChar)
+{
+    Type(nChar);
+}
+
+bool CInPlaceMultiLine::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void CInPlaceMultiLine::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (!m_bTypingForProgram)
+        m_bKeyPressed = true;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        Leave(uint(key));
+        return;
+    case Qt::Key_Escape:
+        setPlainText(m_sInitText);
+        Leave(Qt::Key_Escape);
+        return;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (ctrl) {
+            Leave(uint(key));
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!m_bKeyPressed)
+            return;
+        break;
+    default:
+        break;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty()) {
+        const QRect box(0, 0, qMax(1, width()), 0);
+        const int wanted =
+            fontMetrics().boundingRect(box, Qt::TextWordWrap, toPlainText() + QStringLiteral("  "))
+                .width();
+        Widen(this, wanted);
+    }
+}
+
+void CInPlaceMultiLine::focusOutEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    EndEdit();
+}
+
+void CInPlaceMultiLine::Leave(uint key)
+{
+    m_nLastChar = key;
+    if (QWidget* parent = parentWidget())
+        parent->setFocus(Qt::OtherFocusReason);
+    EndEdit();
+}
+
+void CInPlaceMultiLine::EndEdit()
+{
+    if (g_endingMultiLine || m_bEnded)
+        return;
+    g_endingMultiLine = true;
+    m_bEnded = true;
+    GV_DISPINFO info;
+    info.code = GvnEndLabelEdit;
+    info.idFrom = m_nID;
+    info.item.row = m_nRow;
+    info.item.col = m_nCol;
+    info.item.mask = GvifText | GvifParam;
+    info.item.strText = toPlainText();
+    info.item.lParam = qintptr(m_nLastChar);
+    emit EndLabelEdit(info);
+    close();
+    g_endingMultiLine = false;
+}
