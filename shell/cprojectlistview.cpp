@@ -1,5 +1,7 @@
 #include "shell/cprojectlistview.h"
 
+#include "controls/grid/cgridctrl.h"
+#include "controls/grid/cgriddefs.h"
 #include "pages/cparameterfilereader.h"
 #include "platform/cmodalrunner.h"
 #include "shell/cmainframe.h"
@@ -10,6 +12,8 @@
 #include "shell/ctreemarks.h"
 
 #include <QFile>
+#include <QFont>
+#include <QResizeEvent>
 #include <QTreeWidgetItem>
 
 CProjectListView::CProjectListView(CDocument& document, CTarnlinkApp& app, QWidget* parent)
@@ -31,14 +35,39 @@ CProjectListDoc* CProjectListView::GetDocument() const
     return qobject_cast<CProjectListDoc*>(CView::GetDocument());
 }
 
+namespace {
+
+constexpr unsigned kIdsDescription = 10650;
+constexpr unsigned kIdsValue = 10651;
+constexpr quint32 kValueFormat = DtRight | DtVCenter | DtSingleLine | DtNoPrefix;
+
+} // namespace
+
 CTreeMarks* CProjectListView::TreeMarks() const
 {
     return m_marks;
 }
 
+CGridCtrl* CProjectListView::Grid() const
+{
+    return m_grid;
+}
+
+QColor CProjectListView::ShadingColour()
+{
+    return QColor(0xff, 0xe5, 0xbc);
+}
+
+QColor CProjectListView::HeadingColour()
+{
+    return QColor(0x8a, 0xf0, 0xff);
+}
+
 void CProjectListView::OnInitialUpdate()
 {
     FillTable();
+    CreateGrid();
+    FillGrid();
     if (CMainFrame* frame = m_app.MainFrame(); frame && frame->TreeCtrl()) {
         m_marks = new CTreeMarks(*frame);
         m_marks->SetMarks(m_table.axisMarks, m_table.groupMarks);
@@ -72,6 +101,54 @@ void CProjectListView::FillTable()
             return group;
         }};
     m_table = CProjectTable::Build(files, context);
+}
+
+void CProjectListView::CreateGrid()
+{
+    m_grid = new CGridCtrl(0, 0, 0, 0, this);
+    m_grid->Create(rect(), this, kGridId);
+    // The table shows files; what is typed or pasted into it would change nothing.
+    m_grid->SetEditable(false);
+    m_grid->SetRowCount(1);
+    m_grid->SetColumnCount(2);
+    m_grid->SetFixedRowCount(1);
+    m_grid->SetFixedColumnCount(0);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(10);
+    m_grid->setFont(font);
+    m_grid->SetItemText(0, 0, m_app.LoadResString(kIdsDescription));
+    m_grid->SetItemText(0, 1, m_app.LoadResString(kIdsValue));
+    for (int column = 0; column < 2; ++column)
+        m_grid->SetItemFormat(0, column, kGridDefaultFormat);
+    m_grid->show();
+}
+
+void CProjectListView::FillGrid()
+{
+    for (const CProjectTable::Row& row : std::as_const(m_table.rows)) {
+        const int index = m_grid->InsertRow(QString());
+        if (index < 0)
+            break;
+        m_grid->SetItemText(index, 0, row.label);
+        m_grid->SetItemText(index, 1, row.value);
+        m_grid->SetItemFormat(index, 1, kValueFormat);
+        const QColor colour =
+            row.heading ? HeadingColour() : row.shaded ? ShadingColour() : QColor();
+        if (colour.isValid()) {
+            m_grid->SetItemBkColour(index, 0, colour);
+            m_grid->SetItemBkColour(index, 1, colour);
+        }
+    }
+    m_grid->SetColumnWidth(0, kLabelWidth);
+    m_grid->SetColumnWidth(1, kValueWidth);
+    m_grid->AutoSizeRows();
+}
+
+void CProjectListView::resizeEvent(QResizeEvent* event)
+{
+    CView::resizeEvent(event);
+    if (m_grid)
+        m_grid->setGeometry(rect());
 }
 
 void CProjectListView::OnActivateView(bool activate)

@@ -5,6 +5,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
+#include "controls/grid/cgridctrl.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
@@ -112,6 +113,7 @@ private slots:
     void saveProjectUnwritable();
     void newProject();
     void openProjectShowsTableAndFrames();
+    void projectGrid();
     void transmitProject();
     void transmitFaults();
 };
@@ -279,6 +281,49 @@ void TstProjects::openProjectShowsTableAndFrames()
     delete document->Frames().value(0);
     QVERIFY(!view);
     QVERIFY(!marks);
+}
+
+void TstProjects::projectGrid()
+{
+    Rig rig;
+    const auto write = [&](const QString& name, const QByteArray& text) {
+        QFile file(rig.Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("k.sdf", "Tarnlink\r\nAddress\t[03]\r\nType:\t[bKEV 2.35]\r\nRun:\t[r25]\r\n");
+    write("l.sdf", "Address\t[0B]\r\nType:\t[bLQN 1.00]\r\nStop:\t[s-1]\r\n");
+    write("d.sdf", "Address\t[07]\r\nType:\t[bDRQ+ 1.20]\r\nStep:\t[m2]\r\n");
+    write("p.spf", "head\r\n\r\n[KEV 3] \\k.sdf\r\n[LQN 11] \\l.sdf\r\n[DRQ 7] \\d.sdf\r\n");
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("p.spf"));
+    QVERIFY(view);
+    CGridCtrl* grid = view->Grid();
+    QVERIFY(grid);
+    QCOMPARE(grid->GetColumnCount(), 2);
+    QCOMPARE(grid->GetFixedRowCount(), 1);
+    QCOMPARE(grid->GetColumnWidth(0), 350);
+    QCOMPARE(grid->GetColumnWidth(1), 250);
+    QStringList cells;
+    for (int row = 0; row < grid->GetRowCount(); ++row)
+        cells.append(grid->GetItemText(row, 0) + '|' + grid->GetItemText(row, 1));
+    QCOMPARE(cells, QStringList({"Description:|Value:",
+                                 "|", "Address and Power stage type|[03] - KEV 2.35",
+                                 "Run cur.:|2.5 A",
+                                 "|", "Address and Power stage type|[11] - LQN 1.00",
+                                 "Stop cur.:|?",
+                                 "|", "Address and Power stage type|[07] - DRQ+ 1.20",
+                                 "Step resolution:|1/2.5 Step"}));
+    // Heading rows in their colour; the first and third file shaded, the second not.
+    const QColor heading = CProjectListView::HeadingColour();
+    const QColor shading = CProjectListView::ShadingColour();
+    QCOMPARE(grid->GetItemBkColour(2, 0), heading);
+    QCOMPARE(grid->GetItemBkColour(5, 1), heading);
+    QCOMPARE(grid->GetItemBkColour(3, 1), shading);
+    QVERIFY(grid->GetItemBkColour(6, 1) != shading);
+    QCOMPARE(grid->GetItemBkColour(9, 0), shading);
+    QVERIFY(grid->GetItemFormat(3, 1) & DtRight);
+    QVERIFY(!grid->IsEditable());
 }
 
 void TstProjects::transmitProject()
