@@ -148,7 +148,8 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
         done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true);
         port.m_replyTimeout = CBusPort::kDefaultTimeout;
     }
-    // After a time-out the page is left for the user to look at.
+    // Closed here only when the stage answered; a transmitted page also closes itself
+    // once control returns to the event loop.
     if (!port.m_noAnswer)
         delete page.data();
     if (done)
