@@ -3,6 +3,7 @@
 #include "platform/cappsettings.h"
 #include "platform/cdocument.h"
 #include "platform/cdoctemplate.h"
+#include "platform/cmessageboxservice.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
 #include "platform/cview.h"
@@ -121,6 +122,52 @@ bool CDocManager::CloseAllDocuments()
     return allClosed;
 }
 
+void CDocManager::DeleteAllDocuments()
+{
+    if (!m_area)
+        return;
+    // Deleting a frame may end its document and with it further frames: look each up anew.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : m_area->subWindowList())
+        windows.append(window);
+    for (const QPointer<QMdiSubWindow>& window : windows)
+        delete window.data();
+}
+
+bool CDocManager::SaveModified(CDocument& document)
+{
+    if (!document.IsModified())
+        return true;
+    if (!m_savePrompt)
+        return true;
+    switch (m_savePrompt(document.GetTitle())) {
+    case IdYes:
+        return document.DoFileSave();
+    case IdNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CDocManager::SaveAllModified()
+{
+    if (!m_area)
+        return true;
+    QList<QPointer<CDocument>> documents;
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        auto* frame = qobject_cast<CMdiChildFrame*>(window);
+        CDocument* document = frame ? frame->GetActiveDocument() : nullptr;
+        if (document && !documents.contains(document))
+            documents.append(document);
+    }
+    for (const QPointer<CDocument>& document : documents) {
+        if (document && !SaveModified(*document))
+            return false;
+    }
+    return true;
+}
+
 QStringList CDocManager::NameFilters(CDocTemplate* docTemplate) const
 {
     QStringList filters;
@@ -135,14 +182,21 @@ QStringList CDocManager::NameFilters(CDocTemplate* docTemplate) const
 bool CDocManager::PromptFileName(QString& path, bool open, CDocTemplate* docTemplate,
                                  const QString& proposal)
 {
+    QString suffix;
+    if (docTemplate)
+        suffix = docTemplate->GetDocString(CDocTemplate::filterExt).remove(0, 1);
+    return PromptFileName(path, open, NameFilters(docTemplate), suffix, proposal);
+}
+
+bool CDocManager::PromptFileName(QString& path, bool open, const QStringList& filters,
+                                 const QString& defaultSuffix, const QString& proposal)
+{
     QFileDialog dialog(m_area ? m_area->window() : nullptr);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(NameFilters(docTemplate));
-    if (docTemplate) {
-        QString extension = docTemplate->GetDocString(CDocTemplate::filterExt);
-        dialog.setDefaultSuffix(extension.remove(0, 1));
-    }
+    dialog.setNameFilters(filters);
+    if (!defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(defaultSuffix);
     if (!proposal.isEmpty())
         dialog.selectFile(proposal);
     if (m_runner.Run(dialog) != QDialog::Accepted)

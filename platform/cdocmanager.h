@@ -28,6 +28,9 @@ class CDocManager : public QObject {
 public:
     enum class Failure { Open, Save, Print };
     using FailureReporter = std::function<void(Failure, const QString& path)>;
+    // Asks whether to save the modified document titled `title`: IdYes, IdNo or IdCancel
+    // (message-box results).
+    using SavePrompt = std::function<int(const QString& title)>;
 
     CDocManager(CAppSettings& settings, CModalRunner& runner);
     ~CDocManager() override;
@@ -44,6 +47,7 @@ public:
 
     void SetFailureReporter(FailureReporter reporter) { m_reporter = std::move(reporter); }
     void ReportFailure(Failure failure, const QString& path) const;
+    void SetSavePrompt(SavePrompt prompt) { m_savePrompt = std::move(prompt); }
 
     // Opens `path` with the template of its extension (the first template when none
     // matches), or activates the window of the document that has it open.
@@ -54,11 +58,21 @@ public:
     CDocument* ActiveDocument() const;
     // Closes every document window; false when one of them refused.
     bool CloseAllDocuments();
+    // Ends every document at once without asking: their windows are gone when this returns.
+    void DeleteAllDocuments();
+    // Asks about `document` when it is modified and saves it on Yes, from its own view;
+    // false when the user cancels or the save fails.
+    bool SaveModified(CDocument& document);
+    // The same for every document, in window order; false at the first cancel or failure.
+    bool SaveAllModified();
 
     // Asks for a file name with the filters of the templates (only `docTemplate`'s when
     // given); `path` holds the proposal and receives the choice.
     bool PromptFileName(QString& path, bool open, CDocTemplate* docTemplate,
                         const QString& proposal = QString());
+    // The same with the name filters given and `defaultSuffix` added to a bare name.
+    bool PromptFileName(QString& path, bool open, const QStringList& filters,
+                        const QString& defaultSuffix, const QString& proposal = QString());
     QStringList NameFilters(CDocTemplate* docTemplate = nullptr) const;
 
     CRecentFileList& RecentFiles() { return m_recentFiles; }
@@ -84,5 +98,6 @@ private:
     QPointer<CMdiChildFrame> m_activeFrame;
     std::unique_ptr<QPrinter> m_printer;
     FailureReporter m_reporter;
+    SavePrompt m_savePrompt;
     CRecentFileList m_recentFiles{4};
 };

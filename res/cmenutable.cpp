@@ -20,7 +20,7 @@ constexpr CMenuItem kFileNewOpen[] = {
     {2, 32789, "&Projekt öffnen...", "Open &Project..."},
 };
 
-constexpr CMenuItem kViewStageOptions[] = {
+constexpr CMenuItem kViewStage[] = {
     {0, P, "&Ansicht", "&View"},
     {1, 59392, "&Symbolleiste", "&Tool bar"},
     {1, 59393, "Status&leiste", "&Status bar"},
@@ -29,6 +29,9 @@ constexpr CMenuItem kViewStageOptions[] = {
     {1, 32777, "&Suchen", "&Search"},
     {1, 32779, "&Reset", "&Reset"},
     {1, 32794, "S&tatusübersicht", "S&tatus overview"},
+};
+
+constexpr CMenuItem kOptions[] = {
     {0, P, "&Optionen", "&Options"},
     {1, 32771, "&Schnittstellenparameter", "&Interface parameter"},
     {1, P, "S&prache", "&Language"},
@@ -76,6 +79,16 @@ constexpr CMenuItem kWindow[] = {
     {1, 57651, "&Nebeneinander", "&Tile"},
 };
 
+// Menu 130, what the project window adds: the transfer under Power stage, and the icons.
+constexpr CMenuItem kProjectTransmit[] = {
+    {1, P, "&Projekt", "&Project"},
+    {2, 32797, "&Übertragen", "&Transmit"},
+};
+
+constexpr CMenuItem kArrangeIcons[] = {
+    {1, 57649, "&Symbole anordnen", "&Arrange Icons"},
+};
+
 template <std::size_t... N>
 constexpr auto Join(const CMenuItem (&... parts)[N])
 {
@@ -86,11 +99,15 @@ constexpr auto Join(const CMenuItem (&... parts)[N])
 }
 
 // Menu 128: shown while no document window is active.
-constexpr auto kMainMenu = Join(kFileNewOpen, kMainFileRest, kViewStageOptions, kHelp);
+constexpr auto kMainMenu = Join(kFileNewOpen, kMainFileRest, kViewStage, kOptions, kHelp);
 
 // Menu 129: shown while a parameter page is active.
 constexpr auto kParameterMenu =
-    Join(kFileNewOpen, kParameterFileRest, kViewStageOptions, kWindow, kHelp);
+    Join(kFileNewOpen, kParameterFileRest, kViewStage, kOptions, kWindow, kHelp);
+
+// Menu 130: shown while a project window is active.
+constexpr auto kProjectMenu = Join(kFileNewOpen, kParameterFileRest, kViewStage, kProjectTransmit,
+                                   kWindow, kArrangeIcons, kHelp);
 
 struct MenuRef {
     unsigned id;
@@ -100,6 +117,7 @@ struct MenuRef {
 constexpr MenuRef kMenus[] = {
     {CMenuTable::kMainMenu, kMainMenu},
     {CMenuTable::kParameterMenu, kParameterMenu},
+    {CMenuTable::kProjectMenu, kProjectMenu},
 };
 
 QString PlainName(QString text)

@@ -23,6 +23,7 @@ class CMenuTable {
 public:
     static constexpr unsigned kMainMenu = 128;
     static constexpr unsigned kParameterMenu = 129;
+    static constexpr unsigned kProjectMenu = 130;
 
     // The items of menu `menuId`; empty for a menu the table does not hold.
     static std::span<const CMenuItem> Menu(unsigned menuId);

@@ -233,6 +233,26 @@ constexpr Entry kEntries[] = {
      "Axis %d: Data transmitted, power stage type in the project isn’t equal to the connected "
      "power stage type"},
     {10656, "Adresse und Endstufentyp:", "Address and Power stage type"},
+    // Reports of saving and transmitting projects that the Windows program did not give.
+    {10700, "Achse %d: Kein Fenster dieser Achse ist geöffnet, sie fehlt im Projekt.",
+     "Axis %d: No window of this axis is open; it is missing from the project."},
+    {10701, "Achse %d: Die Parameterdatei konnte nicht gespeichert werden, sie fehlt im Projekt.",
+     "Axis %d: The parameter file couldn’t be saved; it is missing from the project."},
+    {10702,
+     "Achse %d: Endstufen dieses Typs können nicht in einer Projektdatei stehen; die "
+     "Parameterdatei liegt beim Projekt.",
+     "Axis %d: Power stages of this type can’t be listed in a project file; the parameter file "
+     "was saved beside it."},
+    {10703, "Die Projektdatei konnte nicht geschrieben werden:", "The project file couldn’t be written:"},
+    {10704, "Achse %d: Parameterdatei fehlt oder ist nicht lesbar! Daten konnten nicht übertragen werden",
+     "Axis %d: Parameter file is missing or unreadable! Data couldn’t be transmitted"},
+    {10705, "Achse %d: Übertragungsfehler! Daten wurden nicht gespeichert",
+     "Axis %d: Transmission error! Data weren’t stored"},
+    {10706, "Achse %d: Die Parameterdatei gehört zu einer anderen Achse! Daten wurden nicht übertragen",
+     "Axis %d: The parameter file belongs to another axis! Data weren’t transmitted"},
+    {10707, "Achse %d: Endstufentyp im Projekt ungleich Online-Endstufentyp! Daten wurden nicht übertragen",
+     "Axis %d: Power stage type in the project isn’t equal to the connected power stage type! Data "
+     "weren’t transmitted"},
     {57344, "Tarnlink", "Tarnlink"},
     {57345, "Bereit", "Ready"},
     {57600, "Neues Dokument erstellen\nNeu", "Create a new document\nNew"},
@@ -244,6 +264,7 @@ constexpr Entry kEntries[] = {
     {59144, " ", " "},
     {61697, "Das Dokument konnte nicht geöffnet werden.", "Failed to open document."},
     {61698, "Das Dokument konnte nicht gespeichert werden.", "Failed to save document."},
+    {61699, "Änderungen in %1 speichern?", "Save changes to %1?"},
     {61704, "Der Druckauftrag konnte nicht gestartet werden.", "Failed to start print job."},
 };
 

@@ -177,3 +177,36 @@ QIcon CArtwork::AppIcon()
         icon.addPixmap(DeviceBox(size, size));
     return icon;
 }
+
+QPixmap CArtwork::ReportImage(int kind)
+{
+    QPixmap pixmap = Canvas(16, 16);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    switch (kind) {
+    case 0: // a blue "i" in a circle
+        p.setBrush(QColor(0x20, 0x50, 0xd0));
+        p.drawEllipse(1, 1, 14, 14);
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("i"));
+        break;
+    case 1: // a black "!" in a yellow triangle
+        p.setBrush(QColor(0xf6, 0xdd, 0x08));
+        p.drawPolygon(QPolygon({QPoint(8, 1), QPoint(15, 14), QPoint(1, 14)}));
+        p.drawText(QRect(0, 3, 16, 12), Qt::AlignCenter, QStringLiteral("!"));
+        break;
+    default: // a white cross in a red circle
+        p.setBrush(QColor(0xd0, 0x10, 0x10));
+        p.drawEllipse(1, 1, 14, 14);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawLine(5, 5, 11, 11);
+        p.drawLine(11, 5, 5, 11);
+        break;
+    }
+    return pixmap;
+}

@@ -15,6 +15,8 @@ public:
     // Tree image `index` (0 yellow, 1 grey, 2 green, 3 red lamp, 4 device box), 16 x 15.
     static QPixmap TreeImage(int index);
     static QPixmap AboutPicture();
+    // The transfer report's pictures by kind: 0 information, 1 warning, 2 error; 16 x 16.
+    static QPixmap ReportImage(int kind);
     static QIcon AppIcon();
 
 private:

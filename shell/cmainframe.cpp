@@ -11,6 +11,8 @@
 #include "shell/cartwork.h"
 #include "shell/ccommandid.h"
 #include "shell/cmenubuilder.h"
+#include "shell/cprojectlistdoc.h"
+#include "shell/cprojectlistview.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QCloseEvent>
@@ -63,7 +65,15 @@ constexpr int kCommands[] = {
     CCommandId::kInterfaceParameters, CCommandId::kLanguageGerman,
     CCommandId::kLanguageEnglish,  CCommandId::kMonitor,       CCommandId::kAppAbout,
     CCommandId::kWindowArrange,    CCommandId::kWindowCascade, CCommandId::kWindowTile,
-    CCommandId::kNextPane,         CCommandId::kPrevPane,
+    CCommandId::kNextPane,         CCommandId::kPrevPane,      CCommandId::kTransmitProject,
+};
+
+// Off while a project is saved or transmitted.
+constexpr int kProjectBlockedCommands[] = {
+    CCommandId::kNewProject, CCommandId::kOpenProject,      CCommandId::kSaveProject,
+    CCommandId::kTransmitProject, CCommandId::kSearch,      CCommandId::kReset,
+    CCommandId::kInterfaceParameters, CCommandId::kMonitor, CCommandId::kStatusOverview,
+    CCommandId::kFileClose,  CCommandId::kFileNew,          CCommandId::kFileOpen,
 };
 
 struct Accelerator {
@@ -185,6 +195,7 @@ void CMainFrame::ConnectCommands()
     on(CCommandId::kMonitor, [this] { OnMonitor(); });
     on(CCommandId::kWindowCascade, [this] { m_mdiArea->cascadeSubWindows(); });
     on(CCommandId::kWindowTile, [this] { m_mdiArea->tileSubWindows(); });
+    on(CCommandId::kWindowArrange, [this] { ArrangeIcons(); });
     ConnectDocumentCommands();
 }
 
@@ -210,6 +221,11 @@ void CMainFrame::ConnectDocumentCommands()
         if (CMdiChildFrame* frame = Documents().ActiveFrame(); frame && frame->GetActiveView())
             frame->GetActiveView()->OnFilePrint();
     });
+    on(CCommandId::kTransmitProject, [this] {
+        if (CMdiChildFrame* frame = Documents().ActiveFrame())
+            if (auto* view = qobject_cast<CProjectListView*>(frame->GetActiveView()))
+                view->OnTransmitProject();
+    });
     on(CCommandId::kFilePrintPreview, [this] {
         if (CMdiChildFrame* frame = Documents().ActiveFrame(); frame && frame->GetActiveView())
             frame->GetActiveView()->OnFilePrintPreview();
@@ -218,13 +234,60 @@ void CMainFrame::ConnectDocumentCommands()
 
 void CMainFrame::UpdateCommandStates()
 {
-    const bool hasDocument = Documents().ActiveDocument() != nullptr;
-    for (int command : {CCommandId::kFileClose, CCommandId::kFileSave, CCommandId::kFileSaveAs,
-                        CCommandId::kFilePrint, CCommandId::kFilePrintPreview})
+    CDocument* document = Documents().ActiveDocument();
+    const bool hasDocument = document != nullptr;
+    // A project document holds no data of its own to save: Save project writes projects.
+    const bool project = qobject_cast<CProjectListDoc*>(document) != nullptr;
+    for (int command : {CCommandId::kFileClose, CCommandId::kFilePrint,
+                        CCommandId::kFilePrintPreview})
         CommandAction(command)->setEnabled(hasDocument);
+    for (int command : {CCommandId::kFileSave, CCommandId::kFileSaveAs})
+        CommandAction(command)->setEnabled(hasDocument && !project);
+    CommandAction(CCommandId::kTransmitProject)->setEnabled(project);
+    if (m_projectCommandsBlocked) {
+        for (int command : kProjectBlockedCommands)
+            CommandAction(command)->setEnabled(false);
+    }
     CommandAction(CCommandId::kViewToolBar)->setChecked(!m_mainToolBar->isHidden());
     CommandAction(CCommandId::kViewStatusBar)->setChecked(!statusBar()->isHidden());
     OnUpdateViewAxisBar();
+}
+
+void CMainFrame::BlockProjectCommands(bool block)
+{
+    m_projectCommandsBlocked = block;
+    for (int command : kProjectBlockedCommands)
+        CommandAction(command)->setEnabled(!block);
+    UpdateCommandStates();
+}
+
+CMainFrame::ProjectRun::ProjectRun(CMainFrame& frame)
+    : m_frame(&frame), m_polling(frame.StatusTimer().isActive())
+{
+    frame.StatusTimer().stop();
+    frame.BlockProjectCommands(true);
+}
+
+CMainFrame::ProjectRun::~ProjectRun()
+{
+    if (!m_frame)
+        return;
+    m_frame->BlockProjectCommands(false);
+    if (m_polling)
+        m_frame->StatusTimer().start();
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // Minimised windows line up along the bottom edge of the MDI area, left to right.
+    int left = 0;
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* window : windows) {
+        if (!window->isMinimized())
+            continue;
+        window->move(left, m_mdiArea->viewport()->height() - window->height());
+        left += window->width();
+    }
 }
 
 void CMainFrame::ToggleBar(QWidget* bar, int command)
@@ -578,7 +641,8 @@ CTarnlinkView* CMainFrame::ParameterViewOf(QMdiSubWindow* window)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!Documents().CloseAllDocuments()) {
+    // A project being saved or transmitted finishes first.
+    if (m_projectCommandsBlocked || !Documents().CloseAllDocuments()) {
         event->ignore();
         return;
     }

@@ -111,6 +111,30 @@ public:
     // Removes the tree item of `address`, clears its slot and the pages that held it.
     void DeleteAxisItem(int address);
     bool IsSearchRunning() const { return !m_searchProgress.isNull(); }
+    // The progress of saving or transmitting a project: `message` in pane 0 and a bar over
+    // pane 1 that runs from 1 to `steps`; the end puts "Ready" back.
+    void BeginProjectProgress(const QString& message, int steps);
+    void StepProjectProgress();
+    void EndProjectProgress();
+    QProgressBar* ProjectProgress() const;
+    // While a project is saved or transmitted, the commands that would change the tree, the
+    // bus or the open windows under it are off.
+    void BlockProjectCommands(bool block);
+    bool ProjectCommandsBlocked() const { return m_projectCommandsBlocked; }
+    // For the time of a project save or transfer: the status poll (timer 20) stopped, so
+    // that it can neither drop the axis being worked on nor start a search, and the
+    // blocking commands off; both as they were afterwards.
+    class ProjectRun {
+    public:
+        explicit ProjectRun(CMainFrame& frame);
+        ~ProjectRun();
+        ProjectRun(const ProjectRun&) = delete;
+        ProjectRun& operator=(const ProjectRun&) = delete;
+
+    private:
+        QPointer<CMainFrame> m_frame;
+        bool m_polling;
+    };
     // Timer 20: the status poll of every listed axis.
     QTimer& StatusTimer() { return m_statusTimer; }
     void OnStatusPoll();
@@ -145,6 +169,8 @@ private:
     void ResetAxisItemsForSearch();
     void StartSearchControls();
     void EndSearchControls();
+    QProgressBar* CreatePaneProgress(int minimum, int maximum);
+    void ArrangeIcons();
     bool ProbeAddress(int address, bool* stopNow, bool* found);
     void FinishSearch(bool found);
     void DropUnansweredAxis(int address);
@@ -164,6 +190,8 @@ private:
     QTimer m_statusTimer;
     QPointer<QProgressBar> m_searchProgress;
     QPointer<QPushButton> m_searchCancel;
+    QPointer<QProgressBar> m_projectProgress;
+    bool m_projectCommandsBlocked = false;
     // Held as a widget: the window may be on its way out when the frame hears of it.
     QPointer<QWidget> m_titledFrame;
 };

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kIdsSearching = 10050;
@@ -86,7 +88,8 @@ QTreeWidgetItem* CMainFrame::InsertAxisItem(int address, int type, const QString
 
 void CMainFrame::OnSearch()
 {
-    if (IsSearchRunning())
+    // A project being saved or transmitted holds on to the tree's axes.
+    if (IsSearchRunning() || m_projectCommandsBlocked)
         return;
     m_cancelSearch = false;
     SetPaneText(PaneMessage, m_app.LoadResString(kIdsSearching));
@@ -125,14 +128,7 @@ void CMainFrame::OnCancelSearch()
 
 void CMainFrame::StartSearchControls()
 {
-    QLabel* progressPane = Pane(PaneProgress);
-    m_searchProgress = new QProgressBar(progressPane);
-    CControlIds::Set(m_searchProgress, 1);
-    m_searchProgress->setTextVisible(false);
-    m_searchProgress->setRange(1, m_app.m_addressCount + 1);
-    m_searchProgress->setValue(1);
-    m_searchProgress->setGeometry(progressPane->rect());
-    m_searchProgress->show();
+    m_searchProgress = CreatePaneProgress(1, m_app.m_addressCount + 1);
 
     QLabel* cancelPane = Pane(PaneCancel);
     m_searchCancel = new QPushButton(QStringLiteral("Abbruch"), cancelPane);
@@ -141,6 +137,44 @@ void CMainFrame::StartSearchControls()
     m_searchCancel->setGeometry(cancelPane->rect());
     connect(m_searchCancel, &QPushButton::clicked, this, &CMainFrame::OnCancelSearch);
     m_searchCancel->show();
+}
+
+QProgressBar* CMainFrame::CreatePaneProgress(int minimum, int maximum)
+{
+    QLabel* progressPane = Pane(PaneProgress);
+    auto* progress = new QProgressBar(progressPane);
+    CControlIds::Set(progress, 1);
+    progress->setTextVisible(false);
+    // A range that runs backwards (nothing to do) stands still at its start.
+    progress->setRange(minimum, std::max(minimum, maximum));
+    progress->setValue(minimum);
+    progress->setGeometry(progressPane->rect());
+    progress->show();
+    return progress;
+}
+
+void CMainFrame::BeginProjectProgress(const QString& message, int steps)
+{
+    delete m_projectProgress;
+    SetPaneText(PaneMessage, message);
+    m_projectProgress = CreatePaneProgress(1, steps);
+}
+
+QProgressBar* CMainFrame::ProjectProgress() const
+{
+    return m_projectProgress;
+}
+
+void CMainFrame::StepProjectProgress()
+{
+    if (m_projectProgress && m_projectProgress->value() < m_projectProgress->maximum())
+        m_projectProgress->setValue(m_projectProgress->value() + 1);
+}
+
+void CMainFrame::EndProjectProgress()
+{
+    delete m_projectProgress;
+    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
 }
 
 void CMainFrame::EndSearchControls()

@@ -1,14 +1,62 @@
-// The view of a project document inside its child window.
+// The view of a project document inside its child window: the parameters of every axis of
+// the project, decoded for its device type, and coloured frames in the power-stage tree
+// that tell for each axis whether the project holds it with the same type. It carries the
+// Transmit project command. The table is a read-only two-column grid.
 #pragma once
 
 #include "platform/cview.h"
+#include "shell/cprojecttable.h"
 
+#include <QPointer>
+#include <QTimer>
+
+class CGridCtrl;
 class CProjectListDoc;
+class CTarnlinkApp;
+class CTreeMarks;
 
 class CProjectListView : public CView {
     Q_OBJECT
 public:
-    explicit CProjectListView(CDocument& document, QWidget* parent = nullptr);
+    static constexpr int kRepaintTimerId = 25;
+    static constexpr int kRepaintMs = 200;
+    static constexpr int kGridId = 100;
+    static constexpr int kLabelWidth = 350;
+    static constexpr int kValueWidth = 250;
+
+    CProjectListView(CDocument& document, CTarnlinkApp& app, QWidget* parent = nullptr);
+    // Takes the frames out of the tree.
+    ~CProjectListView() override;
 
     CProjectListDoc* GetDocument() const;
+
+    // Reads the project's parameter files once and marks the tree; starts timer 25.
+    void OnInitialUpdate() override;
+    void OnActivateView(bool activate) override;
+    // Command 32797: transmits the project and shows the report.
+    void OnTransmitProject();
+
+    const CProjectTable::Result& Table() const { return m_table; }
+    CGridCtrl* Grid() const;
+    // The colours of the rows of every other axis and of the axes' heading rows.
+    static QColor ShadingColour();
+    static QColor HeadingColour();
+    CTreeMarks* TreeMarks() const;
+    QTimer& RepaintTimer() { return m_repaintTimer; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FillTable();
+    void CreateGrid();
+    void FillGrid();
+    // Timer 25: the frames drawn anew over whatever the tree painted.
+    void OnTimer();
+
+    CTarnlinkApp& m_app;
+    CProjectTable::Result m_table;
+    QPointer<CGridCtrl> m_grid;
+    QPointer<CTreeMarks> m_marks;
+    QTimer m_repaintTimer;
 };

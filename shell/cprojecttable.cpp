@@ -132,18 +132,25 @@ void CProjectTable::AddLine(const QString& line, Axis& axis, const Context& cont
     }
     if (!line.contains(QLatin1Char('[')))
         return;
-    Row row = DecodeLine(line, axis, context, result);
+    QString value;
+    Row row = DecodeLine(line, axis, context, result, value);
+    // A setting the page did not know when it saved is written as -1: it shows as unknown,
+    // not as a current, a step or a choice. A name is shown as written.
+    if (value == QLatin1String("-1") && !row.heading && !line.contains(QLatin1String("[pn")))
+        row.value = QString::fromLatin1(kUnknownValue);
     row.shaded = axis.shaded;
     result.rows.append(row);
 }
 
 CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
-                                             const Context& context, Result& result)
+                                             const Context& context, Result& result,
+                                             QString& value)
 {
     const auto& label = context.label;
     const auto has = [&line](const char* key) { return line.contains(QLatin1String(key)); };
-    const auto after = [&line](const char* key) {
-        return CParameterLine::TextAfterKey(line, QString::fromLatin1(key));
+    const auto after = [&line, &value](const char* key) {
+        value = CParameterLine::TextAfterKey(line, QString::fromLatin1(key));
+        return value;
     };
     const auto choose = [&label](bool first, unsigned a, unsigned b) {
         return label(first ? a : b);

@@ -17,6 +17,8 @@ class CProjectTable {
 public:
     static constexpr int kAddressSlots = 32;
     static constexpr int kTypeCount = 9;
+    // What a value the file marks as unknown ("-1") shows.
+    static constexpr const char* kUnknownValue = "?";
 
     struct Row {
         QString label;
@@ -56,6 +58,8 @@ public:
 private:
     struct Axis;
     static void AddLine(const QString& line, Axis& axis, const Context& context, Result& result);
-    static Row DecodeLine(const QString& line, Axis& axis, const Context& context, Result& result);
+    // `value` receives the text the row's value was decoded from.
+    static Row DecodeLine(const QString& line, Axis& axis, const Context& context, Result& result,
+                          QString& value);
     static void MarkAxis(const Axis& axis, const Context& context, Result& result);
 };

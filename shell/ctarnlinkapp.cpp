@@ -28,6 +28,7 @@ CTarnlinkApp* g_instance = nullptr;
 constexpr unsigned kIdsFailedToOpen = 61697;
 constexpr unsigned kIdsFailedToSave = 61698;
 constexpr unsigned kIdsFailedToPrint = 61704;
+constexpr unsigned kIdsAskToSave = 61699;
 const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
@@ -60,6 +61,9 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments)
                             : failure == CDocManager::Failure::Save ? kIdsFailedToSave
                                                                     : kIdsFailedToPrint;
         ShowMessage(LoadResString(id), MbOk | MbIconWarning);
+    });
+    m_docManager.SetSavePrompt([this](const QString& title) {
+        return ShowMessage(LoadResString(kIdsAskToSave).arg(title), MbYesNoCancel | MbIconWarning);
     });
     if (!RegisterTemplates())
         return false;
@@ -97,7 +101,7 @@ bool CTarnlinkApp::RegisterTemplates()
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
         [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
-        [](CDocument& document) { return new CProjectListView(document); }));
+        [this](CDocument& document) { return new CProjectListView(document, *this); }));
     return m_docManager.Templates().size() == 2;
 }
 
@@ -314,12 +318,6 @@ void CTarnlinkApp::ForgetNewAxis()
     m_newAxisAddress.clear();
     m_newAxisTypeName.clear();
 }
-
-void CTarnlinkApp::OnNewProject() {}
-
-void CTarnlinkApp::OnOpenProject() {}
-
-void CTarnlinkApp::OnSaveProject() {}
 
 void CTarnlinkApp::OpenAxisDocument()
 {

@@ -11,6 +11,7 @@
 #include "platform/cmodalrunner.h"
 #include "platform/csleepservice.h"
 #include "res/uilanguage.h"
+#include "shell/cprojectfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -96,6 +97,14 @@ public:
     void OnNewProject();
     void OnOpenProject();
     void OnSaveProject();
+    // Saves the parameter file of every axis in the tree beside `path` and the project file
+    // that lists them; tells the user what was left out. False when the project file could
+    // not be written.
+    bool SaveProject(const QString& path);
+    // The file-dialog filters of Open project and Save project.
+    static QStringList ProjectFileFilters();
+    // Text `id` with "%d" replaced by the bus address.
+    QString AxisMessage(unsigned id, const QString& address) const;
     void OnLanguageGerman();
     void OnLanguageEnglish();
 
@@ -117,6 +126,8 @@ private:
     bool RegisterTemplates();
     // Clears the new axis that File New handed to the page it opened.
     void ForgetNewAxis();
+    void SaveProjectAxis(int address, const QString& directory, QList<CProjectFile::Axis>& listed,
+                         QStringList& problems);
     void SwitchLanguage(UiLanguage language);
     static QStringList ParseCommandLine(const QStringList& arguments);
 

@@ -153,7 +153,11 @@ void TstProjectFile::decode_data()
     QTest::newRow("HWK step 2.5") << "HWK" << "[m2]" << "Step resolution:|1/2.5 Step";
     QTest::newRow("LQN step 16") << "LQN" << "[m6]" << "Step resolution:|1/16 Step";
     QTest::newRow("HVR step 512") << "HVR" << "[m13]" << "Step resolution:|1/512 Step";
-    QTest::newRow("empty combo") << "KEV" << "[m-1]" << "Step resolution:|-1";
+    QTest::newRow("empty combo") << "KEV" << "[m-1]" << "Step resolution:|?";
+    QTest::newRow("unknown current") << "KEV" << "[s-1]" << "Stop cur.:|?";
+    QTest::newRow("unknown hundredths") << "DRQ+" << "[r-1]" << "Run cur.:|?";
+    QTest::newRow("unknown choice") << "KEV" << "[g-1]" << "Pref. motor direction:|?";
+    QTest::newRow("name as written") << "KEV" << "[pn-1]" << "Axis name|-1";
     QTest::newRow("past the list") << "HWK" << "[m14]" << "Step resolution:|14";
     QTest::newRow("UQT step as written") << "UQT" << "[m5]" << "Step resolution:|5";
     QTest::newRow("HWT delay table") << "HWT" << "[t15]" << "Current delay time:|1000 ms";
@@ -170,7 +174,7 @@ void TstProjectFile::decode_data()
     QTest::newRow("input function") << "KEV" << "[h1]" << "Input function:|Activation";
     QTest::newRow("display menu") << "HWK" << "[pl2]" << "Display Menu 1:|Strom + Temperatur (I + T)";
     QTest::newRow("display menu past") << "HVR" << "[pm7]" << "Display Menu 2:|7";
-    QTest::newRow("display menu negative") << "HVR" << "[pm-1]" << "Display Menu 2:|-1";
+    QTest::newRow("display menu unknown") << "HVR" << "[pm-1]" << "Display Menu 2:|?";
     QTest::newRow("chopper") << "LQN" << "[pe2]" << "Copper frequency:|100 kHz";
     QTest::newRow("output") << "KEV" << "[o1]" << "Output function:|Basic position";
     QTest::newRow("overdrive") << "HWT" << "[po0]" << "Overdrive:|Off";

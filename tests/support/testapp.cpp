@@ -13,7 +13,7 @@ TestApp::TestApp()
     m_app = std::make_unique<CTarnlinkApp>();
     m_app->MessageBoxes().SetResponder([this](const MessageBoxRequest& request) {
         messages.append(request.text);
-        return answer;
+        return answers.isEmpty() ? answer : answers.takeFirst();
     });
     m_app->Sleeper().SetInstant(true);
     // Tests run in parallel: none may take the machine's own serial port unless it asks

@@ -32,6 +32,7 @@ public:
 
     QStringList messages;      // every text shown, in order
     int answer = IdOk;         // the button every box is answered with
+    QList<int> answers;        // taken first, one per box, before `answer` serves
 
 private:
     QTemporaryDir m_settingsDir;

@@ -1,0 +1,163 @@
+#include "shell/cprojecttransfer.h"
+
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cmdichildframe.h"
+#include "platform/crecentfilelist.h"
+#include "shell/cmainframe.h"
+#include "shell/cprojectfile.h"
+#include "shell/cprojectlistdoc.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTreeWidgetItem>
+
+namespace {
+
+constexpr unsigned kIdsSending = 10051;
+constexpr unsigned kIdsNotConnected = 10652;
+constexpr unsigned kIdsTimeout = 10653;
+constexpr unsigned kIdsDone = 10654;
+constexpr unsigned kIdsFileUnreadable = 10704;
+constexpr unsigned kIdsNotStored = 10705;
+constexpr unsigned kIdsOtherAxisFile = 10706;
+constexpr unsigned kIdsOtherType = 10707;
+constexpr std::uint32_t kStoreTimeoutMs = 2000;
+
+const QString kOff = QStringLiteral("Off");
+
+// The address part of a key as written, for the report of a key that names no bus address.
+QString AddressPartOf(const QString& key)
+{
+    const qsizetype close = key.indexOf(QLatin1Char(']'));
+    return key.mid(4, close < 0 ? -1 : close - 4).trimmed();
+}
+
+} // namespace
+
+std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
+{
+    m_frame = m_app.MainFrame();
+    if (!m_frame || !CloseParameterWindows())
+        return std::nullopt;
+    const QPointer<CProjectListDoc> project(&document);
+    // The axis files opened on the way do not stay in the recent-file list.
+    CRecentFileList recent(m_app.GetRecentFileList().Size());
+    recent.ReadList(m_app.Settings());
+
+    QStringList entries;
+    {
+        CMainFrame::ProjectRun run(*m_frame);
+        document.m_transferRunning = true;
+        const QStringList keys = document.m_arrAxisKeys;
+        const QStringList files = document.m_arrAxisFiles;
+        m_frame->BeginProjectProgress(m_app.LoadResString(kIdsSending),
+                                      static_cast<int>(keys.size()) + 1);
+        for (qsizetype i = 0; i < keys.size() && i < files.size(); ++i) {
+            bool counted = false;
+            entries.append(TransmitLine(keys[i], files[i], &counted));
+            m_app.m_transferRunning = false;
+            m_app.PumpPendingMessages();
+            if (!m_frame)
+                return std::nullopt;
+            if (counted)
+                m_frame->StepProjectProgress();
+        }
+        m_frame->EndProjectProgress();
+        if (project)
+            project->m_transferRunning = false;
+    }
+    recent.WriteList(m_app.Settings());
+    m_app.DocManager().LoadRecentFiles();
+    return entries;
+}
+
+bool CProjectTransfer::CloseParameterWindows()
+{
+    QList<QPointer<CMdiChildFrame>> pages;
+    for (CMdiChildFrame* frame : m_frame->ChildFrames()) {
+        // Project windows stay.
+        if (!CMainFrame::ParameterViewOf(frame))
+            continue;
+        CDocument* document = frame->GetActiveDocument();
+        if (document && !m_app.DocManager().SaveModified(*document))
+            return false;
+        pages.append(frame);
+    }
+    for (const QPointer<CMdiChildFrame>& page : pages)
+        delete page.data();
+    return true;
+}
+
+QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, bool* counted)
+{
+    const CProjectFile::KeyParts parts = CProjectFile::ParseKey(key);
+    if (parts.address < 0)
+        return Entry(KindError, kIdsNotConnected, AddressPartOf(key));
+    const int address = parts.address;
+    const QString number = QString::number(address);
+    QTreeWidgetItem* item = m_frame->AxisItem(address);
+    if (!item)
+        return Entry(KindError, kIdsNotConnected, number);
+    *counted = true;
+    // An axis known only from a file is not on the bus.
+    if (CMainFrame::ItemImage(item) == CMainFrame::ImageGrey)
+        return Entry(KindError, kIdsNotConnected, number);
+    int stageType = CMainFrame::kTypeCount;
+    m_frame->IsTypeGroupItem(QString(), item->parent(), &stageType);
+    // Another type's settings would be written with the wrong commands and scales.
+    if (parts.deviceType != stageType)
+        return Entry(KindOtherType, kIdsOtherType, number);
+    QFile readable(file);
+    if (!readable.open(QIODevice::ReadOnly))
+        return Entry(KindError, kIdsFileUnreadable, number);
+    readable.close();
+
+    m_app.m_nextAddress = kOff;
+    m_app.m_nextLabel.clear();
+    m_app.m_transferRunning = true;
+    CDocument* document = m_app.OpenDocumentFile(file);
+    auto* view = document ? qobject_cast<CTarnlinkView*>(document->FirstView()) : nullptr;
+    if (!view)
+        return Entry(KindError, kIdsFileUnreadable, number);
+    const QPointer<CMdiChildFrame> page(document->Frames().value(0));
+    QString entry;
+    if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
+        entry = Entry(KindError, kIdsOtherAxisFile, number);
+    else if (view->IsClosing() || view->TreeItem() != m_frame->AxisItem(address))
+        // The page did not take the axis as its own (its file names another type).
+        entry = Entry(KindError, kIdsNotConnected, number);
+    else
+        return TransmitPage(*view, page, address);
+    delete page.data();
+    return entry;
+}
+
+QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiChildFrame>& page,
+                                       int address)
+{
+    const QString number = QString::number(address);
+    CBusPort& port = m_app.m_busPort;
+    port.m_noAnswer = false;
+    bool done = view.OnBnClickedTransmit();
+    // Only a complete set is stored: a stage that missed a write keeps what it had stored.
+    if (done) {
+        port.m_replyTimeout = kStoreTimeoutMs;
+        QString reply;
+        done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true);
+        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+    }
+    // Closed here only when the stage answered; a transmitted page also closes itself
+    // once control returns to the event loop.
+    if (!port.m_noAnswer)
+        delete page.data();
+    if (done)
+        return Entry(KindDone, kIdsDone, number);
+    return Entry(KindError, port.m_noAnswer ? kIdsTimeout : kIdsNotStored, number);
+}
+
+QString CProjectTransfer::Entry(Kind kind, unsigned textId, const QString& address) const
+{
+    return QStringLiteral("[%1];").arg(int(kind)) + m_app.AxisMessage(textId, address);
+}

@@ -1,0 +1,173 @@
+// The application's project commands: New project empties the tree and closes every
+// window, Open project opens a project file in a project window, and Save project saves
+// the parameter file of every axis in the tree beside a new project file that lists them.
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cmdichildframe.h"
+#include "shell/cmainframe.h"
+#include "shell/cprojectfile.h"
+#include "shell/ctarnlinkapp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QSaveFile>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr unsigned kIdsNewProjectQuestion = 10011;
+constexpr unsigned kIdsSaves = 10201;
+constexpr unsigned kIdsNoWindow = 10700;
+constexpr unsigned kIdsNotSaved = 10701;
+constexpr unsigned kIdsNoCode = 10702;
+constexpr unsigned kIdsProjectNotWritten = 10703;
+
+const QString kOff = QStringLiteral("Off");
+
+} // namespace
+
+QStringList CTarnlinkApp::ProjectFileFilters()
+{
+    return {QStringLiteral("Tarnlink Projektfiles (*.spf)"), QStringLiteral("All Files (*)")};
+}
+
+QString CTarnlinkApp::AxisMessage(unsigned id, const QString& address) const
+{
+    QString text = LoadResString(id);
+    return text.replace(QStringLiteral("%d"), address);
+}
+
+void CTarnlinkApp::OnNewProject()
+{
+    if (!m_mainFrame || m_mainFrame->ProjectCommandsBlocked())
+        return;
+    if (ShowMessage(LoadResString(kIdsNewProjectQuestion), MbYesNo | MbIconWarning) != IdYes)
+        return;
+    // Modified pages are asked about first; Cancel leaves everything as it was.
+    if (!m_docManager.SaveAllModified())
+        return;
+    m_mainFrame->StatusTimer().stop();
+    // The windows go before the tree items: a closing page looks at its item.
+    m_docManager.DeleteAllDocuments();
+    for (int address = 0; address < kAddressSlots; ++address)
+        m_mainFrame->DeleteAxisItem(address);
+}
+
+void CTarnlinkApp::OnOpenProject()
+{
+    QString path;
+    if (!m_docManager.PromptFileName(path, true, ProjectFileFilters(), QStringLiteral("spf")))
+        return;
+    m_nextAddress = kOff;
+    m_nextLabel.clear();
+    OpenDocumentFile(path);
+}
+
+void CTarnlinkApp::OnSaveProject()
+{
+    if (!m_mainFrame || m_mainFrame->ProjectCommandsBlocked())
+        return;
+    QString path;
+    if (!m_docManager.PromptFileName(path, false, ProjectFileFilters(), QStringLiteral("spf")))
+        return;
+    SaveProject(path);
+}
+
+bool CTarnlinkApp::SaveProject(const QString& path)
+{
+    // The project file is made ready first: when it cannot be written, no parameter file
+    // is written either.
+    QSaveFile project(path);
+    if (!project.open(QIODevice::WriteOnly)) {
+        ShowMessage(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+                        QDir::toNativeSeparators(path),
+                    MbOk | MbIconWarning);
+        return false;
+    }
+    const QString directory = QFileInfo(path).absolutePath();
+    QList<CProjectFile::Axis> listed;
+    QStringList problems;
+    {
+        CMainFrame::ProjectRun run(*m_mainFrame);
+        int count = 0;
+        for (int address = 0; address < kAddressSlots; ++address)
+            count += m_mainFrame->AxisItem(address) ? 1 : 0;
+        m_mainFrame->BeginProjectProgress(QString(), count);
+        for (int address = 0; address < kAddressSlots && m_mainFrame; ++address) {
+            if (!m_mainFrame->AxisItem(address))
+                continue;
+            SaveProjectAxis(address, directory, listed, problems);
+            if (m_mainFrame)
+                m_mainFrame->StepProjectProgress();
+        }
+        if (m_mainFrame)
+            m_mainFrame->EndProjectProgress();
+    }
+    const QByteArray bytes = CProjectFile::Bytes(
+        listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
+    const bool written = project.write(bytes) == bytes.size() && project.commit();
+    if (!written)
+        problems.prepend(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+                         QDir::toNativeSeparators(path));
+    if (!problems.isEmpty())
+        ShowMessage(problems.join(QStringLiteral("\r\n")), MbOk | MbIconWarning);
+    return written;
+}
+
+void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
+                                   QList<CProjectFile::Axis>& listed, QStringList& problems)
+{
+    QTreeWidgetItem* item = m_mainFrame->AxisItem(address);
+    const int image = CMainFrame::ItemImage(item);
+    const bool online = image == CMainFrame::ImageGreen || image == CMainFrame::ImageRed;
+    bool openedHere = false;
+    CMdiChildFrame* frame = nullptr;
+    if (online) {
+        m_mainFrame->TreeCtrl()->setCurrentItem(item);
+        m_mainFrame->OnTreeNotify();
+        openedHere = !m_windowReused;
+        m_windowReused = true;
+        frame = qobject_cast<CMdiChildFrame*>(ActiveDocumentWindow());
+    } else {
+        // An offline axis is saved from its own page; another page would give another
+        // axis's values under this address.
+        for (CMdiChildFrame* each : m_mainFrame->ChildFrames()) {
+            const CTarnlinkView* view = CMainFrame::ParameterViewOf(each);
+            if (view && view->TreeItem() == item) {
+                frame = each;
+                ActivateDocumentWindow(each);
+                break;
+            }
+        }
+    }
+    // Only a page of this very axis may give the file listed under its address.
+    const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
+    const bool ownPage =
+        view && !view->IsClosing() &&
+        (online ? view->AddressText() == QString::number(address, 16).toUpper()
+                : view->TreeItem() == item);
+    if (!ownPage) {
+        problems.append(AxisMessage(kIdsNoWindow, QString::number(address)));
+        return;
+    }
+    CTarnlinkDoc* document = view->GetDocument();
+    const QString title = document->GetTitle();
+    const QString fileName = CProjectFile::ParameterFileName(title);
+    m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(kIdsSaves) + title);
+    int type = kTypeCount;
+    IsTypeGroupItem(QString(), item->parent(), &type);
+
+    if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
+        problems.append(AxisMessage(kIdsNotSaved, QString::number(address)));
+    } else {
+        document->SetModifiedFlag(false);
+        if (CProjectFile::TypeCode(type).isEmpty())
+            problems.append(AxisMessage(kIdsNoCode, QString::number(address)));
+        else
+            listed.append({type, address, fileName});
+    }
+    // A window opened for the save goes again; the user's own windows stay.
+    if (openedHere)
+        delete frame;
+}

@@ -1,0 +1,450 @@
+// Projects end to end against the simulated bus: Save project over the axes of the tree,
+// New project, Open project with its table and tree frames, and the project transfer with
+// its report.
+#include "pages/ctarnlinkdoc.h"
+#include "pages/ctarnlinkview.h"
+#include "platform/cmdichildframe.h"
+#include "platform/cmodalrunner.h"
+#include "controls/grid/cgridctrl.h"
+#include "shell/cmainframe.h"
+#include "shell/cprojectfile.h"
+#include "shell/cprojectlistdoc.h"
+#include "shell/cprojectlistview.h"
+#include "shell/cprojektstatus.h"
+#include "shell/ctreemarks.h"
+#include "tests/sim/simbus.h"
+#include "tests/sim/simserialline.h"
+#include "tests/support/testapp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kKev = 0;
+constexpr int kLqn = 1;
+
+// The program on a simulated bus with a KEV at 3, a UQT at 5, a DRQ+ at 7 and a DRQ2+ at 9,
+// all found by a search.
+struct Rig {
+    SimBus bus;
+    SimSerialLine line{bus};
+    TestApp t;
+    CMainFrame* frame = nullptr;
+    QTemporaryDir dir;
+
+    Rig()
+    {
+        bus.AddAxis(3, "KEV", "KEV 2.35");
+        bus.AddAxis(5, "UQT", "UQT 1.10");
+        bus.AddAxis(7, "DRQ+", "DRQ+ 1.20");
+        bus.AddAxis(9, "DRQ2+", "DRQ2+ 1.00");
+        bus.WithAxis(3, [](SimAxis& a) { a.name = "Hub"; });
+        bus.WithAxis(5, [](SimAxis& a) { a.name = "Vor/schub"; });
+        line.Start();
+        t.app().Settings().SetActiveCom(line.PortPath());
+        t.app().InitInstance();
+        frame = t.app().MainFrame();
+        t.app().OnLanguageEnglish();
+        t.port().m_replyTimeout = 200;
+        frame->OnSearch();
+        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    }
+    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
+    CProjectListView* OpenProject(const QString& name)
+    {
+        CDocument* document = t.app().OpenDocumentFile(Path(name));
+        return document ? qobject_cast<CProjectListView*>(document->FirstView()) : nullptr;
+    }
+    void SetOn(int address, const QByteArray& mnemonic, int value)
+    {
+        bus.WithAxis(address, [&](SimAxis& a) {
+            a.params[mnemonic] = value;
+            a.stored[mnemonic] = value;
+        });
+    }
+    int Stored(int address, const QByteArray& mnemonic)
+    {
+        int value = -999;
+        bus.WithAxis(address, [&](SimAxis& a) { value = a.stored.value(mnemonic, -999); });
+        return value;
+    }
+    // Transmits the open project and returns the report's lines as "kind|text".
+    QStringList Transmit(CProjectListView& view)
+    {
+        QStringList lines;
+        t.app().ModalRunner().SetScript([&](QDialog& dialog) {
+            if (auto* report = qobject_cast<CProjektStatus*>(&dialog)) {
+                for (int i = 0; i < report->List()->topLevelItemCount(); ++i) {
+                    const QTreeWidgetItem* item = report->List()->topLevelItem(i);
+                    lines.append(item->text(0) + '|' + item->text(1));
+                }
+            }
+            return int(QDialog::Rejected);
+        });
+        view.OnTransmitProject();
+        t.app().ModalRunner().SetScript({});
+        return lines;
+    }
+};
+
+} // namespace
+
+class TstProjects : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void saveProject();
+    void saveProjectKeepsUsersPages();
+    void saveProjectUnwritable();
+    void newProject();
+    void openProjectShowsTableAndFrames();
+    void projectGrid();
+    void transmitProject();
+    void transmitFaults();
+};
+
+void TstProjects::initTestCase()
+{
+    QVERIFY(QDir().mkpath(QDir::tempPath()));
+}
+
+void TstProjects::saveProject()
+{
+    Rig rig;
+    QVERIFY(rig.frame->AxisItem(9));
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+
+    const QByteArray project = rig.Read("plant.spf");
+    const QList<QByteArray> lines = project.split('\n');
+    QVERIFY2(lines[0].startsWith("Tarnlink parameter file of"), lines[0].constData());
+    QCOMPARE(lines.mid(1), QList<QByteArray>({QByteArray(74, '-') + "\r", "\r",
+                                                "[KEV 3] \\[03] Hub.sdf\r",
+                                                "[UQK 5] \\[05] Vor_schub.sdf\r",
+                                                "[DRQ 7] \\[07] Axis.sdf\r", ""}));
+    // Every axis's parameter file lies beside the project, DRQ2+'s too; the user hears of it.
+    for (const char* name : {"[03] Hub.sdf", "[05] Vor_schub.sdf", "[07] Axis.sdf", "[09] Axis.sdf"})
+        QVERIFY2(rig.Read(name).contains("Address"), name);
+    QCOMPARE(rig.t.messages.size(), 1);
+    QVERIFY(rig.t.messages[0].contains(QStringLiteral("Axis 9:")));
+    // The pages opened for the save went again; the poll runs on.
+    QCOMPARE(rig.Windows(), 0);
+    QVERIFY(rig.frame->StatusTimer().isActive());
+    QVERIFY(!rig.frame->ProjectCommandsBlocked());
+
+    const QList<CProjectFile::Line> read = CProjectFile::Read(project, rig.dir.path());
+    QCOMPARE(read.size(), 3);
+    QCOMPARE(read[1].key, QStringLiteral("[UQK 5]"));
+    QCOMPARE(read[1].path, rig.Path("[05] Vor_schub.sdf"));
+}
+
+void TstProjects::saveProjectKeepsUsersPages()
+{
+    Rig rig;
+    // The user's own page of the KEV, modified, stays open and keeps its state.
+    rig.frame->TreeCtrl()->setCurrentItem(rig.frame->AxisItem(3));
+    rig.frame->OnTreeNotify();
+    QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
+    QVERIFY(page);
+    // An offline axis whose page is closed has no file to list.
+    auto* offline = new QTreeWidgetItem(rig.frame->GroupItem(kLqn), {QStringLiteral("[12]")});
+    rig.frame->AxisItem(12) = offline;
+    rig.frame->SetItemImage(offline, CMainFrame::ImageGrey);
+
+    QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
+    QVERIFY(page);
+    QCOMPARE(rig.Windows(), 1);
+    QVERIFY(!rig.Read("p.spf").contains("12]"));
+    QVERIFY(rig.t.messages.join('\n').contains(QStringLiteral("12:")));
+    QVERIFY(rig.frame->AxisItem(12));
+
+    // After New project, an axis opened from its file is saved from its own page, which
+    // stays open.
+    rig.t.answers = {IdYes};
+    rig.t.app().OnNewProject();
+    rig.t.app().m_nextAddress = QStringLiteral("Off");
+    QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
+    QPointer<QMdiSubWindow> filePage = rig.frame->MdiArea()->activeSubWindow();
+    QVERIFY(rig.frame->AxisItem(3));
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(3)), int(CMainFrame::ImageGrey));
+    QVERIFY(rig.t.app().SaveProject(rig.Path("again.spf")));
+    QVERIFY(filePage);
+    QVERIFY(rig.frame->AxisItem(3));
+    // The file is named after the page's title, as for any saved axis.
+    QVERIFY(rig.Read("again.spf").endsWith("[KEV 3] \\[Offline] [03] Hub.sdf\r\n"));
+    QVERIFY(QFile::exists(rig.Path("[Offline] [03] Hub.sdf")));
+}
+
+void TstProjects::saveProjectUnwritable()
+{
+    Rig rig;
+    // A project file that cannot be written: no parameter file either, and no success.
+    QVERIFY(!rig.t.app().SaveProject(rig.Path("missing/p.spf")));
+    QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 0);
+    QCOMPARE(rig.t.messages.size(), 1);
+
+    // A parameter file that cannot be saved is not listed.
+    QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("[03] Hub.sdf")));
+    QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
+    QVERIFY(!rig.Read("p.spf").contains("[KEV 3]"));
+    QVERIFY(rig.Read("p.spf").contains("[UQK 5]"));
+    QVERIFY(rig.t.messages.last().contains(QStringLiteral("3:")));
+}
+
+void TstProjects::newProject()
+{
+    Rig rig;
+    rig.frame->TreeCtrl()->setCurrentItem(rig.frame->AxisItem(3));
+    rig.frame->OnTreeNotify();
+    QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
+    CTarnlinkView* view = CMainFrame::ParameterViewOf(page);
+    QVERIFY(view);
+    view->GetDocument()->SetModifiedFlag(true);
+
+    // Yes to the question, Cancel to saving the modified page: nothing changes.
+    rig.t.answers = {IdYes, IdCancel};
+    rig.t.app().OnNewProject();
+    QVERIFY(page);
+    QVERIFY(rig.frame->AxisItem(3));
+    QVERIFY(rig.frame->StatusTimer().isActive());
+
+    // No to saving it: the page closes before the items go, the poll stops.
+    rig.t.answers = {IdYes, IdNo};
+    rig.t.app().OnNewProject();
+    QVERIFY(!page);
+    for (int address : {3, 5, 7, 9})
+        QVERIFY(!rig.frame->AxisItem(address));
+    QCOMPARE(rig.Windows(), 0);
+    QVERIFY(!rig.frame->StatusTimer().isActive());
+    QCOMPARE(rig.t.answers.size(), 0);
+}
+
+void TstProjects::openProjectShowsTableAndFrames()
+{
+    Rig rig;
+    rig.SetOn(3, "S", 12);
+    rig.SetOn(5, "R", 150);
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    // The UQT is listed with its code and marked green all the same; the KEV at 3 is gone from the bus tree, an HWK sits in the tree at 11.
+    rig.frame->DeleteAxisItem(3);
+    auto* stray = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[11]")});
+    rig.frame->AxisItem(11) = stray;
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    QCOMPARE(view->GetDocument()->m_arrAxisKeys,
+             QStringList({"[KEV 3]", "[UQK 5]", "[DRQ 7]"}));
+    const CProjectTable::Result& table = view->Table();
+    QStringList shown;
+    for (const CProjectTable::Row& row : table.rows) {
+        if (row.heading || row.label.contains(QStringLiteral("cur.")))
+            shown.append(row.label + '|' + row.value);
+    }
+    QCOMPARE(shown, QStringList({"Address and Power stage type|[03] - KEV 2.35",
+                                 "Stop cur.:|1.2 A", "Run cur.:|2.0 A", "Boost cur.:|2.5 A",
+                                 "Address and Power stage type|[05] - UQT 1.10",
+                                 "Stop cur.:|0.10 A", "Run cur.:|1.50 A", "Boost cur.:|0.25 A",
+                                 "Address and Power stage type|[07] - DRQ+ 1.20",
+                                 "Stop cur.:|0.10 A", "Run cur.:|0.20 A", "Boost cur.:|0.25 A"}));
+
+    // The project window brings its menu, with the Window menu and Transmit project.
+    QStringList menus;
+    for (const QAction* menu : rig.frame->menuBar()->actions())
+        menus.append(menu->text());
+    QCOMPARE(menus, QStringList({"&File", "&View", "&Power stage", "&Window", "&Help"}));
+
+    QPointer<CTreeMarks> marks = view->TreeMarks();
+    QVERIFY(marks);
+    QCOMPARE(table.axisMarks[5], int(CProjectTable::MarkGreen));
+    QCOMPARE(table.axisMarks[7], int(CProjectTable::MarkGreen));
+    QCOMPARE(table.axisMarks[11], int(CProjectTable::MarkRed));
+    QCOMPARE(table.groupMarks[kKev], int(CProjectTable::MarkRed));
+    QVERIFY(!marks->Frames().isEmpty());
+    QVERIFY(view->RepaintTimer().isActive());
+
+    // Closing the project window takes the frames out of the tree.
+    CDocument* document = view->GetDocument();
+    delete document->Frames().value(0);
+    QVERIFY(!view);
+    QVERIFY(!marks);
+}
+
+void TstProjects::projectGrid()
+{
+    Rig rig;
+    const auto write = [&](const QString& name, const QByteArray& text) {
+        QFile file(rig.Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    write("k.sdf", "Tarnlink\r\nAddress\t[03]\r\nType:\t[bKEV 2.35]\r\nRun:\t[r25]\r\n");
+    write("l.sdf", "Address\t[0B]\r\nType:\t[bLQN 1.00]\r\nStop:\t[s-1]\r\n");
+    write("d.sdf", "Address\t[07]\r\nType:\t[bDRQ+ 1.20]\r\nStep:\t[m2]\r\n");
+    write("p.spf", "head\r\n\r\n[KEV 3] \\k.sdf\r\n[LQN 11] \\l.sdf\r\n[DRQ 7] \\d.sdf\r\n");
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("p.spf"));
+    QVERIFY(view);
+    CGridCtrl* grid = view->Grid();
+    QVERIFY(grid);
+    QCOMPARE(grid->GetColumnCount(), 2);
+    QCOMPARE(grid->GetFixedRowCount(), 1);
+    QCOMPARE(grid->GetColumnWidth(0), 350);
+    QCOMPARE(grid->GetColumnWidth(1), 250);
+    QStringList cells;
+    for (int row = 0; row < grid->GetRowCount(); ++row)
+        cells.append(grid->GetItemText(row, 0) + '|' + grid->GetItemText(row, 1));
+    QCOMPARE(cells, QStringList({"Description:|Value:",
+                                 "|", "Address and Power stage type|[03] - KEV 2.35",
+                                 "Run cur.:|2.5 A",
+                                 "|", "Address and Power stage type|[11] - LQN 1.00",
+                                 "Stop cur.:|?",
+                                 "|", "Address and Power stage type|[07] - DRQ+ 1.20",
+                                 "Step resolution:|1/2.5 Step"}));
+    // Heading rows in their colour; the first and third file shaded, the second not.
+    const QColor heading = CProjectListView::HeadingColour();
+    const QColor shading = CProjectListView::ShadingColour();
+    QCOMPARE(grid->GetItemBkColour(2, 0), heading);
+    QCOMPARE(grid->GetItemBkColour(5, 1), heading);
+    QCOMPARE(grid->GetItemBkColour(3, 1), shading);
+    QVERIFY(grid->GetItemBkColour(6, 1) != shading);
+    QCOMPARE(grid->GetItemBkColour(9, 0), shading);
+    QVERIFY(grid->GetItemFormat(3, 1) & DtRight);
+    QVERIFY(!grid->IsEditable());
+}
+
+void TstProjects::transmitProject()
+{
+    Rig rig;
+    rig.SetOn(3, "S", 12);
+    rig.SetOn(5, "R", 150);
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    // The stages now hold other values.
+    rig.SetOn(3, "S", 4);
+    rig.SetOn(5, "R", 90);
+    rig.t.messages.clear();
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    // A modified page is asked about first; Cancel stops before anything is sent.
+    rig.frame->TreeCtrl()->setCurrentItem(rig.frame->AxisItem(7));
+    rig.frame->OnTreeNotify();
+    QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
+    CMainFrame::ParameterViewOf(page)->GetDocument()->SetModifiedFlag(true);
+    rig.bus.ClearLog();
+    rig.t.answers = {IdCancel};
+    QCOMPARE(rig.Transmit(*view), QStringList());
+    QVERIFY(page);
+    QVERIFY(rig.bus.Requests().isEmpty());
+    CMainFrame::ParameterViewOf(page)->GetDocument()->SetModifiedFlag(false);
+
+    bool pollDuring = true;
+    bool blockedDuring = false;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (rig.frame->ProjectCommandsBlocked() && !blockedDuring) {
+            blockedDuring = true;
+            pollDuring = rig.frame->StatusTimer().isActive();
+            // New project and a second transfer cannot start under the running one.
+            rig.t.answers = {IdYes, IdYes};
+            rig.t.app().OnNewProject();
+            view->OnTransmitProject();
+        }
+    });
+    probe.start();
+    rig.bus.ClearLog();
+    const QStringList report = rig.Transmit(*view);
+    probe.stop();
+
+    QCOMPARE(report, QStringList({"Info|Axis 3: Data successfully transmitted",
+                                  "Info|Axis 5: Data successfully transmitted",
+                                  "Info|Axis 7: Data successfully transmitted"}));
+    QCOMPARE(rig.Stored(3, "S"), 12);
+    QCOMPARE(rig.Stored(5, "R"), 150);
+    // Each axis is stored after its writes, one axis after the other.
+    QStringList stores;
+    for (const SimRequest& r : rig.bus.Requests()) {
+        if (r.command == "W")
+            stores.append(QString::number(r.address));
+    }
+    QCOMPARE(stores, QStringList({"3", "5", "7"}));
+    QVERIFY(blockedDuring);
+    QVERIFY(!pollDuring);
+    QCOMPARE(rig.t.answers.size(), 2);
+    QVERIFY(rig.frame->AxisItem(3));
+    QVERIFY(rig.frame->StatusTimer().isActive());
+    QVERIFY(!rig.frame->ProjectCommandsBlocked());
+    // Only the project window is left.
+    QCOMPARE(rig.Windows(), 1);
+
+    // Replies with a wrong checksum: no axis counts as transmitted.
+    rig.t.port().m_checksum = 1;
+    rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
+    const QStringList failed = rig.Transmit(*view);
+    QCOMPARE(failed.size(), 3);
+    for (const QString& line : failed)
+        QVERIFY2(line.startsWith(QStringLiteral("Fehler!|")), qPrintable(line));
+}
+
+void TstProjects::transmitFaults()
+{
+    Rig rig;
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    // A line for a missing stage, an address no bus carries and a missing file.
+    QFile spf(rig.Path("plant.spf"));
+    QVERIFY(spf.open(QIODevice::Append));
+    spf.write("[HWK 12] \\[03] Hub.sdf\r\n[KEV 13]   \\nowhere.sdf  \r\n"
+              "[KEV 99] \\[03] Hub.sdf\r\n");
+    spf.close();
+    // The axis at 12 is known from a file only.
+    auto* offline = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[12]")});
+    rig.frame->AxisItem(12) = offline;
+    rig.frame->SetItemImage(offline, CMainFrame::ImageGrey);
+    QVERIFY(QFile::remove(rig.Path("[07] Axis.sdf")));
+    // The stage at 5 is a KEV now.
+    rig.bus.AddAxis(5, "KEV", "KEV 2.35");
+    rig.t.port().m_replyTimeout = 200;
+    rig.frame->OnSearch();
+    rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    rig.SetOn(3, "S", 4);
+    // The KEV's stage takes its writes and then no longer answers.
+    rig.line.SetCommandDelay("W", 3000);
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    // Save and Save As would write over the project file: they are off for a project.
+    QVERIFY(!rig.frame->CommandAction(57603)->isEnabled());
+    QVERIFY(!rig.frame->CommandAction(57604)->isEnabled());
+    QVERIFY(rig.frame->CommandAction(32797)->isEnabled());
+    rig.t.messages.clear();
+    const QStringList report = rig.Transmit(*view);
+    QCOMPARE(report,
+             QStringList({"Fehler!|Axis 3: Interface timeout during transmission",
+                          "Warnung!|Axis 5: Power stage type in the project isn’t equal to the "
+                          "connected power stage type! Data weren’t transmitted",
+                          "Fehler!|Axis 7: Parameter file is missing or unreadable! Data "
+                          "couldn’t be transmitted",
+                          "Fehler!|Axis 12: Axis is disconnected! Data couldn’t be transmitted",
+                          "Fehler!|Axis 13: Axis is disconnected! Data couldn’t be transmitted",
+                          "Fehler!|Axis 99: Axis is disconnected! Data couldn’t be transmitted"}));
+
+    // The UQT's file was not written to the KEV stage.
+    QCOMPARE(rig.Stored(5, "R"), 20);
+}
+
+QTEST_MAIN(TstProjects)
+#include "tst_projects.moc"
