@@ -9,6 +9,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 CView::CView(CDocument& document, QWidget* parent) : QWidget(parent), m_document(&document) {}
 
 CView::~CView() = default;
@@ -114,9 +116,11 @@ bool CView::PrintPages(QPrinter& printer, CPrintInfo& info)
         return false;
     OnBeginPrinting(painter, info);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // A view may learn its page count only in OnBeginPrinting: the range ends there.
+    const unsigned last = std::min(info.GetToPage(), info.GetMaxPage());
     bool first = true;
-    for (info.m_nCurPage = info.GetFromPage(); info.m_nCurPage <= info.GetToPage();
-         ++info.m_nCurPage) {
+    for (info.m_nCurPage = std::max(info.GetFromPage(), info.GetMinPage());
+         info.m_nCurPage <= last; ++info.m_nCurPage) {
         OnPrepareDC(painter, info);
         if (!info.m_bContinuePrinting)
             break;

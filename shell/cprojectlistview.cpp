@@ -177,3 +177,21 @@ void CProjectListView::OnTransmitProject()
     report.OnInitDialog();
     m_app.ModalRunner().Run(report);
 }
+
+void CProjectListView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
+{
+    if (m_grid)
+        m_grid->OnBeginPrinting(&painter, &info);
+}
+
+void CProjectListView::OnPrint(QPainter& painter, CPrintInfo& info)
+{
+    if (m_grid)
+        m_grid->OnPrint(&painter, &info);
+}
+
+void CProjectListView::OnEndPrinting(QPainter& painter, CPrintInfo& info)
+{
+    if (m_grid)
+        m_grid->OnEndPrinting(&painter, &info);
+}

@@ -33,6 +33,10 @@ public:
     // Reads the project's parameter files once and marks the tree; starts timer 25.
     void OnInitialUpdate() override;
     void OnActivateView(bool activate) override;
+    // Printing is the grid's: each step hands the painter and print information on to it.
+    void OnBeginPrinting(QPainter& painter, CPrintInfo& info) override;
+    void OnPrint(QPainter& painter, CPrintInfo& info) override;
+    void OnEndPrinting(QPainter& painter, CPrintInfo& info) override;
     // Command 32797: transmits the project and shows the report.
     void OnTransmitProject();
 

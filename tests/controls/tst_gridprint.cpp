@@ -3,6 +3,7 @@
 // grid with heading rows only prints one page without a footer.
 #include "controls/grid/cgridctrl.h"
 #include "platform/cprintinfo.h"
+#include "tests/support/pdfpages.h"
 
 #include <QFile>
 #include <QImage>
@@ -33,16 +34,6 @@ protected:
         CGridCtrl::PrintColumnHeadings(pDC, pInfo);
     }
 };
-
-int PdfPageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray bytes = file.readAll();
-    return int(bytes.count("/Type /Page\n")) + int(bytes.count("/Type /Page\r")) +
-           int(bytes.count("/Type /Page ")) + int(bytes.count("/Type /Page/"));
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "pages/cparametersheet.h"
 #include "res/cstringtable.h"
 #include "tests/support/paintrecorder.h"
+#include "tests/support/pdfpages.h"
 
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -58,15 +59,6 @@ UiLanguage Language(int row)
 CParameterSheet::TextLookup Texts(UiLanguage language)
 {
     return [language](unsigned id) { return CStringTable::Lookup(id, language); };
-}
-
-int PdfPageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
 // The sheet of `view` painted onto a recording page, with the page's own printing hooks.

@@ -14,6 +14,7 @@
 #include "shell/ctreemarks.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
+#include "tests/support/pdfpages.h"
 #include "tests/support/testapp.h"
 
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -275,6 +277,15 @@ void TstProjects::openProjectShowsTableAndFrames()
     QCOMPARE(table.groupMarks[kKev], int(CProjectTable::MarkRed));
     QVERIFY(!marks->Frames().isEmpty());
     QVERIFY(view->RepaintTimer().isActive());
+
+    // The project prints through its grid: the pages the grid counts, no blank ones after.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(rig.Path("plant.pdf"));
+    CPrintInfo info;
+    QVERIFY(view->PrintPages(printer, info));
+    QVERIFY(view->Grid()->GetPrintPageCount() >= 1);
+    QCOMPARE(PdfPageCount(rig.Path("plant.pdf")), view->Grid()->GetPrintPageCount());
 
     // Closing the project window takes the frames out of the tree.
     CDocument* document = view->GetDocument();
