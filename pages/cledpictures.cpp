@@ -1,9 +1,12 @@
 #include "pages/cledpictures.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QRadialGradient>
 
 namespace {
+
+constexpr const char* kPictureProperty = "picture";
 
 QColor LampColour(int off)
 {
@@ -42,4 +45,26 @@ QPixmap CLedPictures::Picture(int id)
     if (picture.isNull())
         picture = PaintLamp(LampColour(PairOff(id)), IsOn(id));
     return picture;
+}
+
+void CLedPictures::Show(QLabel* lamp, int id)
+{
+    if (!lamp)
+        return;
+    lamp->setPixmap(Picture(id));
+    lamp->setProperty(kPictureProperty, id);
+}
+
+int CLedPictures::Shown(const QLabel* lamp)
+{
+    return lamp ? lamp->property(kPictureProperty).toInt() : 0;
+}
+
+void CLedPictures::Switch(QLabel* lamp, int offPicture, bool on)
+{
+    const int shown = Shown(lamp);
+    if (on && shown == offPicture)
+        Show(lamp, offPicture + 1);
+    else if (!on && shown == offPicture + 1)
+        Show(lamp, offPicture);
 }

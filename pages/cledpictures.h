@@ -4,6 +4,8 @@
 
 #include <QPixmap>
 
+class QLabel;
+
 class CLedPictures {
 public:
     static constexpr int kGreenOff = 164;
@@ -16,4 +18,12 @@ public:
     // The off picture of the pair that `id` belongs to.
     static int PairOff(int id) { return id - (id - kGreenOff) % 2; }
     static bool IsOn(int id) { return (id - kGreenOff) % 2 == 1; }
+
+    // Lamps are labels that show one picture and remember its number.
+    static void Show(QLabel* lamp, int id);
+    // The number of the picture `lamp` shows; 0 for none.
+    static int Shown(const QLabel* lamp);
+    // Lights or darkens `lamp` within the pair of `offPicture`. Only a lamp that shows the
+    // other picture of the pair is redrawn, so an unchanged state does not flicker.
+    static void Switch(QLabel* lamp, int offPicture, bool on);
 };

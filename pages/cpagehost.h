@@ -1,8 +1,9 @@
 // What the parameter pages need of the program around them: texts, messages, the pump and
-// the bus port (as the bus port itself needs them), the device-type names, the power-stage
-// tree's items and the open document windows, and the values handed from the window that
-// opens a page to the page. The application object provides it, so that the pages can be
-// built and tried without the main frame.
+// the bus port (as the bus port itself needs them), the modal runs of dialogs, the
+// device-type names, the power-stage tree's items, pictures and poll, the open document
+// windows, and the values handed from the window that opens a page to the page. The
+// application object provides it, so that the pages can be built and tried without the
+// main frame.
 #pragma once
 
 #include "bus/cbusporthost.h"
@@ -15,6 +16,7 @@ class CBusPort;
 class CMdiChildFrame;
 class CSleepService;
 class QDialog;
+class QPixmap;
 class QMdiSubWindow;
 class QTreeWidgetItem;
 
@@ -37,6 +39,13 @@ public:
     virtual CSleepService& Sleeper() = 0;
     // Runs `dialog` modally; its result.
     virtual int RunModal(QDialog& dialog) = 0;
+
+    // The main frame's status poll of every listed axis; a long test run on one axis stops
+    // it so that no other poll reaches the bus meanwhile.
+    virtual void StopAxisPoll() = 0;
+    virtual void StartAxisPoll() = 0;
+    // Picture `image` of the tree (an AxisImage), 16 x 15.
+    virtual QPixmap TreeImage(int image) const = 0;
 
     // The device type named in `text`: the first of the nine names that occurs in it;
     // kTypeCount when none does.

@@ -30,7 +30,6 @@ using Ids = CPageControlIds;
 const QString kOff = QStringLiteral("Off");
 constexpr unsigned kIdsModuleGroup = 10454;
 constexpr unsigned kIdsModuleMissing = 10004;
-constexpr const char* kLampPicture = "picture";
 constexpr int kCanNameLength = 7;
 constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
@@ -434,25 +433,17 @@ void CTarnlinkView::ShowStatus(int status)
 
 void CTarnlinkView::SetLamp(int lampId, int picture)
 {
-    QLabel* lamp = m_form->Label(lampId);
-    lamp->setPixmap(CLedPictures::Picture(picture));
-    lamp->setProperty(kLampPicture, picture);
+    CLedPictures::Show(m_form->Label(lampId), picture);
 }
 
 void CTarnlinkView::SwitchLamp(int lampId, int offPicture, bool on)
 {
-    // Only a lamp that shows the other picture of its pair is redrawn.
-    const int shown = LampImage(lampId);
-    if (on && shown == offPicture)
-        SetLamp(lampId, offPicture + 1);
-    else if (!on && shown == offPicture + 1)
-        SetLamp(lampId, offPicture);
+    CLedPictures::Switch(m_form->Label(lampId), offPicture, on);
 }
 
 int CTarnlinkView::LampImage(int lampId) const
 {
-    const QLabel* lamp = m_form->Label(lampId);
-    return lamp ? lamp->property(kLampPicture).toInt() : 0;
+    return CLedPictures::Shown(m_form->Label(lampId));
 }
 
 // ---- window placement ----------------------------------------------------------------------

@@ -190,6 +190,10 @@ private:
     void OnBnClickedQelReset();
     void OnBnClickedSetName();
     void OnBnClickedClearWatchdog();
+    // The dialogs of the stage's status and of its temperature module.
+    void OnBnClickedStatus();
+    void OnBnClickedQelStatus();
+    void OnBnClickedQelSettings();
     void OnDisplayRadio(int radio);
     void OnSelchangeStepResolution();
     void OnSelchangeDirection();

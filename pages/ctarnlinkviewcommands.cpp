@@ -6,9 +6,12 @@
 #include "bus/cbusport.h"
 #include "controls/balloontip/cballoontip.h"
 #include "pages/cdlgsetlogic.h"
+#include "pages/cdlgsettingsqel.h"
+#include "pages/cdlgstatqel.h"
 #include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/ctarnlinkdoc.h"
+#include "pages/cstatusendstufe.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
@@ -19,6 +22,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTreeWidgetItem>
@@ -72,6 +76,9 @@ void CTarnlinkView::ConnectCommands()
     onClick(Ids::kSetNameButton, &CTarnlinkView::OnBnClickedSetName);
     onClick(Ids::kClearWatchdogButton, &CTarnlinkView::OnBnClickedClearWatchdog);
     onClick(Ids::kLogicButton, &CTarnlinkView::OnBnClickedLogicLevels);
+    onClick(Ids::kStatusButton, &CTarnlinkView::OnBnClickedStatus);
+    onClick(Ids::kQelStatusButton, &CTarnlinkView::OnBnClickedQelStatus);
+    onClick(Ids::kQelSettingsButton, &CTarnlinkView::OnBnClickedQelSettings);
     connect(m_form->Button(Ids::kTransmitButton), &QAbstractButton::clicked, this,
             [this] { OnBnClickedTransmit(); });
     for (int radio : {Ids::kDisplay1Radio, Ids::kDisplay2Radio})
@@ -188,6 +195,48 @@ void CTarnlinkView::OnBnClickedClearWatchdog()
 {
     if (LampImage(Ids::kWatchdogLamp) == CLedPictures::kYellowOff + 1)
         SetLamp(Ids::kWatchdogLamp, CLedPictures::kYellowOff);
+}
+
+// The dialogs stop the page's poll and leave it stopped until the page is activated again.
+// They belong to the main window, not to the page: a page whose axis the main frame drops
+// while a dialog runs may be gone when the dialog returns, and is not touched then.
+void CTarnlinkView::OnBnClickedStatus()
+{
+    m_statusTimer.stop();
+    const QPointer<CTarnlinkView> page(this);
+    CStatusEndstufe dialog(m_host, window());
+    dialog.m_address = m_address;
+    dialog.m_deviceType = m_deviceType;
+    dialog.m_firmware = m_firmware;
+    dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
+    // After a reset the stage works with its stored parameters.
+    if (page && dialog.m_reset)
+        ReadAllParameters();
+}
+
+void CTarnlinkView::OnBnClickedQelStatus()
+{
+    m_statusTimer.stop();
+    CDlgStatQEL dialog(m_host, window());
+    dialog.m_address = m_address;
+    dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
+}
+
+void CTarnlinkView::OnBnClickedQelSettings()
+{
+    m_statusTimer.stop();
+    const QPointer<CTarnlinkView> page(this);
+    CDlgSettingsQEL dialog(m_host, window());
+    dialog.m_address = m_address;
+    dialog.m_settings = m_qelSettings;
+    const int result = dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
+    if (result != QDialog::Accepted || !page || m_address != kOff)
+        return;
+    // An offline page keeps the module's settings for its file and its next transmission.
+    if (dialog.m_settings != m_qelSettings) {
+        m_qelSettings = dialog.m_settings;
+        MarkModified();
+    }
 }
 
 bool CTarnlinkView::OnBnClickedTransmit()

@@ -184,6 +184,8 @@ void CTarnlinkView::InitControlsForType()
     // A new axis starts from the first entries: positive levels, the first display menus.
     m_logicLevels.fill(0);
     m_displayType1 = m_displayType2 = 0;
+    // A new axis starts with the module's default settings, as a file without module lines.
+    m_qelSettings = kDefaultModuleSettings;
     VisitType([](auto& type) {
         if constexpr (requires { type.LoadDefaults(); })
             type.LoadDefaults();

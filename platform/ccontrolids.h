@@ -13,6 +13,15 @@ public:
     static void Set(QWidget* control, int id) { control->setProperty(kProperty, id); }
     static int Of(const QWidget* control) { return control->property(kProperty).toInt(); }
 
+    // A new control of type T under `parent`, numbered `id`.
+    template <typename T>
+    static T* Make(QWidget* parent, int id)
+    {
+        auto* control = new T(parent);
+        Set(control, id);
+        return control;
+    }
+
     // The control numbered `id` below `root`, or null.
     template <typename T = QWidget>
     static T* Find(const QWidget* root, int id)

@@ -10,6 +10,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/cpropertysheet.h"
 #include "shell/ccansettings.h"
+#include "shell/cdlgstatgesamt.h"
 #include "shell/cdlginterface.h"
 #include "shell/cdlgmonitor.h"
 #include "shell/ctarnlinkapp.h"
@@ -355,7 +356,17 @@ void CMainFrame::OnMonitor()
     m_statusTimer.start();
 }
 
-void CMainFrame::OnStatusOverview() {}
+void CMainFrame::OnStatusOverview()
+{
+    // The frame's poll stays off while the overview watches the axes: a poll inside one of
+    // its messages could start a bus search under the dialog.
+    const bool polling = m_statusTimer.isActive();
+    m_statusTimer.stop();
+    CDlgStatGesamt dialog(m_app, this);
+    dialog.DoModal([this](QDialog& d) { return m_app.RunModal(d); });
+    if (polling)
+        m_statusTimer.start();
+}
 
 // ---- interface-parameter sheet ---------------------------------------------------------------
 

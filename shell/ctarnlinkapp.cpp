@@ -6,6 +6,7 @@
 #include "platform/cmdichildframe.h"
 #include "res/cstringtable.h"
 #include "shell/caboutdlg.h"
+#include "shell/cartwork.h"
 #include "shell/cchildframe.h"
 #include "shell/cchildlist.h"
 #include "shell/ccommandid.h"
@@ -194,6 +195,23 @@ QString CTarnlinkApp::ProgramDirectory() const
 {
     return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath()
                                         : m_programDirectory;
+}
+
+void CTarnlinkApp::StopAxisPoll()
+{
+    if (m_mainFrame)
+        m_mainFrame->StatusTimer().stop();
+}
+
+void CTarnlinkApp::StartAxisPoll()
+{
+    if (m_mainFrame)
+        m_mainFrame->StatusTimer().start();
+}
+
+QPixmap CTarnlinkApp::TreeImage(int image) const
+{
+    return CArtwork::TreeImage(image);
 }
 
 QString CTarnlinkApp::LoadResString(unsigned id) const

@@ -60,6 +60,9 @@ public:
     QList<CMdiChildFrame*> DocumentWindows() const override;
     QMdiSubWindow* ActiveDocumentWindow() const override;
     void ActivateDocumentWindow(QMdiSubWindow* window) override;
+    void StopAxisPoll() override;
+    void StartAxisPoll() override;
+    QPixmap TreeImage(int image) const override;
 
     // The folder of the program's executable, where the macro file lies; tests point it at
     // a folder of their own.

@@ -164,8 +164,11 @@ void TstCanLink::framesOnTheBus_data()
                              << QStringLiteral("05s10");
     QTest::newRow("S25") << QByteArray("05S25") << 0x24Au << QByteArray("13 19 00 00 00")
                          << QStringLiteral("05s25");
-    QTest::newRow("Z+") << QByteArray("05Z+") << 0x24Au << QByteArray("26 01 00 00 00") << timeout;
-    QTest::newRow("Z-") << QByteArray("05Z-") << 0x24Au << QByteArray("26 00 00 00 00") << timeout;
+    // The stage acknowledges the test revolution once it has turned.
+    QTest::newRow("Z+") << QByteArray("05Z+") << 0x24Au << QByteArray("26 01 00 00 00")
+                        << QStringLiteral("05z0");
+    QTest::newRow("Z-") << QByteArray("05Z-") << 0x24Au << QByteArray("26 00 00 00 00")
+                        << QStringLiteral("05z0");
     QTest::newRow("PN AXIS") << QByteArray("05PNAXIS") << 0x24Au
                              << QByteArray("06 41 58 49 53 00 00 00") << QStringLiteral("05pnAXIS");
     QTest::newRow("PN cut to 7") << QByteArray("05PNLONGNAME") << 0x24Au

@@ -423,13 +423,13 @@ void TstMainFrame::menuCommandsHaveActions()
         const bool expectEnabled = line.command != 57602 && line.command != 57616;
         QCOMPARE(action->isEnabled(), expectEnabled);
     }
-    // Of these, the interface parameters, the monitor, File New, Open project and Save
-    // project open a dialog.
+    // Of these, the interface parameters, the monitor, the status overview, File New, Open
+    // project and Save project open a dialog.
     int dialogs = 0;
     t.app().ModalRunner().SetScript([&](QDialog&) { return ++dialogs, int(QDialog::Rejected); });
     for (int command : {32777, 32779, 32794, 32771, 32781, 57600, 32783, 32789, 32786})
         QVERIFY(CCommandActions::Trigger(frame, command));
-    QCOMPARE(dialogs, 5);
+    QCOMPARE(dialogs, 6);
     QVERIFY(frame->isVisible());
 
     // Exit closes the main window.

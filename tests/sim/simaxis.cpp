@@ -1,5 +1,7 @@
 #include "tests/sim/simaxis.h"
 
+#include "tests/sim/simstatusreadings.h"
+
 namespace {
 
 // The parameters every type has: stop, run and boost current, step resolution, direction,
@@ -74,7 +76,8 @@ bool IsDecimal(const QByteArray& text)
 } // namespace
 
 SimAxis::SimAxis(const QByteArray& type, const QByteArray& version)
-    : typeName(type), versionText(version), name("Axis"), params(kGenericDefaults)
+    : typeName(type), versionText(version), name("Axis"), params(kGenericDefaults),
+      readings(SimStatusReadings::For(type))
 {
     if (typeName == "KEV") {
         params.insert(kKevExtras);
@@ -135,7 +138,12 @@ std::optional<QByteArray> SimAxis::Answer(const QByteArray& command)
     }
     if (typeName == "UQT" && command.startsWith('K'))
         return SelectFrequency(command.mid(1));
-    return ReadOrWrite(command);
+    if (std::optional<QByteArray> answer = ReadOrWrite(command))
+        return answer;
+    const auto reading = readings.constFind(command);
+    if (reading == readings.cend())
+        return std::nullopt;
+    return SimStatusReadings::Echo(command) + *reading;
 }
 
 std::optional<QByteArray> SimAxis::SelectFrequency(const QByteArray& index)

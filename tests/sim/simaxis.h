@@ -25,6 +25,8 @@ public:
     QMap<QByteArray, int> defaults; // what "E" restores
     QSet<QByteArray> bareReads;     // mnemonics read without "?" (module settings, measures)
     QSet<QByteArray> readOnly;      // mnemonics the stage sets itself (switch states)
+    // The status dialog's reads and test commands: the value behind the echo, by command.
+    QMap<QByteArray, QByteArray> readings;
 
 private:
     std::optional<QByteArray> ReadOrWrite(const QByteArray& command);

@@ -1,0 +1,133 @@
+#include "pages/cstagestatus.h"
+
+#include "pages/creplyvalue.h"
+
+namespace {
+
+// Limits of the voltage bar's colours in units of the scale: yellow below the first,
+// green below the second, yellow below the third, red above.
+struct VoltageBands {
+    int low;
+    int good;
+    int high;
+};
+
+VoltageBands BandsOf(int type)
+{
+    switch (type) {
+    case CStageStatus::Lqn:
+        return {16, 50, 55};
+    case CStageStatus::Hvr:
+        return {20, 30, 40};
+    default:
+        return {30, 75, 80};
+    }
+}
+
+int HexDigit(QChar c)
+{
+    bool ok = false;
+    const int value = QString(c).toInt(&ok, 16);
+    return ok ? value : 0;
+}
+
+// Controls of the status dialog by row.
+const QList<int> kCurrentRow = {1075, 1064, 1067};
+const QList<int> kVoltageOfUqt = {1063, 1064, 1066, 1074};
+const QList<int> kMeasures = {1062, 1063, 1064, 1065, 1066, 1067, 1073};
+const QList<int> kLevelLamps = {1274, 1275, 1082, 1083};
+constexpr int kSetHomeButton = 1070;
+
+} // namespace
+
+std::optional<int> CStageStatus::Scale(const QString& reply)
+{
+    const QString value = CReplyValue::Text(reply, 2);
+    if (value.contains(QStringLiteral("-1")))
+        return kDefaultScale;
+    const int scale = CReplyValue::ToInt(value);
+    if (scale <= 0)
+        return std::nullopt;
+    return scale;
+}
+
+bool CStageStatus::AsksScales(int type, bool can)
+{
+    return type != Kev && type != Uqt && !can;
+}
+
+QString CStageStatus::FpgaVersion(int type, const QString& reply)
+{
+    if (type == Uqt || type == VnePlus) {
+        const QString version = CReplyValue::Text(reply, 2);
+        return version.isEmpty() ? kNotAvailable : version;
+    }
+    // The DRQ+ puts major and minor number as hexadecimal digits at index 7 and at its end,
+    // behind a text of which the last four characters are dropped.
+    constexpr int kMajorIndex = 7;
+    if (reply.size() <= kMajorIndex)
+        return kNotAvailable;
+    const QString text = CReplyValue::Text(reply, 1);
+    return text.left(text.size() - 4) +
+           QString::asprintf("%02d.%02d", HexDigit(reply.at(kMajorIndex)), HexDigit(reply.back()));
+}
+
+QColor CStageStatus::VoltageColour(int type, int raw, int scale)
+{
+    const VoltageBands bands = BandsOf(type);
+    if (raw < bands.low * scale)
+        return kYellow;
+    if (raw < bands.good * scale)
+        return kGreen;
+    if (raw < bands.high * scale)
+        return kYellow;
+    return kRed;
+}
+
+QColor CStageStatus::TemperatureColour(int raw, int scale)
+{
+    if (raw < 60 * scale)
+        return kGreen;
+    if (raw < 80 * scale)
+        return kYellow;
+    return kRed;
+}
+
+std::array<bool, 4> CStageStatus::StateLamps(const QString& value, bool lqnNewFirmware)
+{
+    if (lqnNewFirmware) {
+        const bool shortCircuit = value == QStringLiteral("3");
+        return {value == QStringLiteral("0"), value == QStringLiteral("1"), shortCircuit,
+                shortCircuit};
+    }
+    return {value == QStringLiteral("0"), value == QStringLiteral("1"),
+            value == QStringLiteral("2"), value == QStringLiteral("3")};
+}
+
+bool CStageStatus::IsNewLqn(int type, float firmware)
+{
+    return type == Lqn && firmware > 1.0f;
+}
+
+CStageStatus::Layout CStageStatus::LayoutFor(int type, float firmware)
+{
+    switch (type) {
+    case Kev:
+    case Hwk:
+        return {};
+    case Lqn:
+        return IsNewLqn(type, firmware) ? Layout{kMeasures, {}} : Layout{kCurrentRow, {}};
+    case Hvr:
+    case DrqPlus:
+        return {kCurrentRow, {}};
+    case Uqt:
+    case Drq2Plus:
+        return {kVoltageOfUqt, {kSetHomeButton}};
+    case Hwt:
+        return {kMeasures, {}};
+    case VnePlus:
+        return {kMeasures + kLevelLamps + QList<int>{kSetHomeButton}, {}};
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,52 @@
+// What the power-stage status dialog makes of a stage's replies, without a window: the
+// scales of the measures, the FPGA version, the colour of a bar, the lamps of the state
+// reply, and which of the dialog's controls each device type shows.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class CStageStatus {
+public:
+    // Device-type indexes, in the program's fixed order.
+    enum Type { Kev, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
+
+    static constexpr int kDefaultScale = 10;
+    static inline const QColor kGreen{0, 255, 0};
+    static inline const QColor kYellow{255, 233, 37};
+    static inline const QColor kRed{255, 0, 0};
+    static inline const QString kNotAvailable = QStringLiteral("N/A");
+
+    // Raw steps per unit from the reply to "DS?", "VS?" or "IS?": the number behind the
+    // two-letter echo. A "-1" asks for the default of 10. Nothing when the reply holds no
+    // positive number: then no value can be worked out.
+    static std::optional<int> Scale(const QString& reply);
+    // Whether `type` reports its own scales; the KEV and the UQT, and every stage on CAN,
+    // work with the default.
+    static bool AsksScales(int type, bool can);
+
+    // The FPGA version as shown from the reply to "BF?"; "N/A" for a reply too short to
+    // hold one.
+    static QString FpgaVersion(int type, const QString& reply);
+
+    // The colour of the voltage bar for `raw` at `scale` on a stage of `type`.
+    static QColor VoltageColour(int type, int raw, int scale);
+    static QColor TemperatureColour(int raw, int scale);
+
+    // The four state lamps (ready, undervoltage, overtemperature, short circuit) for the
+    // value of the reply to "Q". An LQN with a firmware above 1.0 reports a short circuit
+    // as "3" and lights both of the last two.
+    static std::array<bool, 4> StateLamps(const QString& value, bool lqnNewFirmware);
+    // An LQN above firmware 1.0 reports neither measures nor their scales.
+    static bool IsNewLqn(int type, float firmware);
+
+    struct Layout {
+        QList<int> hidden;   // control numbers
+        QList<int> disabled; // control numbers
+    };
+    static Layout LayoutFor(int type, float firmware);
+};

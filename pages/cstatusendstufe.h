@@ -1,0 +1,104 @@
+// The live state of one power stage: versions, temperature, supply voltage and motor current
+// as numbers and bars, the state lamps, output and input, the status word; and four test
+// functions (one revolution forward and back, set the home position, reset). It asks the
+// stage every 500 ms while it is open; a stage that stops answering closes it.
+#pragma once
+
+#include "platform/cdialog.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class CBusyBlocksCtrl;
+class CPageHost;
+class QLabel;
+class QLineEdit;
+
+class CStatusEndstufe : public CDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPollTimerId = 22;
+    static constexpr int kPollMs = 500;
+
+    static constexpr int kSoftwareEdit = 1016;
+    static constexpr int kFpgaEdit = 1017;
+    static constexpr int kStatusWordEdit = 1061;
+    static constexpr int kTemperatureBar = 1062;
+    static constexpr int kVoltageBar = 1063;
+    static constexpr int kCurrentBar = 1064;
+    static constexpr int kTemperatureEdit = 1065;
+    static constexpr int kVoltageEdit = 1066;
+    static constexpr int kCurrentEdit = 1067;
+    static constexpr int kTurnPlusButton = 1068;
+    static constexpr int kTurnMinusButton = 1069;
+    static constexpr int kSetHomeButton = 1070;
+    static constexpr int kResetButton = 1071;
+    static constexpr int kStatusGroup = 1072;
+    static constexpr int kReadyLamp = 1270;
+    static constexpr int kUndervoltageLamp = 1271;
+    static constexpr int kOvertemperatureLamp = 1272;
+    static constexpr int kShortCircuitLamp = 1273;
+    static constexpr int kOutputLamp = 1274;
+    static constexpr int kInputLamp = 1275;
+
+    explicit CStatusEndstufe(CPageHost& host, QWidget* parent = nullptr);
+    ~CStatusEndstufe() override;
+
+    // One round of reads; false when a read failed (or the stage did not answer before).
+    bool RefreshStatus();
+    // Timer 22.
+    void OnTimer();
+    void OnBnClickedTurnPlus();
+    void OnBnClickedTurnMinus();
+    void OnBnClickedSetHome();
+    void OnBnClickedReset();
+
+    const QTimer& PollTimer() const { return m_pollTimer; }
+    CBusyBlocksCtrl* Bar(int id) const;
+    QLineEdit* Edit(int id) const;
+    // The picture (164..169) lamp `id` shows.
+    int LampImage(int id) const;
+
+    void done(int result) override;
+
+    // Set by the opener before the dialog runs.
+    QString m_address;
+    int m_deviceType = 0;
+    float m_firmware = 0.0f;
+    // The reset test ran: the stage has its stored parameters again.
+    bool m_reset = false;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void BuildControls();
+    void SetCaptions();
+    void SetUpBars();
+    void ApplyLayout();
+    bool Ask(const QByteArray& command, QString* reply);
+    bool AskWithTimeout(const QByteArray& command, std::uint32_t timeoutMs);
+    bool ReadScales();
+    bool ReadVoltage();
+    bool ReadCurrent();
+    bool ReadTemperature();
+    bool ReadLevels();
+    bool ReadState();
+    bool ReadLock();
+    bool ReadStatusWord();
+    // A bar and its text from a raw measure; no value when the scale is unknown.
+    void ShowMeasure(int bar, int edit, int raw, std::optional<int> scale, const QString& unit,
+                     const QColor& colour);
+    void Turn(const QByteArray& command);
+    QLabel* Lamp(int id) const;
+
+    CPageHost& m_host;
+    QTimer m_pollTimer;
+    // Temperature, voltage and current: raw steps per unit; unknown after a reply that
+    // held no usable scale.
+    std::array<std::optional<int>, 3> m_scales;
+};
