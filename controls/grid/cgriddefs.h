@@ -139,6 +139,20 @@ struct GV_DISPINFO {
     GV_ITEM item;
 };
 
+// What an in-place editor reports when its edit ends: its text and the key that ended it.
+inline GV_DISPINFO EndLabelEditInfo(int id, int row, int col, const QString& text, uint lastChar)
+{
+    GV_DISPINFO info;
+    info.code = GvnEndLabelEdit;
+    info.idFrom = id;
+    info.item.row = row;
+    info.item.col = col;
+    info.item.mask = GvifText | GvifParam;
+    info.item.strText = text;
+    info.item.lParam = qintptr(lastChar);
+    return info;
+}
+
 // What every notification carries: its code and the cell (for a cache hint, the range).
 // The owner answers through `result`; below zero refuses an edit or a new text.
 struct NM_GRIDVIEW {

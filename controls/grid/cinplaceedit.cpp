@@ -125,15 +125,7 @@ void CInPlaceEdit::EndEdit()
         return;
     g_endingEdit = true;
     m_bEnded = true;
-    GV_DISPINFO info;
-    info.code = GvnEndLabelEdit;
-    info.idFrom = m_nID;
-    info.item.row = m_nRow;
-    info.item.col = m_nCol;
-    info.item.mask = GvifText | GvifParam;
-    info.item.strText = text();
-    info.item.lParam = qintptr(m_nLastChar);
-    emit EndLabelEdit(info);
+    emit EndLabelEdit(EndLabelEditInfo(m_nID, m_nRow, m_nCol, text(), m_nLastChar));
     close();
     g_endingEdit = false;
 }

@@ -142,15 +142,7 @@ void CInPlaceMultiLine::EndEdit()
         return;
     g_endingMultiLine = true;
     m_bEnded = true;
-    GV_DISPINFO info;
-    info.code = GvnEndLabelEdit;
-    info.idFrom = m_nID;
-    info.item.row = m_nRow;
-    info.item.col = m_nCol;
-    info.item.mask = GvifText | GvifParam;
-    info.item.strText = toPlainText();
-    info.item.lParam = qintptr(m_nLastChar);
-    emit EndLabelEdit(info);
+    emit EndLabelEdit(EndLabelEditInfo(m_nID, m_nRow, m_nCol, toPlainText(), m_nLastChar));
     close();
     g_endingMultiLine = false;
 }
