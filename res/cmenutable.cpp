@@ -79,7 +79,7 @@ constexpr CMenuItem kWindow[] = {
     {1, 57651, "&Nebeneinander", "&Tile"},
 };
 
-// Menu 130, what the project window adds: the transfer under Power stage, and the icons.
+// Menu 130 adds the transfer under Power stage; 129 and 130 arrange minimised windows.
 constexpr CMenuItem kProjectTransmit[] = {
     {1, P, "&Projekt", "&Project"},
     {2, 32797, "&Übertragen", "&Transmit"},
@@ -103,7 +103,7 @@ constexpr auto kMainMenu = Join(kFileNewOpen, kMainFileRest, kViewStage, kOption
 
 // Menu 129: shown while a parameter page is active.
 constexpr auto kParameterMenu =
-    Join(kFileNewOpen, kParameterFileRest, kViewStage, kOptions, kWindow, kHelp);
+    Join(kFileNewOpen, kParameterFileRest, kViewStage, kOptions, kWindow, kArrangeIcons, kHelp);
 
 // Menu 130: shown while a project window is active.
 constexpr auto kProjectMenu = Join(kFileNewOpen, kParameterFileRest, kViewStage, kProjectTransmit,

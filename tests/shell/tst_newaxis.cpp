@@ -370,6 +370,9 @@ void TstNewAxis::pageMenu()
             fileItems.append(action->text());
     }
     QCOMPARE(fileItems, file);
+    // Minimised pages can be lined up from the page's own Window menu.
+    QVERIFY(frame->menuBar()->actions().at(4)->menu()->actions().contains(
+        frame->CommandAction(57649)));
 
     // Save As from the menu stores the page under the name given.
     const QString saved = dir.filePath(QStringLiteral("anders.sdf"));
