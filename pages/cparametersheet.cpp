@@ -1,9 +1,10 @@
 #include "pages/cparametersheet.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
-#include <QTextOption>
+#include <QRegularExpression>
 
 namespace {
 
@@ -46,6 +47,8 @@ constexpr unsigned kIdsChopper = 10587;
 
 const QString kEol = QStringLiteral("\r\n");
 const QString kNotAvailable = QStringLiteral("N/A");
+// A block breaks its lines at CR LF, and at a lone LF or CR as well.
+const QRegularExpression kLineBreak(QStringLiteral("\r\n|\n|\r"));
 
 // The page is 196 by 285 layout units (about millimetres on A4) inside a 50 pixel margin.
 constexpr int kMargin = 50;
@@ -207,8 +210,13 @@ void CParameterSheet::Paint(QPainter& painter, const QSize& page, const QString&
     const int left = kMargin + kTextIndent * h;
 
     painter.save();
+    // The font's cell (ascent and descent) is four units high, whatever font stands in for
+    // Arial here, so every block's lines end above its separator.
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(1, kFontUnits * v));
+    const int cell = std::max(1, kFontUnits * v);
+    font.setPixelSize(cell);
+    const int measured = std::max(1, QFontMetrics(font, painter.device()).height());
+    font.setPixelSize(std::max(1, cell * cell / measured));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 5, Qt::SolidLine));
@@ -229,16 +237,23 @@ void CParameterSheet::Paint(QPainter& painter, const QSize& page, const QString&
     font.setBold(false);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 4, Qt::SolidLine));
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTabStopDistance(kTabColumns * painter.fontMetrics().averageCharWidth());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int tab = std::max(1, kTabColumns * metrics.averageCharWidth());
     const QStringList blocks = Blocks();
     for (int i = 0; i < blocks.size(); ++i) {
-        QString text = blocks[i];
-        text.replace(kEol, QStringLiteral("\n"));
-        const int top = down(kBlockTops[i]);
-        painter.drawText(QRectF(left, top, page.width() - left, page.height() - top), text,
-                         option);
+        int baseline = down(kBlockTops[i]) + metrics.ascent();
+        for (const QString& line : blocks[i].split(kLineBreak)) {
+            // Each piece after a tab starts at the next tab stop, as the labels' values do.
+            int x = left;
+            const QStringList pieces = line.split(QLatin1Char('\t'));
+            for (int p = 0; p < pieces.size(); ++p) {
+                if (p > 0)
+                    x = left + ((x - left) / tab + 1) * tab;
+                painter.drawText(QPoint(x, baseline), pieces[p]);
+                x += metrics.horizontalAdvance(pieces[p]);
+            }
+            baseline += metrics.height();
+        }
         DrawSeparator(painter, page, down(SeparatorUnits(i)));
     }
     painter.restore();

@@ -10,6 +10,7 @@ packages=(
   qt6-translations-l10n
   libgl-dev
   fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

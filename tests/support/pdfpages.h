@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 
@@ -13,4 +14,15 @@ inline int PdfPageCount(const QString& path)
         return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// The text of the PDF at `path` in the order it was drawn, read by poppler's pdftotext;
+// empty when the tool or the file is missing.
+inline QString PdfText(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
