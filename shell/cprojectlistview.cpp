@@ -109,6 +109,8 @@ void CProjectListView::CreateGrid()
     m_grid->Create(rect(), this, kGridId);
     // The table shows files; what is typed or pasted into it would change nothing.
     m_grid->SetEditable(false);
+    // Column 0 holds the labels: no paste or drop may ever write over them.
+    m_grid->SetProtectFirstColumn(true);
     m_grid->SetRowCount(1);
     m_grid->SetColumnCount(2);
     m_grid->SetFixedRowCount(1);
