@@ -339,6 +339,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // In virtual mode, tells the owner which cells are about to be asked for; an empty range
+    // says the asking is over.
+    void SendCacheHint(const CCellRange& range);
+
     friend class CGridCellBase;
     using CellRow = std::vector<std::unique_ptr<CGridCellBase>>;
 

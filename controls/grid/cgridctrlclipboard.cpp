@@ -30,12 +30,7 @@ std::unique_ptr<QMimeData> CGridCtrl::CopyTextFromGrid()
     const CCellRange range = GetSelectedCellRange();
     if (!range.IsValid() || range.maxRow >= m_nRows || range.maxCol >= m_nCols)
         return nullptr;
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW hint;
-        hint.code = GvnOdCacheHint;
-        hint.range = range;
-        emit Notify(&hint);
-    }
+    SendCacheHint(range);
     QString text;
     for (int row = range.minRow; row <= range.maxRow; ++row) {
         if (GetRowHeight(row) <= 0)
@@ -56,11 +51,7 @@ std::unique_ptr<QMimeData> CGridCtrl::CopyTextFromGrid()
         else if (row != range.maxRow)
             text += QStringLiteral("\r\n");
     }
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW hint;
-        hint.code = GvnOdCacheHint;
-        emit Notify(&hint);
-    }
+    SendCacheHint(CCellRange());
     auto data = std::make_unique<QMimeData>();
     data->setText(text);
     return data;

@@ -41,12 +41,7 @@ void CGridCtrl::OnDraw(QPainter* painter, const QRect& clip)
     const int fixedRowHeight = GetFixedRowHeight();
     const int fixedColWidth = GetFixedColumnWidth();
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW hint;
-        hint.code = GvnOdCacheHint;
-        hint.range = visible;
-        emit Notify(&hint);
-    }
+    SendCacheHint(visible);
 
     auto paintBlock = [&](const CellBlock& block) {
         int bottom = block.y - 1;
@@ -107,11 +102,7 @@ void CGridCtrl::OnDraw(QPainter* painter, const QRect& clip)
         }
     }
     painter->setPen(Qt::NoPen);
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW done;
-        done.code = GvnOdCacheHint;
-        emit Notify(&done);
-    }
+    SendCacheHint(CCellRange());
 }
 
 void CGridCtrl::EraseBkgnd(QPainter* painter, const QRect& clip)

@@ -238,22 +238,13 @@ bool CGridCtrl::AutoSizeColumn(int nCol, int nAutoSizeStyle, bool bResetScroll)
     const int style = nAutoSizeStyle ? nAutoSizeStyle : m_nAutoSizeColumnStyle;
     const int startRow = (style & GvsHeader) ? 0 : m_nFixedRows;
     const int endRow = (style & GvsData) ? m_nRows - 1 : m_nFixedRows - 1;
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW hint;
-        hint.code = GvnOdCacheHint;
-        hint.range = CCellRange(startRow, nCol, endRow, nCol);
-        emit Notify(&hint);
-    }
+    SendCacheHint(CCellRange(startRow, nCol, endRow, nCol));
     int width = 0;
     for (int row = startRow; row <= endRow; ++row)
         if (CGridCellBase* cell = GetCell(row, nCol))
             width = qMax(width, ExtentOf(cell, GetColumnWidth(nCol)).width());
     m_arColWidths[size_t(nCol)] = width;
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW done;
-        done.code = GvnOdCacheHint;
-        emit Notify(&done);
-    }
+    SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
     return true;
@@ -263,22 +254,13 @@ bool CGridCtrl::AutoSizeRow(int nRow, bool bResetScroll)
 {
     if (nRow < 0 || nRow >= m_nRows || GetRowHeight(nRow) == 0)
         return false;
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW hint;
-        hint.code = GvnOdCacheHint;
-        hint.range = CCellRange(nRow, 0, nRow, m_nCols - 1);
-        emit Notify(&hint);
-    }
+    SendCacheHint(CCellRange(nRow, 0, nRow, m_nCols - 1));
     int height = 0;
     for (int col = 0; col < m_nCols; ++col)
         if (CGridCellBase* cell = GetCell(nRow, col))
             height = qMax(height, ExtentOf(cell, GetColumnWidth(col)).height());
     m_arRowHeights[size_t(nRow)] = height;
-    if (m_bVirtualMode) {
-        NM_GRIDVIEW done;
-        done.code = GvnOdCacheHint;
-        emit Notify(&done);
-    }
+    SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
     return true;
@@ -370,4 +352,14 @@ bool CGridCtrl::SortItems(const CompareFunction& compare, int nCol, bool bAscend
     }
     Refresh();
     return true;
+}
+
+void CGridCtrl::SendCacheHint(const CCellRange& range)
+{
+    if (!m_bVirtualMode)
+        return;
+    NM_GRIDVIEW hint;
+    hint.code = GvnOdCacheHint;
+    hint.range = range;
+    emit Notify(&hint);
 }
