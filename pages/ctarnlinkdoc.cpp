@@ -5,10 +5,10 @@
 #include "pages/cparameterfilereader.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
+#include "platform/csavefilewriter.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -63,13 +63,9 @@ bool CTarnlinkDoc::OnSaveDocument(const QString& path)
     const QByteArray bytes = CParameterFile::Bytes(
         content, [this](unsigned id) { return m_host.LoadResString(id); },
         QDateTime::currentDateTime());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!CSaveFileWriter::WriteFile(path, bytes))
         return false;
+    // The title the save is about to give is the one the document already has.
     m_saved = true;
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        m_saved = false;
-        return false;
-    }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
+#include "platform/csavefilewriter.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/ctarnlinkapp.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QSaveFile>
 #include <QTreeWidget>
 
 namespace {
@@ -78,8 +78,8 @@ bool CTarnlinkApp::SaveProject(const QString& path)
 {
     // The project file is made ready first: when it cannot be written, no parameter file
     // is written either.
-    QSaveFile project(path);
-    if (!project.open(QIODevice::WriteOnly)) {
+    CSaveFileWriter project(path);
+    if (!project.Open()) {
         ShowMessage(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                         QDir::toNativeSeparators(path),
                     MbOk | MbIconWarning);
@@ -106,7 +106,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     }
     const QByteArray bytes = CProjectFile::Bytes(
         listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
-    const bool written = project.write(bytes) == bytes.size() && project.commit();
+    const bool written = project.Commit(bytes);
     if (!written)
         problems.prepend(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                          QDir::toNativeSeparators(path));

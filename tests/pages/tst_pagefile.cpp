@@ -2,6 +2,9 @@
 // byte, opened again into the same values, the tree item of a file, and the files and
 // addresses that are refused.
 #include "tests/pages/pagerig.h"
+#include "platform/ccommandactions.h"
+#include "shell/ccommandid.h"
+#include "tests/support/filesizelimit.h"
 
 #include <QDir>
 #include <QPointer>
@@ -72,6 +75,7 @@ private slots:
     void lineQuirks();
     void savesFromItsOwnPage();
     void failedSaveKeepsOldFile();
+    void saveOnFullDiskKeepsOldFile();
     void secondFileOfSameAxis();
     void fileOfOnlineAxis();
     void refusedFiles_data();
@@ -217,6 +221,32 @@ void TstPageFile::failedSaveKeepsOldFile()
     rig.t.messages.clear();
     QVERIFY(!view->GetDocument()->DoSave(dir.filePath(QStringLiteral("no/such/dir/x.sdf"))));
     QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+}
+
+void TstPageFile::saveOnFullDiskKeepsOldFile()
+{
+    Rig rig;
+    QTemporaryDir dir;
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("keep.sdf"));
+    const QByteArray old = ReadAll(path);
+    QVERIFY(!old.isEmpty());
+    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QPointer<CTarnlinkView> view = rig.ActiveView();
+    QVERIFY(view);
+    view->GetDocument()->SetModifiedFlag(true);
+    rig.t.messages.clear();
+
+    // File Save (Ctrl+S) on a disk that takes only a few bytes more.
+    {
+        ScopedFileSizeLimit full(16);
+        QVERIFY(full.IsSet());
+        QVERIFY(CCommandActions::Trigger(rig.frame, CCommandId::kFileSave));
+    }
+    QCOMPARE(ReadAll(path), old);
+    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+    QVERIFY(view && view->GetDocument()->IsModified());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("keep.sdf")});
 }
 
 void TstPageFile::secondFileOfSameAxis()

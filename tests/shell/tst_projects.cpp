@@ -14,6 +14,7 @@
 #include "shell/ctreemarks.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
+#include "tests/support/filesizelimit.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/testapp.h"
 
@@ -113,6 +114,7 @@ private slots:
     void saveProject();
     void saveProjectKeepsUsersPages();
     void saveProjectUnwritable();
+    void saveProjectOnFullDisk();
     void newProject();
     void openProjectShowsTableAndFrames();
     void projectGrid();
@@ -205,6 +207,34 @@ void TstProjects::saveProjectUnwritable()
     QVERIFY(!rig.Read("p.spf").contains("[KEV 3]"));
     QVERIFY(rig.Read("p.spf").contains("[UQK 5]"));
     QVERIFY(rig.t.messages.last().contains(QStringLiteral("3:")));
+}
+
+void TstProjects::saveProjectOnFullDisk()
+{
+    Rig rig;
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    QDir dir(rig.dir.path());
+    const QStringList names = dir.entryList(QDir::Files | QDir::NoDotAndDotDot);
+    QVERIFY(names.size() > 1);
+    QMap<QString, QByteArray> before;
+    for (const QString& name : names)
+        before[name] = rig.Read(name);
+    rig.t.messages.clear();
+
+    // The disk takes no more than a few bytes per file: the save fails and says so, and the
+    // project and every parameter file stay as they were.
+    bool saved = true;
+    {
+        ScopedFileSizeLimit full(16);
+        QVERIFY(full.IsSet());
+        saved = rig.t.app().SaveProject(rig.Path("plant.spf"));
+    }
+    QVERIFY(!saved);
+    QCOMPARE(rig.t.messages.size(), 1);
+    QVERIFY(rig.t.messages.first().startsWith(QStringLiteral("The project file couldn’t be written:")));
+    QCOMPARE(dir.entryList(QDir::Files | QDir::NoDotAndDotDot), names);
+    for (const QString& name : names)
+        QVERIFY2(rig.Read(name) == before[name], qPrintable(name));
 }
 
 void TstProjects::newProject()
