@@ -528,32 +528,49 @@ void CMainFrame::OnUpdateViewAxisBar()
 
 // ---- menus and language ------------------------------------------------------------------
 
+CMenuBuilder::ActionLookup CMainFrame::MenuActionLookup()
+{
+    return [this](int command) {
+        QAction* action = CommandAction(command);
+        return action ? action : CCommandActions::Create(this, command);
+    };
+}
+
 void CMainFrame::BuildMenu(int menuId)
 {
     if (CMenuTable::Menu(static_cast<unsigned>(menuId)).empty())
         menuId = CMenuTable::kMainMenu;
+    const auto items = CMenuTable::Menu(static_cast<unsigned>(menuId));
+    auto built = m_menus.find(menuId);
+    if (built == m_menus.end()) {
+        built = m_menus
+                    .emplace(menuId, CMenuBuilder::Build(*menuBar(), items, m_app.Language(),
+                                                         MenuActionLookup()))
+                    .first;
+    } else {
+        // The texts of commands that several menus share are those of the menu shown.
+        CMenuBuilder::Retext(built->second, items, m_app.Language(), MenuActionLookup());
+    }
+    if (menuId != m_menuId || menuBar()->actions().isEmpty())
+        CMenuBuilder::Show(*menuBar(), built->second);
     m_menuId = menuId;
-    CMenuBuilder::Build(*menuBar(), CMenuTable::Menu(static_cast<unsigned>(menuId)),
-                        m_app.Language(), [this](int command) {
-                            QAction* action = CommandAction(command);
-                            return action ? action : CCommandActions::Create(this, command);
-                        });
     UpdateRecentFileMenu();
 }
 
 void CMainFrame::UpdateRecentFileMenu()
 {
+    // The list stands in the File menu of every built menu.
     QAction* first = CommandAction(CCommandId::kFileMru1);
-    QMenu* menu = nullptr;
+    QList<QMenu*> menus;
     const QList<QObject*> owners = first->associatedObjects();
     for (QObject* owner : owners) {
-        if ((menu = qobject_cast<QMenu*>(owner)))
-            break;
+        if (auto* menu = qobject_cast<QMenu*>(owner))
+            menus.append(menu);
     }
     for (int i = 1; i < kRecentSlots; ++i) {
         QAction* action = CommandAction(CCommandId::kFileMru1 + i);
         action->setEnabled(false);
-        if (menu)
+        for (QMenu* menu : menus)
             menu->removeAction(action);
     }
     const CRecentFileList& recent = Documents().RecentFiles();
@@ -569,7 +586,9 @@ void CMainFrame::UpdateRecentFileMenu()
         action->setText(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(recent.At(i))));
         action->setEnabled(true);
-        if (previous && menu) {
+        for (QMenu* menu : menus) {
+            if (!previous)
+                break;
             const QList<QAction*> items = menu->actions();
             menu->insertAction(items.value(items.indexOf(previous) + 1), action);
         }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pages/cpagehost.h"
+#include "shell/cmenubuilder.h"
 
 #include <QIcon>
 #include <QList>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <array>
+#include <map>
 
 class CDocManager;
 class CMdiChildFrame;
@@ -156,7 +158,9 @@ private:
     bool CreateAxisBar();
     void CreateTree();
     void DockControlBarLeftOf(QToolBar* bar, QToolBar* leftOf);
+    // Shows menu `menuId` (the main menu for one the table lacks), built on first use.
     void BuildMenu(int menuId);
+    CMenuBuilder::ActionLookup MenuActionLookup();
     void UpdateRecentFileMenu();
     void UpdateToolTips();
     void OnActiveFrameChanged(CMdiChildFrame* frame);
@@ -187,6 +191,7 @@ private:
     std::array<QTreeWidgetItem*, kTypeCount> m_groupItems{};
     std::array<QTreeWidgetItem*, kAddressSlots> m_axisItems{};
     int m_menuId = 0;
+    std::map<int, CMenuBuilder::Menus> m_menus;
     QTimer m_statusTimer;
     QPointer<QProgressBar> m_searchProgress;
     QPointer<QPushButton> m_searchCancel;

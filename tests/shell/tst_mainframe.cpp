@@ -335,6 +335,10 @@ void TstMainFrame::languageSwitch()
     const QStringList groups = ChildTexts(frame->RootItem());
     const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const bool haveQtGerman = QFile::exists(qtTranslations + QStringLiteral("/qtbase_de.qm"));
+    const auto menuCount = [frame] {
+        return frame->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size();
+    };
+    const auto menusAtStart = menuCount();
 
     for (int round = 0; round < 2; ++round) {
         t.app().Settings().SetLanguage(7);
@@ -359,8 +363,8 @@ void TstMainFrame::languageSwitch()
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                      QStringLiteral("Abbrechen"));
     }
-    // The old menus are gone, not piled up behind the new ones.
-    QCOMPARE(frame->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), 5);
+    // The menus are given new texts, not piled up behind new ones.
+    QCOMPARE(menuCount(), menusAtStart);
 }
 
 void TstMainFrame::menuFollowsTable_data()
