@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kSearchTimeoutMs = 50;
 constexpr int kSearchAddresses = 32;
 constexpr unsigned kIdsSearchCancelled = 10349;
 constexpr unsigned kIdsSearchSuccess = 10354;
@@ -282,7 +281,7 @@ void CDlgInterface::OnSearchBaudRate()
 {
     CBusPort& port = m_app.m_busPort;
     m_app.m_addressCount = 32;
-    port.m_replyTimeout = kSearchTimeoutMs;
+    port.m_replyTimeout = static_cast<std::uint32_t>(m_searchTimeoutMs);
     SetSearchLayout(true);
     m_progress->setRange(0, kSearchAddresses);
     m_progress->setValue(0);

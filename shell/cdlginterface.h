@@ -17,6 +17,8 @@ class QPushButton;
 class CDlgInterface : public CPropertyPage {
     Q_OBJECT
 public:
+    static constexpr int kSearchTimeoutMs = 50;
+
     static const QStringList& Rates();
 
     explicit CDlgInterface(CTarnlinkApp& app, QWidget* parent = nullptr);
@@ -44,6 +46,9 @@ public:
     int m_parity = 0;   // 0 none, 1 odd, 2 even
     int m_stopBits = 0; // 0 one, 2 two
     bool m_cancel = false;
+    // How long each probe of the baud-rate search waits for an answer; tests without a stage
+    // on the line shorten it.
+    int m_searchTimeoutMs = kSearchTimeoutMs;
 
 private:
     void BuildForm();

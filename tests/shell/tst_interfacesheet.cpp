@@ -223,6 +223,8 @@ void TstInterfaceSheet::searchWithoutStage()
     const QSize before = s.sheet.size();
     s.Control(1097)->setEditText(line.PortPath());
     s.Control(1144)->setCurrentIndex(1);
+    // Nothing answers on this line: each of the 448 probes may give up early.
+    s.serial->m_searchTimeoutMs = 5;
     s.Control<QPushButton>(1116)->click();
     // The longer status text fits the sheet as it was.
     QTRY_COMPARE(s.sheet.size(), before);
@@ -232,8 +234,11 @@ void TstInterfaceSheet::searchWithoutStage()
              QStringLiteral("Search Baud rate - Status: No controller connected!"));
     QCOMPARE(s.Control(1144)->currentText(), QStringLiteral("1 Byte"));
     QCOMPARE(int(t.app().m_addressCount), 16);
-    // 32 addresses, both widths, seven rates each.
-    QCOMPARE(bus.Requests().size(), 32 * 2);
+    // 32 addresses, both widths, seven rates each. Which rate the line had when a frame was
+    // read depends on how soon the simulator read it, so the frames are counted at any rate;
+    // the last one may still be on the line.
+    QTRY_COMPARE(bus.Requests().size() + line.RejectedFrames(), 32 * 2 * 7);
+    QVERIFY(bus.Requests().size() <= 32 * 2);
 }
 
 void TstInterfaceSheet::canPage()

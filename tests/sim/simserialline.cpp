@@ -2,6 +2,7 @@
 
 #include "tests/sim/simlinestate.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -185,8 +186,9 @@ void SimSerialLine::TakeBytes(const QByteArray& bytes)
         std::lock_guard lock(m_mutex);
         if (!LineMatches()) {
             // What a stage hears at the wrong rate is noise: no frame, no answer.
+            // Every frame start counts, so that two frames read at once count as two.
             m_pending.clear();
-            ++m_rejected;
+            m_rejected += static_cast<int>(std::max<qsizetype>(1, bytes.count(kStx)));
             return;
         }
         m_pending += bytes;
