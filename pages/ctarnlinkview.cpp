@@ -23,6 +23,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include <utility>
+
 namespace {
 
 using Ids = CPageControlIds;
@@ -138,10 +140,14 @@ void CTarnlinkView::ConnectControls()
     // The page sets the spin quietly: a change it reports is the user's.
     connect(spin, &QSpinBox::valueChanged, this, [this, spin](int position) {
         m_delayKnown = true;
+        m_delayMoving = true;
         OnVScroll(kThumbPosition, position, spin);
+        MarkModified();
     });
-    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textEdited, this,
-            [this] { m_nameKnown = true; });
+    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textEdited, this, [this] {
+        m_nameKnown = true;
+        MarkModified();
+    });
     // Only a choice of the user is written, never a list filled or set by the page.
     connect(m_form->Combo(Ids::kOperationModeCombo), &QComboBox::activated, this, [this] {
         OnTypeChoice([](auto& type) -> decltype(type.OnOperationModeChanged()) {
@@ -158,8 +164,13 @@ void CTarnlinkView::ConnectControls()
             type.OnOutputFunctionChanged();
         });
     });
-    connect(m_form->Button(Ids::kQelSwitch), &QAbstractButton::clicked, this,
-            &CTarnlinkView::OnBnClickedQelOnline);
+    // The readers set the switch and call its handler too; only a click is the user's.
+    connect(m_form->Button(Ids::kQelSwitch), &QAbstractButton::clicked, this, [this](bool on) {
+        OnBnClickedQelOnline();
+        // A stage without a module puts the switch back: then nothing changed.
+        if (m_form->Button(Ids::kQelSwitch)->isChecked() == on)
+            MarkModified();
+    });
 }
 
 void CTarnlinkView::ClearSelections()
@@ -179,14 +190,60 @@ bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
             VisitType([which](auto& type) { type.ShowCurrentText(which); });
         } else if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat() && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right))
+            if (!key->isAutoRepeat() && IsSliderKey(key->key()))
                 ReleaseCurrent(which);
+        } else if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Wheel) {
+            // A click beside the handle and the wheel move the slider without the handle
+            // ever being let go: their move ends once the slider has taken the event.
+            QMetaObject::invokeMethod(
+                this, [this, which] { EndCurrentMove(which); }, Qt::QueuedConnection);
         }
     }
-    if (watched == m_form->DelaySpin() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        OnDelaySpinReleased();
+    if (watched == m_form->DelaySpin()) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_delayMoving = false;
+            OnDelaySpinReleased();
+        } else if ((event->type() == QEvent::KeyRelease &&
+                    !static_cast<QKeyEvent*>(event)->isAutoRepeat()) ||
+                   event->type() == QEvent::Wheel) {
+            // Keys and the wheel step the spin without a mouse release: the step is
+            // written as a release writes it, once the spin has taken the event.
+            QMetaObject::invokeMethod(this, &CTarnlinkView::EndDelayMove, Qt::QueuedConnection);
+        }
+    }
     return CView::eventFilter(watched, event);
+}
+
+bool CTarnlinkView::IsSliderKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CTarnlinkView::EndCurrentMove(int slider)
+{
+    // A drag ends in the handle's release, which has written it already.
+    if (m_currentBefore.at(static_cast<std::size_t>(slider)) &&
+        !m_form->Slider(slider)->isSliderDown())
+        ReleaseCurrent(slider);
+}
+
+void CTarnlinkView::EndDelayMove()
+{
+    if (std::exchange(m_delayMoving, false))
+        OnDelaySpinReleased();
 }
 
 void CTarnlinkView::OnDelaySpinReleased()

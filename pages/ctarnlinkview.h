@@ -179,6 +179,8 @@ private:
     template <typename F>
     void OnTypeChoice(F&& handler);
     void OnDelaySpinReleased();
+    // A spin step by key or wheel, written as a mouse release writes it.
+    void EndDelayMove();
     void UpdateTreeItemOnClose();
     CParameterSheet::Data SheetData() const;
 
@@ -205,9 +207,15 @@ private:
     void OnBnClickedLogicLevels();
     void OnChangeAxisName();
     void WriteSelection(const char* mnemonic, int combo);
-    // A current slider let go by the mouse or the arrow keys: the run current clamped, the
-    // current checked and written; nothing for a current the page does not know.
+    // Where every move of a current slider by the user ends (drag, click beside the
+    // handle, keys, wheel): the run current clamped, the current checked and written, the
+    // document marked modified; nothing for a current the page does not know.
     void ReleaseCurrent(int slider);
+    // The end of a move that no release of the handle ends: a click beside the handle or
+    // the wheel.
+    void EndCurrentMove(int slider);
+    // The keys that move a slider.
+    static bool IsSliderKey(int key);
     bool WriteReleasedCurrent(int slider);
     bool TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs);
     void ShowAxisLabel(int number, const QString& label);
@@ -247,6 +255,8 @@ private:
     std::array<std::optional<CurrentBefore>, 3> m_currentBefore;
     std::array<bool, 3> m_currentKnown{};
     bool m_delayKnown = false;
+    // The user stepped the delay and it has not been written yet.
+    bool m_delayMoving = false;
     bool m_nameKnown = false;
     bool m_parametersLocked = false;
     bool m_printing = false;

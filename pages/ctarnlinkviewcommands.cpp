@@ -230,8 +230,13 @@ void CTarnlinkView::OnBnClickedQelSettings()
     dialog.m_address = m_address;
     dialog.m_settings = m_qelSettings;
     const int result = dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
-    if (result != QDialog::Accepted || !page || m_address != kOff)
+    if (result != QDialog::Accepted || !page)
         return;
+    // The module has the settings now, and the page's next save reads them from it.
+    if (m_address != kOff) {
+        MarkModified();
+        return;
+    }
     // An offline page keeps the module's settings for its file and its next transmission.
     if (dialog.m_settings != m_qelSettings) {
         m_qelSettings = dialog.m_settings;

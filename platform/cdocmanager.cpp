@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QScopedValueRollback>
 
 CDocManager::CDocManager(CAppSettings& settings, CModalRunner& runner)
     : m_settings(settings), m_runner(runner)
@@ -115,11 +116,35 @@ bool CDocManager::CloseAllDocuments()
 {
     if (!m_area)
         return true;
-    bool allClosed = true;
-    const QList<QMdiSubWindow*> windows = m_area->subWindowList();
-    for (QMdiSubWindow* window : windows)
-        allClosed = window->close() && allClosed;
-    return allClosed;
+    if (!SaveAllModified())
+        return false;
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : m_area->subWindowList())
+        windows.append(window);
+    return CloseAnswered(windows);
+}
+
+bool CDocManager::CloseDocument(CDocument& document)
+{
+    if (!document.SaveModified())
+        return false;
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (CMdiChildFrame* frame : document.Frames())
+        windows.append(frame);
+    return CloseAnswered(windows);
+}
+
+bool CDocManager::CloseAnswered(const QList<QPointer<QMdiSubWindow>>& windows)
+{
+    // A "No" stands for the whole close: the windows go without a second question.
+    const QScopedValueRollback answered(m_closingAnswered, true);
+    for (const QPointer<QMdiSubWindow>& window : windows) {
+        // close() leaves the deletion to the event loop: the command that closes may be
+        // running from a menu of the window that goes.
+        if (window && !window->close())
+            return false;
+    }
+    return true;
 }
 
 void CDocManager::DeleteAllDocuments()
@@ -136,7 +161,7 @@ void CDocManager::DeleteAllDocuments()
 
 bool CDocManager::SaveModified(CDocument& document)
 {
-    if (!document.IsModified())
+    if (!document.IsModified() || m_closingAnswered)
         return true;
     if (!m_savePrompt)
         return true;

@@ -56,12 +56,18 @@ public:
 
     CMdiChildFrame* ActiveFrame() const;
     CDocument* ActiveDocument() const;
-    // Closes every document window; false when one of them refused.
+    // Asks about every modified document first, so that a Cancel leaves every window
+    // open, then closes every document window; false when the user cancelled or a window
+    // refused. The windows are deleted later, on the event loop.
     bool CloseAllDocuments();
+    // Asks about `document` once, then closes all its windows (deleted later, on the event
+    // loop); false when the user cancelled or a window refused.
+    bool CloseDocument(CDocument& document);
     // Ends every document at once without asking: their windows are gone when this returns.
     void DeleteAllDocuments();
     // Asks about `document` when it is modified and saves it on Yes, from its own view;
-    // false when the user cancels or the save fails.
+    // false when the user cancels or the save fails. While windows close after the user
+    // has been asked, nothing is asked again.
     bool SaveModified(CDocument& document);
     // The same for every document, in window order; false at the first cancel or failure.
     bool SaveAllModified();
@@ -90,6 +96,9 @@ signals:
 
 private:
     void OnSubWindowActivated(QMdiSubWindow* window);
+    // Closes `windows` in turn, the user having been asked already; false at the first
+    // that refuses.
+    bool CloseAnswered(const QList<QPointer<QMdiSubWindow>>& windows);
 
     CAppSettings& m_settings;
     CModalRunner& m_runner;
@@ -100,4 +109,5 @@ private:
     FailureReporter m_reporter;
     SavePrompt m_savePrompt;
     CRecentFileList m_recentFiles{4};
+    bool m_closingAnswered = false;
 };

@@ -64,6 +64,12 @@ bool CDocument::CanCloseFrame(CMdiChildFrame* frame)
     return m_frames.size() > 1 || SaveModified();
 }
 
+bool CDocument::SaveModified()
+{
+    CDocManager* manager = m_template ? m_template->Manager() : nullptr;
+    return !manager || manager->SaveModified(*this);
+}
+
 bool CDocument::DoFileSave()
 {
     return DoSave(m_pathName, true);

@@ -38,7 +38,9 @@ public:
     virtual bool OnSaveDocument(const QString& path);
     // Asked before a frame of the document closes.
     virtual bool CanCloseFrame(CMdiChildFrame* frame);
-    virtual bool SaveModified() { return true; }
+    // Asks the user whether to save a modified document and saves it on Yes; false when
+    // the user cancels or the save fails.
+    virtual bool SaveModified();
 
     // File Save: saves under the document's path, or asks for one first.
     bool DoFileSave();
@@ -48,7 +50,7 @@ public:
 
     const QList<CMdiChildFrame*>& Frames() const { return m_frames; }
     CView* FirstView() const;
-    // Closes every frame of the document, and so the document.
+    // Closes every frame of the document, and so the document, without asking.
     void OnCloseDocument();
 
 signals:

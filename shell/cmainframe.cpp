@@ -205,9 +205,10 @@ void CMainFrame::ConnectDocumentCommands()
     auto on = [this](int command, auto handler) {
         connect(CommandAction(command), &QAction::triggered, this, handler);
     };
+    // A modified document is asked about first; its windows go later, on the event loop.
     on(CCommandId::kFileClose, [this] {
         if (CDocument* document = Documents().ActiveDocument())
-            document->OnCloseDocument();
+            Documents().CloseDocument(*document);
     });
     on(CCommandId::kFileSave, [this] {
         if (CDocument* document = Documents().ActiveDocument())

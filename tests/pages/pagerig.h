@@ -16,6 +16,7 @@
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
+#include "tests/support/sliderpixels.h"
 #include "tests/support/testapp.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 namespace {
 
@@ -278,6 +280,45 @@ inline QList<int> Lamps(const CTarnlinkView* view)
     for (int id = Ids::kUndervoltageLamp; id <= Ids::kResetLamp; ++id)
         pictures.append(view->LampImage(id));
     return pictures;
+}
+
+// The slider's handle pressed by the mouse, dragged to `x` (which may lie beyond the
+// slider's ends) and let go there.
+inline void DragHandle(QSlider* slider, int x)
+{
+    const int y = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, {},
+                      QPoint(SliderPixels::HandleCentre(slider, slider), y));
+    QTest::mouseMove(slider, QPoint(x, y));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(x, y));
+}
+
+// A left click on the groove `offset` pixels beside the slider's handle.
+inline void ClickBesideHandle(QSlider* slider, int offset)
+{
+    const int x = SliderPixels::HandleCentre(slider, slider) + offset;
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(x, SliderPixels::GrooveRow(slider, x)));
+}
+
+// The mouse wheel turned by `notches` (up when positive) over the middle of `widget`.
+inline void TurnWheel(QWidget* widget, int notches)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &wheel);
+}
+
+// A click on the up arrow of a spin whose text is hidden.
+inline void ClickSpinUp(QSpinBox* spin)
+{
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() / 4));
+}
+
+// What `view` left for its event loop to do next, done.
+inline void RunQueued(QObject* view)
+{
+    QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
 }
 
 inline void CloseAndDelete(QMdiSubWindow* window)

@@ -26,6 +26,66 @@ void Drag(QSlider* slider, int position)
     slider->setSliderDown(false);
 }
 
+// The ways a user moves a slider or steps a spin.
+enum Input {
+    DragToLeftEnd,
+    DragToRightEnd,
+    ClickRightOfHandle,
+    ClickLeftOfHandle,
+    ClickUpArrow,
+    KeyRight,
+    KeyUp,
+    KeyDown,
+    KeyPageUp,
+    KeyPageDown,
+    KeyHome,
+    KeyEnd,
+    WheelUp,
+    WheelDown,
+};
+
+// `control` moved by `input` as the user moves it; the page's queued work done after.
+void MoveAsUser(CTarnlinkView* view, QWidget* control, int input)
+{
+    static const QMap<int, Qt::Key> keys = {{KeyRight, Qt::Key_Right},
+                                            {KeyUp, Qt::Key_Up},
+                                            {KeyDown, Qt::Key_Down},
+                                            {KeyPageUp, Qt::Key_PageUp},
+                                            {KeyPageDown, Qt::Key_PageDown},
+                                            {KeyHome, Qt::Key_Home},
+                                            {KeyEnd, Qt::Key_End}};
+    auto* slider = qobject_cast<QSlider*>(control);
+    // Far enough beside the handle to miss it, near enough to stay on the groove.
+    constexpr int kBeside = 40;
+    switch (input) {
+    case DragToLeftEnd:
+        DragHandle(slider, -50);
+        break;
+    case DragToRightEnd:
+        DragHandle(slider, slider->width() + 50);
+        break;
+    case ClickRightOfHandle:
+        ClickBesideHandle(slider, kBeside);
+        break;
+    case ClickLeftOfHandle:
+        ClickBesideHandle(slider, -kBeside);
+        break;
+    case ClickUpArrow:
+        ClickSpinUp(qobject_cast<QSpinBox*>(control));
+        break;
+    case WheelUp:
+        TurnWheel(control, 1);
+        break;
+    case WheelDown:
+        TurnWheel(control, -1);
+        break;
+    default:
+        QTest::keyClick(control, keys.value(input));
+        break;
+    }
+    RunQueued(view);
+}
+
 } // namespace
 
 class TstCurrentCheck : public QObject {
@@ -38,6 +98,10 @@ private slots:
     void hundredthsLimits();
     void releaseOnline_data();
     void releaseOnline();
+    void everyMoveIsWritten_data();
+    void everyMoveIsWritten();
+    void everyDelayStepIsWritten_data();
+    void everyDelayStepIsWritten();
     void limitsOfTypes_data();
     void limitsOfTypes();
     void uqtCurrentCheck_data();
@@ -213,6 +277,129 @@ void TstCurrentCheck::releaseOnline()
     QCOMPARE(rig.t.messages, messages);
     QCOMPARE(control->value(), position);
     QCOMPARE(view->GetDocument()->IsModified(), modified);
+}
+
+void TstCurrentCheck::everyMoveIsWritten_data()
+{
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<int>("stage"); // the stage's value, read when the page opens
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("answer"); // to the allowed-current question
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("modified");
+
+    // The axis allows 2.5 A: the KEV asks from 3.0 A (30) on.
+    QTest::newRow("run, dragged to the left end, clamped")
+        << 1 << 10 << int(DragToLeftEnd) << int(IdNo) << QStringList{"R1"} << false << 1 << true;
+    QTest::newRow("run, dragged to the right end, yes")
+        << 1 << 10 << int(DragToRightEnd) << int(IdYes) << QStringList{"R63"} << true << 63 << true;
+    QTest::newRow("run, click beside the handle") << 1 << 10 << int(ClickRightOfHandle) << int(IdNo)
+                                                  << QStringList{"R20"} << false << 20 << true;
+    QTest::newRow("run, click beside the handle to the limit, no")
+        << 1 << 25 << int(ClickRightOfHandle) << int(IdNo) << QStringList{"R?"} << true << 25
+        << false;
+    QTest::newRow("run, click beside the handle to the limit, yes")
+        << 1 << 25 << int(ClickRightOfHandle) << int(IdYes) << QStringList{"R35"} << true << 35
+        << true;
+    QTest::newRow("stop, click left of the handle")
+        << 0 << 20 << int(ClickLeftOfHandle) << int(IdNo) << QStringList{"S10"} << false << 10
+        << true;
+    QTest::newRow("boost, click beside the handle")
+        << 2 << 10 << int(ClickRightOfHandle) << int(IdNo) << QStringList{"A20"} << false << 20
+        << true;
+    QTest::newRow("run, right arrow")
+        << 1 << 10 << int(KeyRight) << int(IdNo) << QStringList{"R11"} << false << 11 << true;
+    QTest::newRow("run, up arrow")
+        << 1 << 10 << int(KeyUp) << int(IdNo) << QStringList{"R11"} << false << 11 << true;
+    QTest::newRow("run, down arrow")
+        << 1 << 10 << int(KeyDown) << int(IdNo) << QStringList{"R9"} << false << 9 << true;
+    QTest::newRow("run, page up") << 1 << 10 << int(KeyPageUp) << int(IdNo) << QStringList{"R20"}
+                                  << false << 20 << true;
+    QTest::newRow("run, page down")
+        << 1 << 25 << int(KeyPageDown) << int(IdNo) << QStringList{"R15"} << false << 15 << true;
+    QTest::newRow("run, home, clamped")
+        << 1 << 10 << int(KeyHome) << int(IdNo) << QStringList{"R1"} << false << 1 << true;
+    QTest::newRow("run, end, no") << 1 << 10 << int(KeyEnd) << int(IdNo) << QStringList{"R?"}
+                                  << true << 10 << false;
+    QTest::newRow("boost, end, yes")
+        << 2 << 10 << int(KeyEnd) << int(IdYes) << QStringList{"A63"} << true << 63 << true;
+    QTest::newRow("run, wheel up")
+        << 1 << 10 << int(WheelUp) << int(IdNo) << QStringList{"R13"} << false << 13 << true;
+    QTest::newRow("stop, wheel down")
+        << 0 << 10 << int(WheelDown) << int(IdNo) << QStringList{"S7"} << false << 7 << true;
+    QTest::newRow("run, wheel up to the limit, no")
+        << 1 << 29 << int(WheelUp) << int(IdNo) << QStringList{"R?"} << true << 29 << false;
+}
+
+void TstCurrentCheck::everyMoveIsWritten()
+{
+    QFETCH(int, slider);
+    QFETCH(int, stage);
+    QFETCH(int, input);
+    QFETCH(int, answer);
+    QFETCH(QStringList, commands);
+    QFETCH(bool, asked);
+    QFETCH(int, position);
+    QFETCH(bool, modified);
+    Rig rig;
+    static const QByteArray kMnemonics[3] = {"S", "R", "A"};
+    rig.Set(kMnemonics[slider], stage);
+    rig.DoubleClick(rig.AddItem(3, kKev, QStringLiteral("[03] Axis;2,5"), CMainFrame::ImageGreen));
+    CTarnlinkView* view = rig.ActiveView();
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    QSlider* control = Control<QSlider>(view, Ids::kSliders[slider]);
+    QCOMPARE(control->value(), stage);
+    rig.bus.ClearLog();
+    rig.t.answer = answer;
+
+    MoveAsUser(view, control, input);
+    QCOMPARE(rig.Commands(), commands);
+    QCOMPARE(rig.t.messages, asked ? QStringList{kQuestion} : QStringList{});
+    QCOMPARE(control->value(), position);
+    QCOMPARE(view->GetDocument()->IsModified(), modified);
+    // The move has ended: a later click elsewhere writes nothing more.
+    rig.bus.ClearLog();
+    QTest::mouseClick(control, Qt::RightButton);
+    RunQueued(view);
+    QCOMPARE(rig.Commands(), QStringList{});
+}
+
+void TstCurrentCheck::everyDelayStepIsWritten_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QStringList>("commands");
+    // The stage holds a delay of 40.
+    QTest::newRow("arrow clicked") << int(ClickUpArrow) << QStringList{"T41"};
+    QTest::newRow("up key") << int(KeyUp) << QStringList{"T41"};
+    QTest::newRow("down key") << int(KeyDown) << QStringList{"T39"};
+    QTest::newRow("page up key") << int(KeyPageUp) << QStringList{"T50"};
+    QTest::newRow("wheel up") << int(WheelUp) << QStringList{"T41"};
+    QTest::newRow("wheel down") << int(WheelDown) << QStringList{"T39"};
+}
+
+void TstCurrentCheck::everyDelayStepIsWritten()
+{
+    QFETCH(int, input);
+    QFETCH(QStringList, commands);
+    Rig rig;
+    CTarnlinkView* view = rig.OpenOnline();
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    auto* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
+    QCOMPARE(spin->value(), 40);
+    rig.bus.ClearLog();
+
+    MoveAsUser(view, spin, input);
+    QCOMPARE(rig.Commands(), commands);
+    QVERIFY(view->GetDocument()->IsModified());
+    // Once written, a key that steps nothing writes nothing.
+    rig.bus.ClearLog();
+    QTest::keyClick(spin, Qt::Key_Shift);
+    RunQueued(view);
+    QCOMPARE(rig.Commands(), QStringList{});
 }
 
 void TstCurrentCheck::limitsOfTypes_data()

@@ -325,9 +325,14 @@ void TstPageCommands::transmit()
 
     rig.bus.ClearLog();
     rig.line.SetCommandDelay("PNZylinder", 0);
+    // The typed name is a change the page's file does not hold yet: the close asks.
+    const QString question =
+        QStringLiteral("Änderungen in %1 speichern?").arg(file->GetDocument()->GetTitle());
+    rig.t.answer = IdNo;
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(rig.frame->MdiArea()->subWindowList().isEmpty());
+    QVERIFY(rig.t.messages.endsWith(question));
     // Closing read the name back (written before the failed write) and completed the label.
     QCOMPARE(rig.Commands(), QStringList{"PN?"});
     QCOMPARE(rig.frame->AxisItem(3)->text(0), QStringLiteral("[03] Zylinder"));

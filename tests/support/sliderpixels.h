@@ -39,6 +39,22 @@ inline int HandleCentre(QSlider* slider, const QWidget* in)
     return -1;
 }
 
+// The middle of the groove in column `x` of `slider`: the first run of painted rows from
+// the top, which the tick marks below leave apart.
+inline int GrooveRow(QSlider* slider, int x)
+{
+    const QImage image = slider->grab().toImage();
+    int first = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const bool ink = image.pixel(x, y) != image.pixel(0, 0);
+        if (ink && first < 0)
+            first = y;
+        else if (!ink && first >= 0)
+            return (first + y - 1) / 2;
+    }
+    return first;
+}
+
 // The centre of `number` as `scale` draws it: the run of ink columns (glyphs fewer than
 // four blank columns apart) nearest to `expected`, whose left edge begins the number.
 inline int NumberCentre(QWidget* scale, const QString& number, int expected)
