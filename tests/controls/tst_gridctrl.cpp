@@ -1,7 +1,7 @@
 // The grid control driven through its public operations, the keyboard and the mouse on an
 // offscreen window: storage, selection, keyboard bounds, sorting, the wheel and editing.
-#include "controls/grid/cgridctrl.h"
 #include "controls/grid/cgridcellmultiline.h"
+#include "controls/grid/cgridctrl.h"
 #include "controls/grid/ctitletip.h"
 
 #include <QApplication>
@@ -62,6 +62,8 @@ private slots:
     void columnDividerDrag();
     void dividerDoubleClickAutoSizes();
     void multiLineKeepsOneEditor();
+    void editorsEndBeforeTheirCellsGo_data();
+    void editorsEndBeforeTheirCellsGo();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -212,8 +214,8 @@ void TstGridCtrl::mouseSelects_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<CCellRange>("range");
     QTest::newRow("click replaces") << Qt::KeyboardModifiers() << 1 << CCellRange(4, 3, 4, 3);
-    QTest::newRow("shift extends") << Qt::KeyboardModifiers(Qt::ShiftModifier) << 9
-                                   << CCellRange(2, 1, 4, 3);
+    QTest::newRow("shift extends")
+        << Qt::KeyboardModifiers(Qt::ShiftModifier) << 9 << CCellRange(2, 1, 4, 3);
     QTest::newRow("control adds") << Qt::KeyboardModifiers(Qt::ControlModifier) << 2
                                   << CCellRange(2, 1, 4, 3);
 }
@@ -260,12 +262,10 @@ void TstGridCtrl::virtualCellsPerGrid()
         grid->SetRowCount(3);
         grid->SetColumnCount(3);
     }
-    connect(first, &CGridCtrl::GetDispInfo, first, [](GV_DISPINFO* info) {
-        info->item.strText = QStringLiteral("first");
-    });
-    connect(second, &CGridCtrl::GetDispInfo, second, [](GV_DISPINFO* info) {
-        info->item.strText = QStringLiteral("second");
-    });
+    connect(first, &CGridCtrl::GetDispInfo, first,
+            [](GV_DISPINFO* info) { info->item.strText = QStringLiteral("first"); });
+    connect(second, &CGridCtrl::GetDispInfo, second,
+            [](GV_DISPINFO* info) { info->item.strText = QStringLiteral("second"); });
     // A cell of one grid keeps its text while the other grid fills its own.
     CGridCellBase* a = first->GetCell(1, 1);
     QVERIFY(a);
@@ -278,28 +278,32 @@ void TstGridCtrl::virtualCellsPerGrid()
 
 void TstGridCtrl::editing_data()
 {
-    QTest::addColumn<QString>("start");  // "key", "f2", "click", "dblclick"
+    QTest::addColumn<QString>("start"); // "key", "f2", "click", "dblclick"
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("endKey");
     QTest::addColumn<bool>("refuse");
     QTest::addColumn<QString>("text");
     QTest::addColumn<CCellID>("focus");
-    QTest::newRow("key replaces, enter keeps") << "key" << "x" << int(Qt::Key_Return) << false
-                                               << "x" << CCellID(2, 2);
-    QTest::newRow("f2 appends") << "f2" << "y" << int(Qt::Key_Return) << false << "2,2y"
-                                << CCellID(2, 2);
-    QTest::newRow("click appends") << "click" << "z" << int(Qt::Key_Return) << false << "2,2z"
-                                   << CCellID(2, 2);
-    QTest::newRow("double click appends") << "dblclick" << "w" << int(Qt::Key_Return) << false
-                                          << "2,2w" << CCellID(2, 2);
-    QTest::newRow("escape rolls back") << "key" << "q" << int(Qt::Key_Escape) << false << "2,2"
-                                       << CCellID(2, 2);
-    QTest::newRow("owner refuses") << "key" << "r" << int(Qt::Key_Return) << true << "2,2"
-                                   << CCellID(2, 2);
-    QTest::newRow("tab moves on") << "key" << "t" << int(Qt::Key_Tab) << false << "t"
-                                  << CCellID(2, 3);
-    QTest::newRow("down moves on") << "key" << "d" << int(Qt::Key_Down) << false << "d"
-                                   << CCellID(3, 2);
+    QTest::newRow("key replaces, enter keeps")
+        << "key"
+        << "x" << int(Qt::Key_Return) << false << "x" << CCellID(2, 2);
+    QTest::newRow("f2 appends") << "f2"
+                                << "y" << int(Qt::Key_Return) << false << "2,2y" << CCellID(2, 2);
+    QTest::newRow("click appends")
+        << "click"
+        << "z" << int(Qt::Key_Return) << false << "2,2z" << CCellID(2, 2);
+    QTest::newRow("double click appends")
+        << "dblclick"
+        << "w" << int(Qt::Key_Return) << false << "2,2w" << CCellID(2, 2);
+    QTest::newRow("escape rolls back")
+        << "key"
+        << "q" << int(Qt::Key_Escape) << false << "2,2" << CCellID(2, 2);
+    QTest::newRow("owner refuses") << "key"
+                                   << "r" << int(Qt::Key_Return) << true << "2,2" << CCellID(2, 2);
+    QTest::newRow("tab moves on") << "key"
+                                  << "t" << int(Qt::Key_Tab) << false << "t" << CCellID(2, 3);
+    QTest::newRow("down moves on") << "key"
+                                   << "d" << int(Qt::Key_Down) << false << "d" << CCellID(3, 2);
 }
 
 void TstGridCtrl::editing()
@@ -502,6 +506,62 @@ void TstGridCtrl::multiLineKeepsOneEditor()
     grid->EndEditing();
     QVERIFY(!grid->GetCell(2, 2)->IsEditing());
     delete grid;
+}
+
+void TstGridCtrl::editorsEndBeforeTheirCellsGo_data()
+{
+    // How the editor comes to be on a cell other than the focus cell, and which cell it is.
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<CCellID>("edited");
+    QTest::newRow("a second edit elsewhere") << "second" << CCellID(3, 3);
+    QTest::newRow("focus moved on") << "focus" << CCellID(2, 2);
+    QTest::newRow("edited row removed") << "rows" << CCellID(3, 3);
+}
+
+void TstGridCtrl::editorsEndBeforeTheirCellsGo()
+{
+    QFETCH(QString, sequence);
+    QFETCH(CCellID, edited);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    QList<CCellID> ended;
+    connect(grid, &CGridCtrl::Notify, this, [&](NM_GRIDVIEW* nm) {
+        if (nm->code == GvnEndLabelEdit)
+            ended.append(CCellID(nm->iRow, nm->iColumn));
+    });
+    const auto openEditors = [&grid] {
+        int open = 0;
+        for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>())
+            open += editor->isVisible() ? 1 : 0;
+        return open;
+    };
+    grid->SetFocusCell(sequence == QLatin1String("rows") ? edited : CCellID(2, 2));
+    grid->setFocus();
+    QTest::keyClick(grid.data(), Qt::Key_A);
+    if (sequence == QLatin1String("second"))
+        grid->OnEditCell(3, 3, QPoint(-1, -1), 'b');
+    else if (sequence == QLatin1String("focus"))
+        grid->SetFocusCell(4, 4);
+    QCoreApplication::processEvents();
+    QCOMPARE(openEditors(), 1);
+    ended.clear();
+
+    if (sequence == QLatin1String("rows")) {
+        // The editor ends while its row is still there, and no editor outlives its cell.
+        QVERIFY(grid->SetRowCount(edited.row));
+        QCOMPARE(ended, QList<CCellID>({edited}));
+        QCOMPARE(openEditors(), 0);
+        delete grid;
+        QCOMPARE(ended.size(), 1);
+        return;
+    }
+    QVERIFY(grid->GetFocusCell() != edited);
+    // The owner hears the end of the edit while the grid is still whole; the grid's own
+    // window going away later finds nothing left open.
+    delete grid;
+    QVERIFY(!grid);
+    QCOMPARE(ended, QList<CCellID>({edited}));
 }
 
 QTEST_MAIN(TstGridCtrl)
