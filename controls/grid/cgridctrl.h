@@ -281,6 +281,10 @@ public:
                                       QPoint point);
     virtual void OnDragLeave();
     virtual bool OnDrop(const QMimeData* pDataObject, Qt::DropAction dropEffect, QPoint point);
+    // A picture of the focus cell as it shows, for a drag; the normal cells' background is
+    // left transparent. `pHotSpot` gets its lower right corner. Null without a visible focus
+    // cell.
+    virtual QPixmap CreateDragImage(QPoint* pHotSpot);
     virtual void OnEditCut();
     virtual void OnEditCopy();
     virtual void OnEditPaste();

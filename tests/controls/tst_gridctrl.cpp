@@ -5,6 +5,7 @@
 #include "controls/grid/ctitletip.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -61,6 +62,8 @@ private slots:
     void columnDividerDrag_data();
     void columnDividerDrag();
     void dividerDoubleClickAutoSizes();
+    void lastNarrowColumnSizedAtEdge_data();
+    void lastNarrowColumnSizedAtEdge();
     void multiLineKeepsOneEditor();
     void editorsEndBeforeTheirCellsGo_data();
     void editorsEndBeforeTheirCellsGo();
@@ -362,24 +365,84 @@ void TstGridCtrl::editing()
 void TstGridCtrl::titleTipOnlyForClippedText_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("focused");   // a window of the program has the focus
+    QTest::addColumn<QString>("ending"); // what makes a shown tip go
     QTest::addColumn<bool>("shows");
-    QTest::newRow("fits") << "ab" << false;
-    QTest::newRow("clipped") << QString(60, QLatin1Char('W')) << true;
+    const QString wide(60, QLatin1Char('W'));
+    QTest::newRow("fits") << "ab" << true << "" << false;
+    QTest::newRow("program without focus") << wide << false << "" << false;
+    QTest::newRow("clipped, a key") << wide << true << "key" << true;
+    QTest::newRow("clipped, the mouse leaves") << wide << true << "leave" << true;
+    QTest::newRow("clipped, the grid hides") << wide << true << "hide" << true;
+    QTest::newRow("clipped, the mouse moves on over the tip") << wide << true << "over" << true;
+    QTest::newRow("clipped, a click on the tip") << wide << true << "click" << true;
 }
 
 void TstGridCtrl::titleTipOnlyForClippedText()
 {
     QFETCH(QString, text);
+    QFETCH(bool, focused);
+    QFETCH(QString, ending);
     QFETCH(bool, shows);
     QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    if (focused) {
+        grid->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(grid));
+    }
     grid->SetColumnWidth(2, 60);
     grid->SetItemText(2, 2, text);
+    // The mouse moves onto the cell (sent straight to the grid: a move through the window
+    // system would make the window active by itself).
     QMouseEvent move(QEvent::MouseMove, CellCentre(grid, 2, 2),
                      grid->viewport()->mapToGlobal(CellCentre(grid, 2, 2)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(grid->viewport(), &move);
-    QCOMPARE(grid->GetTitleTip()->isVisible(), shows);
+    QPointer<CTitleTip> tip = grid->GetTitleTip();
+    QCOMPARE(tip->isVisible(), shows);
+    if (shows) {
+        // A window of its own, starting at the cell and reaching past the grid's edge.
+        QRect cell;
+        grid->GetCellRect(2, 2, &cell);
+        QVERIFY(tip->isWindow());
+        QCOMPARE(tip->geometry().topLeft(), grid->viewport()->mapToGlobal(cell.topLeft()));
+        QVERIFY(tip->geometry().right() > grid->mapToGlobal(QPoint(grid->width(), 0)).x());
+        QCOMPARE(tip->Text(), text);
+        if (ending == QLatin1String("key")) {
+            QTest::keyClick(grid.data(), Qt::Key_Shift);
+        } else if (ending == QLatin1String("leave")) {
+            // The tip itself appearing under the mouse does not count as leaving.
+            QEvent leave(QEvent::Leave);
+            QCursor::setPos(grid->viewport()->mapToGlobal(CellCentre(grid, 2, 2)));
+            QApplication::sendEvent(grid->viewport(), &leave);
+            QVERIFY(tip->isVisible());
+            QCursor::setPos(grid->mapToGlobal(QPoint(grid->width() + 50, 5)));
+            QApplication::sendEvent(grid->viewport(), &leave);
+        } else if (ending == QLatin1String("over") || ending == QLatin1String("click")) {
+            // Over the tip within the cell nothing changes; past the cell it goes. A click
+            // on it reaches the grid.
+            const bool click = ending == QLatin1String("click");
+            const QPoint inCell = CellCentre(grid, 2, 2) + QPoint(3, 0);
+            const QPoint beyond(cell.right() + 20, cell.center().y());
+            const QPoint at = click ? inCell : beyond;
+            const QPoint global = grid->viewport()->mapToGlobal(at);
+            QMouseEvent stay(
+                QEvent::MouseMove, tip->mapFromGlobal(grid->viewport()->mapToGlobal(inCell)),
+                grid->viewport()->mapToGlobal(inCell), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(tip, &stay);
+            QVERIFY(tip->isVisible());
+            QMouseEvent mouse(click ? QEvent::MouseButtonPress : QEvent::MouseMove,
+                              tip->mapFromGlobal(global), global,
+                              click ? Qt::LeftButton : Qt::NoButton,
+                              click ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(tip, &mouse);
+            QCOMPARE(grid->GetFocusCell(), click ? CCellID(2, 2) : CCellID());
+        } else {
+            grid->hide();
+        }
+        QVERIFY(!tip->isVisible());
+    }
     delete grid;
+    QVERIFY(!tip);
 }
 
 void TstGridCtrl::hiddenColumnSkippedAndPainted()
@@ -463,6 +526,51 @@ void TstGridCtrl::columnDividerDrag()
         QVERIFY(grid->GetSelectedCount() > 0);
     } else {
         QCOMPARE(grid->GetColumnWidth(2), width ? before + width : 0);
+    }
+    delete grid;
+}
+
+void TstGridCtrl::lastNarrowColumnSizedAtEdge_data()
+{
+    QTest::addColumn<bool>("rows"); // the twin: the last row, at the table's bottom edge
+    QTest::addColumn<int>("size");
+    QTest::newRow("narrow column") << false << 2;
+    QTest::newRow("hidden column") << false << 0;
+    QTest::newRow("narrow row") << true << 2;
+    QTest::newRow("hidden row") << true << 0;
+}
+
+void TstGridCtrl::lastNarrowColumnSizedAtEdge()
+{
+    QFETCH(bool, rows);
+    QFETCH(int, size);
+    QPointer<CGridCtrl> grid = MakeGrid(5, 4);
+    for (int col = 0; col < 4; ++col)
+        grid->SetColumnWidth(col, 60);
+    for (int row = 0; row < 5; ++row)
+        grid->SetRowHeight(row, 20);
+    const int last = rows ? 4 : 3;
+    if (rows)
+        grid->SetRowHeight(last, size);
+    else
+        grid->SetColumnWidth(last, size);
+    // One pixel inside the table's edge, in the headings; then 40 pixels further out.
+    const int edge = rows ? 4 * 20 + size : 3 * 60 + size;
+    const QPoint press = rows ? QPoint(30, edge - 1) : QPoint(edge - 1, 10);
+    const QPoint release = press + (rows ? QPoint(0, 40) : QPoint(40, 0));
+    QTest::mouseMove(grid->viewport(), press);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(grid->viewport(), (press + release) / 2);
+    QTest::mouseMove(grid->viewport(), release);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, release);
+    // The last one opens; the one before it keeps its size.
+    const int origin = edge - size;
+    if (rows) {
+        QCOMPARE(grid->GetRowHeight(last), release.y() - origin);
+        QCOMPARE(grid->GetRowHeight(last - 1), 20);
+    } else {
+        QCOMPARE(grid->GetColumnWidth(last), release.x() - origin);
+        QCOMPARE(grid->GetColumnWidth(last - 1), 60);
     }
     delete grid;
 }
