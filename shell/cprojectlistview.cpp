@@ -27,6 +27,8 @@ CProjectListView::CProjectListView(CDocument& document, CTarnlinkApp& app, QWidg
 CProjectListView::~CProjectListView()
 {
     m_repaintTimer.stop();
+    // The grid goes while the view is whole: an edit still open reports to the view.
+    delete m_grid.data();
     delete m_marks.data();
 }
 
@@ -107,10 +109,13 @@ void CProjectListView::CreateGrid()
 {
     m_grid = new CGridCtrl(0, 0, 0, 0, this);
     m_grid->Create(rect(), this, kGridId);
-    // The table shows files; what is typed or pasted into it would change nothing.
-    m_grid->SetEditable(false);
-    // Column 0 holds the labels: no paste or drop may ever write over them.
+    // The table may be worked on like a sheet of paper: edits, pastes and drops change the
+    // view only, never a file or a power stage.
+    m_grid->SetEditable(true);
+    m_grid->EnableDragAndDrop(true);
+    // Column 0 holds the labels: no paste or drop may ever write over them, nor an edit.
     m_grid->SetProtectFirstColumn(true);
+    connect(m_grid, &CGridCtrl::Notify, this, &CProjectListView::OnGridNotify);
     m_grid->SetRowCount(1);
     m_grid->SetColumnCount(2);
     m_grid->SetFixedRowCount(1);
@@ -134,8 +139,9 @@ void CProjectListView::FillGrid()
         m_grid->SetItemText(index, 0, row.label);
         m_grid->SetItemText(index, 1, row.value);
         m_grid->SetItemFormat(index, 1, kValueFormat);
-        const QColor colour =
-            row.heading ? HeadingColour() : row.shaded ? ShadingColour() : QColor();
+        const QColor colour = row.heading  ? HeadingColour()
+                              : row.shaded ? ShadingColour()
+                                           : QColor();
         if (colour.isValid()) {
             m_grid->SetItemBkColour(index, 0, colour);
             m_grid->SetItemBkColour(index, 1, colour);
@@ -143,7 +149,16 @@ void CProjectListView::FillGrid()
     }
     m_grid->SetColumnWidth(0, kLabelWidth);
     m_grid->SetColumnWidth(1, kValueWidth);
+    m_grid->SetColumnResize(true);
+    m_grid->SetRowResize(false);
+    m_grid->EnableTitleTips(true);
     m_grid->AutoSizeRows();
+}
+
+void CProjectListView::OnGridNotify(NM_GRIDVIEW* nm)
+{
+    if (nm->code == GvnBeginLabelEdit && nm->iColumn == kLabelColumn)
+        nm->result = -1;
 }
 
 void CProjectListView::resizeEvent(QResizeEvent* event)

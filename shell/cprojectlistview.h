@@ -1,7 +1,9 @@
 // The view of a project document inside its child window: the parameters of every axis of
 // the project, decoded for its device type, and coloured frames in the power-stage tree
 // that tell for each axis whether the project holds it with the same type. It carries the
-// Transmit project command. The table is a read-only two-column grid.
+// Transmit project command. The table is a two-column grid the user may edit, copy from, paste
+// into and drag within; what is changed there stays in the view (the files and the power
+// stages keep their values), and the label column keeps its labels.
 #pragma once
 
 #include "platform/cview.h"
@@ -12,6 +14,7 @@
 
 class CGridCtrl;
 class CProjectListDoc;
+struct NM_GRIDVIEW;
 class CTarnlinkApp;
 class CTreeMarks;
 
@@ -23,6 +26,7 @@ public:
     static constexpr int kGridId = 100;
     static constexpr int kLabelWidth = 350;
     static constexpr int kValueWidth = 250;
+    static constexpr int kLabelColumn = 0;
 
     CProjectListView(CDocument& document, CTarnlinkApp& app, QWidget* parent = nullptr);
     // Takes the frames out of the tree.
@@ -55,6 +59,8 @@ private:
     void FillTable();
     void CreateGrid();
     void FillGrid();
+    // The label column refuses every edit, typed, cut or pasted.
+    void OnGridNotify(NM_GRIDVIEW* nm);
     // Timer 25: the frames drawn anew over whatever the tree painted.
     void OnTimer();
 

@@ -1,11 +1,16 @@
+// The balloon: its outline, the delay before it shows and the test that hides it, and the
+// tool map.
 #include "controls/balloontip/cballoontip.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +26,46 @@ CBalloonTip::CBalloonTip(QWidget* owner)
     m_showTimer.setSingleShot(true);
     connect(&m_showTimer, &QTimer::timeout, this, &CBalloonTip::OnDelayTimer);
     connect(&m_hideTimer, &QTimer::timeout, this, &CBalloonTip::OnHideTimer);
+}
+
+CBalloonTip::~CBalloonTip()
+{
+    RemoveAllTools();
+}
+
+void CBalloonTip::InsertTool(QWidget* tool, const TipToolInfo& info)
+{
+    if (!tool)
+        return;
+    // Entries of windows that are gone make room first.
+    std::erase_if(m_tools, [](const auto& entry) { return entry.first.isNull(); });
+    for (auto& entry : m_tools) {
+        if (entry.first == tool) {
+            entry.second = info;
+            return;
+        }
+    }
+    m_tools.emplace_back(tool, info);
+}
+
+int CBalloonTip::ToolCount() const
+{
+    return int(std::count_if(m_tools.begin(), m_tools.end(),
+                             [](const auto& entry) { return !entry.first.isNull(); }));
+}
+
+void CBalloonTip::SerializeTools(QDataStream& out) const
+{
+    out << quint32(ToolCount());
+    for (const auto& [tool, info] : m_tools) {
+        if (tool)
+            out << info.text << info.value;
+    }
+}
+
+void CBalloonTip::RemoveAllTools()
+{
+    m_tools.clear();
 }
 
 void CBalloonTip::Show(const QString& text, const QPoint* point)
@@ -64,7 +109,8 @@ QRegion CBalloonTip::Outline() const
     const int h = body.height();
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(0, 0, w, h), 6, 5);
-    const QPolygon pointer({QPoint(w - 12, h - 10), QPoint(w - 12, h + 15), QPoint(w - 37, h - 10)});
+    const QPolygon pointer(
+        {QPoint(w - 12, h - 10), QPoint(w - 12, h + 15), QPoint(w - 37, h - 10)});
     return QRegion(rounded.toFillPolygon().toPolygon()).united(QRegion(pointer));
 }
 

@@ -11,8 +11,7 @@
 #include <new>
 
 CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidget* parent)
-    : QAbstractScrollArea(parent),
-      m_CellFactory(&CGridCell::CreateObject),
+    : QAbstractScrollArea(parent), m_CellFactory(&CGridCell::CreateObject),
       m_cellDefault(std::make_unique<CGridDefaultCell>()),
       m_cellFixedColDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
@@ -42,9 +41,11 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
 
 CGridCtrl::~CGridCtrl()
 {
-    // Cells and editors go first; the title tip is a member and goes with the grid. What
-    // the grid put on the clipboard stays there (the clipboard holds its own copy).
-    EndEditing();
+    // Every open editor ends while the grid is whole: one left to the window's teardown would
+    // report its text to a grid that is already gone. Then the cells go; the title tip is a
+    // member and goes with the grid. What the grid put on the clipboard stays there (the
+    // clipboard holds its own copy).
+    EndEditorsOutside(0, 0);
     m_bAllowDraw = false;
     DeleteAllItems();
 }
@@ -336,6 +337,8 @@ bool CGridCtrl::SetRowCount(int nRows)
         return false;
     if (nRows == m_nRows)
         return true;
+    if (nRows < m_nRows)
+        EndEditorsOutside(nRows, m_nCols);
     ResetTopLeft();
     m_PrevSelectedCellMap.clear();
     if (m_nFixedRows > nRows)
@@ -382,6 +385,8 @@ bool CGridCtrl::SetColumnCount(int nCols)
         return false;
     if (nCols == m_nCols)
         return true;
+    if (nCols < m_nCols)
+        EndEditorsOutside(m_nRows, nCols);
     ResetTopLeft();
     m_PrevSelectedCellMap.clear();
     if (m_nFixedCols > nCols)
@@ -548,6 +553,7 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
 
 bool CGridCtrl::DeleteAllItems()
 {
+    EndEditorsOutside(0, 0);
     m_PrevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, false, true);
     SetFocusCell(-1, -1);

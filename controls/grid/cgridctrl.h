@@ -191,12 +191,15 @@ public:
 
     bool GetCellOrigin(int nRow, int nCol, QPoint* p);
     bool GetCellRect(int nRow, int nCol, QRect* pRect);
-    bool GetCellRect(const CCellID& cell, QRect* pRect) { return GetCellRect(cell.row, cell.col, pRect); }
+    bool GetCellRect(const CCellID& cell, QRect* pRect)
+    {
+        return GetCellRect(cell.row, cell.col, pRect);
+    }
     bool GetTextRect(int nRow, int nCol, QRect* pRect);
     CCellID GetCellFromPt(QPoint point, bool bAllowFixedCellCheck = true);
     CCellID GetTopleftNonFixedCell(bool bForceRecalculation = false);
     CCellRange GetVisibleNonFixedCellRange(QRect* pRect = nullptr,
-                                          bool bForceRecalculation = false);
+                                           bool bForceRecalculation = false);
     bool IsCellVisible(int nRow, int nCol);
     bool IsCellVisible(const CCellID& cell) { return IsCellVisible(cell.row, cell.col); }
     bool IsCellEditable(const CCellID& cell) const;
@@ -257,6 +260,10 @@ public:
     bool UpdateItemText(int nRow, int nCol, const QString& str);
     // An editor finished: the new text and the key that ended it.
     void OnEndInPlaceEdit(const GV_DISPINFO& info);
+    // Ends every open editor whose cell lies outside a table of `nRows` x `nCols`; (0, 0)
+    // ends them all. Runs before cells go away, so no editor reports to a cell (or a grid)
+    // that is gone.
+    void EndEditorsOutside(int nRows, int nCols);
     CTitleTip* GetTitleTip() const;
 
     // --- Clipboard, drag and drop -----------------------------------------------------------
@@ -268,12 +275,16 @@ public:
     virtual bool PasteTextToGrid(CCellID cell, const QMimeData* pDataObject,
                                  bool bSelectPastedCells = true);
     virtual void OnBeginDrag();
-    virtual Qt::DropAction OnDragEnter(const QMimeData* pDataObject,
-                                       Qt::KeyboardModifiers keyState, QPoint point);
-    virtual Qt::DropAction OnDragOver(const QMimeData* pDataObject,
-                                      Qt::KeyboardModifiers keyState, QPoint point);
+    virtual Qt::DropAction OnDragEnter(const QMimeData* pDataObject, Qt::KeyboardModifiers keyState,
+                                       QPoint point);
+    virtual Qt::DropAction OnDragOver(const QMimeData* pDataObject, Qt::KeyboardModifiers keyState,
+                                      QPoint point);
     virtual void OnDragLeave();
     virtual bool OnDrop(const QMimeData* pDataObject, Qt::DropAction dropEffect, QPoint point);
+    // A picture of the focus cell as it shows, for a drag; the normal cells' background is
+    // left transparent. `pHotSpot` gets its lower right corner. Null without a visible focus
+    // cell.
+    virtual QPixmap CreateDragImage(QPoint* pHotSpot);
     virtual void OnEditCut();
     virtual void OnEditCopy();
     virtual void OnEditPaste();
@@ -472,12 +483,17 @@ private:
     QPoint m_LeftClickDownPoint;
     QPoint m_LastMousePoint;
     int m_nResizeCaptureRange = kResizeCaptureRange;
-    int m_nSizingIndex = -1;     // the row or column being sized
-    int m_nWheelRemainder = 0;   // wheel delta not yet turned into lines
+    int m_nSizingIndex = -1;   // the row or column being sized
+    int m_nWheelRemainder = 0; // wheel delta not yet turned into lines
     int m_nTimerID = 0;
     bool m_bMouseMovedSinceDown = false;
-    QRect m_SizingBand;          // the band shown while a row or column is sized
+    QRect m_SizingBand; // the band shown while a row or column is sized
     CCellID m_idMouseOverCell;
+
+    // Every editor the grid opened and that is not yet deleted, whichever cell has the focus
+    // now; set while they are ended by the grid rather than by the user.
+    QList<QPointer<QWidget>> m_OpenEditors;
+    bool m_bEndingEditors = false;
 
     // Title tip, drop target, drag.
     std::unique_ptr<CTitleTip> m_TitleTip;

@@ -13,6 +13,8 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -186,12 +188,11 @@ void CGridCtrl::NumberRows(int fromRow)
     }
 }
 
-bool CGridCtrl::PasteTextToGrid(CCellID cell, const QMimeData* pDataObject,
-                                bool bSelectPastedCells)
+bool CGridCtrl::PasteTextToGrid(CCellID cell, const QMimeData* pDataObject, bool bSelectPastedCells)
 {
     const CGridCellBase* pasteCell = GetCell(cell.row, cell.col);
-    if (!IsValid(cell) || !m_bEditable || (pasteCell && pasteCell->IsReadOnly()) ||
-        !pDataObject || !pDataObject->hasText())
+    if (!IsValid(cell) || !m_bEditable || (pasteCell && pasteCell->IsReadOnly()) || !pDataObject ||
+        !pDataObject->hasText())
         return false;
     // A first column the owner keeps its labels in gets nothing, and no rows move under it.
     if (m_bProtectFirstColumn && cell.col == 0)
@@ -251,7 +252,36 @@ Qt::DropAction CGridCtrl::DoDragDrop(std::unique_ptr<QMimeData> data)
 {
     auto* drag = new QDrag(this); // the drag deletes itself once it ends
     drag->setMimeData(data.release());
+    QPoint hotSpot;
+    const QPixmap image = CreateDragImage(&hotSpot);
+    if (!image.isNull()) {
+        drag->setPixmap(image);
+        drag->setHotSpot(hotSpot);
+    }
     return drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+}
+
+QPixmap CGridCtrl::CreateDragImage(QPoint* pHotSpot)
+{
+    const CCellID focus = m_idCurrentCell;
+    QRect rect;
+    if (!GetCellRect(focus, &rect))
+        return QPixmap();
+    rect.moveTopLeft(QPoint(0, 0));
+    if (pHotSpot)
+        *pHotSpot = QPoint(rect.width(), rect.height());
+    if (rect.isEmpty())
+        return QPixmap(); // a hidden row or column shows nothing to drag
+    const QColor maskColour = m_cellDefault->GetBackClr();
+    QPixmap image(rect.size());
+    image.fill(maskColour);
+    if (CGridCellBase* cell = GetCell(focus.row, focus.col)) {
+        QPainter painter(&image);
+        cell->SetCoords(focus.row, focus.col);
+        cell->Draw(&painter, focus.row, focus.col, rect, false);
+    }
+    image.setMask(image.createMaskFromColor(maskColour, Qt::MaskInColor));
+    return image;
 }
 
 void CGridCtrl::OnBeginDrag()
@@ -271,8 +301,8 @@ void CGridCtrl::OnBeginDrag()
     m_MouseMode = MouseNothing;
 }
 
-Qt::DropAction CGridCtrl::OnDragEnter(const QMimeData* pDataObject,
-                                      Qt::KeyboardModifiers keyState, QPoint point)
+Qt::DropAction CGridCtrl::OnDragEnter(const QMimeData* pDataObject, Qt::KeyboardModifiers keyState,
+                                      QPoint point)
 {
     if (!m_bAllowDragAndDrop || !pDataObject || !pDataObject->hasText())
         return Qt::IgnoreAction;
@@ -285,8 +315,8 @@ Qt::DropAction CGridCtrl::OnDragEnter(const QMimeData* pDataObject,
     return (keyState & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
 }
 
-Qt::DropAction CGridCtrl::OnDragOver(const QMimeData* pDataObject,
-                                     Qt::KeyboardModifiers keyState, QPoint point)
+Qt::DropAction CGridCtrl::OnDragOver(const QMimeData* pDataObject, Qt::KeyboardModifiers keyState,
+                                     QPoint point)
 {
     if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->hasText())
         return Qt::IgnoreAction;
@@ -339,10 +369,9 @@ bool CGridCtrl::HandleDropEvent(QEvent* event)
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         const QPoint point = drag->position().toPoint();
-        const Qt::DropAction action =
-            event->type() == QEvent::DragEnter
-                ? OnDragEnter(drag->mimeData(), drag->modifiers(), point)
-                : OnDragOver(drag->mimeData(), drag->modifiers(), point);
+        const Qt::DropAction action = event->type() == QEvent::DragEnter
+                                          ? OnDragEnter(drag->mimeData(), drag->modifiers(), point)
+                                          : OnDragOver(drag->mimeData(), drag->modifiers(), point);
         if (event->type() == QEvent::DragEnter)
             drag->accept(); // moves over fixed cells still reach the grid
         if (action == Qt::IgnoreAction) {
@@ -358,8 +387,8 @@ bool CGridCtrl::HandleDropEvent(QEvent* event)
         return true;
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        const Qt::DropAction action = (drop->modifiers() & Qt::ControlModifier)
-                                          ? Qt::CopyAction : Qt::MoveAction;
+        const Qt::DropAction action =
+            (drop->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction;
         if (OnDrop(drop->mimeData(), action, drop->position().toPoint())) {
             drop->setDropAction(action);
             drop->accept();

@@ -2,7 +2,10 @@
 // owner's say (a refused text is rolled back), and moving on after Tab or an arrow key.
 #include "controls/grid/cgridctrl.h"
 
+#include "controls/grid/cinplaceeditor.h"
 #include "controls/grid/ctitletip.h"
+
+#include <QScopedValueRollback>
 
 void CGridCtrl::OnEditCell(int nRow, int nCol, QPoint point, uint nChar)
 {
@@ -19,6 +22,26 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, QPoint point, uint nChar)
     if (SendMessageToParent(nRow, nCol, GvnBeginLabelEdit) < 0)
         return;
     cell->Edit(nRow, nCol, rect, point, kInPlaceEditId, nChar);
+    m_OpenEditors.removeAll(nullptr);
+    if (QWidget* editor = cell->GetEditWnd(); editor && !m_OpenEditors.contains(editor))
+        m_OpenEditors.append(editor);
+}
+
+void CGridCtrl::EndEditorsOutside(int nRows, int nCols)
+{
+    // The focus may have moved on since an edit started, so the focus cell's editor is not
+    // the only one that can be open.
+    const QScopedValueRollback<bool> ending(m_bEndingEditors, true);
+    const QList<QPointer<QWidget>> editors = m_OpenEditors;
+    for (const QPointer<QWidget>& widget : editors) {
+        auto* editor = dynamic_cast<CInPlaceEditor*>(widget.data());
+        if (!editor)
+            continue;
+        const CCellID cell = editor->EditedCell();
+        if (cell.row >= nRows || cell.col >= nCols)
+            editor->EndEdit();
+    }
+    m_OpenEditors.removeAll(nullptr);
 }
 
 bool CGridCtrl::ValidateEdit(int nRow, int nCol, const QString& str)
@@ -80,11 +103,21 @@ bool CGridCtrl::UpdateItemText(int nRow, int nCol, const QString& str)
 void CGridCtrl::OnEndInPlaceEdit(const GV_DISPINFO& info)
 {
     OnEndEditCell(info.item.row, info.item.col, info.item.strText);
+    // An edit the grid ends itself (its cell going away) moves nowhere.
+    if (m_bEndingEditors)
+        return;
     const int key = int(info.item.lParam);
     switch (key) {
-    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_PageUp: case Qt::Key_PageDown:
-    case Qt::Key_End: case Qt::Key_Home: case Qt::Key_Left: case Qt::Key_Up:
-    case Qt::Key_Right: case Qt::Key_Down: {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down: {
         const CCellID before = m_idCurrentCell;
         OnKeyDown(key, Qt::NoModifier);
         // At the table's end the focus stays and no second editor opens on the same cell.

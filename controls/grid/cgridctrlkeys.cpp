@@ -2,12 +2,17 @@
 // extending the selection with Shift, and opening an editor by typing or F2.
 #include "controls/grid/cgridctrl.h"
 
+#include "controls/grid/ctitletip.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 
 bool CGridCtrl::event(QEvent* event)
 {
+    // The tip is a window of its own: it does not go with the grid by itself.
+    if (event->type() == QEvent::Hide)
+        m_TitleTip->Hide();
     // Tab stays in the grid while it handles Tab; arrows and characters always do.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -32,9 +37,17 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers();
     switch (key) {
-    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Left: case Qt::Key_Right:
-    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_PageUp: case Qt::Key_PageDown:
-    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_F2:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_F2:
         OnKeyDown(key, mods);
         return;
     default:

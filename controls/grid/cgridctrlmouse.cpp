@@ -13,8 +13,16 @@
 
 bool CGridCtrl::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::Leave && m_MouseMode == MouseNothing)
-        m_idMouseOverCell = CCellID();
+    if (event->type() == QEvent::Leave) {
+        // The tip belongs to the cell under the mouse; with the mouse gone it goes too. The
+        // tip appearing under the mouse is reported as a leave as well: the mouse is still
+        // over the grid then, and the tip stays.
+        if (!viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos()))) {
+            m_TitleTip->Hide();
+        }
+        if (m_MouseMode == MouseNothing)
+            m_idMouseOverCell = CCellID();
+    }
     if (HandleDropEvent(event))
         return true;
     return QAbstractScrollArea::viewportEvent(event);
@@ -114,7 +122,10 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
     }
     m_bMouseMovedSinceDown = true;
     switch (m_MouseMode) {
-    case MouseSelectAll: case MouseSelectCol: case MouseSelectRow: case MouseSelectCells: {
+    case MouseSelectAll:
+    case MouseSelectCol:
+    case MouseSelectRow:
+    case MouseSelectCells: {
         const CCellID cell = GetCellFromPt(point);
         if (!IsValid(cell))
             break;
@@ -137,8 +148,8 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
     case MousePrepareDrag:
         // With drag and drop off a click on the focus cell still edits, however the hand
         // shook.
-        if (m_bAllowDragAndDrop && (point - m_LeftClickDownPoint).manhattanLength() >=
-                                       QApplication::startDragDistance()) {
+        if (m_bAllowDragAndDrop &&
+            (point - m_LeftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
             m_MouseMode = MousePrepareDrag;
             OnBeginDrag();
         }
@@ -164,7 +175,15 @@ void CGridCtrl::StartColumnSizing(QPoint point)
     if (!IsValid(cell) || !GetCellOrigin(cell.row, cell.col, &origin))
         return;
     int col = cell.col;
-    if (point.x() - origin.x() < m_nResizeCaptureRange) {
+    QRect visible;
+    GetVisibleNonFixedCellRange(&visible);
+    const int last = m_nCols - 1;
+    if (GetColumnWidth(last) < m_nResizeCaptureRange &&
+        qAbs(point.x() - visible.right()) < m_nResizeCaptureRange) {
+        // A last column too narrow to be caught at its own divider (or hidden) is sized
+        // at the table's right edge, where it would otherwise be out of reach.
+        col = last;
+    } else if (point.x() - origin.x() < m_nResizeCaptureRange) {
         // Near the left edge the column to the left is sized.
         --col;
         if (!m_bUnhideHiddenColumns)
@@ -188,7 +207,13 @@ void CGridCtrl::StartRowSizing(QPoint point)
     if (!IsValid(cell) || !GetCellOrigin(cell.row, cell.col, &origin))
         return;
     int row = cell.row;
-    if (point.y() - origin.y() < m_nResizeCaptureRange) {
+    QRect visible;
+    GetVisibleNonFixedCellRange(&visible);
+    const int last = m_nRows - 1;
+    if (GetRowHeight(last) < m_nResizeCaptureRange &&
+        qAbs(point.y() - visible.bottom()) < m_nResizeCaptureRange) {
+        row = last;
+    } else if (point.y() - origin.y() < m_nResizeCaptureRange) {
         --row;
         if (!m_bUnhideHiddenColumns)
             while (row >= 0 && GetRowHeight(row) == 0)
@@ -328,7 +353,8 @@ void CGridCtrl::OnLButtonUp(QPoint point)
     }
     QPoint origin;
     QPoint inCell = GetCellOrigin(m_idCurrentCell.row, m_idCurrentCell.col, &origin)
-                        ? point - origin : QPoint(0, 0);
+                        ? point - origin
+                        : QPoint(0, 0);
     const CCellID focus = m_idCurrentCell;
     switch (m_MouseMode) {
     case MousePrepareEdit:
@@ -372,7 +398,8 @@ void CGridCtrl::OnLButtonUp(QPoint point)
     SetMouseCursor(Qt::ArrowCursor);
     if (IsValid(m_LeftClickDownCell)) {
         const int id = m_nID;
-        QMetaObject::invokeMethod(this, [this, id] { emit Command(id); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, id] { emit Command(id); }, Qt::QueuedConnection);
     }
 }
 

@@ -13,13 +13,14 @@
 class CInPlaceEdit : public QLineEdit, public CInPlaceEditor {
     Q_OBJECT
 public:
-    CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment align, int id, int row,
-                 int col, const QString& text, uint nFirstChar);
+    CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment align, int id, int row, int col,
+                 const QString& text, uint nFirstChar);
 
     // Shows the editor with the focus and applies the first key.
     void Start();
     void SendChar(uint nChar) override;
     void EndEdit() override;
+    CCellID EditedCell() const override { return CCellID(m_nRow, m_nCol); }
     uint LastKey() const { return m_nLastChar; }
 
 signals:

@@ -2,6 +2,8 @@
 // it is open, and end now (reporting the text as if the user had left the editor).
 #pragma once
 
+#include "controls/grid/cgriddefs.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,6 +16,8 @@ public:
     // Types `nChar` (a character, or a Qt::Key for a navigation key) into the editor.
     virtual void SendChar(uint nChar) = 0;
     virtual void EndEdit() = 0;
+    // The cell whose text the editor reports when it ends.
+    virtual CCellID EditedCell() const = 0;
 
     // Whether the key that opened an editor is one that keeps the text and selects it
     // (navigation keys and the blank) rather than one that types over it.

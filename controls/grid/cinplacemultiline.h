@@ -17,6 +17,7 @@ public:
     void Start();
     void SendChar(uint nChar) override;
     void EndEdit() override;
+    CCellID EditedCell() const override { return CCellID(m_nRow, m_nCol); }
     uint LastKey() const { return m_nLastChar; }
 
 signals:

@@ -1,7 +1,10 @@
-// The balloon info tip: its size, where its pointer lands, and when it shows and hides.
+// The balloon info tip: its size, where its pointer lands, when it shows and hides, and its
+// tool map.
 #include "controls/balloontip/cballoontip.h"
 
+#include <QBuffer>
 #include <QCursor>
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -12,6 +15,7 @@ private slots:
     void showsAfterDelayWithTipOnPoint();
     void newShowReplacesPending();
     void hideDropsPendingBalloon();
+    void toolMapInsertsWritesAndClears();
 };
 
 void TstBalloonTip::sizeFollowsTextAndIcon()
@@ -71,6 +75,45 @@ void TstBalloonTip::hideDropsPendingBalloon()
     tip.hide();
     QTest::qWait(3 * tip.Delay());
     QVERIFY(!tip.isVisible());
+}
+
+void TstBalloonTip::toolMapInsertsWritesAndClears()
+{
+    CBalloonTip tip;
+    QWidget first;
+    QWidget second;
+    auto* gone = new QWidget;
+    tip.InsertTool(&first, {QStringLiteral("erstes"), 1});
+    tip.InsertTool(gone, {QStringLiteral("weg"), 2});
+    tip.InsertTool(&second, {QStringLiteral("zweites"), 0xffffffffu});
+    tip.InsertTool(&first, {QStringLiteral("erstes neu"), 3}); // replaces, keeps its place
+    tip.InsertTool(nullptr, {QStringLiteral("niemand"), 4});
+    QCOMPARE(tip.ToolCount(), 3);
+    // A window that is gone takes its entry with it, even before anything else is entered.
+    delete gone;
+    QCOMPARE(tip.ToolCount(), 2);
+
+    const auto written = [&tip] {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        tip.SerializeTools(out);
+        QDataStream in(bytes);
+        quint32 count = 0;
+        in >> count;
+        QStringList entries;
+        for (quint32 i = 0; i < count; ++i) {
+            QString text;
+            quint32 value = 0;
+            in >> text >> value;
+            entries.append(text + '=' + QString::number(value));
+        }
+        return in.status() == QDataStream::Ok && in.atEnd() ? entries
+                                                            : QStringList{QStringLiteral("bad")};
+    };
+    QCOMPARE(written(), QStringList({"erstes neu=3", "zweites=4294967295"}));
+    tip.RemoveAllTools();
+    QCOMPARE(tip.ToolCount(), 0);
+    QCOMPARE(written(), QStringList());
 }
 
 QTEST_MAIN(TstBalloonTip)

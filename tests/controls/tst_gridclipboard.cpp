@@ -66,17 +66,24 @@ private slots:
     void cutEmptiesButReadOnlyStays();
     void dragMovesOrCopies_data();
     void dragMovesOrCopies();
+    void dragImageShowsFocusCell();
 };
 
 void TstGridClipboard::copyFormsText_data()
 {
     QTest::addColumn<QString>("variant");
     QTest::addColumn<QString>("text");
-    QTest::newRow("all selected") << "all" << "a\tb\tc\r\nd\te\tf";
-    QTest::newRow("one unselected") << "unselect b" << "a\t\tc\r\nd\te\tf";
-    QTest::newRow("hidden column") << "hide column 2" << "a\tc\r\nd\tf";
-    QTest::newRow("hidden last row") << "hide row 2" << "a\tb\tc\r\n";
-    QTest::newRow("multi-line row ends") << "multi-line" << "a\tb\tc\x03" "d\te\tf\x03";
+    QTest::newRow("all selected") << "all"
+                                  << "a\tb\tc\r\nd\te\tf";
+    QTest::newRow("one unselected") << "unselect b"
+                                    << "a\t\tc\r\nd\te\tf";
+    QTest::newRow("hidden column") << "hide column 2"
+                                   << "a\tc\r\nd\tf";
+    QTest::newRow("hidden last row") << "hide row 2"
+                                     << "a\tb\tc\r\n";
+    QTest::newRow("multi-line row ends") << "multi-line"
+                                         << "a\tb\tc\x03"
+                                            "d\te\tf\x03";
 }
 
 void TstGridClipboard::copyFormsText()
@@ -229,6 +236,38 @@ void TstGridClipboard::dragMovesOrCopies()
     QCOMPARE(target->GetSelectedCount(), 0);
     delete source;
     delete other;
+}
+
+void TstGridClipboard::dragImageShowsFocusCell()
+{
+    CGridCtrl grid;
+    Fill(&grid, 5, 5);
+    grid.show();
+    QPoint hotSpot(-1, -1);
+    QVERIFY(grid.CreateDragImage(&hotSpot).isNull()); // no focus cell
+
+    grid.SetItemBkColour(2, 2, Qt::green);
+    grid.SetFocusCell(2, 2);
+    QRect cell;
+    QVERIFY(grid.GetCellRect(2, 2, &cell));
+    const QImage own = grid.CreateDragImage(&hotSpot).toImage();
+    QCOMPARE(own.size(), cell.size());
+    QCOMPARE(hotSpot, QPoint(cell.width(), cell.height()));
+    QCOMPARE(own.pixelColor(2, 2), QColor(Qt::green));
+    // The focus frame is drawn as on the screen.
+    QVERIFY(own.pixelColor(0, cell.height() / 2) != QColor(Qt::green));
+
+    // A cell on the grid's own background leaves that background out of the picture.
+    grid.SetFocusCell(3, 3);
+    const QImage plain = grid.CreateDragImage(&hotSpot).toImage();
+    QCOMPARE(plain.size(), cell.size());
+    QCOMPARE(plain.pixelColor(2, 2).alpha(), 0);
+
+    // Scrolled out of view it has no picture.
+    grid.SetRowCount(60);
+    grid.SetFocusCell(2, 2);
+    grid.EnsureVisible(59, 2);
+    QVERIFY(grid.CreateDragImage(&hotSpot).isNull());
 }
 
 QTEST_MAIN(TstGridClipboard)

@@ -1,10 +1,11 @@
 // The grid control driven through its public operations, the keyboard and the mouse on an
 // offscreen window: storage, selection, keyboard bounds, sorting, the wheel and editing.
-#include "controls/grid/cgridctrl.h"
 #include "controls/grid/cgridcellmultiline.h"
+#include "controls/grid/cgridctrl.h"
 #include "controls/grid/ctitletip.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -61,7 +62,11 @@ private slots:
     void columnDividerDrag_data();
     void columnDividerDrag();
     void dividerDoubleClickAutoSizes();
+    void lastNarrowColumnSizedAtEdge_data();
+    void lastNarrowColumnSizedAtEdge();
     void multiLineKeepsOneEditor();
+    void editorsEndBeforeTheirCellsGo_data();
+    void editorsEndBeforeTheirCellsGo();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -212,8 +217,8 @@ void TstGridCtrl::mouseSelects_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<CCellRange>("range");
     QTest::newRow("click replaces") << Qt::KeyboardModifiers() << 1 << CCellRange(4, 3, 4, 3);
-    QTest::newRow("shift extends") << Qt::KeyboardModifiers(Qt::ShiftModifier) << 9
-                                   << CCellRange(2, 1, 4, 3);
+    QTest::newRow("shift extends")
+        << Qt::KeyboardModifiers(Qt::ShiftModifier) << 9 << CCellRange(2, 1, 4, 3);
     QTest::newRow("control adds") << Qt::KeyboardModifiers(Qt::ControlModifier) << 2
                                   << CCellRange(2, 1, 4, 3);
 }
@@ -260,12 +265,10 @@ void TstGridCtrl::virtualCellsPerGrid()
         grid->SetRowCount(3);
         grid->SetColumnCount(3);
     }
-    connect(first, &CGridCtrl::GetDispInfo, first, [](GV_DISPINFO* info) {
-        info->item.strText = QStringLiteral("first");
-    });
-    connect(second, &CGridCtrl::GetDispInfo, second, [](GV_DISPINFO* info) {
-        info->item.strText = QStringLiteral("second");
-    });
+    connect(first, &CGridCtrl::GetDispInfo, first,
+            [](GV_DISPINFO* info) { info->item.strText = QStringLiteral("first"); });
+    connect(second, &CGridCtrl::GetDispInfo, second,
+            [](GV_DISPINFO* info) { info->item.strText = QStringLiteral("second"); });
     // A cell of one grid keeps its text while the other grid fills its own.
     CGridCellBase* a = first->GetCell(1, 1);
     QVERIFY(a);
@@ -278,28 +281,32 @@ void TstGridCtrl::virtualCellsPerGrid()
 
 void TstGridCtrl::editing_data()
 {
-    QTest::addColumn<QString>("start");  // "key", "f2", "click", "dblclick"
+    QTest::addColumn<QString>("start"); // "key", "f2", "click", "dblclick"
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("endKey");
     QTest::addColumn<bool>("refuse");
     QTest::addColumn<QString>("text");
     QTest::addColumn<CCellID>("focus");
-    QTest::newRow("key replaces, enter keeps") << "key" << "x" << int(Qt::Key_Return) << false
-                                               << "x" << CCellID(2, 2);
-    QTest::newRow("f2 appends") << "f2" << "y" << int(Qt::Key_Return) << false << "2,2y"
-                                << CCellID(2, 2);
-    QTest::newRow("click appends") << "click" << "z" << int(Qt::Key_Return) << false << "2,2z"
-                                   << CCellID(2, 2);
-    QTest::newRow("double click appends") << "dblclick" << "w" << int(Qt::Key_Return) << false
-                                          << "2,2w" << CCellID(2, 2);
-    QTest::newRow("escape rolls back") << "key" << "q" << int(Qt::Key_Escape) << false << "2,2"
-                                       << CCellID(2, 2);
-    QTest::newRow("owner refuses") << "key" << "r" << int(Qt::Key_Return) << true << "2,2"
-                                   << CCellID(2, 2);
-    QTest::newRow("tab moves on") << "key" << "t" << int(Qt::Key_Tab) << false << "t"
-                                  << CCellID(2, 3);
-    QTest::newRow("down moves on") << "key" << "d" << int(Qt::Key_Down) << false << "d"
-                                   << CCellID(3, 2);
+    QTest::newRow("key replaces, enter keeps")
+        << "key"
+        << "x" << int(Qt::Key_Return) << false << "x" << CCellID(2, 2);
+    QTest::newRow("f2 appends") << "f2"
+                                << "y" << int(Qt::Key_Return) << false << "2,2y" << CCellID(2, 2);
+    QTest::newRow("click appends")
+        << "click"
+        << "z" << int(Qt::Key_Return) << false << "2,2z" << CCellID(2, 2);
+    QTest::newRow("double click appends")
+        << "dblclick"
+        << "w" << int(Qt::Key_Return) << false << "2,2w" << CCellID(2, 2);
+    QTest::newRow("escape rolls back")
+        << "key"
+        << "q" << int(Qt::Key_Escape) << false << "2,2" << CCellID(2, 2);
+    QTest::newRow("owner refuses") << "key"
+                                   << "r" << int(Qt::Key_Return) << true << "2,2" << CCellID(2, 2);
+    QTest::newRow("tab moves on") << "key"
+                                  << "t" << int(Qt::Key_Tab) << false << "t" << CCellID(2, 3);
+    QTest::newRow("down moves on") << "key"
+                                   << "d" << int(Qt::Key_Down) << false << "d" << CCellID(3, 2);
 }
 
 void TstGridCtrl::editing()
@@ -358,24 +365,84 @@ void TstGridCtrl::editing()
 void TstGridCtrl::titleTipOnlyForClippedText_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("focused");   // a window of the program has the focus
+    QTest::addColumn<QString>("ending"); // what makes a shown tip go
     QTest::addColumn<bool>("shows");
-    QTest::newRow("fits") << "ab" << false;
-    QTest::newRow("clipped") << QString(60, QLatin1Char('W')) << true;
+    const QString wide(60, QLatin1Char('W'));
+    QTest::newRow("fits") << "ab" << true << "" << false;
+    QTest::newRow("program without focus") << wide << false << "" << false;
+    QTest::newRow("clipped, a key") << wide << true << "key" << true;
+    QTest::newRow("clipped, the mouse leaves") << wide << true << "leave" << true;
+    QTest::newRow("clipped, the grid hides") << wide << true << "hide" << true;
+    QTest::newRow("clipped, the mouse moves on over the tip") << wide << true << "over" << true;
+    QTest::newRow("clipped, a click on the tip") << wide << true << "click" << true;
 }
 
 void TstGridCtrl::titleTipOnlyForClippedText()
 {
     QFETCH(QString, text);
+    QFETCH(bool, focused);
+    QFETCH(QString, ending);
     QFETCH(bool, shows);
     QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    if (focused) {
+        grid->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(grid));
+    }
     grid->SetColumnWidth(2, 60);
     grid->SetItemText(2, 2, text);
+    // The mouse moves onto the cell (sent straight to the grid: a move through the window
+    // system would make the window active by itself).
     QMouseEvent move(QEvent::MouseMove, CellCentre(grid, 2, 2),
                      grid->viewport()->mapToGlobal(CellCentre(grid, 2, 2)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(grid->viewport(), &move);
-    QCOMPARE(grid->GetTitleTip()->isVisible(), shows);
+    QPointer<CTitleTip> tip = grid->GetTitleTip();
+    QCOMPARE(tip->isVisible(), shows);
+    if (shows) {
+        // A window of its own, starting at the cell and reaching past the grid's edge.
+        QRect cell;
+        grid->GetCellRect(2, 2, &cell);
+        QVERIFY(tip->isWindow());
+        QCOMPARE(tip->geometry().topLeft(), grid->viewport()->mapToGlobal(cell.topLeft()));
+        QVERIFY(tip->geometry().right() > grid->mapToGlobal(QPoint(grid->width(), 0)).x());
+        QCOMPARE(tip->Text(), text);
+        if (ending == QLatin1String("key")) {
+            QTest::keyClick(grid.data(), Qt::Key_Shift);
+        } else if (ending == QLatin1String("leave")) {
+            // The tip itself appearing under the mouse does not count as leaving.
+            QEvent leave(QEvent::Leave);
+            QCursor::setPos(grid->viewport()->mapToGlobal(CellCentre(grid, 2, 2)));
+            QApplication::sendEvent(grid->viewport(), &leave);
+            QVERIFY(tip->isVisible());
+            QCursor::setPos(grid->mapToGlobal(QPoint(grid->width() + 50, 5)));
+            QApplication::sendEvent(grid->viewport(), &leave);
+        } else if (ending == QLatin1String("over") || ending == QLatin1String("click")) {
+            // Over the tip within the cell nothing changes; past the cell it goes. A click
+            // on it reaches the grid.
+            const bool click = ending == QLatin1String("click");
+            const QPoint inCell = CellCentre(grid, 2, 2) + QPoint(3, 0);
+            const QPoint beyond(cell.right() + 20, cell.center().y());
+            const QPoint at = click ? inCell : beyond;
+            const QPoint global = grid->viewport()->mapToGlobal(at);
+            QMouseEvent stay(
+                QEvent::MouseMove, tip->mapFromGlobal(grid->viewport()->mapToGlobal(inCell)),
+                grid->viewport()->mapToGlobal(inCell), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(tip, &stay);
+            QVERIFY(tip->isVisible());
+            QMouseEvent mouse(click ? QEvent::MouseButtonPress : QEvent::MouseMove,
+                              tip->mapFromGlobal(global), global,
+                              click ? Qt::LeftButton : Qt::NoButton,
+                              click ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(tip, &mouse);
+            QCOMPARE(grid->GetFocusCell(), click ? CCellID(2, 2) : CCellID());
+        } else {
+            grid->hide();
+        }
+        QVERIFY(!tip->isVisible());
+    }
     delete grid;
+    QVERIFY(!tip);
 }
 
 void TstGridCtrl::hiddenColumnSkippedAndPainted()
@@ -463,6 +530,51 @@ void TstGridCtrl::columnDividerDrag()
     delete grid;
 }
 
+void TstGridCtrl::lastNarrowColumnSizedAtEdge_data()
+{
+    QTest::addColumn<bool>("rows"); // the twin: the last row, at the table's bottom edge
+    QTest::addColumn<int>("size");
+    QTest::newRow("narrow column") << false << 2;
+    QTest::newRow("hidden column") << false << 0;
+    QTest::newRow("narrow row") << true << 2;
+    QTest::newRow("hidden row") << true << 0;
+}
+
+void TstGridCtrl::lastNarrowColumnSizedAtEdge()
+{
+    QFETCH(bool, rows);
+    QFETCH(int, size);
+    QPointer<CGridCtrl> grid = MakeGrid(5, 4);
+    for (int col = 0; col < 4; ++col)
+        grid->SetColumnWidth(col, 60);
+    for (int row = 0; row < 5; ++row)
+        grid->SetRowHeight(row, 20);
+    const int last = rows ? 4 : 3;
+    if (rows)
+        grid->SetRowHeight(last, size);
+    else
+        grid->SetColumnWidth(last, size);
+    // One pixel inside the table's edge, in the headings; then 40 pixels further out.
+    const int edge = rows ? 4 * 20 + size : 3 * 60 + size;
+    const QPoint press = rows ? QPoint(30, edge - 1) : QPoint(edge - 1, 10);
+    const QPoint release = press + (rows ? QPoint(0, 40) : QPoint(40, 0));
+    QTest::mouseMove(grid->viewport(), press);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, press);
+    QTest::mouseMove(grid->viewport(), (press + release) / 2);
+    QTest::mouseMove(grid->viewport(), release);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, release);
+    // The last one opens; the one before it keeps its size.
+    const int origin = edge - size;
+    if (rows) {
+        QCOMPARE(grid->GetRowHeight(last), release.y() - origin);
+        QCOMPARE(grid->GetRowHeight(last - 1), 20);
+    } else {
+        QCOMPARE(grid->GetColumnWidth(last), release.x() - origin);
+        QCOMPARE(grid->GetColumnWidth(last - 1), 60);
+    }
+    delete grid;
+}
+
 void TstGridCtrl::dividerDoubleClickAutoSizes()
 {
     QPointer<CGridCtrl> grid = MakeGrid(6, 5);
@@ -502,6 +614,62 @@ void TstGridCtrl::multiLineKeepsOneEditor()
     grid->EndEditing();
     QVERIFY(!grid->GetCell(2, 2)->IsEditing());
     delete grid;
+}
+
+void TstGridCtrl::editorsEndBeforeTheirCellsGo_data()
+{
+    // How the editor comes to be on a cell other than the focus cell, and which cell it is.
+    QTest::addColumn<QString>("sequence");
+    QTest::addColumn<CCellID>("edited");
+    QTest::newRow("a second edit elsewhere") << "second" << CCellID(3, 3);
+    QTest::newRow("focus moved on") << "focus" << CCellID(2, 2);
+    QTest::newRow("edited row removed") << "rows" << CCellID(3, 3);
+}
+
+void TstGridCtrl::editorsEndBeforeTheirCellsGo()
+{
+    QFETCH(QString, sequence);
+    QFETCH(CCellID, edited);
+    QPointer<CGridCtrl> grid = MakeGrid(6, 5);
+    grid->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(grid));
+    QList<CCellID> ended;
+    connect(grid, &CGridCtrl::Notify, this, [&](NM_GRIDVIEW* nm) {
+        if (nm->code == GvnEndLabelEdit)
+            ended.append(CCellID(nm->iRow, nm->iColumn));
+    });
+    const auto openEditors = [&grid] {
+        int open = 0;
+        for (QLineEdit* editor : grid->viewport()->findChildren<QLineEdit*>())
+            open += editor->isVisible() ? 1 : 0;
+        return open;
+    };
+    grid->SetFocusCell(sequence == QLatin1String("rows") ? edited : CCellID(2, 2));
+    grid->setFocus();
+    QTest::keyClick(grid.data(), Qt::Key_A);
+    if (sequence == QLatin1String("second"))
+        grid->OnEditCell(3, 3, QPoint(-1, -1), 'b');
+    else if (sequence == QLatin1String("focus"))
+        grid->SetFocusCell(4, 4);
+    QCoreApplication::processEvents();
+    QCOMPARE(openEditors(), 1);
+    ended.clear();
+
+    if (sequence == QLatin1String("rows")) {
+        // The editor ends while its row is still there, and no editor outlives its cell.
+        QVERIFY(grid->SetRowCount(edited.row));
+        QCOMPARE(ended, QList<CCellID>({edited}));
+        QCOMPARE(openEditors(), 0);
+        delete grid;
+        QCOMPARE(ended.size(), 1);
+        return;
+    }
+    QVERIFY(grid->GetFocusCell() != edited);
+    // The owner hears the end of the edit while the grid is still whole; the grid's own
+    // window going away later finds nothing left open.
+    delete grid;
+    QVERIFY(!grid);
+    QCOMPARE(ended, QList<CCellID>({edited}));
 }
 
 QTEST_MAIN(TstGridCtrl)

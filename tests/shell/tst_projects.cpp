@@ -1,11 +1,11 @@
 // Projects end to end against the simulated bus: Save project over the axes of the tree,
 // New project, Open project with its table and tree frames, and the project transfer with
 // its report.
+#include "controls/grid/cgridctrl.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
-#include "controls/grid/cgridctrl.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
@@ -18,11 +18,14 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/testapp.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
-#include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -118,6 +121,7 @@ private slots:
     void newProject();
     void openProjectShowsTableAndFrames();
     void projectGrid();
+    void projectGridEditsStayInView();
     void transmitProject();
     void transmitFaults();
 };
@@ -136,12 +140,13 @@ void TstProjects::saveProject()
     const QByteArray project = rig.Read("plant.spf");
     const QList<QByteArray> lines = project.split('\n');
     QVERIFY2(lines[0].startsWith("Tarnlink parameter file of"), lines[0].constData());
-    QCOMPARE(lines.mid(1), QList<QByteArray>({QByteArray(74, '-') + "\r", "\r",
-                                                "[KEV 3] \\[03] Hub.sdf\r",
-                                                "[UQK 5] \\[05] Vor_schub.sdf\r",
-                                                "[DRQ 7] \\[07] Axis.sdf\r", ""}));
+    QCOMPARE(
+        lines.mid(1),
+        QList<QByteArray>({QByteArray(74, '-') + "\r", "\r", "[KEV 3] \\[03] Hub.sdf\r",
+                           "[UQK 5] \\[05] Vor_schub.sdf\r", "[DRQ 7] \\[07] Axis.sdf\r", ""}));
     // Every axis's parameter file lies beside the project, DRQ2+'s too; the user hears of it.
-    for (const char* name : {"[03] Hub.sdf", "[05] Vor_schub.sdf", "[07] Axis.sdf", "[09] Axis.sdf"})
+    for (const char* name :
+         {"[03] Hub.sdf", "[05] Vor_schub.sdf", "[07] Axis.sdf", "[09] Axis.sdf"})
         QVERIFY2(rig.Read(name).contains("Address"), name);
     QCOMPARE(rig.t.messages.size(), 1);
     QVERIFY(rig.t.messages[0].contains(QStringLiteral("Axis 9:")));
@@ -271,23 +276,23 @@ void TstProjects::openProjectShowsTableAndFrames()
     rig.SetOn(3, "S", 12);
     rig.SetOn(5, "R", 150);
     QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
-    // The UQT is listed with its code and marked green all the same; the KEV at 3 is gone from the bus tree, an HWK sits in the tree at 11.
+    // The UQT is listed with its code and marked green all the same; the KEV at 3 is gone from the
+    // bus tree, an HWK sits in the tree at 11.
     rig.frame->DeleteAxisItem(3);
     auto* stray = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[11]")});
     rig.frame->AxisItem(11) = stray;
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
-    QCOMPARE(view->GetDocument()->m_arrAxisKeys,
-             QStringList({"[KEV 3]", "[UQK 5]", "[DRQ 7]"}));
+    QCOMPARE(view->GetDocument()->m_arrAxisKeys, QStringList({"[KEV 3]", "[UQK 5]", "[DRQ 7]"}));
     const CProjectTable::Result& table = view->Table();
     QStringList shown;
     for (const CProjectTable::Row& row : table.rows) {
         if (row.heading || row.label.contains(QStringLiteral("cur.")))
             shown.append(row.label + '|' + row.value);
     }
-    QCOMPARE(shown, QStringList({"Address and Power stage type|[03] - KEV 2.35",
-                                 "Stop cur.:|1.2 A", "Run cur.:|2.0 A", "Boost cur.:|2.5 A",
+    QCOMPARE(shown, QStringList({"Address and Power stage type|[03] - KEV 2.35", "Stop cur.:|1.2 A",
+                                 "Run cur.:|2.0 A", "Boost cur.:|2.5 A",
                                  "Address and Power stage type|[05] - UQT 1.10",
                                  "Stop cur.:|0.10 A", "Run cur.:|1.50 A", "Boost cur.:|0.25 A",
                                  "Address and Power stage type|[07] - DRQ+ 1.20",
@@ -348,13 +353,11 @@ void TstProjects::projectGrid()
     QStringList cells;
     for (int row = 0; row < grid->GetRowCount(); ++row)
         cells.append(grid->GetItemText(row, 0) + '|' + grid->GetItemText(row, 1));
-    QCOMPARE(cells, QStringList({"Description:|Value:",
-                                 "|", "Address and Power stage type|[03] - KEV 2.35",
-                                 "Run cur.:|2.5 A",
-                                 "|", "Address and Power stage type|[11] - LQN 1.00",
-                                 "Stop cur.:|?",
-                                 "|", "Address and Power stage type|[07] - DRQ+ 1.20",
-                                 "Step resolution:|1/2.5 Step"}));
+    QCOMPARE(cells, QStringList(
+                        {"Description:|Value:", "|", "Address and Power stage type|[03] - KEV 2.35",
+                         "Run cur.:|2.5 A", "|", "Address and Power stage type|[11] - LQN 1.00",
+                         "Stop cur.:|?", "|", "Address and Power stage type|[07] - DRQ+ 1.20",
+                         "Step resolution:|1/2.5 Step"}));
     // Heading rows in their colour; the first and third file shaded, the second not.
     const QColor heading = CProjectListView::HeadingColour();
     const QColor shading = CProjectListView::ShadingColour();
@@ -364,7 +367,93 @@ void TstProjects::projectGrid()
     QVERIFY(grid->GetItemBkColour(6, 1) != shading);
     QCOMPARE(grid->GetItemBkColour(9, 0), shading);
     QVERIFY(grid->GetItemFormat(3, 1) & DtRight);
-    QVERIFY(!grid->IsEditable());
+    // A sheet to work on: editable, dragged from and dropped on, columns sized, rows not.
+    QVERIFY(grid->IsEditable());
+    QVERIFY(grid->GetDragAndDrop());
+    QVERIFY(grid->GetColumnResize());
+    QVERIFY(!grid->GetRowResize());
+    QVERIFY(grid->GetTitleTips());
+}
+
+void TstProjects::projectGridEditsStayInView()
+{
+    Rig rig;
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    const QStringList names = QDir(rig.dir.path()).entryList(QDir::Files);
+    QMap<QString, QByteArray> files;
+    for (const QString& name : names)
+        files.insert(name, rig.Read(name));
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    rig.frame->StatusTimer().stop();
+    rig.bus.ClearLog();
+    rig.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.frame));
+    QCoreApplication::processEvents(); // the window takes its size, which ends any edit
+    QPointer<CGridCtrl> grid = view->Grid();
+    QVERIFY(grid);
+    int row = 1;
+    while (row < grid->GetRowCount() && grid->GetItemText(row, 0) != QLatin1String("Run cur.:"))
+        ++row;
+    QVERIFY(row < grid->GetRowCount());
+    const QString label = grid->GetItemText(row, 0);
+    const auto editorOpen = [&grid] {
+        const QLineEdit* editor = grid->viewport()->findChild<QLineEdit*>();
+        return editor && editor->isVisible();
+    };
+    const auto focus = [&grid](int r, int c) {
+        grid->ResetSelectedRange();
+        grid->SetFocusCell(r, c);
+        grid->setFocus();
+    };
+
+    // A value typed over: the view shows it.
+    focus(row, 1);
+    QTest::keyClicks(grid.data(), QStringLiteral("7"));
+    QCoreApplication::processEvents();
+    QVERIFY(editorOpen());
+    QTest::keyClick(grid->viewport()->findChild<QLineEdit*>(), Qt::Key_Return);
+    QCOMPARE(grid->GetItemText(row, 1), QStringLiteral("7"));
+
+    // The label column opens no editor and takes no paste; a cut leaves its label.
+    focus(row, 0);
+    QTest::keyClicks(grid.data(), QStringLiteral("x"));
+    QCoreApplication::processEvents();
+    QVERIFY(!editorOpen());
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    const int rows = grid->GetRowCount();
+    QTest::keyClick(grid.data(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(grid->GetRowCount(), rows);
+    grid->SetSelectedRange(row, 0, row, 0);
+    QTest::keyClick(grid.data(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(grid->GetItemText(row, 0), label);
+
+    // A paste into the value column: a new row with the text, the labels below kept.
+    QCOMPARE(QApplication::clipboard()->text(), label);
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    focus(row, 1);
+    QTest::keyClick(grid.data(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(grid->GetRowCount(), rows + 1);
+    QCOMPARE(grid->GetItemText(row, 1), QStringLiteral("pasted"));
+    QCOMPARE(grid->GetItemText(row, 0), QString());
+    QCOMPARE(grid->GetItemText(row + 1, 0), label);
+    QCOMPARE(grid->GetItemText(row + 1, 1), QStringLiteral("7"));
+
+    // Nothing of it reached a file, the bus or the document.
+    for (const QString& name : names)
+        QCOMPARE(rig.Read(name), files.value(name));
+    QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files), names);
+    QVERIFY(rig.bus.Requests().isEmpty());
+    QVERIFY(!view->GetDocument()->IsModified());
+
+    // Closing the window with an edit still open: the edit ends while the view is whole.
+    focus(row + 1, 1);
+    QTest::keyClicks(grid.data(), QStringLiteral("8"));
+    QCoreApplication::processEvents();
+    QVERIFY(editorOpen());
+    delete view->GetDocument()->Frames().value(0);
+    QVERIFY(!view);
+    QVERIFY(!grid);
 }
 
 void TstProjects::transmitProject()
