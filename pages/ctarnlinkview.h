@@ -63,6 +63,8 @@ public:
     void OnPrint(QPainter& painter, CPrintInfo& info) override;
     void OnEndPrinting(QPainter& painter, CPrintInfo& info) override;
     bool IsPrinting() const { return m_printing; }
+    // What the sheet lists, as the page shows it now.
+    CParameterSheet::Data SheetData() const;
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
@@ -180,7 +182,6 @@ private:
     void OnTypeChoice(F&& handler);
     void OnDelaySpinReleased();
     void UpdateTreeItemOnClose();
-    CParameterSheet::Data SheetData() const;
 
     // The page's commands (buttons, lists, sliders, name edit).
     void ConnectCommands();
