@@ -60,7 +60,8 @@ public:
     // "Senden": the sequence edits in order, again and again while "Loop" is checked.
     void OnBnClickedSend();
     // "Test Endstufe" pressed: "Z#" to address 00, then what the stage streams is shown
-    // until it ends with ETX or the button is released.
+    // until it ends with ETX or the button is released. A stage that sends nothing is noted
+    // in the log.
     void OnBnClickedTestStage();
     // "Schließen", Escape or the window's close box: ends a running sequence and stream
     // test, then closes.
