@@ -60,6 +60,9 @@ CParameterForm::CParameterForm(QWidget& page)
     layout->addLayout(lower);
     layout->addWidget(BuildModule(page));
     layout->addStretch(1);
+    // The page is never smaller than what it shows: controls shown later (the current bars)
+    // raise its minimum size, and its frame follows.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     // Shown only by the types that use them.
     for (int id : {Ids::kDisplay1Radio, Ids::kDisplay2Radio, Ids::kLogicButton, Ids::kModeEdit})
         Control(id)->hide();

@@ -76,6 +76,70 @@ void DrawSeparator(QPainter& painter, const QSize& page, int y)
     painter.drawLine(kMargin, y, page.width() - kMargin, y);
 }
 
+// The first tab stop after `x`, counted from the block's left edge.
+int NextTabStop(int x, int tab)
+{
+    return (x / tab + 1) * tab;
+}
+
+// A block's line: the label, the run of tabs after it and the value; a line without a tab
+// is all label.
+struct SheetLine {
+    QString label;
+    int tabs = 0;
+    QString value;
+};
+
+SheetLine SplitLine(const QString& line)
+{
+    const qsizetype firstTab = line.indexOf(QLatin1Char('\t'));
+    if (firstTab < 0)
+        return {line, 0, {}};
+    qsizetype end = firstTab;
+    while (end < line.size() && line.at(end) == QLatin1Char('\t'))
+        ++end;
+    return {line.left(firstTab), int(end - firstTab), line.mid(end)};
+}
+
+// Where the label's tabs take the value when they are expanded.
+int ValueStop(const SheetLine& line, const QFontMetrics& metrics, int tab)
+{
+    int x = metrics.horizontalAdvance(line.label);
+    for (int i = 0; i < line.tabs; ++i)
+        x = NextTabStop(x, tab);
+    return x;
+}
+
+// Draws one block from its top-left corner. The labels' tabs are counted for the face the
+// sheet was laid out in, where they all reach the same stop; in any other face they reach
+// different ones, so every value of the block starts at the farthest stop any of its labels
+// reaches: one column, right of every label.
+void DrawBlock(QPainter& painter, const QString& block, QPoint topLeft, int tab)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    QList<SheetLine> lines;
+    int column = 0;
+    for (const QString& text : block.split(kLineBreak)) {
+        lines.append(SplitLine(text));
+        if (lines.last().tabs > 0)
+            column = std::max(column, ValueStop(lines.last(), metrics, tab));
+    }
+    int baseline = topLeft.y() + metrics.ascent();
+    for (const SheetLine& line : std::as_const(lines)) {
+        painter.drawText(QPoint(topLeft.x(), baseline), line.label);
+        // A tab inside a value moves on to the next stop, as a tab does.
+        int x = column;
+        const QStringList pieces = line.value.split(QLatin1Char('\t'));
+        for (qsizetype p = 0; line.tabs > 0 && p < pieces.size(); ++p) {
+            if (p > 0)
+                x = NextTabStop(x, tab);
+            painter.drawText(QPoint(topLeft.x() + x, baseline), pieces[p]);
+            x += metrics.horizontalAdvance(pieces[p]);
+        }
+        baseline += metrics.height();
+    }
+}
+
 } // namespace
 
 CParameterSheet::CParameterSheet(Data data, TextLookup text)
@@ -237,23 +301,10 @@ void CParameterSheet::Paint(QPainter& painter, const QSize& page, const QString&
     font.setBold(false);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 4, Qt::SolidLine));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int tab = std::max(1, kTabColumns * metrics.averageCharWidth());
+    const int tab = std::max(1, kTabColumns * painter.fontMetrics().averageCharWidth());
     const QStringList blocks = Blocks();
     for (int i = 0; i < blocks.size(); ++i) {
-        int baseline = down(kBlockTops[i]) + metrics.ascent();
-        for (const QString& line : blocks[i].split(kLineBreak)) {
-            // Each piece after a tab starts at the next tab stop, as the labels' values do.
-            int x = left;
-            const QStringList pieces = line.split(QLatin1Char('\t'));
-            for (int p = 0; p < pieces.size(); ++p) {
-                if (p > 0)
-                    x = left + ((x - left) / tab + 1) * tab;
-                painter.drawText(QPoint(x, baseline), pieces[p]);
-                x += metrics.horizontalAdvance(pieces[p]);
-            }
-            baseline += metrics.height();
-        }
+        DrawBlock(painter, blocks[i], QPoint(left, down(kBlockTops[i])), tab);
         DrawSeparator(painter, page, down(SeparatorUnits(i)));
     }
     painter.restore();

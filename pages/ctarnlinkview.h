@@ -63,6 +63,8 @@ public:
     void OnPrint(QPainter& painter, CPrintInfo& info) override;
     void OnEndPrinting(QPainter& painter, CPrintInfo& info) override;
     bool IsPrinting() const { return m_printing; }
+    // What the sheet lists, as the page shows it now.
+    CParameterSheet::Data SheetData() const;
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
@@ -182,7 +184,6 @@ private:
     // A spin step by key or wheel, written as a mouse release writes it.
     void EndDelayMove();
     void UpdateTreeItemOnClose();
-    CParameterSheet::Data SheetData() const;
 
     // The page's commands (buttons, lists, sliders, name edit).
     void ConnectCommands();

@@ -67,6 +67,12 @@ bool CChildFrame::event(QEvent* event)
             unsetCursor();
         }
         break;
+    case QEvent::LayoutRequest: {
+        // What the page shows changes its size (the current bars appear): the frame follows.
+        const bool handled = CMdiChildFrame::event(event);
+        KeepPageSize();
+        return handled;
+    }
     default: break;
     }
     return CMdiChildFrame::event(event);

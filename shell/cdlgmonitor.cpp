@@ -20,7 +20,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <climits>
 
 const QColor CDlgMonitor::kSentColour = QColor(0, 0, 255);
 const QColor CDlgMonitor::kReceivedColour = QColor(45, 224, 40);
@@ -49,6 +53,9 @@ QFont TerminalFont()
     return font;
 }
 
+// What the log says when a stage sends nothing after "Z#".
+const QString kNoStreamNote = QStringLiteral("Keine Antwort auf \"Z#\"");
+
 QString TooLongNote(qsizetype length)
 {
     return QStringLiteral("Befehl zu lang (%1 Zeichen), nicht gesendet").arg(length);
@@ -62,6 +69,9 @@ CDlgMonitor::CDlgMonitor(CTarnlinkApp& app, QWidget* parent)
     CControlIds::Set(this, kDialogId);
     setWindowTitle(QStringLiteral("Direktbetrieb"));
     BuildForm();
+    m_silence = new QTimer(this);
+    m_silence->setSingleShot(true);
+    connect(m_silence, &QTimer::timeout, this, &CDlgMonitor::NoteSilentStage);
 }
 
 CDlgMonitor::~CDlgMonitor()
@@ -218,26 +228,31 @@ void CDlgMonitor::WriteNote(const QString& text)
     InsertLogText(text + kLineEnd, note);
 }
 
-void CDlgMonitor::Exchange(const QString& address, const QString& text)
+bool CDlgMonitor::Exchange(const QString& address, const QString& text)
 {
     const QByteArray command = CAnsiText::FromUnicode(text);
     if (!m_port.CommandFits(address, command)) {
         WriteNote(TooLongNote(command.size()));
-        return;
+        return false;
     }
     QString reply;
     m_port.Transact(address, command, &reply, true);
     const int style = m_logStyle->currentIndex();
     WriteLog(LogEntry(kSentArrow, style, address + text), kSentColour);
     WriteLog(LogEntry(kReceivedArrow, style, address + reply), kReceivedColour);
+    return true;
 }
 
 void CDlgMonitor::OnCommandEnter()
 {
     if (!CanSend())
         return;
-    Exchange(m_address->text(), m_command->text());
+    const bool sent = Exchange(m_address->text(), m_command->text());
     m_command->setFocus();
+    // The sent command stays, selected: the next one typed replaces it, and Enter sends it
+    // again. A refused one stays as it is, to be mended.
+    if (sent)
+        m_command->selectAll();
 }
 
 void CDlgMonitor::OnMacroEnter()
@@ -345,6 +360,9 @@ void CDlgMonitor::OnBnClickedTestStage()
     m_port.m_listen = true;
     m_streamRunning = true;
     m_log->setFocus();
+    // Listening has no deadline; a stage still silent after the reply time-out is noted
+    // while the test goes on.
+    m_silence->start(static_cast<int>(std::min<std::uint32_t>(m_port.m_replyTimeout, INT_MAX)));
     QPointer<CDlgMonitor> self(this);
     bool first = true;
     do {
@@ -366,10 +384,20 @@ void CDlgMonitor::OnBnClickedTestStage()
             return;
     } while (m_test->isChecked() && !m_closing && !m_collected.endsWith(kEtx));
     EndStreamTest();
+    // The collected stream has replaced the log; a test that got nothing says so.
+    if (m_collected.isEmpty() && !m_closing)
+        WriteNote(kNoStreamNote);
+}
+
+void CDlgMonitor::NoteSilentStage()
+{
+    if (m_streamRunning && m_collected.isEmpty())
+        WriteNote(kNoStreamNote);
 }
 
 void CDlgMonitor::EndStreamTest()
 {
+    m_silence->stop();
     m_port.m_listen = false;
     m_streamRunning = false;
     m_test->setChecked(false);

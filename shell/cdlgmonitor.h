@@ -23,6 +23,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
+class QTimer;
 
 class CDlgMonitor : public QDialog {
     Q_OBJECT
@@ -59,7 +60,8 @@ public:
     // "Senden": the sequence edits in order, again and again while "Loop" is checked.
     void OnBnClickedSend();
     // "Test Endstufe" pressed: "Z#" to address 00, then what the stage streams is shown
-    // until it ends with ETX or the button is released.
+    // until it ends with ETX or the button is released. A stage that sends nothing is noted
+    // in the log.
     void OnBnClickedTestStage();
     // "Schließen", Escape or the window's close box: ends a running sequence and stream
     // test, then closes.
@@ -84,7 +86,8 @@ private:
     void BuildForm();
     QLineEdit* AddEdit(int id);
     QPushButton* AddButton(const QString& text, int id);
-    void Exchange(const QString& address, const QString& text);
+    // False when the command was not sent (too long for a frame).
+    bool Exchange(const QString& address, const QString& text);
     void SendSequenceCommand(const QString& text);
     bool RunSequencePass(bool* sent);
     void WriteLog(const QString& text, const QColor& colour);
@@ -92,6 +95,8 @@ private:
     void InsertLogText(const QString& text, const QTextCharFormat& format);
     void ShowStreamPiece(const QString& piece, bool first);
     void EndStreamTest();
+    // The stream test has listened for the reply time-out and got nothing.
+    void NoteSilentStage();
     // Sending waits while the stream test listens: the port would return the stream.
     bool CanSend() const;
 
@@ -113,4 +118,5 @@ private:
     QCheckBox* m_loop = nullptr;
     QPushButton* m_send = nullptr;
     QPushButton* m_test = nullptr;
+    QTimer* m_silence = nullptr;
 };

@@ -86,6 +86,32 @@ void MoveAsUser(CTarnlinkView* view, QWidget* control, int input)
     RunQueued(view);
 }
 
+// What of `page` is squeezed or cut off: a shown button smaller than it wants to be, or a
+// shown control reaching out of the page; nothing when all of it is shown whole.
+QString Squeezed(const QWidget* page)
+{
+    QString found;
+    for (const QWidget* control : page->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(page))
+            continue;
+        const QRect where(control->mapTo(page, QPoint(0, 0)), control->size());
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const QString name = button ? button->text() : control->metaObject()->className();
+        if (button && (button->width() < button->sizeHint().width() ||
+                       button->height() < button->sizeHint().height())) {
+            found += QStringLiteral("%1 %2x%3 wants %4x%5\n")
+                         .arg(name)
+                         .arg(button->width())
+                         .arg(button->height())
+                         .arg(button->sizeHint().width())
+                         .arg(button->sizeHint().height());
+        }
+        if (!page->rect().contains(where))
+            found += QStringLiteral("%1 out of the page\n").arg(name);
+    }
+    return found;
+}
+
 } // namespace
 
 class TstCurrentCheck : public QObject {
@@ -106,6 +132,8 @@ private slots:
     void limitsOfTypes();
     void uqtCurrentCheck_data();
     void uqtCurrentCheck();
+    void pageGrowsWithTheBars_data();
+    void pageGrowsWithTheBars();
 };
 
 void TstCurrentCheck::initTestCase()
@@ -515,6 +543,51 @@ void TstCurrentCheck::uqtCurrentCheck()
     QCOMPARE(rig.Commands(), commands);
     QCOMPARE(rig.t.messages, messages);
     QCOMPARE(run->value(), position);
+}
+
+void TstCurrentCheck::pageGrowsWithTheBars_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("english");
+    const char* const names[] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    for (int type = 0; type < 9; ++type) {
+        QTest::addRow("%s German", names[type]) << type << false;
+        QTest::addRow("%s English", names[type]) << type << true;
+    }
+}
+
+void TstCurrentCheck::pageGrowsWithTheBars()
+{
+    QFETCH(int, type);
+    QFETCH(bool, english);
+    Rig rig;
+    if (english)
+        rig.app().OnLanguageEnglish();
+    QPointer<CTarnlinkView> view = rig.OpenNew(type, QStringLiteral("04"));
+    QVERIFY(view);
+    QPointer<QMdiSubWindow> window = rig.frame->MdiArea()->activeSubWindow();
+    QVERIFY(window && window->widget() == view);
+    QVERIFY(!view->Form().Bar(0)->isVisible());
+    QVERIFY2(Squeezed(view).isEmpty(), qPrintable(Squeezed(view)));
+    const int before = window->height();
+
+    rig.frame->AxisItem(4)->setText(0, QStringLiteral("[04] Achse;2,5"));
+    view->UpdateAllowedCurrentMark();
+    QVERIFY(view->Form().Bar(0)->isVisible());
+    // The frame makes room for the bars, and the page shows everything whole.
+    QTRY_VERIFY(window->height() > before);
+    QCoreApplication::processEvents();
+    QVERIFY(window->contentsRect().contains(view->geometry()));
+    QVERIFY2(Squeezed(view).isEmpty(), qPrintable(Squeezed(view)));
+    // Nothing makes the page smaller than what it shows.
+    view->resize(1, 1);
+    QVERIFY2(Squeezed(view).isEmpty(), qPrintable(Squeezed(view)));
+
+    // Without the bars the frame fits the page again.
+    rig.frame->AxisItem(4)->setText(0, QStringLiteral("[04] Achse"));
+    view->UpdateAllowedCurrentMark();
+    QVERIFY(!view->Form().Bar(0)->isVisible());
+    QTRY_COMPARE(window->height(), before);
 }
 
 QTEST_MAIN(TstCurrentCheck)

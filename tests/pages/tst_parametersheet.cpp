@@ -75,6 +75,61 @@ QStringList RecordedSheet(CTarnlinkView* view, PaintRecorder& recorder)
                                            : QStringList{QStringLiteral("printing flag wrong")};
 }
 
+// Where the values of each block stand on the paper of the PDF at `path`: every line of
+// `blocks` with a label and a value is found among the PDF's lines by its label's words.
+// Returns what is wrong, or nothing when each block's values start at one x, right of every
+// label of the block.
+QString RaggedValues(const QString& path, const QStringList& blocks)
+{
+    const QList<PdfWord> words = PdfWords(path);
+    if (words.isEmpty())
+        return QStringLiteral("no words read back from the PDF");
+    // The PDF's lines: the words that share a baseline, left to right.
+    QMap<int, QList<PdfWord>> lines;
+    for (const PdfWord& word : words)
+        lines[qRound(word.box.bottom() * 4)].append(word);
+    for (QList<PdfWord>& line : lines) {
+        std::sort(line.begin(), line.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+    }
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    QString wrong;
+    for (const QString& block : blocks) {
+        QMap<QString, qreal> starts; // by label
+        qreal labelsEnd = 0;
+        for (const QString& text : block.split(lineBreak)) {
+            const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+            const QStringList label = text.left(tab).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QStringList value =
+                text.mid(tab).remove(QLatin1Char('\t')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            if (tab < 0 || label.isEmpty() || value.isEmpty())
+                continue;
+            const auto found = std::find_if(lines.cbegin(), lines.cend(), [&](const auto& line) {
+                if (line.size() <= label.size() || line[label.size()].text != value[0])
+                    return false;
+                for (qsizetype i = 0; i < label.size(); ++i) {
+                    if (line[i].text != label[i])
+                        return false;
+                }
+                return true;
+            });
+            if (found == lines.cend())
+                return label.join(QLatin1Char(' ')) + QStringLiteral(" not on the paper");
+            starts.insert(label.join(QLatin1Char(' ')), (*found)[label.size()].box.left());
+            labelsEnd = std::max(labelsEnd, (*found)[label.size() - 1].box.right());
+        }
+        if (starts.isEmpty())
+            continue;
+        const auto [least, most] = std::minmax_element(starts.cbegin(), starts.cend());
+        if (*most - *least > 0.05 || *least <= labelsEnd) {
+            for (auto it = starts.cbegin(); it != starts.cend(); ++it)
+                wrong += QStringLiteral("%1 at %2\n").arg(it.key()).arg(it.value());
+            wrong += QStringLiteral("labels end at %1\n").arg(labelsEnd);
+        }
+    }
+    return wrong;
+}
+
 } // namespace
 
 class TstParameterSheet : public QObject {
@@ -87,6 +142,8 @@ private slots:
     void valuesOutOfReach();
     void pageLayout_data();
     void pageLayout();
+    void valuesInOneColumnOnPaper_data();
+    void valuesInOneColumnOnPaper();
     void pagePrintsItsSheet_data();
     void pagePrintsItsSheet();
     void printPreviewShowsOnePage();
@@ -279,6 +336,38 @@ void TstParameterSheet::pageLayout()
     QVERIFY(lines.contains(QStringLiteral("Betriebsart: BM")));
 }
 
+void TstParameterSheet::valuesInOneColumnOnPaper_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("language");
+    for (int type = 0; type < 9; ++type) {
+        for (int language : {0, 1})
+            QTest::addRow("%s %s", kSimNames[type].constData(),
+                          language == 0 ? "German" : "English")
+                << type << language;
+    }
+}
+
+void TstParameterSheet::valuesInOneColumnOnPaper()
+{
+    QFETCH(int, type);
+    QFETCH(int, language);
+    const CParameterSheet sheet(SampleData(type, true, true), Texts(Language(language)));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&printer);
+        sheet.Paint(painter, printer.pageRect(QPrinter::DevicePixel).size().toSize(),
+                    QStringLiteral("Tarnlink"), QDate(2026, 3, 7));
+    }
+    const QString wrong = RaggedValues(pdf, sheet.Blocks());
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
 void TstParameterSheet::pagePrintsItsSheet_data()
 {
     QTest::addColumn<int>("type");
@@ -351,6 +440,12 @@ void TstParameterSheet::pagePrintsItsSheet()
     QCOMPARE(rig.Commands(), asked);
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(!view->IsPrinting());
+    // Each block's values in one column, as the printer's page put them.
+    const QStringList blocks = CParameterSheet(view->SheetData(), [&view](unsigned id) {
+                                   return view->LoadResString(id);
+                               }).Blocks();
+    const QString wrong = RaggedValues(pdf, blocks);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 
     PaintRecorder recorder(kPage);
     const QStringList lines = RecordedSheet(view, recorder);

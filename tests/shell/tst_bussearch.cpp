@@ -123,15 +123,23 @@ void TstBusSearch::searchSixteenAddresses()
             expected.append(QString::number(a) + ":PN?");
     }
     QCOMPARE(rig.Commands(), expected);
-    // Probes of empty addresses follow each other after the 50 ms time-out.
+    // Probes of empty addresses follow each other after the 50 ms time-out. The simulator
+    // notes a frame when it gets round to reading it, which a loaded machine delays now and
+    // then, so the time-out shows in the mean gap; no single gap reaches the 1000 ms one.
     const QList<SimRequest> log = rig.bus.Requests();
+    qint64 gaps = 0;
+    int count = 0;
     for (int i = 1; i < log.size(); ++i) {
         if (log.at(i - 1).command == "B?" && log.at(i).command == "B?" &&
             log.at(i - 1).address != 3 && log.at(i - 1).address != 5) {
             const auto gap = log.at(i).timeMs - log.at(i - 1).timeMs;
-            QVERIFY2(gap >= 45 && gap < 400, qPrintable(QString::number(gap)));
+            QVERIFY2(gap < 400, qPrintable(QString::number(gap)));
+            gaps += gap;
+            ++count;
         }
     }
+    QVERIFY(count > 0);
+    QVERIFY2(gaps / count >= 45, qPrintable(QString::number(gaps / count)));
     QCOMPARE(rig.Labels(kKev), QStringList{QStringLiteral("[03] Hub")});
     QCOMPARE(rig.Labels(kHwk), QStringList{QStringLiteral("[05] Vorschub")});
     QCOMPARE(CMainFrame::ItemImage(rig.Item(3)), int(CMainFrame::ImageGreen));

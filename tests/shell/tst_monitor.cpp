@@ -156,6 +156,7 @@ private slots:
     void logStyles_data();
     void logStyles();
     void enterSendsAndKeepsTheDialogOpen();
+    void typedCommandReplacesTheSentOne();
     void macrosFromTheFile();
     void refusedSends_data();
     void refusedSends();
@@ -166,6 +167,8 @@ private slots:
     void loopsEndWhenStopped_data();
     void loopsEndWhenStopped();
     void streamTestOnClosedPort();
+    void silentStageIsNoted_data();
+    void silentStageIsNoted();
     void frameCommandStopsThePoll();
 };
 
@@ -291,6 +294,33 @@ void TstMonitor::enterSendsAndKeepsTheDialogOpen()
     QCOMPARE(rig.dialog->result(), int(QDialog::Rejected));
     QCOMPARE(rig.Commands().size(), 2);
     QCOMPARE(rig.Log().count(QStringLiteral("-->")), 2);
+}
+
+void TstMonitor::typedCommandReplacesTheSentOne()
+{
+    Rig rig;
+    rig.Open();
+    rig.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.dialog));
+    rig.Control<QLineEdit>(CDlgMonitor::kAddressId)->setText(QStringLiteral("5"));
+    auto* command = rig.Control<QLineEdit>(CDlgMonitor::kCommandId);
+    command->setFocus();
+    QTest::keyClicks(command, QStringLiteral("S?"));
+    QTest::keyClick(command, Qt::Key_Return);
+    QTest::keyClicks(command, QStringLiteral("PN?"));
+    QTest::keyClick(command, Qt::Key_Return);
+    // Enter on the field as it is sends the same command again.
+    QTest::keyClick(command, Qt::Key_Return);
+    QCOMPARE(rig.Commands(), (QList<QByteArray>{"S?", "PN?", "PN?"}));
+    QCOMPARE(command->text(), QStringLiteral("PN?"));
+    QVERIFY(command->hasFocus());
+
+    // A command too long to send stays as typed, to be mended.
+    QTest::keyClicks(command, QString(1100, QLatin1Char('S')));
+    QTest::keyClick(command, Qt::Key_Return);
+    QTest::keyClick(command, Qt::Key_Backspace);
+    QCOMPARE(command->text(), QString(1099, QLatin1Char('S')));
+    QCOMPARE(rig.Commands().size(), 3);
 }
 
 void TstMonitor::macrosFromTheFile()
@@ -531,6 +561,48 @@ void TstMonitor::streamTestOnClosedPort()
     QCOMPARE(rig.t.messages.size(), 1);
     QVERIFY(!test->isChecked());
     QVERIFY(!rig.t.port().m_listen);
+}
+
+void TstMonitor::silentStageIsNoted_data()
+{
+    QTest::addColumn<int>("releaseAfterMs");
+    QTest::addColumn<bool>("notedMeanwhile");
+    QTest::addRow("released before the reply time-out") << 50 << false;
+    QTest::addRow("released after the reply time-out") << 3 * kQuickTimeoutMs << true;
+}
+
+void TstMonitor::silentStageIsNoted()
+{
+    QFETCH(int, releaseAfterMs);
+    QFETCH(bool, notedMeanwhile);
+    const QString note = QStringLiteral("Keine Antwort auf \"Z#\"");
+    Rig rig; // no stage at address 0: nothing answers "Z#"
+    rig.Open();
+    rig.dialog->show();
+    rig.t.port().m_replyTimeout = kQuickTimeoutMs;
+    rig.Control<QTextEdit>(CDlgMonitor::kLogId)->setPlainText(QStringLiteral("vorher"));
+    auto* test = rig.Control<QPushButton>(CDlgMonitor::kTestId);
+    QString logMeanwhile;
+    Later later;
+    later.At(releaseAfterMs, [&] {
+        logMeanwhile = rig.Log();
+        test->click();
+    });
+    test->click();
+    QVERIFY(!test->isChecked());
+    QVERIFY(!rig.t.port().m_listen);
+    // While the button is down the log says so once the reply time-out has passed; when the
+    // test ends the log holds the note alone.
+    QCOMPARE(logMeanwhile.contains(note), notedMeanwhile);
+    QCOMPARE(rig.Log(), note + QLatin1Char('\n'));
+    QCOMPARE(rig.Commands(), QList<QByteArray>{"Z#"});
+    QVERIFY(rig.t.messages.isEmpty());
+    // A stage that streams gets no note.
+    rig.bus.AddAxis(0, "KEV");
+    test->click();
+    QVERIFY(!test->isChecked());
+    QVERIFY(rig.Log().endsWith(QChar(3)));
+    QVERIFY(!rig.Log().contains(note));
 }
 
 void TstMonitor::frameCommandStopsThePoll()

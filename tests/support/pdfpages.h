@@ -1,8 +1,11 @@
-// Counts the pages of a PDF the printer wrote, so printing tests check what reached paper.
+// Reads back a PDF the printer wrote (its pages, its text, its words and where they stand),
+// so printing tests check what reached paper.
 #pragma once
 
 #include <QFile>
+#include <QList>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QString>
 
@@ -25,4 +28,40 @@ inline QString PdfText(const QString& path)
     if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
         return QString();
     return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// One word of a PDF page and its box in points, as poppler's pdftotext lays the page out.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+
+// The words of the PDF at `path` with their boxes, in the order pdftotext reads them; empty
+// when the tool or the file is missing.
+inline QList<PdfWord> PdfWords(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
+        return {};
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">"
+        "([^<]*)</word>"));
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    QList<PdfWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        // Ligatures the face drew ("fl", "ff") read back as their letters.
+        text = text.normalized(QString::NormalizationForm_KC);
+        words.append({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                      text});
+    }
+    return words;
 }
