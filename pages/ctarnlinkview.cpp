@@ -70,6 +70,9 @@ CTarnlinkView::CTarnlinkView(CDocument& document, CPageHost& host, QWidget* pare
 CTarnlinkView::~CTarnlinkView()
 {
     m_statusTimer.stop();
+    // The name is read back without a box of its own: the event loop of a box would hand
+    // this window, half destroyed, what is still pending for it (a close asked for earlier).
+    const CMessageBoxService::Hold quiet(m_host.MessageBoxes());
     UpdateTreeItemOnClose();
 }
 

@@ -34,6 +34,29 @@ QString AddressPartOf(const QString& key)
     return key.mid(4, close < 0 ? -1 : close - 4).trimmed();
 }
 
+// The project, and the program for the pages it opens, count as transmitting while a run
+// lasts; neither mark outlives the run, however it ends, or the project could never be
+// transmitted or closed again.
+class RunningMarks {
+public:
+    RunningMarks(CTarnlinkApp& app, CProjectListDoc& document) : m_app(app), m_document(&document)
+    {
+        document.m_transferRunning = true;
+    }
+    ~RunningMarks()
+    {
+        m_app.m_transferRunning = false;
+        if (m_document)
+            m_document->m_transferRunning = false;
+    }
+    RunningMarks(const RunningMarks&) = delete;
+    RunningMarks& operator=(const RunningMarks&) = delete;
+
+private:
+    CTarnlinkApp& m_app;
+    QPointer<CProjectListDoc> m_document;
+};
+
 } // namespace
 
 std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
@@ -41,7 +64,6 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
     m_frame = m_app.MainFrame();
     if (!m_frame || !CloseParameterWindows())
         return std::nullopt;
-    const QPointer<CProjectListDoc> project(&document);
     // The axis files opened on the way do not stay in the recent-file list.
     CRecentFileList recent(m_app.GetRecentFileList().Size());
     recent.ReadList(m_app.Settings());
@@ -49,7 +71,7 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
     QStringList entries;
     {
         CMainFrame::ProjectRun run(*m_frame);
-        document.m_transferRunning = true;
+        const RunningMarks marks(m_app, document);
         const QStringList keys = document.m_arrAxisKeys;
         const QStringList files = document.m_arrAxisFiles;
         m_frame->BeginProjectProgress(m_app.LoadResString(kIdsSending),
@@ -65,8 +87,6 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
                 m_frame->StepProjectProgress();
         }
         m_frame->EndProjectProgress();
-        if (project)
-            project->m_transferRunning = false;
     }
     recent.WriteList(m_app.Settings());
     m_app.DocManager().LoadRecentFiles();
