@@ -143,6 +143,7 @@ private slots:
     void transmitFaults();
     void transmitOverFailingBus_data();
     void transmitOverFailingBus();
+    void transmitUqtAsRead();
 };
 
 void TstProjects::initTestCase()
@@ -543,6 +544,29 @@ void TstProjects::transmitOverFailingBus()
     QVERIFY(!view->GetDocument()->m_transferRunning);
     rig.line.SetSilentFrom(0);
     QCOMPARE(rig.Transmit(*view).size(), 3);
+}
+
+void TstProjects::transmitUqtAsRead()
+{
+    Rig rig;
+    rig.SetOn(5, "PO", 1);
+    rig.SetOn(5, "PE", 3);
+    rig.SetOn(5, "L", 1);
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    for (const char* mnemonic : {"PO", "PE", "L"})
+        rig.SetOn(5, mnemonic, 0);
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    rig.bus.ClearLog();
+    QVERIFY(
+        rig.Transmit(*view).contains(QStringLiteral("Info|Axis 5: Data successfully transmitted")));
+    const QStringList sent = rig.Log().filter(QRegularExpression(QStringLiteral("^5:")));
+    for (const char* write : {"5:PO1", "5:PE3", "5:L1", "5:W"})
+        QVERIFY2(sent.contains(QLatin1String(write)), qPrintable(sent.join(' ')));
+    QCOMPARE(rig.Stored(5, "PO"), 1);
+    QCOMPARE(rig.Stored(5, "PE"), 3);
+    QCOMPARE(rig.Stored(5, "L"), 1);
 }
 
 QTEST_MAIN(TstProjects)
