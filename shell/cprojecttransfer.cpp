@@ -23,6 +23,7 @@ constexpr unsigned kIdsFileUnreadable = 10704;
 constexpr unsigned kIdsNotStored = 10705;
 constexpr unsigned kIdsOtherAxisFile = 10706;
 constexpr unsigned kIdsOtherType = 10707;
+constexpr unsigned kIdsNotSent = 10708;
 constexpr std::uint32_t kStoreTimeoutMs = 2000;
 
 const QString kOff = QStringLiteral("Off");
@@ -128,7 +129,7 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     m_frame->IsTypeGroupItem(QString(), item->parent(), &stageType);
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != stageType)
-        return Entry(KindOtherType, kIdsOtherType, number);
+        return Entry(KindWarning, kIdsOtherType, number);
     QFile readable(file);
     if (!readable.open(QIODevice::ReadOnly))
         return Entry(KindError, kIdsFileUnreadable, number);
@@ -161,6 +162,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     CBusPort& port = m_app.m_busPort;
     port.m_noAnswer = false;
     bool done = view.OnBnClickedTransmit();
+    const QStringList leftOut = view.LeftOut();
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
         port.m_replyTimeout = kStoreTimeoutMs;
@@ -172,6 +174,10 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     // once control returns to the event loop.
     if (!port.m_noAnswer)
         delete page.data();
+    if (done && !leftOut.isEmpty())
+        // Values the file does not know went out to nobody: the report names them.
+        return Entry(KindWarning, kIdsNotSent, number)
+            .replace(QStringLiteral("%s"), leftOut.join(QStringLiteral(", ")));
     if (done)
         return Entry(KindDone, kIdsDone, number);
     return Entry(KindError, port.m_noAnswer ? kIdsTimeout : kIdsNotStored, number);
