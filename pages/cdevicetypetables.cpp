@@ -287,6 +287,13 @@ QString CDeviceTypeTables::DelayTableText(int position)
     return QStringLiteral("%1 ms").arg(kMilliseconds[position]);
 }
 
+bool CDeviceTypeTables::DelayInSteps(int deviceType)
+{
+    constexpr int kHwt = 2;
+    constexpr int kDrqPlus = 5;
+    return deviceType == kHwt || deviceType == kDrqPlus;
+}
+
 const CCurrentScale& CDeviceTypeTables::CurrentScale(int deviceType)
 {
     if (deviceType < 0 || deviceType >= static_cast<int>(std::size(kCurrentScales)))

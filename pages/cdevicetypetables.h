@@ -93,6 +93,8 @@ public:
     // in steps (HWT, DRQ+): "1 ms" for 0 up to "1000 ms" for 15; empty for any other
     // position.
     static QString DelayTableText(int position);
+    // Whether device type `deviceType` counts the delay in steps of that table.
+    static bool DelayInSteps(int deviceType);
 
     // The overdrive frequencies a UQT offers, in Hz; the index is the value of "K".
     static std::span<const int> UqtOverdriveFrequencies();

@@ -191,8 +191,10 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
             known = value >= 0;
             break;
         }
-        if (!known)
+        if (!known) {
+            view.NoteLeftOut(write.mnemonic);
             continue;
+        }
         QString reply;
         if (!view.TransactTo(address, QByteArray(write.mnemonic) + QByteArray::number(value),
                              &reply))

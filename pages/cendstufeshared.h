@@ -39,7 +39,8 @@ public:
     // The axis name alone, with 2000 ms for the stage to take it; a name the page never got
     // is not sent.
     static bool TransmitName(CTarnlinkView& view, const QString& address);
-    // Each write whose value the page knows; one the page never got is left out.
+    // Each write whose value the page knows; one the page never got is left out and noted
+    // on the page.
     static bool WriteValues(CTarnlinkView& view, const QString& address,
                             std::span<const CParamWrite> writes);
 

@@ -14,6 +14,7 @@
 
 class CBusPort;
 class CMdiChildFrame;
+class CMessageBoxService;
 class CSleepService;
 class QDialog;
 class QPixmap;
@@ -37,6 +38,7 @@ public:
 
     virtual CBusPort& BusPort() = 0;
     virtual CSleepService& Sleeper() = 0;
+    virtual CMessageBoxService& MessageBoxes() = 0;
     // Runs `dialog` modally; its result.
     virtual int RunModal(QDialog& dialog) = 0;
 

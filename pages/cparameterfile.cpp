@@ -23,9 +23,9 @@ std::vector<TypeLine> Join(std::vector<TypeLine> first, const std::vector<TypeLi
 }
 
 const std::vector<TypeLine> kTypeLines[] = {
-    // KEV
+    // KEV; its input logic, which the stage reads and takes back, after its own lines
     {{10111, "h", Source::InputCombo}, {10115, "o", Source::OutputCombo},
-     {10116, "pb", Source::ModeCombo}},
+     {10116, "pb", Source::ModeCombo}, {10112, "l", Source::LogicCombo}},
     // LQN
     Join(Join({{10111, "pc", Source::InputCombo}, {10115, "pe", Source::OutputCombo}},
               {kLogicSix.begin(), kLogicSix.begin() + 4}),
@@ -44,8 +44,10 @@ const std::vector<TypeLine> kTypeLines[] = {
     // DRQ+
     {{10111, "pc", Source::InputCombo}, {10115, "po", Source::OutputCombo},
      {10112, "l", Source::LogicCombo}, {10116, "px", Source::ModeCombo}},
-    // UQT
-    {{10116, "px", Source::ModeCombo}},
+    // UQT: overdrive, chopper frequency and input logic, which its stage reads and takes
+    // back, under the keys of their commands; the overdrive frequency as its list index.
+    {{10111, "po", Source::InputCombo}, {10115, "pe", Source::OutputCombo},
+     {10112, "l", Source::LogicCombo}, {10116, "px", Source::ModeCombo}},
     // DRQ2+
     {{10112, "l", Source::LogicCombo}},
     // VNE+

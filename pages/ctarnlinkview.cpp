@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -72,6 +73,9 @@ CTarnlinkView::CTarnlinkView(CDocument& document, CPageHost& host, QWidget* pare
 CTarnlinkView::~CTarnlinkView()
 {
     m_statusTimer.stop();
+    // The name is read back without a box of its own: the event loop of a box would hand
+    // this window, half destroyed, what is still pending for it (a close asked for earlier).
+    const CMessageBoxService::Hold quiet(m_host.MessageBoxes());
     UpdateTreeItemOnClose();
 }
 
@@ -265,21 +269,24 @@ void CTarnlinkView::SetCurrent(int slider, int position)
     QSlider* control = m_form->Slider(slider);
     if (!control)
         return;
-    const bool inRange = position >= control->minimum() && position <= control->maximum();
-    m_currentKnown[static_cast<std::size_t>(slider)] = inRange;
-    if (inRange)
-        control->setValue(position);
+    const bool known = position != kUnknownValue;
+    m_currentKnown[static_cast<std::size_t>(slider)] = known;
+    if (known)
+        control->setValue(std::clamp(position, control->minimum(), control->maximum()));
     VisitType([slider](auto& type) { type.ShowCurrentText(slider); });
 }
 
 void CTarnlinkView::SetDelay(int position)
 {
     QSpinBox* spin = m_form->DelaySpin();
-    m_delayKnown = position >= spin->minimum() && position <= spin->maximum();
+    const bool inRange = position >= spin->minimum() && position <= spin->maximum();
+    m_delayKnown =
+        position != kUnknownValue && (inRange || !CDeviceTypeTables::DelayInSteps(m_deviceType));
     if (!m_delayKnown) {
         m_form->Edit(Ids::kDelayText)->clear();
         return;
     }
+    position = std::clamp(position, spin->minimum(), spin->maximum());
     CEndstufeShared::SetSpinPosition(spin, position);
     OnVScroll(kThumbPosition, position, spin);
 }

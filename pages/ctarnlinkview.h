@@ -24,6 +24,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
@@ -94,12 +95,15 @@ public:
     // its type's defaults, or got from its user is unknown: it shows nothing, a save writes
     // -1 for it and a transmission leaves it out. A list that holds no selection, and a
     // level or display entry of -1, is unknown alike.
+    static constexpr int kUnknownValue = -1;
     bool CurrentKnown(int slider) const;
-    // A position outside the slider's range leaves the current unknown.
+    // The slider holds a current beyond its range at the nearest end, which it then shows,
+    // saves and sends; -1 (what a save writes for an unknown current) leaves it unknown.
     void SetCurrent(int slider, int position);
     bool DelayKnown() const { return m_delayKnown; }
-    // The delay spin at `position` with its text; a position outside the spin's range
-    // leaves the delay unknown and shows no text.
+    // The delay spin at `position` with its text, a position beyond its milliseconds held
+    // at the nearest end. A step the delay table lacks, and -1, leave the delay unknown
+    // and show no text.
     void SetDelay(int position);
     bool NameKnown() const { return m_nameKnown; }
     void SetName(const QString& name);
@@ -117,6 +121,10 @@ public:
     // Writes an offline page's settings to its axis, which must be online, and closes the
     // page; false when the axis is offline or a write failed.
     bool OnBnClickedTransmit();
+    // The commands ("R", "T", ...) whose values the last transmission left out because the
+    // page did not know them; the axis name, which a file may leave empty, is not counted.
+    const QStringList& LeftOut() const { return m_leftOut; }
+    void NoteLeftOut(const char* mnemonic) { m_leftOut.append(QString::fromLatin1(mnemonic)); }
 
     // The mark first, then the type's reader; true when every query was answered.
     bool ReadAllParameters();
@@ -259,6 +267,7 @@ private:
     // The user stepped the delay and it has not been written yet.
     bool m_delayMoving = false;
     bool m_nameKnown = false;
+    QStringList m_leftOut;
     bool m_parametersLocked = false;
     bool m_printing = false;
     // Asked fresh when printing begins: the stage's and its module's answer to "B" / "XB".

@@ -246,6 +246,7 @@ void CTarnlinkView::OnBnClickedQelSettings()
 
 bool CTarnlinkView::OnBnClickedTransmit()
 {
+    m_leftOut.clear();
     const int number = ScanAddress(m_fileAddress);
     if (CPageHost::ItemImage(m_treeItem) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.

@@ -25,6 +25,7 @@ constexpr unsigned kIdsBusAndSwitch = 10443;
 constexpr unsigned kIdsBusExclusive = 10444;
 constexpr int kKev = 0;
 constexpr int kDrqPlus = 5;
+constexpr int kUqt = 6;
 constexpr unsigned kIdsNotAParameterFile = 10013;
 
 const std::array<QString, 6> kDefaultModuleSettings = {
@@ -132,8 +133,11 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
     case Key::Activation:
         select(Ids::kActivationCombo);
         break;
-    case Key::OutputFunction:
     case Key::Overdrive:
+        // The UQT keeps its overdrive in the first function list, the others in the second.
+        select(m_deviceType == kUqt ? Ids::kInputFunctionCombo : Ids::kOutputFunctionCombo);
+        break;
+    case Key::OutputFunction:
     case Key::ChopperFrequency:
         select(Ids::kOutputFunctionCombo);
         break;

@@ -20,6 +20,11 @@ QMessageBox::Icon IconOf(unsigned style)
 
 int CMessageBoxService::Show(const QString& text, unsigned style)
 {
+    if (m_held > 0) {
+        QMetaObject::invokeMethod(
+            &m_later, [this, text, style] { Show(text, style); }, Qt::QueuedConnection);
+        return IdOk;
+    }
     const MessageBoxRequest request{text, style};
     return m_responder ? m_responder(request) : ShowBox(request);
 }

@@ -290,6 +290,8 @@ constexpr Entry kEntries[] = {
     {10707, "Achse %d: Endstufentyp im Projekt ungleich Online-Endstufentyp! Daten wurden nicht übertragen",
      "Axis %d: Power stage type in the project isn’t equal to the connected power stage type! Data "
      "weren’t transmitted"},
+    {10708, "Achse %d: Daten übertragen, nicht gesendet: %s",
+     "Axis %d: Data transmitted, not sent: %s"},
     {57344, "Tarnlink", "Tarnlink"},
     {57345, "Bereit", "Ready"},
     {57600, "Neues Dokument erstellen\nNeu", "Create a new document\nNew"},

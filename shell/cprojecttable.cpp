@@ -55,7 +55,16 @@ bool CountsHundredths(int type)
 // The types with one input logic level ("[l"); the others have six ("[lt" .. "[lx").
 bool HasOneLogicLevel(int type)
 {
-    return type == Kev || type == Hwt || type == DrqPlus || type == Drq2Plus;
+    return type == Kev || type == Hwt || type == DrqPlus || type == Uqt || type == Drq2Plus;
+}
+
+// The UQT's chopper frequencies by their list index; another value shows as written.
+QString UqtChopperText(const QString& value)
+{
+    static const QStringList texts = {"18 kHz", "20 kHz", "22 kHz", "25 kHz"};
+    bool number = false;
+    const int index = value.toInt(&number);
+    return number && index >= 0 && index < texts.size() ? texts.at(index) : value;
 }
 
 bool IsOne(const QString& value)
@@ -208,6 +217,8 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
     }
     if (has("[pe")) {
         const QString value = after("[pe");
+        if (axis.type == Uqt)
+            return {label(10445), UqtChopperText(value)};
         return {label(10445), IsZero(value)  ? QStringLiteral("50 kHz")
                               : IsOne(value) ? QStringLiteral("75 kHz")
                                              : QStringLiteral("100 kHz")};

@@ -23,6 +23,7 @@ constexpr unsigned kIdsFileUnreadable = 10704;
 constexpr unsigned kIdsNotStored = 10705;
 constexpr unsigned kIdsOtherAxisFile = 10706;
 constexpr unsigned kIdsOtherType = 10707;
+constexpr unsigned kIdsNotSent = 10708;
 constexpr std::uint32_t kStoreTimeoutMs = 2000;
 
 const QString kOff = QStringLiteral("Off");
@@ -34,6 +35,29 @@ QString AddressPartOf(const QString& key)
     return key.mid(4, close < 0 ? -1 : close - 4).trimmed();
 }
 
+// The project, and the program for the pages it opens, count as transmitting while a run
+// lasts; neither mark outlives the run, however it ends, or the project could never be
+// transmitted or closed again.
+class RunningMarks {
+public:
+    RunningMarks(CTarnlinkApp& app, CProjectListDoc& document) : m_app(app), m_document(&document)
+    {
+        document.m_transferRunning = true;
+    }
+    ~RunningMarks()
+    {
+        m_app.m_transferRunning = false;
+        if (m_document)
+            m_document->m_transferRunning = false;
+    }
+    RunningMarks(const RunningMarks&) = delete;
+    RunningMarks& operator=(const RunningMarks&) = delete;
+
+private:
+    CTarnlinkApp& m_app;
+    QPointer<CProjectListDoc> m_document;
+};
+
 } // namespace
 
 std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
@@ -41,7 +65,6 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
     m_frame = m_app.MainFrame();
     if (!m_frame || !CloseParameterWindows())
         return std::nullopt;
-    const QPointer<CProjectListDoc> project(&document);
     // The axis files opened on the way do not stay in the recent-file list.
     CRecentFileList recent(m_app.GetRecentFileList().Size());
     recent.ReadList(m_app.Settings());
@@ -49,7 +72,7 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
     QStringList entries;
     {
         CMainFrame::ProjectRun run(*m_frame);
-        document.m_transferRunning = true;
+        const RunningMarks marks(m_app, document);
         const QStringList keys = document.m_arrAxisKeys;
         const QStringList files = document.m_arrAxisFiles;
         m_frame->BeginProjectProgress(m_app.LoadResString(kIdsSending),
@@ -65,8 +88,6 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
                 m_frame->StepProjectProgress();
         }
         m_frame->EndProjectProgress();
-        if (project)
-            project->m_transferRunning = false;
     }
     recent.WriteList(m_app.Settings());
     m_app.DocManager().LoadRecentFiles();
@@ -108,7 +129,7 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     m_frame->IsTypeGroupItem(QString(), item->parent(), &stageType);
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != stageType)
-        return Entry(KindOtherType, kIdsOtherType, number);
+        return Entry(KindWarning, kIdsOtherType, number);
     QFile readable(file);
     if (!readable.open(QIODevice::ReadOnly))
         return Entry(KindError, kIdsFileUnreadable, number);
@@ -141,6 +162,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     CBusPort& port = m_app.m_busPort;
     port.m_noAnswer = false;
     bool done = view.OnBnClickedTransmit();
+    const QStringList leftOut = view.LeftOut();
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
         port.m_replyTimeout = kStoreTimeoutMs;
@@ -152,6 +174,10 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     // once control returns to the event loop.
     if (!port.m_noAnswer)
         delete page.data();
+    if (done && !leftOut.isEmpty())
+        // Values the file does not know went out to nobody: the report names them.
+        return Entry(KindWarning, kIdsNotSent, number)
+            .replace(QStringLiteral("%s"), leftOut.join(QStringLiteral(", ")));
     if (done)
         return Entry(KindDone, kIdsDone, number);
     return Entry(KindError, port.m_noAnswer ? kIdsTimeout : kIdsNotStored, number);

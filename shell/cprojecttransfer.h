@@ -1,9 +1,10 @@
 // The project transfer: every axis line of an open project, one after the other, has its
 // parameter file opened as an offline page, written to its stage through that type's
 // transmission and stored there ("W"); the result of each line becomes one entry of the
-// transfer report, "[" + kind + "];" + message (0 done, 1 the stage is of another type,
-// 2 error). Nothing is sent to a stage that is missing, offline, of another type than the
-// project names, or whose file cannot be read.
+// transfer report, "[" + kind + "];" + message (0 done, 1 a warning: the stage is of
+// another type, or values the file does not know were left out, 2 error). Nothing is sent
+// to a stage that is missing, offline, of another type than the project names, or whose
+// file cannot be read.
 #pragma once
 
 #include <QPointer>
@@ -21,7 +22,7 @@ class QTreeWidgetItem;
 
 class CProjectTransfer {
 public:
-    enum Kind { KindDone = 0, KindOtherType = 1, KindError = 2 };
+    enum Kind { KindDone = 0, KindWarning = 1, KindError = 2 };
 
     explicit CProjectTransfer(CTarnlinkApp& app) : m_app(app) {}
 

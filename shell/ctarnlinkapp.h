@@ -74,7 +74,7 @@ public:
     void SetUiLanguage(UiLanguage language);
 
     CAppSettings& Settings() { return m_settings; }
-    CMessageBoxService& MessageBoxes() { return m_messageBoxes; }
+    CMessageBoxService& MessageBoxes() override { return m_messageBoxes; }
     CModalRunner& ModalRunner() { return m_modalRunner; }
     int RunModal(QDialog& dialog) override { return m_modalRunner.Run(dialog); }
     CSleepService& Sleeper() override { return m_sleeper; }

@@ -1,8 +1,8 @@
 // What a page knows, for every device type: a value it never read from its stage, loaded
 // from its file or its type's defaults, or got from its user shows nothing, is saved as -1
-// and is left out of a transmission; values outside a control's range or table count as
-// unknown, from a stage and from a file; a list change marks the page changed only when
-// the type keeps or writes it.
+// and is left out of a transmission; values outside a list or table count as unknown, from
+// a stage and from a file, while a slider or spin holds a value beyond its range at the
+// nearest end; a list change marks the page changed only when the type keeps or writes it.
 #include "tests/pages/pagerig.h"
 
 #include <QPointer>
@@ -49,6 +49,10 @@ private slots:
     void unknownsSurviveASave();
     void outOfRangeFromStage_data();
     void outOfRangeFromStage();
+    void beyondRangeFromStageIsClipped_data();
+    void beyondRangeFromStageIsClipped();
+    void spinAtItsEndSendsOnRelease_data();
+    void spinAtItsEndSendsOnRelease();
     void unreadPageWritesNothing();
     void modifiedOnlyWhenKept_data();
     void modifiedOnlyWhenKept();
@@ -84,19 +88,20 @@ void TstKnownValues::fileTransmitsWhatItHolds_data()
     QTest::newRow("HWK with two lines")
         << int(kHwk) << QByteArray("Stop current:\t\t\t[s5]\r\nStep resolution:\t\t[m2]\r\n")
         << QStringList{"S5", "M2"} << QStringList{"", "0.5 A"};
-    // Values outside the controls' tables and ranges are no values.
+    // Values outside the controls' tables are no values; a current beyond the slider is
+    // its highest.
     QTest::newRow("HWT out of its tables")
         << kHwt
         << QByteArray("Stop current:\t\t\t[s99]\r\nStep resolution:\t\t[m13]\r\n"
                       "Current delay time:\t\t[t99]\r\nInput function:\t\t\t[pc-1]\r\n"
                       "Pref. motor direction:\t\t[g1]\r\n")
-        << QStringList{"G1"} << QStringList{"", ""};
+        << QStringList{"S63", "G1"} << QStringList{"", "6.3 A"};
     QTest::newRow("HWT delay -1") << kHwt << QByteArray("Current delay time:\t\t[t-1]\r\n")
                                   << QStringList{} << QStringList{"", ""};
-    // Not its low sixteen bits, which would read as 12.
+    // Its highest position, not its low sixteen bits, which would read as 12.
     QTest::newRow("HWK delay 65548")
-        << int(kHwk) << QByteArray("Current delay time:\t\t[t65548]\r\n") << QStringList{}
-        << QStringList{"", ""};
+        << int(kHwk) << QByteArray("Current delay time:\t\t[t65548]\r\n") << QStringList{"T1000"}
+        << QStringList{"1000 ms", ""};
     QTest::newRow("HVR display menus and levels out of range")
         << int(kHvr)
         << QByteArray("Display Type 1:\t\t\t[pl5]\r\nDisplay Type 2:\t\t\t[pm4]\r\n"
@@ -173,8 +178,6 @@ void TstKnownValues::outOfRangeFromStage_data()
                                        << "T";
     QTest::newRow("HWT delay step -1") << kHwt << StageValues{{"T", -1}}
                                        << int(Ids::kDelayText) << "T";
-    QTest::newRow("HWT current 9.9 A") << kHwt << StageValues{{"R", 99}}
-                                       << int(Ids::kCurrentTexts[1]) << "R";
     QTest::newRow("HWK step resolution 20") << int(kHwk) << StageValues{{"M", 20}}
                                             << int(Ids::kStepCombo) << "M";
     QTest::newRow("HWK display menu 7") << int(kHwk) << StageValues{{"PL", 7}}
@@ -209,6 +212,92 @@ void TstKnownValues::outOfRangeFromStage()
     // The write itself: the mnemonic and a number.
     const QRegularExpression write(QLatin1Char('^') + left + QStringLiteral("-?\\d"));
     QVERIFY2(sent.filter(write).isEmpty(), qPrintable(sent.join(' ')));
+}
+
+void TstKnownValues::beyondRangeFromStageIsClipped_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("mnemonic");
+    QTest::addColumn<int>("value"); // what the stage holds
+    QTest::addColumn<int>("text");  // the control that shows the value
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("clipped"); // what the page saves and sends
+    const int delay = Ids::kDelayText;
+    QTest::newRow("HVR run 2.0 A")
+        << int(kHvr) << QByteArray("R") << 20 << int(Ids::kCurrentTexts[1]) << "1.4 A" << 14;
+    QTest::newRow("HVR boost 2.0 A")
+        << int(kHvr) << QByteArray("A") << 20 << int(Ids::kCurrentTexts[2]) << "1.4 A" << 14;
+    QTest::newRow("KEV stop 7.0 A")
+        << int(kKev) << QByteArray("S") << 70 << int(Ids::kCurrentTexts[0]) << "6.3 A" << 63;
+    QTest::newRow("LQN run 3.00 A")
+        << kLqn << QByteArray("R") << 300 << int(Ids::kCurrentTexts[1]) << "2.50 A" << 250;
+    QTest::newRow("VNE+ boost 12.00 A")
+        << kVnePlus << QByteArray("A") << 1200 << int(Ids::kCurrentTexts[2]) << "11.00 A" << 1100;
+    QTest::newRow("KEV delay 250 ms")
+        << int(kKev) << QByteArray("T") << 250 << delay << "200 ms" << 200;
+    QTest::newRow("UQT delay 0 ms") << kUqt << QByteArray("T") << 0 << delay << "1 ms" << 1;
+    QTest::newRow("HWK delay 2000 ms")
+        << int(kHwk) << QByteArray("T") << 2000 << delay << "1000 ms" << 1000;
+}
+
+void TstKnownValues::beyondRangeFromStageIsClipped()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, mnemonic);
+    QFETCH(int, value);
+    QFETCH(int, text);
+    QFETCH(QString, shown);
+    QFETCH(int, clipped);
+    Rig rig;
+    QPointer<CTarnlinkView> online = rig.OpenOnlineAxis(
+        kAddress, type, kSimNames[type], QStringLiteral("[06] Axis"), {{mnemonic, value}});
+    QVERIFY(online);
+    QCOMPARE(Control<QLineEdit>(online, text)->text(), shown);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("axis.sdf"));
+    QVERIFY(online->GetDocument()->DoSave(path));
+    const QByteArray line = '[' + mnemonic.toLower() + QByteArray::number(clipped) + ']';
+    QVERIFY2(ReadFile(path).contains(line), line.constData());
+    CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
+    QVERIFY(!online);
+
+    rig.SetOn(kAddress, mnemonic, 5);
+    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QPointer<CTarnlinkView> page = rig.ActiveView();
+    QVERIFY(page);
+    QCOMPARE(Control<QLineEdit>(page, text)->text(), shown);
+    rig.bus.ClearLog();
+    QVERIFY(page->OnBnClickedTransmit());
+    QVERIFY2(rig.Commands().contains(QString::fromLatin1(mnemonic) + QString::number(clipped)),
+             qPrintable(rig.Commands().join(' ')));
+}
+
+void TstKnownValues::spinAtItsEndSendsOnRelease_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("KEV up at 200 ms") << int(kKev) << 250 << true << "T200";
+    QTest::newRow("UQT down at 1 ms") << kUqt << 0 << false << "T1";
+}
+
+void TstKnownValues::spinAtItsEndSendsOnRelease()
+{
+    QFETCH(int, type);
+    QFETCH(int, value);
+    QFETCH(bool, up);
+    QFETCH(QString, sent);
+    Rig rig;
+    QPointer<CTarnlinkView> view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type],
+                                                      QStringLiteral("[06] Axis"), {{"T", value}});
+    QVERIFY(view);
+    auto* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
+    rig.bus.ClearLog();
+    // The arrows stand one above the other at the spin's right end.
+    const QPoint arrow(spin->width() - 4, up ? spin->height() / 4 : spin->height() * 3 / 4);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, arrow);
+    QCOMPARE(rig.Commands(), QStringList{sent});
 }
 
 void TstKnownValues::unreadPageWritesNothing()

@@ -358,12 +358,13 @@ void TstPageFile::typeFilesRoundTrip_data()
         << StageValues{{"S", 40}, {"R", 120}, {"A", 200}, {"M", 3},  {"G", 0},  {"L", 0},
                        {"T", 8},  {"U", 0},   {"PC", 0},  {"PO", 1}, {"PX", 1}, {"PS", 0}}
         << drqLists;
-    // The UQT's file keeps its overdrive frequency alone, as its list index.
+    // The UQT's file keeps overdrive, chopper frequency and input logic under their
+    // commands, and its overdrive frequency as its list index.
     QTest::newRow("UQT German")
         << "uqt_de.sdf" << german << kUqt << QByteArray("unread")
         << StageValues{{"S", 35}, {"R", 150}, {"A", 350}, {"M", 2},  {"G", 0},  {"L", 1},
                        {"T", 150}, {"U", 1},  {"PO", 1},  {"PE", 3}, {"PH", 25000}}
-        << common + QList<int>{Ids::kOperationModeCombo};
+        << drqLists;
     QTest::newRow("DRQ2+ English, input logic only")
         << "drq2plus_en.sdf" << english << kDrq2Plus << QByteArray("Tisch")
         << StageValues{{"S", 10}, {"R", 630}, {"A", 400}, {"M", 8},

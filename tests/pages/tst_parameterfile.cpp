@@ -104,6 +104,7 @@ void TstParameterFile::build_data()
         c.delayTime = 40;
         Set(c, Source::InputCombo, 1);
         Set(c, Source::OutputCombo, 2);
+        Set(c, Source::LogicCombo, 1);
         QTest::newRow("offline KEV, German, no module")
             << c << int(UiLanguage::German) << QDateTime(QDate(2018, 8, 16), QTime(14, 5))
             << "kev_offline_de.sdf";
@@ -207,12 +208,13 @@ void TstParameterFile::typeLines()
             out.append(QString::fromLatin1(line.key));
         return out;
     };
-    QCOMPARE(keys(0), (QStringList{"h", "o", "pb"}));
+    // KEV and UQT keep every list their stage reads and takes back.
+    QCOMPARE(keys(0), (QStringList{"h", "o", "pb", "l"}));
     QCOMPARE(keys(1), (QStringList{"pc", "pe", "lt", "ld", "lb", "la", "px"}));
     QCOMPARE(keys(2), (QStringList{"pc", "po", "l", "px"}));
     QCOMPARE(keys(4), (QStringList{"pl", "pm", "lt", "ld", "lb", "la", "lr", "lx", "px"}));
     QCOMPARE(keys(5), (QStringList{"pc", "po", "l", "px"}));
-    QCOMPARE(keys(6), QStringList{"px"});
+    QCOMPARE(keys(6), (QStringList{"po", "pe", "l", "px"}));
     QCOMPARE(keys(8), QStringList{"px"});
     QVERIFY(keys(9).isEmpty());
     QVERIFY(keys(-1).isEmpty());
@@ -270,11 +272,11 @@ void TstParameterFile::readGolden_data()
     QTest::newRow("KEV without module, the reading ends at the switch")
         << "kev_offline_de.sdf" << int(UiLanguage::German)
         << "axis 05 type 0 version bKEV name Hubachse\n"
-           "pn=Hubachse\ns=1\nr=20\na=25\nm=3\ng=1\nt=40\nu=0\nh=1\no=2\npb=0\nend";
+           "pn=Hubachse\ns=1\nr=20\na=25\nm=3\ng=1\nt=40\nu=0\nh=1\no=2\npb=0\nl=1\nend";
     QTest::newRow("KEV with module settings")
         << "kev_offline_module_en.sdf" << int(UiLanguage::English)
         << "axis 1F type 0 version bKEV 1.62 name F\u00fchrung\n"
-           "pn=F\u00fchrung\ns=0\nr=63\na=63\nm=-1\ng=0\nt=200\nu=1\nh=0\no=0\npb=1\n"
+           "pn=F\u00fchrung\ns=0\nr=63\na=63\nm=-1\ng=0\nt=200\nu=1\nh=0\no=0\npb=1\nl=0\n"
            "xp=1\nx0=xw0\nx1=xx100\nx2=xy150\nx3=xz200\nx4=xf1\nx5=xt10";
     QTest::newRow("HWK: a logic-level line also sets the input logic")
         << "hwk_de.sdf" << int(UiLanguage::German)

@@ -178,6 +178,10 @@ void TstProjectFile::decode_data()
     QTest::newRow("chopper") << "LQN" << "[pe2]" << "Copper frequency:|100 kHz";
     QTest::newRow("output") << "KEV" << "[o1]" << "Output function:|Basic position";
     QTest::newRow("overdrive") << "HWT" << "[po0]" << "Overdrive:|Off";
+    // A UQT's file holds its overdrive, its own chopper frequencies and one input logic.
+    QTest::newRow("UQT overdrive") << "UQT" << "[po1]" << "Overdrive:|On";
+    QTest::newRow("UQT chopper") << "UQT" << "[pe1]" << "Copper frequency:|20 kHz";
+    QTest::newRow("UQT logic level") << "UQT" << "[l1]" << "Input logic level:|Low active";
     QTest::newRow("one logic level") << "DRQ2+" << "[l1]" << "Input logic level:|Low active";
     QTest::newRow("six logic levels") << "HWK" << "[lt1]" << "Logik --> Takt:|Low active";
     QTest::newRow("deselect") << "HVR" << "[lx0]" << "Logik --> Deselect:|High active";

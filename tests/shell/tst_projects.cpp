@@ -6,6 +6,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
+#include "shell/ccommandid.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -28,6 +30,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +92,26 @@ struct Rig {
         bus.WithAxis(address, [&](SimAxis& a) { value = a.stored.value(mnemonic, -999); });
         return value;
     }
+    // Every message box runs an event loop of its own for the moment it is read, as a modal
+    // box does, and is answered with OK.
+    void ReadBoxesInTheirOwnLoop()
+    {
+        t.app().MessageBoxes().SetResponder([this](const MessageBoxRequest& request) {
+            t.messages.append(request.text);
+            QEventLoop reading;
+            QTimer::singleShot(50, &reading, &QEventLoop::quit);
+            reading.exec();
+            return int(IdOk);
+        });
+    }
+    // The requests of the log as "address:command".
+    QStringList Log() const
+    {
+        QStringList log;
+        for (const SimRequest& r : bus.Requests())
+            log.append(QString::number(r.address) + ':' + QString::fromLatin1(r.command));
+        return log;
+    }
     // Transmits the open project and returns the report's lines as "kind|text".
     QStringList Transmit(CProjectListView& view)
     {
@@ -124,6 +147,10 @@ private slots:
     void projectGridEditsStayInView();
     void transmitProject();
     void transmitFaults();
+    void transmitOverFailingBus_data();
+    void transmitOverFailingBus();
+    void transmitNamesWhatItLeftOut();
+    void transmitUqtAsRead();
 };
 
 void TstProjects::initTestCase()
@@ -574,6 +601,118 @@ void TstProjects::transmitFaults()
 
     // The UQT's file was not written to the KEV stage.
     QCOMPARE(rig.Stored(5, "R"), 20);
+}
+
+void TstProjects::transmitOverFailingBus_data()
+{
+    QTest::addColumn<bool>("silence");    // else one reply with a wrong checksum
+    QTest::addColumn<QString>("request"); // where the fault strikes, as in a good run
+    QTest::addColumn<QStringList>("report");
+    const QString done = QStringLiteral("Info|Axis %1: Data successfully transmitted");
+    const QString timeout =
+        QStringLiteral("Fehler!|Axis %1: Interface timeout during transmission");
+    QTest::newRow("silent from the first axis's direction")
+        << true << "3:G0" << QStringList{timeout.arg(3), timeout.arg(5), timeout.arg(7)};
+    QTest::newRow("silent from the third axis's direction")
+        << true << "7:G0" << QStringList{done.arg(3), done.arg(5), timeout.arg(7)};
+    QTest::newRow("checksum of a write")
+        << false << "5:G0"
+        << QStringList{done.arg(3), "Fehler!|Axis 5: Transmission error! Data weren’t stored",
+                       done.arg(7)};
+    // The first axis's page reads its name back as it closes.
+    QTest::newRow("silent from the name read back")
+        << true << "3:PN?" << QStringList{done.arg(3), timeout.arg(5), timeout.arg(7)};
+    QTest::newRow("checksum of the name read back")
+        << false << "3:PN?" << QStringList{done.arg(3), done.arg(5), done.arg(7)};
+}
+
+void TstProjects::transmitOverFailingBus()
+{
+    QFETCH(bool, silence);
+    QFETCH(QString, request);
+    QFETCH(QStringList, report);
+    Rig rig;
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    rig.t.port().m_checksum = 1;
+    rig.ReadBoxesInTheirOwnLoop();
+    rig.bus.ClearLog();
+    QCOMPARE(rig.Transmit(*view).size(), 3);
+    const QStringList good = rig.Log();
+    const int n = int(good.indexOf(request)) + 1;
+    QVERIFY2(n > 0, qPrintable(good.join(' ')));
+
+    rig.t.messages.clear();
+    rig.bus.ClearLog();
+    if (silence)
+        rig.line.SetSilentFrom(n);
+    else // an echo "x" whose checksum is not 00
+        rig.line.SetGivenReply(n, "\x02" + request.left(1).toLatin1() + "x:00\x03");
+    QCOMPARE(rig.Transmit(*view), report);
+    QTRY_VERIFY(!rig.t.messages.isEmpty());
+    // The axes after the fault were tried.
+    const QStringList log = rig.Log();
+    for (const QString& address : {QStringLiteral("5:"), QStringLiteral("7:")})
+        QVERIFY2(!log.filter(QRegularExpression('^' + address)).isEmpty(), qPrintable(address));
+
+    // The project can be opened and transmitted again.
+    QVERIFY(!rig.frame->ProjectCommandsBlocked());
+    QVERIFY(rig.frame->CommandAction(CCommandId::kOpenProject)->isEnabled());
+    QVERIFY(rig.frame->CommandAction(CCommandId::kTransmitProject)->isEnabled());
+    QVERIFY(view);
+    QVERIFY(!view->GetDocument()->m_transferRunning);
+    rig.line.SetSilentFrom(0);
+    QCOMPARE(rig.Transmit(*view).size(), 3);
+}
+
+void TstProjects::transmitNamesWhatItLeftOut()
+{
+    Rig rig;
+    // 7.0 A is beyond the KEV's 6.3 A: the page holds, saves and sends 6.3 A. 40 is no step
+    // of the DRQ+'s delay table: unknown, saved as -1.
+    rig.SetOn(3, "R", 70);
+    rig.SetOn(7, "T", 40);
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    QVERIFY(rig.Read("[03] Hub.sdf").contains("[r63]"));
+    QVERIFY(rig.Read("[07] Axis.sdf").contains("[t-1]"));
+    // A boost current an earlier save did not know.
+    QFile kev(rig.Path("[03] Hub.sdf"));
+    const QString text = QString::fromLatin1(rig.Read("[03] Hub.sdf"));
+    QVERIFY(kev.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    kev.write(QString(text).replace(QRegularExpression("\\[a\\d+\\]"), "[a-1]").toLatin1());
+    kev.close();
+    rig.SetOn(3, "R", 1);
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    QCOMPARE(rig.Transmit(*view), QStringList({"Warnung!|Axis 3: Data transmitted, not sent: A",
+                                               "Info|Axis 5: Data successfully transmitted",
+                                               "Warnung!|Axis 7: Data transmitted, not sent: T"}));
+    QCOMPARE(rig.Stored(3, "R"), 63);
+}
+
+void TstProjects::transmitUqtAsRead()
+{
+    Rig rig;
+    rig.SetOn(5, "PO", 1);
+    rig.SetOn(5, "PE", 3);
+    rig.SetOn(5, "L", 1);
+    QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
+    for (const char* mnemonic : {"PO", "PE", "L"})
+        rig.SetOn(5, mnemonic, 0);
+
+    QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
+    QVERIFY(view);
+    rig.bus.ClearLog();
+    QVERIFY(
+        rig.Transmit(*view).contains(QStringLiteral("Info|Axis 5: Data successfully transmitted")));
+    const QStringList sent = rig.Log().filter(QRegularExpression(QStringLiteral("^5:")));
+    for (const char* write : {"5:PO1", "5:PE3", "5:L1", "5:W"})
+        QVERIFY2(sent.contains(QLatin1String(write)), qPrintable(sent.join(' ')));
+    QCOMPARE(rig.Stored(5, "PO"), 1);
+    QCOMPARE(rig.Stored(5, "PE"), 3);
+    QCOMPARE(rig.Stored(5, "L"), 1);
 }
 
 QTEST_MAIN(TstProjects)

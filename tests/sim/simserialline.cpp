@@ -134,6 +134,12 @@ void SimSerialLine::SetGivenReply(int n, const QByteArray& rawBytes)
     m_givenReplies[m_frameCount + n] = rawBytes;
 }
 
+void SimSerialLine::SetSilentFrom(int n)
+{
+    std::lock_guard lock(m_mutex);
+    m_silentFrom = n > 0 ? m_frameCount + n : 0;
+}
+
 void SimSerialLine::SendRaw(const QByteArray& bytes)
 {
     WriteAll(bytes);
@@ -237,7 +243,7 @@ void SimSerialLine::HandleFrame(const QByteArray& frame)
             given = it->second;
             m_givenReplies.erase(it);
         }
-        silent = m_silent;
+        silent = m_silent || (m_silentFrom > 0 && m_frameCount >= m_silentFrom);
         m_streamAddress.clear();
         if (auto delay = m_commandDelays.find(body.mid(width)); delay != m_commandDelays.end())
             commandDelay = delay->second;

@@ -49,6 +49,9 @@ public:
     void SetGarbage(const QByteArray& bytesBeforeReply);
     // The n-th frame from now on (1 = the next) is answered with these raw bytes.
     void SetGivenReply(int n, const QByteArray& rawBytes);
+    // From the n-th frame from now on (1 = the next) nothing is answered any more, as when
+    // the stages lose their supply in the middle of a conversation; 0 answers again.
+    void SetSilentFrom(int n);
     // Sends raw bytes at once, as a stage streaming data would.
     void SendRaw(const QByteArray& bytes);
     // A device that babbles: this many bytes without ETX, a few at a time, as a steady
@@ -92,6 +95,7 @@ private:
     QByteArray m_garbage;
     int m_frameCount = 0;
     std::map<int, QByteArray> m_givenReplies;
+    int m_silentFrom = 0;       // frame number from which on nothing is answered; 0 for none
     QByteArray m_streamAddress; // non-empty while a "Z#" test stream runs
     int m_streamCounter = 0;
     int m_babbleLeft = 0;
