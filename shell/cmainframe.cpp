@@ -10,6 +10,7 @@
 #include "res/cmenutable.h"
 #include "shell/cartwork.h"
 #include "shell/ccommandid.h"
+#include "shell/ckeyindicators.h"
 #include "shell/cmenubuilder.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojectlistview.h"
@@ -47,7 +48,7 @@ const QString kWithChecksum = QStringLiteral(" + CS");
 const QString kCanConnected = QStringLiteral("CAN <Connected> ");
 const QString kCanDisconnected = QStringLiteral("CAN <Disconnected>");
 
-constexpr int kPaneWidths[CMainFrame::PaneCount] = {300, 197, 100, 0, 170};
+constexpr int kPaneWidths[CMainFrame::PaneInterface + 1] = {300, 197, 100, 0, 170};
 constexpr int kRecentSlots = 4;
 constexpr int kLastOfferedCanRate = 3;
 
@@ -358,17 +359,25 @@ bool CMainFrame::CreateStatusBar()
     QStatusBar* bar = statusBar();
     const QString startTexts[PaneCount] = {
         m_app.LoadResString(kIdsIdle), m_app.LoadResString(kIdsProgressPlaceholder),
-        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3), QString()};
+        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3)};
     for (int pane = 0; pane < PaneCount; ++pane) {
         auto* label = new QLabel(startTexts[pane], bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(pane));
         if (pane == PaneSpare) {
             bar->addWidget(label, 1);
         } else {
-            if (pane == PaneInterface) {
-                label->setMinimumWidth(kPaneWidths[pane]);
+            if (pane >= PaneInterface) {
                 label->setFrameShape(QFrame::Panel);
                 label->setFrameShadow(QFrame::Sunken);
+            }
+            if (pane == PaneInterface) {
+                label->setMinimumWidth(kPaneWidths[pane]);
+            } else if (pane > PaneInterface) {
+                // A lock-key pane keeps the room of its text while the key is off.
+                const QString text = CKeyIndicators::Text(pane - PaneCaps);
+                label->setFixedWidth(label->fontMetrics().horizontalAdvance(text) +
+                                     label->fontMetrics().averageCharWidth() * 2);
+                label->setAlignment(Qt::AlignCenter);
             } else {
                 label->setFixedWidth(kPaneWidths[pane]);
             }
@@ -376,6 +385,7 @@ bool CMainFrame::CreateStatusBar()
         }
         m_panes[static_cast<std::size_t>(pane)] = label;
     }
+    m_keyIndicators = new CKeyIndicators({Pane(PaneCaps), Pane(PaneNum), Pane(PaneScroll)}, this);
     return true;
 }
 

@@ -15,6 +15,7 @@
 #include <array>
 
 class CDocManager;
+class CKeyIndicators;
 class CMdiChildFrame;
 class CMyBar;
 class CTarnlinkApp;
@@ -45,6 +46,9 @@ public:
         PaneCancel,
         PaneSpare,
         PaneInterface,
+        PaneCaps,
+        PaneNum,
+        PaneScroll,
         PaneCount
     };
 
@@ -62,6 +66,8 @@ public:
     QLabel* Pane(int pane) const;
     QString PaneText(int pane) const;
     void SetPaneText(int pane, const QString& text);
+    // Panes 5-7, the lock keys.
+    CKeyIndicators* KeyIndicators() const { return m_keyIndicators; }
     // Pane 4 after opening the serial port or the CAN adapter.
     void ShowSerialState();
     void ShowCanState(bool connected);
@@ -181,6 +187,7 @@ private:
     QToolBar* m_mainToolBar = nullptr;
     QToolBar* m_busToolBar = nullptr;
     std::array<QLabel*, PaneCount> m_panes{};
+    CKeyIndicators* m_keyIndicators = nullptr;
     CMyBar* m_axisBar = nullptr;
     QList<QIcon> m_treeIcons;
     QTreeWidgetItem* m_rootItem = nullptr;
