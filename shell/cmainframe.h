@@ -154,6 +154,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateWindowKeys();
     void ConnectCommands();
     void ConnectDocumentCommands();
     bool CreateToolBars();
