@@ -1,11 +1,14 @@
 #include "platform/cdoctemplate.h"
 
+#include "platform/ccascadeplacer.h"
 #include "platform/cdocmanager.h"
 #include "platform/cdocument.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cview.h"
 
 #include <QMdiArea>
+#include <QPointer>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -113,9 +116,45 @@ void CDocTemplate::InitialUpdateFrame(CMdiChildFrame& frame)
 {
     if (CView* view = frame.GetActiveView())
         view->OnInitialUpdate();
+    QMdiArea* area = m_manager ? m_manager->MdiArea() : nullptr;
+    if (!area) {
+        frame.show();
+        return;
+    }
+    // A window takes its size when it is shown, and its showing may move another window
+    // beside it (a parameter file's page beside the online page of its axis): the places
+    // before are kept, and what moved goes along when the new window takes its place.
+    struct Place {
+        QPointer<QMdiSubWindow> window;
+        QPoint before;
+    };
+    QList<Place> places;
+    QList<QPoint> taken;
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        if (window != &frame && window->isVisible() && !window->isMinimized()) {
+            places.append({window, window->pos()});
+            taken.append(window->pos());
+        }
+    }
     frame.show();
-    if (QMdiArea* area = m_manager ? m_manager->MdiArea() : nullptr)
-        area->setActiveSubWindow(&frame);
+    const QPoint shown = frame.pos();
+    PlaceOnCascade(*area, frame, taken);
+    if (const QPoint moved = frame.pos() - shown; !moved.isNull()) {
+        for (const Place& place : places) {
+            if (place.window && place.window->pos() != place.before)
+                place.window->move(place.window->pos() + moved);
+        }
+    }
+    area->setActiveSubWindow(&frame);
+}
+
+void CDocTemplate::PlaceOnCascade(const QMdiArea& area, CMdiChildFrame& frame,
+                                  const QList<QPoint>& taken)
+{
+    const int step = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame) +
+                     frame.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &frame);
+    frame.move(CCascadePlacer::Place(frame.size(), area.viewport()->size(), step, taken));
 }
 
 void CDocTemplate::RemoveDocument(CDocument* document)

@@ -4,6 +4,8 @@
 // numbers its menu. The template owns the documents it made.
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -14,6 +16,7 @@ class CDocManager;
 class CDocument;
 class CMdiChildFrame;
 class CView;
+class QMdiArea;
 
 class CDocTemplate {
 public:
@@ -59,6 +62,8 @@ private:
     friend class CDocument;
     CMdiChildFrame* CreateNewFrame(CDocument& document);
     void InitialUpdateFrame(CMdiChildFrame& frame);
+    static void PlaceOnCascade(const QMdiArea& area, CMdiChildFrame& frame,
+                               const QList<QPoint>& taken);
     void RemoveDocument(CDocument* document);
 
     int m_resourceId;

@@ -4,10 +4,22 @@
 #include "platform/cview.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 
 CMdiChildFrame::CMdiChildFrame(QWidget* parent) : QMdiSubWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 belongs to the main window, which closes the active window the way File Close
+    // does; the window's own menu would make the key ambiguous.
+    if (QMenu* menu = systemMenu()) {
+        const QKeySequence closeKey(Qt::ControlModifier | Qt::Key_F4);
+        const QList<QAction*> actions = menu->actions();
+        for (QAction* action : actions) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(closeKey) > 0)
+                action->setShortcuts(keys);
+        }
+    }
 }
 
 CMdiChildFrame::~CMdiChildFrame()

@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev llvm-14
   qt6-base-dev qt6-serialport-dev qt6-serialbus-dev libqt6serialbus6
   qt6-translations-l10n
-  libgl-dev
+  libgl-dev libx11-dev
   fonts-dejavu-core
   poppler-utils
 )

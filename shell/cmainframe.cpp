@@ -10,11 +10,13 @@
 #include "res/cmenutable.h"
 #include "shell/cartwork.h"
 #include "shell/ccommandid.h"
+#include "shell/ckeyindicators.h"
 #include "shell/cmenubuilder.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojectlistview.h"
 #include "shell/ctarnlinkapp.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -25,6 +27,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -47,8 +50,12 @@ const QString kWithChecksum = QStringLiteral(" + CS");
 const QString kCanConnected = QStringLiteral("CAN <Connected> ");
 const QString kCanDisconnected = QStringLiteral("CAN <Disconnected>");
 
-constexpr int kPaneWidths[CMainFrame::PaneCount] = {300, 197, 100, 0, 170};
+constexpr int kPaneWidths[CMainFrame::PaneInterface + 1] = {300, 197, 100, 0, 170};
 constexpr int kRecentSlots = 4;
+constexpr QSize kAxisBarSize(170, 250);
+constexpr QSize kTreeIconSize(16, 15);
+// The longest axis label the power-stage bar shows in full at its default width.
+constexpr int kAxisLabelCharacters = 16;
 constexpr int kLastOfferedCanRate = 3;
 
 // The group label of each device type: its name and the mark of its family.
@@ -89,6 +96,21 @@ const Accelerator kAccelerators[] = {
     {CCommandId::kNextPane, QKeyCombination(Qt::Key_F6)},
     {CCommandId::kPrevPane, QKeyCombination(Qt::ShiftModifier, Qt::Key_F6)},
 };
+
+// Wide enough for an axis label of kAxisLabelCharacters characters (as wide as digits) under
+// the root and its group, with the lamp, the branch lines, the frame and a scroll bar in the
+// tree's font; never narrower than the bar's own default.
+int AxisBarWidth(const QStyle& style)
+{
+    const QFontMetrics metrics(QApplication::font("QTreeWidget"));
+    const int margin = style.pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    const int label = 3 * style.pixelMetric(QStyle::PM_TreeViewIndentation) +
+                      kTreeIconSize.width() + 4 * margin +
+                      metrics.horizontalAdvance(QString(kAxisLabelCharacters, QLatin1Char('0')));
+    const int chrome = 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                       style.pixelMetric(QStyle::PM_ScrollBarExtent);
+    return std::max(kAxisBarSize.width(), label + chrome);
+}
 
 } // namespace
 
@@ -158,6 +180,28 @@ void CMainFrame::CreateCommands()
     // No split windows here: the pane keys have nothing to move between.
     CommandAction(CCommandId::kNextPane)->setEnabled(false);
     CommandAction(CCommandId::kPrevPane)->setEnabled(false);
+    CreateWindowKeys();
+}
+
+void CMainFrame::CreateWindowKeys()
+{
+    // The keys of every multi-document program, besides the accelerators above. They are
+    // not in the menus, which show the program's own.
+    auto add = [this](const QList<QKeySequence>& keys, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    // Closing goes the way of File Close, and is off when File Close is.
+    add({QKeySequence(Qt::ControlModifier | Qt::Key_F4)},
+        [this] { CommandAction(CCommandId::kFileClose)->trigger(); });
+    add({QKeySequence(Qt::ControlModifier | Qt::Key_F6),
+         QKeySequence(Qt::ControlModifier | Qt::Key_Tab)},
+        [this] { m_mdiArea->activateNextSubWindow(); });
+    add({QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_F6),
+         QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab)},
+        [this] { m_mdiArea->activatePreviousSubWindow(); });
 }
 
 QAction* CMainFrame::CommandAction(int command) const
@@ -359,17 +403,25 @@ bool CMainFrame::CreateStatusBar()
     QStatusBar* bar = statusBar();
     const QString startTexts[PaneCount] = {
         m_app.LoadResString(kIdsIdle), m_app.LoadResString(kIdsProgressPlaceholder),
-        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3), QString()};
+        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3)};
     for (int pane = 0; pane < PaneCount; ++pane) {
         auto* label = new QLabel(startTexts[pane], bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(pane));
         if (pane == PaneSpare) {
             bar->addWidget(label, 1);
         } else {
-            if (pane == PaneInterface) {
-                label->setMinimumWidth(kPaneWidths[pane]);
+            if (pane >= PaneInterface) {
                 label->setFrameShape(QFrame::Panel);
                 label->setFrameShadow(QFrame::Sunken);
+            }
+            if (pane == PaneInterface) {
+                label->setMinimumWidth(kPaneWidths[pane]);
+            } else if (pane > PaneInterface) {
+                // A lock-key pane keeps the room of its text while the key is off.
+                const QString text = CKeyIndicators::Text(pane - PaneCaps);
+                label->setFixedWidth(label->fontMetrics().horizontalAdvance(text) +
+                                     label->fontMetrics().averageCharWidth() * 2);
+                label->setAlignment(Qt::AlignCenter);
             } else {
                 label->setFixedWidth(kPaneWidths[pane]);
             }
@@ -377,6 +429,7 @@ bool CMainFrame::CreateStatusBar()
         }
         m_panes[static_cast<std::size_t>(pane)] = label;
     }
+    m_keyIndicators = new CKeyIndicators({Pane(PaneCaps), Pane(PaneNum), Pane(PaneScroll)}, this);
     return true;
 }
 
@@ -449,12 +502,14 @@ QString CMainFrame::CanRateName(int index)
 bool CMainFrame::CreateAxisBar()
 {
     m_axisBar = new CMyBar(this);
-    if (!m_axisBar->Create(kAxisBarTitle, this, QSize(170, 250), true, kAxisBarId))
+    const int width = AxisBarWidth(*style());
+    if (!m_axisBar->Create(kAxisBarTitle, this, QSize(width, kAxisBarSize.height()), true,
+                           kAxisBarId))
         return false;
     m_axisBar->setAllowedAreas(Qt::AllDockWidgetAreas);
     setDockOptions(dockOptions() | QMainWindow::AllowNestedDocks);
     addDockWidget(Qt::LeftDockWidgetArea, m_axisBar);
-    resizeDocks({m_axisBar}, {170}, Qt::Horizontal);
+    resizeDocks({m_axisBar}, {width}, Qt::Horizontal);
     connect(m_axisBar, &QDockWidget::visibilityChanged, this, &CMainFrame::OnUpdateViewAxisBar);
     return true;
 }
@@ -465,7 +520,7 @@ void CMainFrame::CreateTree()
     for (int i = 0; i < CArtwork::kTreeImageCount; ++i)
         m_treeIcons.append(QIcon(CArtwork::TreeImage(i)));
     QTreeWidget* tree = TreeCtrl();
-    tree->setIconSize(QSize(16, 15));
+    tree->setIconSize(kTreeIconSize);
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeNotify(); });
     m_axisItems.fill(nullptr);
 

@@ -17,6 +17,7 @@
 #include <map>
 
 class CDocManager;
+class CKeyIndicators;
 class CMdiChildFrame;
 class CMyBar;
 class CTarnlinkApp;
@@ -47,6 +48,9 @@ public:
         PaneCancel,
         PaneSpare,
         PaneInterface,
+        PaneCaps,
+        PaneNum,
+        PaneScroll,
         PaneCount
     };
 
@@ -64,6 +68,8 @@ public:
     QLabel* Pane(int pane) const;
     QString PaneText(int pane) const;
     void SetPaneText(int pane, const QString& text);
+    // Panes 5-7, the lock keys.
+    CKeyIndicators* KeyIndicators() const { return m_keyIndicators; }
     // Pane 4 after opening the serial port or the CAN adapter.
     void ShowSerialState();
     void ShowCanState(bool connected);
@@ -150,6 +156,7 @@ protected:
 
 private:
     void CreateCommands();
+    void CreateWindowKeys();
     void ConnectCommands();
     void ConnectDocumentCommands();
     bool CreateToolBars();
@@ -185,6 +192,7 @@ private:
     QToolBar* m_mainToolBar = nullptr;
     QToolBar* m_busToolBar = nullptr;
     std::array<QLabel*, PaneCount> m_panes{};
+    CKeyIndicators* m_keyIndicators = nullptr;
     CMyBar* m_axisBar = nullptr;
     QList<QIcon> m_treeIcons;
     QTreeWidgetItem* m_rootItem = nullptr;

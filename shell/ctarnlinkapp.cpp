@@ -14,6 +14,7 @@
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojectlistview.h"
+#include "shell/cshellopenchannel.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -53,7 +54,7 @@ CTarnlinkApp* CTarnlinkApp::Instance()
     return g_instance;
 }
 
-bool CTarnlinkApp::InitInstance(const QStringList& arguments)
+bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel* shellOpen)
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
     m_docManager.LoadRecentFiles();
@@ -82,6 +83,11 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments)
         m_mainFrame.reset();
         return false;
     }
+
+    // Later starts hand their files to this program instead of opening the port again.
+    if (shellOpen)
+        QObject::connect(shellOpen, &CShellOpenChannel::filesHandedOver, m_mainFrame.get(),
+                         [this](const QStringList& files) { OnShellOpen(files); });
 
     // No document is made at start; files named on the command line open as the desktop
     // opens them, once the window is up.
@@ -276,6 +282,20 @@ CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
     m_nextAddress = kOff;
     m_nextLabel.clear();
     return OpenDocumentFile(path);
+}
+
+void CTarnlinkApp::OnShellOpen(const QStringList& files)
+{
+    // As the desktop's open command: a program held by a dialog takes nothing, and a
+    // project being saved or transmitted keeps its windows as they are, as File Open does.
+    if (!m_mainFrame || QApplication::activeModalWidget() || m_mainFrame->ProjectCommandsBlocked())
+        return;
+    m_mainFrame->setWindowState((m_mainFrame->windowState() & ~Qt::WindowMinimized) |
+                                Qt::WindowActive);
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
+    for (const QString& file : files)
+        OpenOfflineDocument(file);
 }
 
 void CTarnlinkApp::OnFileOpen()

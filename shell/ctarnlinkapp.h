@@ -22,6 +22,7 @@
 
 class CDocument;
 class CMainFrame;
+class CShellOpenChannel;
 
 class CTarnlinkApp : public CPageHost {
 public:
@@ -35,8 +36,12 @@ public:
 
     // Start-up: settings, recent files, document types, device-type names, the main frame,
     // the stored language. `arguments` is the command line as QCoreApplication gives it;
-    // the files it names are opened once the start-up is through.
-    bool InitInstance(const QStringList& arguments = {});
+    // the files it names are opened once the start-up is through. The files that later
+    // starts hand over through `shellOpen` are opened as they arrive.
+    bool InitInstance(const QStringList& arguments = {}, CShellOpenChannel* shellOpen = nullptr);
+    // The files a command line names: every argument after the program's that is not a
+    // switch.
+    static QStringList ParseCommandLine(const QStringList& arguments);
 
     QString LoadResString(unsigned id) const override;
     // Serves the events that are waiting and returns; never waits for new ones, and leaves
@@ -87,6 +92,9 @@ public:
     // Opens `path` as a document without a connection to the bus: the way File Open, the
     // recent files, a file dropped on the window and the command line open files.
     CDocument* OpenOfflineDocument(const QString& path);
+    // Files a later start handed over: the window comes to the front and each file opens
+    // as File Open opens it; nothing while a dialog or a project run holds the program.
+    void OnShellOpen(const QStringList& files);
     // Opens the parameter window of the axis chosen in the tree, or activates the one that
     // is open already.
     void OpenAxisDocument();
@@ -132,7 +140,6 @@ private:
     void SaveProjectAxis(int address, const QString& directory, QList<CProjectFile::Axis>& listed,
                          QStringList& problems);
     void SwitchLanguage(UiLanguage language);
-    static QStringList ParseCommandLine(const QStringList& arguments);
 
 public:
     CBusPort m_busPort{*this};
