@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <utility>
+
 namespace {
 
 CTarnlinkApp* g_instance = nullptr;
@@ -286,15 +288,26 @@ CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
 
 void CTarnlinkApp::OnShellOpen(const QStringList& files)
 {
-    // As the desktop's open command: a program held by a dialog takes nothing, and a
-    // project being saved or transmitted keeps its windows as they are, as File Open does.
-    if (!m_mainFrame || QApplication::activeModalWidget() || m_mainFrame->ProjectCommandsBlocked())
+    if (!m_mainFrame)
         return;
+    m_shellFiles += files;
+    // A program held by a dialog takes nothing, and a project being saved or transmitted
+    // keeps its windows as they are; the files wait for the program to be free.
+    if (QApplication::activeModalWidget() || m_mainFrame->ProjectCommandsBlocked()) {
+        if (!std::exchange(m_shellRetry, true)) {
+            QTimer::singleShot(kShellRetryMs, m_mainFrame.get(), [this] {
+                m_shellRetry = false;
+                OnShellOpen({});
+            });
+        }
+        return;
+    }
     m_mainFrame->setWindowState((m_mainFrame->windowState() & ~Qt::WindowMinimized) |
                                 Qt::WindowActive);
     m_mainFrame->raise();
     m_mainFrame->activateWindow();
-    for (const QString& file : files)
+    const QStringList waiting = std::exchange(m_shellFiles, {});
+    for (const QString& file : waiting)
         OpenOfflineDocument(file);
 }
 

@@ -93,7 +93,8 @@ public:
     // recent files, a file dropped on the window and the command line open files.
     CDocument* OpenOfflineDocument(const QString& path);
     // Files a later start handed over: the window comes to the front and each file opens
-    // as File Open opens it; nothing while a dialog or a project run holds the program.
+    // as File Open opens it. While a dialog or a project run holds the program the files
+    // wait and open once it is free.
     void OnShellOpen(const QStringList& files);
     // Opens the parameter window of the axis chosen in the tree, or activates the one that
     // is open already.
@@ -124,7 +125,11 @@ public:
     bool m_windowReused = true;
 
 private:
+    static constexpr int kShellRetryMs = 500;
+
     CAppSettings m_settings;
+    QStringList m_shellFiles;
+    bool m_shellRetry = false;
     CMessageBoxService m_messageBoxes;
     CModalRunner m_modalRunner;
     CSleepService m_sleeper;

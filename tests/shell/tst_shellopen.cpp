@@ -55,6 +55,7 @@ private slots:
     void whatOthersSend();
     void secondStartHandsOverAndEnds();
     void socketOfCrashedProgramTakenOver();
+    void filesWaitForABusyProgram();
 };
 
 void TstShellOpen::initTestCase()
@@ -214,6 +215,24 @@ void TstShellOpen::socketOfCrashedProgramTakenOver()
     QCOMPARE(CShellOpenChannel(name).Claim({QStringLiteral("/tmp/a.sdf")}), Role::HandedOver);
     QTRY_COMPARE(handed.size(), 1);
     QCOMPARE(handed.first().first().toStringList(), QStringList{"/tmp/a.sdf"});
+}
+
+void TstShellOpen::filesWaitForABusyProgram()
+{
+    QTemporaryDir files;
+    const QString path = TestApp::WriteKevFile(files, QStringLiteral("Achse 7.sdf"));
+    TestApp t;
+    QVERIFY(t.app().InitInstance());
+    CMainFrame* frame = t.app().MainFrame();
+    // A project is being transmitted when the file arrives: it waits, and is not lost.
+    frame->BlockProjectCommands(true);
+    t.app().OnShellOpen({path});
+    QTest::qWait(700);
+    QCOMPARE(frame->MdiArea()->subWindowList().size(), 0);
+    frame->BlockProjectCommands(false);
+    QTRY_COMPARE(frame->MdiArea()->subWindowList().size(), 1);
+    QTest::qWait(700);
+    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
 }
 
 QTEST_MAIN(TstShellOpen)
