@@ -3,7 +3,7 @@
 #include "bus/cbusframe.h"
 #include "bus/cbusporthost.h"
 #include "platform/cansitext.h"
-#include "platform/cmessageboxservice.h"
+#include "platform/cmessageboxstyle.h"
 #include "platform/ctickclock.h"
 
 namespace {

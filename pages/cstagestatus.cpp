@@ -72,25 +72,25 @@ QString CStageStatus::FpgaVersion(int type, const QString& reply)
            QString::asprintf("%02d.%02d", HexDigit(reply.at(kMajorIndex)), HexDigit(reply.back()));
 }
 
-QColor CStageStatus::VoltageColour(int type, int raw, int scale)
+CStageStatus::BarColour CStageStatus::VoltageColour(int type, int raw, int scale)
 {
     const VoltageBands bands = BandsOf(type);
     if (raw < bands.low * scale)
-        return kYellow;
+        return BarColour::Yellow;
     if (raw < bands.good * scale)
-        return kGreen;
+        return BarColour::Green;
     if (raw < bands.high * scale)
-        return kYellow;
-    return kRed;
+        return BarColour::Yellow;
+    return BarColour::Red;
 }
 
-QColor CStageStatus::TemperatureColour(int raw, int scale)
+CStageStatus::BarColour CStageStatus::TemperatureColour(int raw, int scale)
 {
     if (raw < 60 * scale)
-        return kGreen;
+        return BarColour::Green;
     if (raw < 80 * scale)
-        return kYellow;
-    return kRed;
+        return BarColour::Yellow;
+    return BarColour::Red;
 }
 
 std::array<bool, 4> CStageStatus::StateLamps(const QString& value, bool lqnNewFirmware)

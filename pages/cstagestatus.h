@@ -1,9 +1,8 @@
 // What the power-stage status dialog makes of a stage's replies, without a window: the
-// scales of the measures, the FPGA version, the colour of a bar, the lamps of the state
-// reply, and which of the dialog's controls each device type shows.
+// scales of the measures, the FPGA version, which colour a bar takes (the dialog paints it),
+// the lamps of the state reply, and which of the dialog's controls each device type shows.
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -15,10 +14,10 @@ public:
     // Device-type indexes, in the program's fixed order.
     enum Type { Kev, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
 
+    // The colours of a measure's bar: in range, near a limit, beyond it.
+    enum class BarColour { Green, Yellow, Red };
+
     static constexpr int kDefaultScale = 10;
-    static inline const QColor kGreen{0, 255, 0};
-    static inline const QColor kYellow{255, 233, 37};
-    static inline const QColor kRed{255, 0, 0};
     static inline const QString kNotAvailable = QStringLiteral("N/A");
 
     // Raw steps per unit from the reply to "DS?", "VS?" or "IS?": the number behind the
@@ -34,8 +33,8 @@ public:
     static QString FpgaVersion(int type, const QString& reply);
 
     // The colour of the voltage bar for `raw` at `scale` on a stage of `type`.
-    static QColor VoltageColour(int type, int raw, int scale);
-    static QColor TemperatureColour(int raw, int scale);
+    static BarColour VoltageColour(int type, int raw, int scale);
+    static BarColour TemperatureColour(int raw, int scale);
 
     // The four state lamps (ready, undervoltage, overtemperature, short circuit) for the
     // value of the reply to "Q". An LQN with a firmware above 1.0 reports a short circuit

@@ -74,6 +74,19 @@ QLineEdit* MakeValueEdit(QWidget* parent, int id)
     return edit;
 }
 
+QColor ColourOf(Status::BarColour colour)
+{
+    switch (colour) {
+    case Status::BarColour::Green:
+        return CStatusEndstufe::kGreen;
+    case Status::BarColour::Yellow:
+        return CStatusEndstufe::kYellow;
+    case Status::BarColour::Red:
+        return CStatusEndstufe::kRed;
+    }
+    return CStatusEndstufe::kRed;
+}
+
 } // namespace
 
 CStatusEndstufe::CStatusEndstufe(CPageHost& host, QWidget* parent) : CDialog(parent), m_host(host)
@@ -227,7 +240,7 @@ void CStatusEndstufe::SetUpBars()
         bar->SetMode(CBusyBlocksCtrl::kProgress);
         bar->SetRange(0, setup.upper);
         bar->SetBlockCount(setup.blocks);
-        bar->SetHighlightFillColour(Status::kGreen);
+        bar->SetHighlightFillColour(kGreen);
         bar->RecalcLayout();
     }
 }
@@ -348,7 +361,7 @@ bool CStatusEndstufe::ReadVoltage()
     if (raw != 0) {
         const std::optional<int> scale = m_scales[VoltageScale];
         ShowMeasure(kVoltageBar, kVoltageEdit, raw, scale, QStringLiteral(" V"),
-                    Status::VoltageColour(m_deviceType, raw, scale.value_or(1)));
+                    ColourOf(Status::VoltageColour(m_deviceType, raw, scale.value_or(1))));
     }
     return true;
 }
@@ -374,7 +387,7 @@ bool CStatusEndstufe::ReadTemperature()
     if (raw != 0) {
         const std::optional<int> scale = m_scales[TemperatureScale];
         ShowMeasure(kTemperatureBar, kTemperatureEdit, raw, scale, QStringLiteral(" °C"),
-                    Status::TemperatureColour(raw, scale.value_or(1)));
+                    ColourOf(Status::TemperatureColour(raw, scale.value_or(1))));
     }
     return true;
 }

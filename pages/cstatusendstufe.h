@@ -6,6 +6,7 @@
 
 #include "platform/cdialog.h"
 
+#include <QColor>
 #include <QString>
 #include <QTimer>
 
@@ -44,6 +45,11 @@ public:
     static constexpr int kShortCircuitLamp = 1273;
     static constexpr int kOutputLamp = 1274;
     static constexpr int kInputLamp = 1275;
+
+    // The colours of the measure bars: in range, near a limit, beyond it.
+    static inline const QColor kGreen{0, 255, 0};
+    static inline const QColor kYellow{255, 233, 37};
+    static inline const QColor kRed{255, 0, 0};
 
     explicit CStatusEndstufe(CPageHost& host, QWidget* parent = nullptr);
     ~CStatusEndstufe() override;

@@ -2,26 +2,14 @@
 // responder that records the text and gives the answer, so nothing blocks on a modal box.
 #pragma once
 
+#include "platform/cmessageboxstyle.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
 class QWidget;
-
-// Button sets and icons, with the values of the Windows flags the program was written with.
-enum MessageBoxStyle : unsigned {
-    MbOk = 0x00,
-    MbOkCancel = 0x01,
-    MbYesNoCancel = 0x03,
-    MbYesNo = 0x04,
-    MbIconError = 0x10,
-    MbIconQuestion = 0x20,
-    MbIconWarning = 0x30,
-    MbIconInformation = 0x40,
-};
-
-enum MessageBoxResult : int { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 
 struct MessageBoxRequest {
     QString text;

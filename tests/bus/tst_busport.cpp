@@ -1,7 +1,7 @@
 // The real bus port over a pseudo-terminal, with the stage simulator on the other end.
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
-#include "tests/support/testapp.h"
+#include "tests/support/fakebusporthost.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -19,9 +19,9 @@ namespace {
 const QString kMode = QStringLiteral("9600, n, 8, 1");
 
 // A bus with a KEV at address 5 and an HWK at 7, served on a pseudo-terminal and opened by
-// the test application's bus port.
+// the bus port of a fake host.
 struct Rig {
-    TestApp t;
+    FakeBusPortHost t;
     SimBus bus;
     SimSerialLine line;
 
@@ -201,7 +201,7 @@ void TstBusPort::timeoutSetsNoAnswer()
 
     QVERIFY(!rig.port().Transact("9", "B?", &reply, true));
     QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle TIMEOUT!")});
-    rig.t.app().SetUiLanguage(UiLanguage::English);
+    rig.t.SetUiLanguage(UiLanguage::English);
     QVERIFY(!rig.port().Transact("9", "B?", &reply, true));
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface TIMEOUT!"));
 
@@ -266,7 +266,7 @@ void TstBusPort::offAndClosedPort()
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
-    rig.t.app().SetUiLanguage(UiLanguage::English);
+    rig.t.SetUiLanguage(UiLanguage::English);
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface can't be opened!"));
 
@@ -400,7 +400,7 @@ void TstBusPort::commandFitsTheWire()
     QFETCH(QString, address);
     QFETCH(int, length);
     QFETCH(bool, fits);
-    TestApp t;
+    FakeBusPortHost t;
     t.port().m_interfaceType = static_cast<std::uint32_t>(interfaceType);
     t.port().m_twoByteAddress = twoByte;
     t.port().m_checksum = checksum ? 1 : 0;

@@ -5,7 +5,7 @@
 #include "tests/sim/simcannode.h"
 #include "tests/sim/simcanrelay.h"
 #include "tests/sim/simserialline.h"
-#include "tests/support/testapp.h"
+#include "tests/support/fakebusporthost.h"
 
 #include "platform/ceventobject.h"
 
@@ -77,11 +77,11 @@ double ProcessCpuMs()
 }
 
 // A KEV at 5 and generic stages at 0, 10 and 31 on the test's bus, the simulator node on
-// it, and the test application, whose adapter opens the bus that TARNLINK_CAN names.
+// it, and the bus port of a fake host, whose adapter opens the bus that TARNLINK_CAN names.
 struct CanRig {
     SimBus bus;
     SimCanNode node;
-    TestApp t;
+    FakeBusPortHost t;
 
     explicit CanRig(const QString& interfaceName,
                     const QString& plugin = QStringLiteral("virtualcan"))
@@ -387,7 +387,7 @@ void TstCanLink::startDiagnostics()
     QVERIFY(node.Start());
 
     StdoutCapture out;
-    auto t = std::make_unique<TestApp>();
+    auto t = std::make_unique<FakeBusPortHost>();
     t->port().m_canBitRateIndex = 3;
     t->port().m_interfaceType = 1;
     const bool opened = t->port().OpenOrClose(QString(), QString(), true);
@@ -465,7 +465,7 @@ void TstCanLink::tenStartsLeaveOneReceiveThread()
     QVERIFY(node.Start());
     const int before = ThreadCount();
     {
-        TestApp t;
+        FakeBusPortHost t;
         t.port().m_interfaceType = 1;
         QVERIFY(t.port().OpenOrClose(QString(), QString(), true));
         const int afterOne = ThreadCount();
@@ -511,7 +511,7 @@ void TstCanLink::noDevice()
     SimSerialLine line(bus);
     QVERIFY(line.Start());
     StdoutCapture out;
-    TestApp t;
+    FakeBusPortHost t;
     const QByteArray printed = out.Take();
     CBusPort& port = t.port();
     QVERIFY(!port.CanAdapter().IsOk());

@@ -89,22 +89,22 @@ void TstStatusEndstufe::measures_data()
 
     const int v = Dlg::kVoltageBar;
     const int t = Dlg::kTemperatureBar;
-    QTest::newRow("52.0 V") << QByteArray("V") << QByteArray("520") << v << 52 << Status::kGreen
+    QTest::newRow("52.0 V") << QByteArray("V") << QByteArray("520") << v << 52 << Dlg::kGreen
                             << int(Dlg::kVoltageEdit) << "52.0 V";
-    QTest::newRow("low voltage") << QByteArray("V") << QByteArray("250") << v << 25
-                                 << Status::kYellow << int(Dlg::kVoltageEdit) << "25.0 V";
-    QTest::newRow("high voltage") << QByteArray("V") << QByteArray("780") << v << 78
-                                  << Status::kYellow << int(Dlg::kVoltageEdit) << "78.0 V";
+    QTest::newRow("low voltage") << QByteArray("V") << QByteArray("250") << v << 25 << Dlg::kYellow
+                                 << int(Dlg::kVoltageEdit) << "25.0 V";
+    QTest::newRow("high voltage") << QByteArray("V") << QByteArray("780") << v << 78 << Dlg::kYellow
+                                  << int(Dlg::kVoltageEdit) << "78.0 V";
     QTest::newRow("too high voltage") << QByteArray("V") << QByteArray("850") << v << 85
-                                      << Status::kRed << int(Dlg::kVoltageEdit) << "85.0 V";
-    QTest::newRow("warm") << QByteArray("D") << QByteArray("655") << t << 65 << Status::kYellow
+                                      << Dlg::kRed << int(Dlg::kVoltageEdit) << "85.0 V";
+    QTest::newRow("warm") << QByteArray("D") << QByteArray("655") << t << 65 << Dlg::kYellow
                           << int(Dlg::kTemperatureEdit) << "65.5 °C";
-    QTest::newRow("hot") << QByteArray("D") << QByteArray("800") << t << 80 << Status::kRed
+    QTest::newRow("hot") << QByteArray("D") << QByteArray("800") << t << 80 << Dlg::kRed
                          << int(Dlg::kTemperatureEdit) << "80.0 °C";
-    QTest::newRow("cold stage") << QByteArray("D") << QByteArray("-50") << t << -5 << Status::kGreen
+    QTest::newRow("cold stage") << QByteArray("D") << QByteArray("-50") << t << -5 << Dlg::kGreen
                                 << int(Dlg::kTemperatureEdit) << "-5.0 °C";
     QTest::newRow("current") << QByteArray("I") << QByteArray("27") << int(Dlg::kCurrentBar) << 27
-                             << Status::kGreen << int(Dlg::kCurrentEdit) << "2.7 A";
+                             << Dlg::kGreen << int(Dlg::kCurrentEdit) << "2.7 A";
 }
 
 void TstStatusEndstufe::measures()
