@@ -228,7 +228,7 @@ void CTarnlinkApp::PumpPendingMessages()
 
 int CTarnlinkApp::ShowMessage(const QString& text, unsigned style)
 {
-    return m_messageBoxes.Show(text, style);
+    return m_modalRunner.RunBox([&] { return m_messageBoxes.Show(text, style); });
 }
 
 void CTarnlinkApp::SetUiLanguage(UiLanguage language)
