@@ -231,6 +231,12 @@ int CTarnlinkApp::ShowMessage(const QString& text, unsigned style)
     return m_modalRunner.RunBox([&] { return m_messageBoxes.Show(text, style); });
 }
 
+void CTarnlinkApp::OnPortLost()
+{
+    if (m_mainFrame)
+        m_mainFrame->ShowSerialState();
+}
+
 void CTarnlinkApp::SetUiLanguage(UiLanguage language)
 {
     m_language = language;
