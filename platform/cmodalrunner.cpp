@@ -33,12 +33,13 @@ void CModalRunner::PostWaiting()
 {
     // Posted rather than called: the code that ran the last dialog is still on the stack.
     const auto waiting = std::exchange(m_waiting, {});
-    for (const auto& [context, work] : waiting) {
+    for (const auto& entry : waiting) {
+        QObject* context = entry.first.data();
         if (!context)
             continue;
         QMetaObject::invokeMethod(
-            context.data(),
-            [this, context = context.data(), work] {
+            context,
+            [this, context, work = entry.second] {
                 // A dialog that began meanwhile holds its caller on the stack again.
                 if (m_depth > 0)
                     m_waiting.emplace_back(context, work);
