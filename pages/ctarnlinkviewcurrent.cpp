@@ -139,7 +139,12 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
     const int value = m_form->Slider(which)->value();
     if (value >= 0 && static_cast<unsigned>(value) < limit)
         return true;
-    if (m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning) != IdNo)
+    const int answer =
+        m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning);
+    // A page whose window closes while the question is open writes nothing more.
+    if (IsClosing())
+        return false;
+    if (answer != IdNo)
         return true;
     PutBackStageCurrent(which, query, limit, before);
     return false;
