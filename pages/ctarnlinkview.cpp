@@ -4,10 +4,10 @@
 
 #include "controls/balloontip/cballoontip.h"
 #include "pages/ccurindicator.h"
-#include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkdoc.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 
 #include <QAbstractButton>

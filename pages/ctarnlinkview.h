@@ -6,20 +6,20 @@
 // page ("Off") shows a parameter file or a new axis.
 #pragma once
 
-#include "pages/cendstufedrq2plus.h"
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufehvr.h"
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufehwt.h"
-#include "pages/cendstufekev.h"
-#include "pages/cendstufelqn.h"
-#include "pages/cendstufeuqt.h"
-#include "pages/cendstufevneplus.h"
+#include "pages/cpagehost.h"
 #include "pages/cparameterfile.h"
 #include "pages/cparameterfilereader.h"
-#include "pages/cpagehost.h"
 #include "pages/cparameterform.h"
 #include "pages/cparametersheet.h"
+#include "pages/types/cendstufedrq2plus.h"
+#include "pages/types/cendstufedrqplus.h"
+#include "pages/types/cendstufehvr.h"
+#include "pages/types/cendstufehwk.h"
+#include "pages/types/cendstufehwt.h"
+#include "pages/types/cendstufekev.h"
+#include "pages/types/cendstufelqn.h"
+#include "pages/types/cendstufeuqt.h"
+#include "pages/types/cendstufevneplus.h"
 #include "platform/cview.h"
 
 #include <QByteArray>

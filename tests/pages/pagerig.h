@@ -4,12 +4,12 @@
 #pragma once
 
 #include "pages/ccurindicator.h"
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufekev.h"
 #include "pages/cledpictures.h"
 #include "pages/cpagecontrolids.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufehwk.h"
+#include "pages/types/cendstufekev.h"
 #include "platform/ccontrolids.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"

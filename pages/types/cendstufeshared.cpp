@@ -1,4 +1,4 @@
-#include "pages/cendstufeshared.h"
+#include "pages/types/cendstufeshared.h"
 
 #include "bus/cbusport.h"
 #include "controls/scalelabel/cscalelabel.h"

@@ -1,9 +1,9 @@
-#include "pages/cendstufedrq2plus.h"
+#include "pages/types/cendstufedrq2plus.h"
 
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufeshared.h"
-#include "pages/cendstufevneplus.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufedrqplus.h"
+#include "pages/types/cendstufeshared.h"
+#include "pages/types/cendstufevneplus.h"
 
 namespace {
 

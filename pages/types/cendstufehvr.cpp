@@ -1,8 +1,8 @@
-#include "pages/cendstufehvr.h"
+#include "pages/types/cendstufehvr.h"
 
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufehwk.h"
+#include "pages/types/cendstufeshared.h"
 
 namespace {
 

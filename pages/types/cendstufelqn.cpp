@@ -1,8 +1,8 @@
-#include "pages/cendstufelqn.h"
+#include "pages/types/cendstufelqn.h"
 
-#include "pages/cendstufeshared.h"
-#include "pages/cendstufeuqt.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
+#include "pages/types/cendstufeuqt.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "pages/cendstufedrqplus.h"
+#include "pages/types/cendstufedrqplus.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/csleepservice.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "pages/cendstufeuqt.h"
+#include "pages/types/cendstufeuqt.h"
 
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufedrqplus.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 
 #include <QComboBox>

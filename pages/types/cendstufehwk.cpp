@@ -1,7 +1,7 @@
-#include "pages/cendstufehwk.h"
+#include "pages/types/cendstufehwk.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "pages/cendstufevneplus.h"
+#include "pages/types/cendstufevneplus.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 
 #include <QComboBox>
 

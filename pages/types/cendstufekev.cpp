@@ -1,8 +1,8 @@
-#include "pages/cendstufekev.h"
+#include "pages/types/cendstufekev.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 
 #include <QAbstractButton>

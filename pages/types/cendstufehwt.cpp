@@ -1,7 +1,7 @@
-#include "pages/cendstufehwt.h"
+#include "pages/types/cendstufehwt.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 
 #include <QLabel>
 
