@@ -258,14 +258,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
         return false;
     }
     CloseOnlinePageOfAxis();
-    const bool transmitted = VisitType<bool>(
-        [this](auto& type) -> bool {
-            if constexpr (requires { type.TransmitSettings(QString()); })
-                return type.TransmitSettings(m_fileAddress);
-            else
-                return false;
-        },
-        false);
+    CEndstufe* type = Type();
+    const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
     if (QTreeWidgetItem* item = m_host.AxisItem(number))
@@ -371,10 +365,8 @@ void CTarnlinkView::ReleaseCurrent(int slider)
         return;
     }
     if (slider == 1) {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.ClampRunCurrent(); })
-                type.ClampRunCurrent();
-        });
+        if (CEndstufe* type = Type())
+            type->ClampRunCurrent();
     } else if (slider == 2) {
         UpdateAllowedCurrentMark();
     }
@@ -384,22 +376,6 @@ void CTarnlinkView::ReleaseCurrent(int slider)
 
 bool CTarnlinkView::WriteReleasedCurrent(int slider)
 {
-    // A type with release operations of its own checks and writes the current itself.
-    const std::optional<bool> own = VisitType<std::optional<bool>>(
-        [slider](auto& type) -> std::optional<bool> {
-            if constexpr (requires { type.OnStopCurrentReleased(); }) {
-                if (slider == 0)
-                    return type.OnStopCurrentReleased();
-                if (slider == 1)
-                    return type.OnRunCurrentReleased();
-                return type.OnBoostCurrentReleased();
-            } else {
-                return std::nullopt;
-            }
-        },
-        std::nullopt);
-    if (own)
-        return *own;
     const QByteArray query(kCurrentQueries[slider]);
     if (!ConfirmCurrentSetting(query))
         return false;

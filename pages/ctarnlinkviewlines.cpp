@@ -190,10 +190,8 @@ void CTarnlinkView::InitControlsForType()
     m_displayType1 = m_displayType2 = 0;
     // A new axis starts with the module's default settings, as a file without module lines.
     m_qelSettings = kDefaultModuleSettings;
-    VisitType([](auto& type) {
-        if constexpr (requires { type.LoadDefaults(); })
-            type.LoadDefaults();
-    });
+    if (CEndstufe* type = Type())
+        type->LoadDefaults();
 }
 
 void CTarnlinkView::RegisterAxisItem(const CParameterFileReader::Axis& axis)

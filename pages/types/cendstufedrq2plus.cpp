@@ -1,9 +1,7 @@
 #include "pages/types/cendstufedrq2plus.h"
 
 #include "pages/ctarnlinkview.h"
-#include "pages/types/cendstufedrqplus.h"
 #include "pages/types/cendstufeshared.h"
-#include "pages/types/cendstufevneplus.h"
 
 namespace {
 
@@ -13,65 +11,59 @@ using Ids = CPageControlIds;
 
 void CEndstufeDRQ2Plus::SetupPage()
 {
-    if (!m_view)
-        return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Drq2Plus().setup);
-    CEndstufeShared::ShowControls(
-        *m_view,
-        {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kOutputFunctionLabel,
-         Ids::kInputFunctionLabel, Ids::kOperationModeLabel, Ids::kOperationModeCombo,
-         Ids::kModeEdit},
-        false);
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Drq2Plus().setup);
+    CEndstufeShared::ShowControls(m_view,
+                                  {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo,
+                                   Ids::kOutputFunctionLabel, Ids::kInputFunctionLabel,
+                                   Ids::kOperationModeLabel, Ids::kOperationModeCombo,
+                                   Ids::kModeEdit},
+                                  false);
 }
 
 bool CEndstufeDRQ2Plus::ReadAll()
 {
-    return m_view && CEndstufeVNEPlus::ReadAll(*m_view);
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::Drq2Plus());
 }
 
-bool CEndstufeDRQ2Plus::TransmitSettings(QString address)
+bool CEndstufeDRQ2Plus::TransmitSettings(const QString& address)
 {
-    return m_view &&
-           CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Drq2Plus());
-}
-
-void CEndstufeDRQ2Plus::LoadDefaults()
-{
-    if (m_view)
-        CEndstufeDRQPlus::LoadDefaults(*m_view);
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Drq2Plus());
 }
 
 void CEndstufeDRQ2Plus::ShowCurrentText(int slider)
 {
-    if (m_view)
-        CEndstufeShared::ShowCurrentText(*m_view, slider, 100);
+    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
 }
 
 void CEndstufeDRQ2Plus::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view)
-        CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }
 
-void CEndstufeDRQ2Plus::OnDisplayMenuChanged()
+void CEndstufeDRQ2Plus::LoadDefaults()
 {
-    if (m_view)
-        CEndstufeDRQPlus::SendCurrentShape(*m_view);
+    CEndstufeShared::LoadDrqDefaults(m_view);
 }
 
-void CEndstufeDRQ2Plus::OnOutputFunctionChanged()
+unsigned CEndstufeDRQ2Plus::CurrentLimit(unsigned mark) const
 {
-    if (m_view)
-        CEndstufeShared::SendOutputFunction(*m_view);
+    return CEndstufeShared::DrqCurrentLimit(mark, KeptCurrent());
 }
 
-void CEndstufeDRQ2Plus::OnOperationModeChanged()
+bool CEndstufeDRQ2Plus::OnOperationModeChanged()
 {
-    if (m_view)
-        CEndstufeShared::PollLock(*m_view);
+    CEndstufeShared::PollLock(m_view);
+    return true;
 }
 
-unsigned CEndstufeDRQ2Plus::GetCurrentLimit() const
+bool CEndstufeDRQ2Plus::OnDisplayMenuChanged()
 {
-    return m_view ? CEndstufeDRQPlus::CurrentLimit(*m_view) : 0;
+    CEndstufeShared::SendCurrentShape(m_view);
+    return true;
+}
+
+bool CEndstufeDRQ2Plus::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendOutputFunction(m_view);
+    return true;
 }

@@ -2,31 +2,25 @@
 // the current delay in milliseconds, and of the per-type parameters only the input logic.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeDRQ2Plus {
+class CEndstufeDRQ2Plus : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    // The reader of the VNE+.
-    bool ReadAll();
-    bool TransmitSettings(QString address);
+    void SetupPage() override;
+    // The reads of the VNE+.
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
+
     // The defaults of the DRQ+.
-    void LoadDefaults();
-
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-    // The lists these handlers serve are hidden on a DRQ2+ page.
-    void OnDisplayMenuChanged();
-    void OnOutputFunctionChanged();
-    void OnOperationModeChanged();
+    void LoadDefaults() override;
     // The rule of the DRQ+.
-    unsigned GetCurrentLimit() const;
-
-private:
-    CTarnlinkView* m_view = nullptr;
+    unsigned CurrentLimit(unsigned mark) const override;
+    // The lists these handlers serve are hidden on a DRQ2+ page.
+    bool OnOperationModeChanged() override;
+    bool OnDisplayMenuChanged() override;
+    bool OnOutputFunctionChanged() override;
 };

@@ -4,44 +4,32 @@
 // locked and follows the stage by reading it on every status tick.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeDRQPlus {
+class CEndstufeDRQPlus : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
-    void LoadDefaults();
-    // On each status tick: reads the page again while the stage's switches apply, and
-    // twice, half a second apart, once they no longer do.
-    void PollOperationState();
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-    void OnDisplayMenuChanged();
-    void OnOutputFunctionChanged();
-    // The operation mode is the stage's: the page only learns whether it is locked.
-    void OnOperationModeChanged();
-    unsigned GetCurrentLimit() const;
-
-    // The bodies DRQ2+ shares. The current defaults: 0.10, 0.20 and 0.40 A and delay
-    // position 10, its text as the page's type shows it.
-    static void LoadDefaults(CTarnlinkView& view);
-    // "PC" with the current-shape selection.
-    static void SendCurrentShape(CTarnlinkView& view);
-    // The highest slider position (0.01 A) allowed without a question on a DRQ+ or DRQ2+:
-    // the allowed motor current `mark` (0.01 A) plus a margin that grows with the kept
-    // current.
+    void LoadDefaults() override;
+    unsigned CurrentLimit(unsigned mark) const override;
+    // The highest slider position (0.01 A) allowed without a question: the allowed motor
+    // current `mark` (0.01 A) plus a margin that grows with the kept current.
     static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
-    static unsigned CurrentLimit(CTarnlinkView& view);
+    // The operation mode is the stage's: the page only learns whether it is locked.
+    bool OnOperationModeChanged() override;
+    bool OnDisplayMenuChanged() override;
+    bool OnOutputFunctionChanged() override;
+    // Reads the page again while the stage's switches apply, and twice, half a second
+    // apart, once they no longer do.
+    void PollOperationState() override;
 
 private:
-    CTarnlinkView* m_view = nullptr;
     // The stage's switches applied at the last tick. Each page follows its own stage.
     bool m_lockSeen = false;
 };

@@ -1,7 +1,6 @@
 #include "pages/types/cendstufehvr.h"
 
 #include "pages/ctarnlinkview.h"
-#include "pages/types/cendstufehwk.h"
 #include "pages/types/cendstufeshared.h"
 
 namespace {
@@ -12,54 +11,49 @@ using Ids = CPageControlIds;
 
 void CEndstufeHVR::SetupPage()
 {
-    if (!m_view)
-        return;
-    CEndstufeHWK::SetupDisplayPage(*m_view, CDeviceTypeTables::Hvr().setup);
-    CEndstufeShared::ShowControls(*m_view, {Ids::kOutputFunctionCombo, Ids::kOutputFunctionLabel},
+    CEndstufeShared::SetupDisplayPage(m_view, CDeviceTypeTables::Hvr().setup);
+    CEndstufeShared::ShowControls(m_view, {Ids::kOutputFunctionCombo, Ids::kOutputFunctionLabel},
                                   false);
 }
 
 bool CEndstufeHVR::ReadAll()
 {
-    return m_view && CEndstufeShared::ReadType(*m_view, CDeviceTypeTables::Hvr());
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::Hvr());
 }
 
-bool CEndstufeHVR::TransmitSettings(QString address)
+bool CEndstufeHVR::TransmitSettings(const QString& address)
 {
-    return m_view && CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Hvr());
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hvr());
 }
 
 void CEndstufeHVR::ShowCurrentText(int slider)
 {
-    if (m_view)
-        CEndstufeShared::ShowCurrentText(*m_view, slider, 10);
+    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
 }
 
 void CEndstufeHVR::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view)
-        CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
-}
-
-unsigned CEndstufeHVR::GetCurrentLimit() const
-{
-    return m_view ? CEndstufeShared::TenthsCurrentLimit(*m_view) : 0;
-}
-
-void CEndstufeHVR::OnOperationModeChanged()
-{
-    if (m_view)
-        CEndstufeShared::PollLock(*m_view);
-}
-
-void CEndstufeHVR::OnDisplayMenuChanged()
-{
-    if (m_view)
-        CEndstufeShared::SendDisplayMenu(*m_view);
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }
 
 void CEndstufeHVR::LoadDefaults()
 {
-    if (m_view)
-        CEndstufeShared::LoadCurrentDefaults(*m_view);
+    CEndstufeShared::LoadCurrentDefaults(m_view);
+}
+
+unsigned CEndstufeHVR::CurrentLimit(unsigned mark) const
+{
+    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+}
+
+bool CEndstufeHVR::OnOperationModeChanged()
+{
+    CEndstufeShared::PollLock(m_view);
+    return true;
+}
+
+bool CEndstufeHVR::OnDisplayMenuChanged()
+{
+    CEndstufeShared::SendDisplayMenu(m_view);
+    return true;
 }

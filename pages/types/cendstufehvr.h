@@ -3,28 +3,22 @@
 // state the page follows and six input levels set in the logic-level dialog.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeHVR {
+class CEndstufeHVR : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
+
     // Stop, run and boost current and the delay time as on a KEV.
-    void LoadDefaults();
-
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-    unsigned GetCurrentLimit() const;
+    void LoadDefaults() override;
+    unsigned CurrentLimit(unsigned mark) const override;
     // The bus mode is sent with the settings; a change only learns whether it locks.
-    void OnOperationModeChanged();
-    void OnDisplayMenuChanged();
-
-private:
-    CTarnlinkView* m_view = nullptr;
+    bool OnOperationModeChanged() override;
+    bool OnDisplayMenuChanged() override;
 };

@@ -16,63 +16,58 @@ constexpr unsigned kIdsCurrentShape = 10432;
 
 void CEndstufeHWT::SetupPage()
 {
-    if (!m_view)
-        return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Hwt().setup);
-    CEndstufeShared::FillOffOn(*m_view, {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo});
-    CParameterForm& form = m_view->Form();
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view->LoadResString(kIdsCurrentShape));
-    CEndstufeShared::FillBusModes(*m_view, Ids::kOperationModeCombo);
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Hwt().setup);
+    CEndstufeShared::FillOffOn(m_view, {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo});
+    CParameterForm& form = m_view.Form();
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsCurrentShape));
+    CEndstufeShared::FillBusModes(m_view, Ids::kOperationModeCombo);
 }
 
 bool CEndstufeHWT::ReadAll()
 {
-    return m_view && CEndstufeShared::ReadType(*m_view, CDeviceTypeTables::Hwt());
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::Hwt());
 }
 
-bool CEndstufeHWT::TransmitSettings(QString address)
+bool CEndstufeHWT::TransmitSettings(const QString& address)
 {
-    return m_view && CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Hwt());
-}
-
-void CEndstufeHWT::LoadDefaults()
-{
-    if (m_view)
-        CEndstufeShared::SetDefaults(*m_view, 1, 2, 4, 10);
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hwt());
 }
 
 void CEndstufeHWT::ShowCurrentText(int slider)
 {
-    if (m_view)
-        CEndstufeShared::ShowCurrentText(*m_view, slider, 10);
+    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
 }
 
 void CEndstufeHWT::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view)
-        CEndstufeShared::ShowDelayTable(*m_view, position, scrollControl);
+    CEndstufeShared::ShowDelayTable(m_view, position, scrollControl);
 }
 
-unsigned CEndstufeHWT::GetCurrentLimit() const
+void CEndstufeHWT::LoadDefaults()
 {
-    return m_view ? CEndstufeShared::TenthsCurrentLimit(*m_view) : 0;
+    CEndstufeShared::SetDefaults(m_view, 1, 2, 4, 10);
 }
 
-void CEndstufeHWT::OnDisplayMenuChanged()
+unsigned CEndstufeHWT::CurrentLimit(unsigned mark) const
 {
-    if (m_view)
-        CEndstufeShared::SendSelection(*m_view, "PC", Ids::kInputFunctionCombo);
+    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
 }
 
-void CEndstufeHWT::OnOutputFunctionChanged()
+bool CEndstufeHWT::OnOperationModeChanged()
 {
-    if (m_view)
-        CEndstufeShared::SendOutputFunction(*m_view);
+    CEndstufeShared::SendBusMode(m_view);
+    return true;
 }
 
-void CEndstufeHWT::OnOperationModeChanged()
+bool CEndstufeHWT::OnDisplayMenuChanged()
 {
-    if (m_view)
-        CEndstufeShared::SendBusMode(*m_view);
+    CEndstufeShared::SendCurrentShape(m_view);
+    return true;
+}
+
+bool CEndstufeHWT::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendOutputFunction(m_view);
+    return true;
 }

@@ -3,31 +3,25 @@
 // "PX" and one input logic "L".
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeHWT {
+class CEndstufeHWT : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
+
     // Stop, run and boost current 0.1, 0.2 and 0.4 A, delay step 10 (40 ms).
-    void LoadDefaults();
-
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-    unsigned GetCurrentLimit() const;
-    // The current shape ("PC").
-    void OnDisplayMenuChanged();
-    // The overdrive ("PO").
-    void OnOutputFunctionChanged();
+    void LoadDefaults() override;
+    unsigned CurrentLimit(unsigned mark) const override;
     // The bus mode ("PX").
-    void OnOperationModeChanged();
-
-private:
-    CTarnlinkView* m_view = nullptr;
+    bool OnOperationModeChanged() override;
+    // The current shape ("PC").
+    bool OnDisplayMenuChanged() override;
+    // The overdrive ("PO").
+    bool OnOutputFunctionChanged() override;
 };

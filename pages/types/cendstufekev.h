@@ -3,33 +3,23 @@
 // module (QEL) with its switch "XP" and its six settings.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeKEV {
+class CEndstufeKEV : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
-    void LoadDefaults();
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
+
+    void LoadDefaults() override;
     // A run current below 0.1 A is raised to 0.1 A.
-    void ClampRunCurrent();
-
-    void OnOperationModeChanged();
-    void OnDisplayMenuChanged();
-    void OnOutputFunctionChanged();
-
-    unsigned GetCurrentLimit() const;
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-
-private:
-    // Writes "%d" of the selection of `combo` behind `mnemonic`; the answer is not used.
-    void SendSelection(const char* mnemonic, int combo);
-
-    CTarnlinkView* m_view = nullptr;
+    void ClampRunCurrent() override;
+    unsigned CurrentLimit(unsigned mark) const override;
+    bool OnOperationModeChanged() override;
+    bool OnDisplayMenuChanged() override;
+    bool OnOutputFunctionChanged() override;
 };

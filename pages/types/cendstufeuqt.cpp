@@ -1,13 +1,11 @@
 #include "pages/types/cendstufeuqt.h"
 
 #include "pages/ctarnlinkview.h"
-#include "pages/types/cendstufedrqplus.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSlider>
 
 namespace {
 
@@ -20,21 +18,19 @@ constexpr unsigned kIdsChopperFrequency = 10445;
 
 void CEndstufeUQT::SetupPage()
 {
-    if (!m_view)
-        return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::Uqt().setup);
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Uqt().setup);
     CEndstufeShared::EnableControls(
-        *m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
-    CParameterForm& form = m_view->Form();
+        m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
+    CParameterForm& form = m_view.Form();
     QComboBox* overdrive = form.Combo(Ids::kInputFunctionCombo);
     overdrive->clear();
     overdrive->addItems({QStringLiteral("Off"), QStringLiteral("On")});
     QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
     chopper->clear();
-    chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"),
-                       QStringLiteral("22 kHz"), QStringLiteral("25 kHz")});
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view->LoadResString(kIdsOverdrive));
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view->LoadResString(kIdsChopperFrequency));
+    chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"), QStringLiteral("22 kHz"),
+                       QStringLiteral("25 kHz")});
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsChopperFrequency));
     QComboBox* frequency = form.Combo(Ids::kOperationModeCombo);
     frequency->clear();
     for (int hertz : CDeviceTypeTables::UqtOverdriveFrequencies())
@@ -45,75 +41,50 @@ void CEndstufeUQT::SetupPage()
 bool CEndstufeUQT::ReadAll()
 {
     // A UQT is not asked for its name.
-    return m_view && CEndstufeShared::ReadWithCommon(*m_view, CDeviceTypeTables::Uqt().reads, false);
+    return CEndstufeShared::ReadWithCommon(m_view, CDeviceTypeTables::Uqt().reads, false);
 }
 
-bool CEndstufeUQT::TransmitSettings(QString address)
+bool CEndstufeUQT::TransmitSettings(const QString& address)
 {
     // The currents go out as the sliders stand, as the stage reports them and as a released
     // slider writes them, so that a file saved from a stage gives it back the same values.
-    return m_view &&
-           CEndstufeShared::TransmitType(*m_view, address, CDeviceTypeTables::Uqt());
-}
-
-void CEndstufeUQT::LoadDefaults()
-{
-    // The defaults of the DRQ+; the delay text is the one the spin's position shows.
-    if (m_view)
-        CEndstufeDRQPlus::LoadDefaults(*m_view);
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Uqt());
 }
 
 void CEndstufeUQT::ShowCurrentText(int slider)
 {
-    if (m_view)
-        CEndstufeShared::ShowCurrentText(*m_view, slider, 100);
+    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
 }
 
 void CEndstufeUQT::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view)
-        CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }
 
-void CEndstufeUQT::OnOperationModeChanged()
+void CEndstufeUQT::LoadDefaults()
 {
-    if (!m_view)
-        return;
+    CEndstufeShared::LoadDrqDefaults(m_view);
+}
+
+bool CEndstufeUQT::OnOperationModeChanged()
+{
     // The entry's text less its " Hz": the frequency in Hz.
-    const QString entry = m_view->Form().Combo(Ids::kOperationModeCombo)->currentText();
+    const QString entry = m_view.Form().Combo(Ids::kOperationModeCombo)->currentText();
     if (entry.size() <= 3)
-        return;
+        return true;
     QString reply;
-    m_view->Transact("PH" + CAnsiText::FromUnicode(entry.chopped(3)), &reply);
+    m_view.Transact("PH" + CAnsiText::FromUnicode(entry.chopped(3)), &reply);
+    return true;
 }
 
-void CEndstufeUQT::OnDisplayMenuChanged()
+bool CEndstufeUQT::OnDisplayMenuChanged()
 {
-    if (m_view)
-        CEndstufeShared::SendSelection(*m_view, "PO", Ids::kInputFunctionCombo);
+    CEndstufeShared::SendSelection(m_view, "PO", Ids::kInputFunctionCombo);
+    return true;
 }
 
-void CEndstufeUQT::OnOutputFunctionChanged()
+bool CEndstufeUQT::OnOutputFunctionChanged()
 {
-    if (m_view)
-        SendChopperFrequency(*m_view);
-}
-
-void CEndstufeUQT::SendChopperFrequency(CTarnlinkView& view)
-{
-    CEndstufeShared::SendSelection(view, "PE", Ids::kOutputFunctionCombo);
-}
-
-bool CEndstufeUQT::WriteReleasedCurrent(int slider)
-{
-    static constexpr const char* kQueries[3] = {"S?", "R?", "A?"};
-    if (!m_view || slider < 0 || slider > 2)
-        return false;
-    const QByteArray query(kQueries[slider]);
-    if (!m_view->ConfirmCurrentSetting(query))
-        return false;
-    QString reply;
-    m_view->Transact(query.left(1) + QByteArray::number(m_view->Form().Slider(slider)->value()),
-                     &reply);
+    CEndstufeShared::SendChopperFrequency(m_view);
     return true;
 }

@@ -1,42 +1,27 @@
 // The UQT power stage (type 6): currents in 0.01 A up to 3.5 A, fourteen step resolutions,
 // an overdrive with its frequency chosen from 35 values in Hz, and a chopper frequency.
-// Its name and activation are not changed on the page, and its current sliders write
-// themselves when released. Its allowed current is the motor's current itself.
+// Its name and activation are not changed on the page. Its allowed current is the motor's
+// current itself.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeUQT {
+class CEndstufeUQT : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
-    void LoadDefaults();
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
+    // The defaults of the DRQ+; the delay text is the one the spin's position shows.
+    void LoadDefaults() override;
     // The overdrive frequency in Hz ("PH").
-    void OnOperationModeChanged();
+    bool OnOperationModeChanged() override;
     // The overdrive ("PO").
-    void OnDisplayMenuChanged();
+    bool OnDisplayMenuChanged() override;
     // The chopper frequency ("PE").
-    void OnOutputFunctionChanged();
-    // A released current slider: its current is written once the page's current check
-    // lets it pass; true when it was.
-    bool OnStopCurrentReleased() { return WriteReleasedCurrent(0); }
-    bool OnRunCurrentReleased() { return WriteReleasedCurrent(1); }
-    bool OnBoostCurrentReleased() { return WriteReleasedCurrent(2); }
-
-    // "PE" with the chopper-frequency selection; LQN's chopper frequency goes out alike.
-    static void SendChopperFrequency(CTarnlinkView& view);
-
-private:
-    bool WriteReleasedCurrent(int slider);
-
-    CTarnlinkView* m_view = nullptr;
+    bool OnOutputFunctionChanged() override;
 };

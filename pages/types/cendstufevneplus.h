@@ -1,29 +1,18 @@
 // The VNE+ power stage (type 8): the three currents in 0.01 A up to 11 A, sixteen step
 // resolutions with their current-shape variants, and the direction; every other per-type
-// control, the delay and the activation are hidden. Its allowed current is the motor's
-// current itself.
+// control, the delay and the activation are hidden, so its lists have no handlers and it
+// has no defaults. Its allowed current is the motor's current itself.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeVNEPlus {
+class CEndstufeVNEPlus : public CEndstufe {
 public:
-    CEndstufeVNEPlus() {}
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
-
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
-
-    // The reader VNE+ and DRQ2+ share.
-    static bool ReadAll(CTarnlinkView& view);
-
-private:
-    CTarnlinkView* m_view = nullptr;
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 };
