@@ -8,11 +8,11 @@
 #include "pages/cdlgsetlogic.h"
 #include "pages/cdlgsettingsqel.h"
 #include "pages/cdlgstatqel.h"
-#include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/cstatusendstufe.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
@@ -256,14 +256,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
         return false;
     }
     CloseOnlinePageOfAxis();
-    const bool transmitted = VisitType<bool>(
-        [this](auto& type) -> bool {
-            if constexpr (requires { type.TransmitSettings(QString()); })
-                return type.TransmitSettings(m_fileAddress);
-            else
-                return false;
-        },
-        false);
+    CEndstufe* type = Type();
+    const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
     if (QTreeWidgetItem* item = m_host.AxisItem(number))
@@ -369,10 +363,8 @@ void CTarnlinkView::ReleaseCurrent(int slider)
         return;
     }
     if (slider == 1) {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.ClampRunCurrent(); })
-                type.ClampRunCurrent();
-        });
+        if (CEndstufe* type = Type())
+            type->ClampRunCurrent();
     } else if (slider == 2) {
         UpdateAllowedCurrentMark();
     }
@@ -382,22 +374,6 @@ void CTarnlinkView::ReleaseCurrent(int slider)
 
 bool CTarnlinkView::WriteReleasedCurrent(int slider)
 {
-    // A type with release operations of its own checks and writes the current itself.
-    const std::optional<bool> own = VisitType<std::optional<bool>>(
-        [slider](auto& type) -> std::optional<bool> {
-            if constexpr (requires { type.OnStopCurrentReleased(); }) {
-                if (slider == 0)
-                    return type.OnStopCurrentReleased();
-                if (slider == 1)
-                    return type.OnRunCurrentReleased();
-                return type.OnBoostCurrentReleased();
-            } else {
-                return std::nullopt;
-            }
-        },
-        std::nullopt);
-    if (own)
-        return *own;
     const QByteArray query(kCurrentQueries[slider]);
     if (!ConfirmCurrentSetting(query))
         return false;

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "pages/ccurindicator.h"
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufekev.h"
 #include "pages/cledpictures.h"
 #include "pages/cpagecontrolids.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufehwk.h"
+#include "pages/types/cendstufekev.h"
 #include "platform/ccontrolids.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
@@ -247,27 +247,10 @@ inline void CheckRanges(CTarnlinkView* view, const QList<int>& range, const QStr
 
 // The page's settings sent by its device type's own object to the stage at `address`, as
 // a transmission from the page sends them.
-template <typename Type>
-bool TransmitAs(CTarnlinkView* view, int address)
-{
-    Type type;
-    type.SetView(view);
-    return type.TransmitSettings(QString::number(address, 16).toUpper());
-}
-
 inline bool TransmitByType(CTarnlinkView* view, int address)
 {
-    switch (view->DeviceType()) {
-    case 0: return TransmitAs<CEndstufeKEV>(view, address);
-    case 1: return TransmitAs<CEndstufeLQN>(view, address);
-    case 2: return TransmitAs<CEndstufeHWT>(view, address);
-    case 3: return TransmitAs<CEndstufeHWK>(view, address);
-    case 4: return TransmitAs<CEndstufeHVR>(view, address);
-    case 5: return TransmitAs<CEndstufeDRQPlus>(view, address);
-    case 6: return TransmitAs<CEndstufeUQT>(view, address);
-    case 7: return TransmitAs<CEndstufeDRQ2Plus>(view, address);
-    default: return TransmitAs<CEndstufeVNEPlus>(view, address);
-    }
+    const std::unique_ptr<CEndstufe> type = CEndstufe::Create(view->DeviceType(), *view);
+    return type && type->TransmitSettings(QString::number(address, 16).toUpper());
 }
 
 // The device-type names the simulator knows, by device-type index.

@@ -166,8 +166,7 @@ void TstKevPage::runCurrentClamp()
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
     QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
     run->setValue(position);
-    CEndstufeKEV kev;
-    kev.SetView(view);
+    CEndstufeKEV kev(*view);
     kev.ClampRunCurrent();
     QCOMPARE(run->value(), clamped);
     QCOMPARE(Control<QLineEdit>(view, Ids::kCurrentTexts[1])->text(),
@@ -214,8 +213,7 @@ void TstKevPage::transmitOrder()
     rig.line.SetSilent(silent);
     rig.bus.ClearLog();
 
-    CEndstufeKEV kev;
-    kev.SetView(view);
+    CEndstufeKEV kev(*view);
     QCOMPARE(kev.TransmitSettings(QStringLiteral("3")), !silent);
     QStringList sent;
     for (const SimRequest& request : rig.bus.Requests())
@@ -265,8 +263,7 @@ void TstKevPage::sharedTypeOperations()
     QVERIFY(view);
     QCOMPARE(view->DeviceType(), kHwk);
     view->StatusTimer().stop();
-    CEndstufeHWK hwk;
-    hwk.SetView(view);
+    CEndstufeHWK hwk(*view);
 
     // 0.1 A texts and millisecond delays.
     Control<QSlider>(view, Ids::kSliders[2])->setValue(15);

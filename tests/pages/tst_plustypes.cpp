@@ -2,10 +2,10 @@
 // pages. How each shapes the page in both languages, what it reads from the stage and where
 // each value shows, its defaults, the order and values of a transmission, the writes of its
 // lists, and the texts of its step, frequency and current values.
-#include "pages/cendstufedrq2plus.h"
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufeuqt.h"
-#include "pages/cendstufevneplus.h"
+#include "pages/types/cendstufedrq2plus.h"
+#include "pages/types/cendstufedrqplus.h"
+#include "pages/types/cendstufeuqt.h"
+#include "pages/types/cendstufevneplus.h"
 #include "tests/pages/pagerig.h"
 
 #include <cmath>
