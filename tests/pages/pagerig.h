@@ -43,7 +43,7 @@ constexpr int kHwk = 3;
 constexpr int kHvr = 4;
 
 // What the page reads from a KEV, in this order.
-const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?",  "G?", "L?",
+const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?", "G?", "L?",
                                "T?",  "U?", "H?", "O?", "PB?", "B?", "XP?"};
 
 // What a simulated stage holds, by mnemonic.
@@ -167,7 +167,8 @@ struct Rig {
     }
 };
 
-template <typename T = QWidget> T* Control(CTarnlinkView* view, int id)
+template <typename T = QWidget>
+T* Control(CTarnlinkView* view, int id)
 {
     return CControlIds::Find<T>(view, id);
 }
@@ -193,10 +194,11 @@ inline QStringList Steps(const QStringList& prefixes, const QString& word,
 // What a page shows: the current texts, the texts of `combos`, the delay and mode texts
 // and the name; for comparing two pages.
 inline QStringList Shown(CTarnlinkView* view,
-                         const QList<int>& combos = {
-                             Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo,
-                             Ids::kInputLogicCombo, Ids::kActivationCombo,
-                             Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
+                         const QList<int>& combos = {Ids::kStepCombo, Ids::kDirectionCombo,
+                                                     Ids::kInputFunctionCombo,
+                                                     Ids::kInputLogicCombo, Ids::kActivationCombo,
+                                                     Ids::kOutputFunctionCombo,
+                                                     Ids::kOperationModeCombo})
 {
     QStringList shown;
     for (int which = 0; which < 3; ++which)
@@ -210,7 +212,8 @@ inline QStringList Shown(CTarnlinkView* view,
 
 // The page's settings sent by its device type's own object to the stage at `address`, as
 // a transmission from the page sends them.
-template <typename Type> bool TransmitAs(CTarnlinkView* view, int address)
+template <typename Type>
+bool TransmitAs(CTarnlinkView* view, int address)
 {
     Type type;
     type.SetView(view);
@@ -220,29 +223,20 @@ template <typename Type> bool TransmitAs(CTarnlinkView* view, int address)
 inline bool TransmitByType(CTarnlinkView* view, int address)
 {
     switch (view->DeviceType()) {
-    case 0:
-        return TransmitAs<CEndstufeKEV>(view, address);
-    case 1:
-        return TransmitAs<CEndstufeLQN>(view, address);
-    case 2:
-        return TransmitAs<CEndstufeHWT>(view, address);
-    case 3:
-        return TransmitAs<CEndstufeHWK>(view, address);
-    case 4:
-        return TransmitAs<CEndstufeHVR>(view, address);
-    case 5:
-        return TransmitAs<CEndstufeDRQPlus>(view, address);
-    case 6:
-        return TransmitAs<CEndstufeUQT>(view, address);
-    case 7:
-        return TransmitAs<CEndstufeDRQ2Plus>(view, address);
-    default:
-        return TransmitAs<CEndstufeVNEPlus>(view, address);
+    case 0: return TransmitAs<CEndstufeKEV>(view, address);
+    case 1: return TransmitAs<CEndstufeLQN>(view, address);
+    case 2: return TransmitAs<CEndstufeHWT>(view, address);
+    case 3: return TransmitAs<CEndstufeHWK>(view, address);
+    case 4: return TransmitAs<CEndstufeHVR>(view, address);
+    case 5: return TransmitAs<CEndstufeDRQPlus>(view, address);
+    case 6: return TransmitAs<CEndstufeUQT>(view, address);
+    case 7: return TransmitAs<CEndstufeDRQ2Plus>(view, address);
+    default: return TransmitAs<CEndstufeVNEPlus>(view, address);
     }
 }
 
 // The device-type names the simulator knows, by device-type index.
-inline const QByteArray kSimNames[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
+inline const QByteArray kSimNames[9] = {"KEV", "LQN",  "HWT", "HWK", "HVR",
                                         "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
 inline QList<int> Lamps(const CTarnlinkView* view)
