@@ -210,41 +210,6 @@ inline QStringList Shown(CTarnlinkView* view,
     return shown;
 }
 
-// Values on every control of a page, as a test sets them: the three currents, the name
-// "Tisch", step 3, direction 1, activation 0, the second entry of lists 1021, 1022 and 1024,
-// entry `modeEntry` of list 1025 and delay position 9.
-inline void FillPage(CTarnlinkView* view, const QList<int>& currents, int modeEntry)
-{
-    for (int which = 0; which < 3; ++which)
-        CControlIds::Find<QSlider>(view, Ids::kSliders[which])->setValue(currents.value(which));
-    CControlIds::Find<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Tisch"));
-    const QList<QPair<int, int>> selections = {
-        {Ids::kStepCombo, 3},          {Ids::kDirectionCombo, 1},
-        {Ids::kActivationCombo, 0},    {Ids::kInputFunctionCombo, 1},
-        {Ids::kOutputFunctionCombo, 1}, {Ids::kOperationModeCombo, modeEntry},
-        {Ids::kInputLogicCombo, 1}};
-    for (const auto& [combo, index] : selections)
-        CControlIds::Find<QComboBox>(view, combo)->setCurrentIndex(index);
-    CControlIds::Find<QSpinBox>(view, Ids::kDelaySpin)->setValue(9);
-}
-
-// The ranges a type gave its page: `range` holds the sliders' maximum and tick and the
-// delay spin's minimum and maximum; `scale` stands under every slider.
-inline void CheckRanges(CTarnlinkView* view, const QList<int>& range, const QString& scale,
-                        double marker)
-{
-    for (int which = 0; which < 3; ++which) {
-        auto* slider = CControlIds::Find<QSlider>(view, Ids::kSliders[which]);
-        QCOMPARE(slider->maximum(), range[0]);
-        QCOMPARE(slider->tickInterval(), range[1]);
-        QCOMPARE(CControlIds::Find<QLabel>(view, Ids::kScales[which])->text(), scale);
-    }
-    auto* spin = CControlIds::Find<QSpinBox>(view, Ids::kDelaySpin);
-    QCOMPARE(spin->minimum(), range[2]);
-    QCOMPARE(spin->maximum(), range[3]);
-    QCOMPARE(view->m_markerScale, marker);
-}
-
 // The page's settings sent by its device type's own object to the stage at `address`, as
 // a transmission from the page sends them.
 inline bool TransmitByType(CTarnlinkView* view, int address)
