@@ -34,9 +34,12 @@ bool CBusPort::OpenOrClose(const QString& portName, const QString& settings, boo
     m_portName = portName;
     m_settings = settings;
     switch (m_interfaceType) {
-    case 0: return OpenSerial(showErrors);
-    case 1: return OpenCan();
-    default: return true;
+    case 0:
+        return OpenSerial(showErrors);
+    case 1:
+        return OpenCan();
+    default:
+        return true;
     }
 }
 
@@ -102,9 +105,12 @@ QByteArray CBusPort::CanBody(const QString& address, const QByteArray& command)
 
 bool CBusPort::SerialIsOpen()
 {
-    // An adapter that was unplugged closes its port; the bus port follows.
-    if (m_open && !m_link.IsOpen())
+    // An adapter that was unplugged closes its port; the bus port follows, and the program
+    // learns that its port is closed now.
+    if (m_open && !m_link.IsOpen()) {
         m_open = false;
+        m_host.OnPortLost();
+    }
     return m_open;
 }
 
@@ -129,9 +135,9 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
 
     const bool listenAtStart = m_listen;
     if (!listenAtStart) {
-        if (!m_link.ClearInput())
-            return false;
-        if (!m_link.Write(*frame)) {
+        // A purge or a write can fail because the adapter has gone: the port has closed
+        // itself then, and says so as a closed port does.
+        if (!m_link.ClearInput() || !m_link.Write(*frame)) {
             SerialIsOpen();
             return m_open ? false : ReportClosed();
         }
@@ -182,8 +188,8 @@ CBusPort::Wait CBusPort::ReceiveReply(QByteArray& received)
             deadline = CTickClock::Now() + m_replyTimeout;
             // A reply is taken one byte past the longest frame at most; what stays in the
             // driver is cleared before the next command.
-            const qint64 room = m_listen ? kReadChunk
-                                         : CBusFrame::kMaxFrameLength + 1 - received.size();
+            const qint64 room =
+                m_listen ? kReadChunk : CBusFrame::kMaxFrameLength + 1 - received.size();
             received += m_link.Read(qMin(kReadChunk, room));
         }
         if (listenAtStart && !m_listen)

@@ -1,9 +1,9 @@
 #include "pages/cdlgsettingsqel.h"
 
 #include "bus/cbusport.h"
-#include "pages/cendstufeshared.h"
 #include "pages/cpagehost.h"
 #include "pages/creplyvalue.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/ccontrolids.h"
 

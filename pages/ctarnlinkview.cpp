@@ -4,10 +4,10 @@
 
 #include "controls/balloontip/cballoontip.h"
 #include "pages/ccurindicator.h"
-#include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkdoc.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 
 #include <QAbstractButton>
@@ -112,21 +112,26 @@ bool CTarnlinkView::TransactTo(const QString& address, const QByteArray& command
 
 // ---- controls ------------------------------------------------------------------------------
 
-template <typename F>
-void CTarnlinkView::OnTypeChoice(F&& handler)
+CEndstufe* CTarnlinkView::Type()
 {
-    const bool handled = VisitType<bool>(
-        [&handler](auto& type) -> bool {
-            if constexpr (requires { handler(type); }) {
-                handler(type);
-                return true;
-            } else {
-                return false;
-            }
-        },
-        false);
+    if (m_typeMadeFor && *m_typeMadeFor != m_deviceType) {
+        m_type = CEndstufe::Create(m_deviceType, *this);
+        m_typeMadeFor = m_deviceType;
+    }
+    return m_type.get();
+}
+
+void CTarnlinkView::ShowCurrentText(int slider)
+{
+    if (CEndstufe* type = Type())
+        type->ShowCurrentText(slider);
+}
+
+void CTarnlinkView::OnTypeChoice(bool (CEndstufe::*handler)())
+{
+    CEndstufe* type = Type();
     // A list that no handler of the type serves changes nothing the page keeps.
-    if (handled)
+    if (type && (type->*handler)())
         MarkModified();
 }
 
@@ -136,8 +141,7 @@ void CTarnlinkView::ConnectControls()
         QSlider* slider = m_form->Slider(which);
         // The value text follows the slider whenever it is drawn or moved.
         slider->installEventFilter(this);
-        connect(slider, &QSlider::valueChanged, this,
-                [this, which] { VisitType([which](auto& type) { type.ShowCurrentText(which); }); });
+        connect(slider, &QSlider::valueChanged, this, [this, which] { ShowCurrentText(which); });
     }
     QSpinBox* spin = m_form->DelaySpin();
     spin->installEventFilter(this);
@@ -153,21 +157,12 @@ void CTarnlinkView::ConnectControls()
         MarkModified();
     });
     // Only a choice of the user is written, never a list filled or set by the page.
-    connect(m_form->Combo(Ids::kOperationModeCombo), &QComboBox::activated, this, [this] {
-        OnTypeChoice([](auto& type) -> decltype(type.OnOperationModeChanged()) {
-            type.OnOperationModeChanged();
-        });
-    });
-    connect(m_form->Combo(Ids::kInputFunctionCombo), &QComboBox::activated, this, [this] {
-        OnTypeChoice([](auto& type) -> decltype(type.OnDisplayMenuChanged()) {
-            type.OnDisplayMenuChanged();
-        });
-    });
-    connect(m_form->Combo(Ids::kOutputFunctionCombo), &QComboBox::activated, this, [this] {
-        OnTypeChoice([](auto& type) -> decltype(type.OnOutputFunctionChanged()) {
-            type.OnOutputFunctionChanged();
-        });
-    });
+    connect(m_form->Combo(Ids::kOperationModeCombo), &QComboBox::activated, this,
+            [this] { OnTypeChoice(&CEndstufe::OnOperationModeChanged); });
+    connect(m_form->Combo(Ids::kInputFunctionCombo), &QComboBox::activated, this,
+            [this] { OnTypeChoice(&CEndstufe::OnDisplayMenuChanged); });
+    connect(m_form->Combo(Ids::kOutputFunctionCombo), &QComboBox::activated, this,
+            [this] { OnTypeChoice(&CEndstufe::OnOutputFunctionChanged); });
     // The readers set the switch and call its handler too; only a click is the user's.
     connect(m_form->Button(Ids::kQelSwitch), &QAbstractButton::clicked, this, [this](bool on) {
         OnBnClickedQelOnline();
@@ -191,7 +186,7 @@ bool CTarnlinkView::eventFilter(QObject* watched, QEvent* event)
         if (watched != m_form->Slider(which))
             continue;
         if (event->type() == QEvent::Paint) {
-            VisitType([which](auto& type) { type.ShowCurrentText(which); });
+            ShowCurrentText(which);
         } else if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (!key->isAutoRepeat() && IsSliderKey(key->key()))
@@ -273,7 +268,7 @@ void CTarnlinkView::SetCurrent(int slider, int position)
     m_currentKnown[static_cast<std::size_t>(slider)] = known;
     if (known)
         control->setValue(std::clamp(position, control->minimum(), control->maximum()));
-    VisitType([slider](auto& type) { type.ShowCurrentText(slider); });
+    ShowCurrentText(slider);
 }
 
 void CTarnlinkView::SetDelay(int position)
@@ -319,16 +314,14 @@ void CTarnlinkView::ShowDisplayMenu()
 void CTarnlinkView::OnVScroll(int code, int position, QWidget* scrollControl)
 {
     (void)code;
-    VisitType([position, scrollControl](auto& type) {
-        if constexpr (requires { type.ShowDelayTime(position, scrollControl); })
-            type.ShowDelayTime(position, scrollControl);
-    });
+    if (CEndstufe* type = Type())
+        type->ShowDelayTime(position, scrollControl);
 }
 
 void CTarnlinkView::ShowAllCurrentTexts()
 {
     for (int which = 0; which < 3; ++which)
-        VisitType([which](auto& type) { type.ShowCurrentText(which); });
+        ShowCurrentText(which);
 }
 
 void CTarnlinkView::EnableParameterControls(bool enable)
@@ -380,15 +373,8 @@ void CTarnlinkView::OnInitialUpdate()
 
     m_address = m_host.m_nextAddress;
     m_deviceType = m_host.m_currentType;
-    m_uqt.SetView(this);
-    m_hwt.SetView(this);
-    m_kev.SetView(this);
-    m_lqn.SetView(this);
-    m_drqPlus.SetView(this);
-    m_hwk.SetView(this);
-    m_hvr.SetView(this);
-    m_drq2Plus.SetView(this);
-    m_vnePlus.SetView(this);
+    m_type = CEndstufe::Create(m_deviceType, *this);
+    m_typeMadeFor = m_deviceType;
     for (int which = 0; which < 3; ++which) {
         CCurIndicator* bar = m_form->Bar(which);
         bar->m_firstColor = QColor(0, 255, 0);
@@ -397,10 +383,8 @@ void CTarnlinkView::OnInitialUpdate()
     }
     SetUpOfflinePage();
     FillCommonLists();
-    VisitType([](auto& type) {
-        if constexpr (requires { type.SetupPage(); })
-            type.SetupPage();
-    });
+    if (CEndstufe* type = Type())
+        type->SetupPage();
     ClearSelections();
     for (int which = 0; which < 3; ++which)
         m_form->Slider(which)->setToolTip(QStringLiteral("0"));
@@ -470,10 +454,8 @@ void CTarnlinkView::OnTimer()
     if (!Transact("F?", &reply))
         return;
     ShowStatus(CReplyValue::Int(reply, 1));
-    VisitType([](auto& type) {
-        if constexpr (requires { type.PollOperationState(); })
-            type.PollOperationState();
-    });
+    if (CEndstufe* type = Type())
+        type->PollOperationState();
     m_statusTimer.start();
 }
 

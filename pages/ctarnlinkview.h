@@ -1,25 +1,17 @@
 // The parameter page of one axis inside its child window: the current sliders with their
 // value texts and zone bars, the further parameters, the axis name, the temperature-module
 // buttons and six status lamps that a 500 ms poll keeps current while the page is active.
-// What differs between the device types is done by the nine device-type objects, called by
-// the page's device-type index. An online page talks to its bus address ("%X"); an offline
-// page ("Off") shows a parameter file or a new axis.
+// What differs between the device types is done by the page's device-type object, made for
+// its device-type index. An online page talks to its bus address ("%X"); an offline page
+// ("Off") shows a parameter file or a new axis.
 #pragma once
 
-#include "pages/cendstufedrq2plus.h"
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufehvr.h"
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufehwt.h"
-#include "pages/cendstufekev.h"
-#include "pages/cendstufelqn.h"
-#include "pages/cendstufeuqt.h"
-#include "pages/cendstufevneplus.h"
+#include "pages/cpagehost.h"
 #include "pages/cparameterfile.h"
 #include "pages/cparameterfilereader.h"
-#include "pages/cpagehost.h"
 #include "pages/cparameterform.h"
 #include "pages/cparametersheet.h"
+#include "pages/types/cendstufe.h"
 #include "platform/cview.h"
 
 #include <QByteArray>
@@ -166,10 +158,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename R, typename F>
-    R VisitType(F&& operation, R fallback);
-    template <typename F>
-    void VisitType(F&& operation);
+    // The object of the page's device type; null before the initial update and for an index
+    // outside the nine types.
+    CEndstufe* Type();
+    void ShowCurrentText(int slider);
 
     void SetCaptions();
     void FillCommonLists();
@@ -186,8 +178,7 @@ private:
     // Empties the selection of every list: each holds nothing until the page knows it.
     void ClearSelections();
     // A type's own handler of a list change; the page counts as changed when it had one.
-    template <typename F>
-    void OnTypeChoice(F&& handler);
+    void OnTypeChoice(bool (CEndstufe::*handler)());
     void OnDelaySpinReleased();
     // A spin step by key or wheel, written as a mouse release writes it.
     void EndDelayMove();
@@ -274,42 +265,9 @@ private:
     QString m_printVersionReply;
     QString m_moduleVersionText;
 
-    // In the order the page has always kept them.
-    CEndstufeUQT m_uqt;
-    CEndstufeHWT m_hwt;
-    CEndstufeKEV m_kev;
-    CEndstufeLQN m_lqn;
-    CEndstufeDRQPlus m_drqPlus;
-    CEndstufeHWK m_hwk;
-    CEndstufeHVR m_hvr;
-    CEndstufeDRQ2Plus m_drq2Plus;
-    CEndstufeVNEPlus m_vnePlus;
+    // The device-type object and the index it was made for, none before the initial update.
+    // A file or the tree may settle another type while the page opens: Type() then makes the
+    // object anew.
+    std::unique_ptr<CEndstufe> m_type;
+    std::optional<int> m_typeMadeFor;
 };
-
-template <typename R, typename F>
-R CTarnlinkView::VisitType(F&& operation, R fallback)
-{
-    switch (m_deviceType) {
-    case 0: return operation(m_kev);
-    case 1: return operation(m_lqn);
-    case 2: return operation(m_hwt);
-    case 3: return operation(m_hwk);
-    case 4: return operation(m_hvr);
-    case 5: return operation(m_drqPlus);
-    case 6: return operation(m_uqt);
-    case 7: return operation(m_drq2Plus);
-    case 8: return operation(m_vnePlus);
-    default: return fallback;
-    }
-}
-
-template <typename F>
-void CTarnlinkView::VisitType(F&& operation)
-{
-    VisitType<bool>(
-        [&operation](auto& type) {
-            operation(type);
-            return true;
-        },
-        true);
-}

@@ -8,11 +8,11 @@
 #include "pages/cdlgsetlogic.h"
 #include "pages/cdlgsettingsqel.h"
 #include "pages/cdlgstatqel.h"
-#include "pages/cendstufeshared.h"
 #include "pages/cledpictures.h"
-#include "pages/ctarnlinkdoc.h"
 #include "pages/cstatusendstufe.h"
+#include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
@@ -22,7 +22,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTreeWidgetItem>
@@ -150,7 +149,8 @@ void CTarnlinkView::OnBnClickedStore()
 
 void CTarnlinkView::OnBnClickedLoadDefaults()
 {
-    if (m_host.ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk)
+    // A page whose window closes while the question is open sends nothing more.
+    if (m_host.ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk || IsClosing())
         return;
     TransactWithTimeout("E", kDefaultsTimeoutMs);
     if (m_address != kOff)
@@ -198,19 +198,18 @@ void CTarnlinkView::OnBnClickedClearWatchdog()
 }
 
 // The dialogs stop the page's poll and leave it stopped until the page is activated again.
-// They belong to the main window, not to the page: a page whose axis the main frame drops
-// while a dialog runs may be gone when the dialog returns, and is not touched then.
+// They run through the view: a page whose axis the main frame drops meanwhile ends them and
+// closes after they have returned, and does no more work on the way.
 void CTarnlinkView::OnBnClickedStatus()
 {
     m_statusTimer.stop();
-    const QPointer<CTarnlinkView> page(this);
     CStatusEndstufe dialog(m_host, window());
     dialog.m_address = m_address;
     dialog.m_deviceType = m_deviceType;
     dialog.m_firmware = m_firmware;
-    dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
+    dialog.DoModal([this](QDialog& d) { return RunModal(d); });
     // After a reset the stage works with its stored parameters.
-    if (page && dialog.m_reset)
+    if (dialog.m_reset && !IsClosing())
         ReadAllParameters();
 }
 
@@ -219,18 +218,17 @@ void CTarnlinkView::OnBnClickedQelStatus()
     m_statusTimer.stop();
     CDlgStatQEL dialog(m_host, window());
     dialog.m_address = m_address;
-    dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
+    dialog.DoModal([this](QDialog& d) { return RunModal(d); });
 }
 
 void CTarnlinkView::OnBnClickedQelSettings()
 {
     m_statusTimer.stop();
-    const QPointer<CTarnlinkView> page(this);
     CDlgSettingsQEL dialog(m_host, window());
     dialog.m_address = m_address;
     dialog.m_settings = m_qelSettings;
-    const int result = dialog.DoModal([this](QDialog& d) { return m_host.RunModal(d); });
-    if (result != QDialog::Accepted || !page)
+    const int result = dialog.DoModal([this](QDialog& d) { return RunModal(d); });
+    if (result != QDialog::Accepted)
         return;
     // The module has the settings now, and the page's next save reads them from it.
     if (m_address != kOff) {
@@ -258,14 +256,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
         return false;
     }
     CloseOnlinePageOfAxis();
-    const bool transmitted = VisitType<bool>(
-        [this](auto& type) -> bool {
-            if constexpr (requires { type.TransmitSettings(QString()); })
-                return type.TransmitSettings(m_fileAddress);
-            else
-                return false;
-        },
-        false);
+    CEndstufe* type = Type();
+    const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
     if (QTreeWidgetItem* item = m_host.AxisItem(number))
@@ -289,7 +281,7 @@ void CTarnlinkView::CloseOnlinePageOfAxis()
             address.prepend(QLatin1Char('0'));
         if (address == m_fileAddress) {
             // Gone without questions: the axis is about to get this page's settings.
-            delete frames[i];
+            frames[i]->DeleteWindow();
             return;
         }
     }
@@ -308,7 +300,7 @@ void CTarnlinkView::OnBnClickedLogicLevels()
     dialog.m_address = m_address;
     dialog.m_levels = m_logicLevels;
     dialog.OnInitDialog();
-    m_host.RunModal(dialog);
+    RunModal(dialog);
     // The dialog wrote each level as it was chosen.
     if (dialog.m_levels != m_logicLevels) {
         m_logicLevels = dialog.m_levels;
@@ -371,10 +363,8 @@ void CTarnlinkView::ReleaseCurrent(int slider)
         return;
     }
     if (slider == 1) {
-        VisitType([](auto& type) {
-            if constexpr (requires { type.ClampRunCurrent(); })
-                type.ClampRunCurrent();
-        });
+        if (CEndstufe* type = Type())
+            type->ClampRunCurrent();
     } else if (slider == 2) {
         UpdateAllowedCurrentMark();
     }
@@ -384,22 +374,6 @@ void CTarnlinkView::ReleaseCurrent(int slider)
 
 bool CTarnlinkView::WriteReleasedCurrent(int slider)
 {
-    // A type with release operations of its own checks and writes the current itself.
-    const std::optional<bool> own = VisitType<std::optional<bool>>(
-        [slider](auto& type) -> std::optional<bool> {
-            if constexpr (requires { type.OnStopCurrentReleased(); }) {
-                if (slider == 0)
-                    return type.OnStopCurrentReleased();
-                if (slider == 1)
-                    return type.OnRunCurrentReleased();
-                return type.OnBoostCurrentReleased();
-            } else {
-                return std::nullopt;
-            }
-        },
-        std::nullopt);
-    if (own)
-        return *own;
     const QByteArray query(kCurrentQueries[slider]);
     if (!ConfirmCurrentSetting(query))
         return false;

@@ -52,14 +52,8 @@ bool CTarnlinkView::ReadAllParameters()
     m_allowedMark = UpdateAllowedCurrentMark();
     // The sliders show the stage's values from here on.
     m_currentBefore.fill(std::nullopt);
-    return VisitType<bool>(
-        [](auto& type) -> bool {
-            if constexpr (requires { type.ReadAll(); })
-                return type.ReadAll();
-            else
-                return true;
-        },
-        true);
+    CEndstufe* type = Type();
+    return !type || type->ReadAll();
 }
 
 int CTarnlinkView::UpdateAllowedCurrentMark()
@@ -106,16 +100,9 @@ void CTarnlinkView::HideAllowedZone()
 
 unsigned CTarnlinkView::CurrentLimit(int mark)
 {
-    // A type without a rule of its own allows up to the mark itself.
     const auto own = static_cast<unsigned>(mark);
-    return VisitType<unsigned>(
-        [own](auto& type) -> unsigned {
-            if constexpr (requires { type.GetCurrentLimit(); })
-                return type.GetCurrentLimit();
-            else
-                return own;
-        },
-        own);
+    const CEndstufe* type = Type();
+    return type ? type->CurrentLimit(own) : own;
 }
 
 void CTarnlinkView::NoteCurrentChangeStart(int slider)
@@ -139,7 +126,12 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
     const int value = m_form->Slider(which)->value();
     if (value >= 0 && static_cast<unsigned>(value) < limit)
         return true;
-    if (m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning) != IdNo)
+    const int answer =
+        m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning);
+    // A page whose window closes while the question is open writes nothing more.
+    if (IsClosing())
+        return false;
+    if (answer != IdNo)
         return true;
     PutBackStageCurrent(which, query, limit, before);
     return false;
@@ -158,7 +150,7 @@ void CTarnlinkView::PutBackStageCurrent(int slider, const QByteArray& query, uns
         if (before) {
             control->setValue(before->position);
             m_currentKnown[static_cast<std::size_t>(slider)] = before->known;
-            VisitType([slider](auto& type) { type.ShowCurrentText(slider); });
+            ShowCurrentText(slider);
         }
         return;
     }

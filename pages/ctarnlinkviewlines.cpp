@@ -1,10 +1,10 @@
 // The page's side of its parameter file: the offline fill from the file's lines (address
 // and axis, the tree item of an axis known only from a file, the values), a new axis set up
 // with its type's defaults, and the values the page hands to a save.
-#include "pages/cendstufeshared.h"
 #include "pages/cparameterline.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
 
@@ -190,10 +190,8 @@ void CTarnlinkView::InitControlsForType()
     m_displayType1 = m_displayType2 = 0;
     // A new axis starts with the module's default settings, as a file without module lines.
     m_qelSettings = kDefaultModuleSettings;
-    VisitType([](auto& type) {
-        if constexpr (requires { type.LoadDefaults(); })
-            type.LoadDefaults();
-    });
+    if (CEndstufe* type = Type())
+        type->LoadDefaults();
 }
 
 void CTarnlinkView::RegisterAxisItem(const CParameterFileReader::Axis& axis)

@@ -104,7 +104,7 @@ void CDocument::OnCloseDocument()
     // Closing a frame may end the document, so work on a copy.
     const QList<CMdiChildFrame*> frames = m_frames;
     for (CMdiChildFrame* frame : frames)
-        delete frame;
+        frame->DeleteWindow();
 }
 
 void CDocument::AddFrame(CMdiChildFrame* frame)

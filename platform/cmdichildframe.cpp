@@ -1,10 +1,14 @@
 #include "platform/cmdichildframe.h"
 
 #include "platform/cdocument.h"
+#include "platform/cmodalrunner.h"
 #include "platform/cview.h"
 
 #include <QCloseEvent>
 #include <QMenu>
+
+#include <algorithm>
+#include <utility>
 
 CMdiChildFrame::CMdiChildFrame(QWidget* parent) : QMdiSubWindow(parent)
 {
@@ -44,8 +48,43 @@ CView* CMdiChildFrame::GetActiveView() const
     return qobject_cast<CView*>(widget());
 }
 
+void CMdiChildFrame::DeleteWindow()
+{
+    if (!WaitForModalRuns(Waiting::Delete))
+        delete this;
+}
+
+bool CMdiChildFrame::WaitForModalRuns(Waiting action)
+{
+    CView* view = GetActiveView();
+    CModalRunner* runner = view ? view->ModalRunner() : nullptr;
+    if (!runner || !runner->IsRunning())
+        return false;
+    if (m_waiting == Waiting::Nothing)
+        runner->AfterModalRuns(this, [this] { EndWaiting(); });
+    m_waiting = std::max(m_waiting, action);
+    view->SetCloseWaiting(true);
+    return true;
+}
+
+void CMdiChildFrame::EndWaiting()
+{
+    const Waiting action = std::exchange(m_waiting, Waiting::Nothing);
+    if (CView* view = GetActiveView())
+        view->SetCloseWaiting(false);
+    // From the event loop: deleted later, as a window whose own event is being handled.
+    if (action == Waiting::Delete)
+        deleteLater();
+    else
+        close();
+}
+
 void CMdiChildFrame::closeEvent(QCloseEvent* event)
 {
+    if (WaitForModalRuns(Waiting::Close)) {
+        event->ignore();
+        return;
+    }
     if (m_document && !m_document->CanCloseFrame(this)) {
         event->ignore();
         return;

@@ -26,6 +26,31 @@ void CView::CloseFrameLater()
     }
 }
 
+int CView::RunModal(QDialog& dialog)
+{
+    if (m_closeWaiting)
+        return QDialog::Rejected;
+    if (!m_runner)
+        return dialog.exec();
+    const QPointer<QDialog> running(&dialog);
+    m_modalDialogs.append(running);
+    const int result = m_runner->Run(dialog);
+    m_modalDialogs.removeAll(running);
+    return m_closeWaiting ? int(QDialog::Rejected) : result;
+}
+
+void CView::SetCloseWaiting(bool waiting)
+{
+    m_closeWaiting = waiting;
+    if (!waiting)
+        return;
+    const QList<QPointer<QDialog>> running = m_modalDialogs;
+    for (const QPointer<QDialog>& dialog : running) {
+        if (dialog)
+            dialog->reject();
+    }
+}
+
 void CView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
 {
     (void)painter;
@@ -67,7 +92,7 @@ bool CView::DoPreparePrinting(CPrintInfo& info)
         return false;
     QPrintDialog dialog(info.m_printer, this);
     dialog.setMinMax(static_cast<int>(info.GetMinPage()), static_cast<int>(info.GetMaxPage()));
-    if (m_runner->Run(dialog) != QDialog::Accepted)
+    if (RunModal(dialog) != QDialog::Accepted)
         return false;
     if (info.m_printer->printRange() == QPrinter::PageRange)
         info.SetRange(static_cast<unsigned>(info.m_printer->fromPage()),
@@ -105,7 +130,7 @@ void CView::OnFilePrintPreview()
             PrintPages(*printer, info);
         }
     });
-    m_runner->Run(dialog);
+    RunModal(dialog);
 }
 
 bool CView::PrintPages(QPrinter& printer, CPrintInfo& info)
@@ -119,8 +144,8 @@ bool CView::PrintPages(QPrinter& printer, CPrintInfo& info)
     // A view may learn its page count only in OnBeginPrinting: the range ends there.
     const unsigned last = std::min(info.GetToPage(), info.GetMaxPage());
     bool first = true;
-    for (info.m_nCurPage = std::max(info.GetFromPage(), info.GetMinPage());
-         info.m_nCurPage <= last; ++info.m_nCurPage) {
+    for (info.m_nCurPage = std::max(info.GetFromPage(), info.GetMinPage()); info.m_nCurPage <= last;
+         ++info.m_nCurPage) {
         OnPrepareDC(painter, info);
         if (!info.m_bContinuePrinting)
             break;

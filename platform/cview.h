@@ -6,12 +6,14 @@
 #include "platform/cdocument.h"
 #include "platform/cprintinfo.h"
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
 class CModalRunner;
+class QDialog;
 class QPainter;
 class QPrinter;
 
@@ -30,7 +32,17 @@ public:
     // Closes the view's window once the current event is done: a view that refuses what it
     // was given closes itself this way while it fills itself.
     void CloseFrameLater();
-    bool IsClosing() const { return m_closing; }
+    // Also while the window waits for the dialogs and message boxes to end before it closes.
+    bool IsClosing() const { return m_closing || m_closeWaiting; }
+
+    // Runs `dialog` modally for the view. A view whose window is to close meanwhile ends the
+    // dialog, and the result is a cancel.
+    int RunModal(QDialog& dialog);
+    // The window is to close once no dialog or message box runs any more (their callers may
+    // be this view): the dialogs the view runs end now, it starts no new one, and it counts
+    // as closing until the wait is over.
+    void SetCloseWaiting(bool waiting);
+    CModalRunner* ModalRunner() const { return m_runner; }
 
     // Printing. OnPreparePrinting sets the page range and asks for the printer (false
     // cancels); the others are called around and for every page.
@@ -61,4 +73,6 @@ private:
     QPrinter* m_printer = nullptr;
     std::function<void()> m_reportPrintFailure;
     bool m_closing = false;
+    bool m_closeWaiting = false;
+    QList<QPointer<QDialog>> m_modalDialogs;
 };

@@ -200,21 +200,30 @@ void CDlgStatGesamt::OnTimer()
     m_pollTimer.stop();
     bool polling = true;
     for (int row = 0; row < kRows; ++row) {
-        if (m_shown[std::size_t(row)])
-            polling = PollRow(row) && polling;
+        if (!m_shown[std::size_t(row)])
+            continue;
+        switch (PollRow(row)) {
+        case RowPoll::Done:
+            break;
+        case RowPoll::TemperatureMissing:
+            polling = false;
+            break;
+        case RowPoll::StateMissing:
+            // The port has shown why (a time-out, or a port that is gone): one message, and
+            // the overview closes rather than go on asking a bus that does not answer.
+            EndDialog(Rejected);
+            return;
+        }
     }
     if (polling)
         m_pollTimer.start();
 }
 
-bool CDlgStatGesamt::PollRow(int row)
+CDlgStatGesamt::RowPoll CDlgStatGesamt::PollRow(int row)
 {
     QString reply;
-    if (!m_host.BusPort().Transact(Address(row), "Q", &reply, true)) {
-        // The others go on being watched; this one is shown as absent.
-        ShowRow(row, false, false);
-        return true;
-    }
+    if (!m_host.BusPort().Transact(Address(row), "Q", &reply, true))
+        return RowPoll::StateMissing;
     const QString state = CReplyValue::Text(reply, 1);
     const bool current = state == QStringLiteral("3");
     const bool oldLqn = IsOldLqn(m_versions[std::size_t(row)]);
@@ -224,7 +233,8 @@ bool CDlgStatGesamt::PollRow(int row)
         CLedPictures::Switch(Label(kFirstLamp + kLamps * row + lamp),
                              lamp == 0 ? CLedPictures::kGreenOff : CLedPictures::kRedOff,
                              lit[lamp]);
-    return Bar(row)->isHidden() || ReadTemperature(row);
+    return Bar(row)->isHidden() || ReadTemperature(row) ? RowPoll::Done
+                                                        : RowPoll::TemperatureMissing;
 }
 
 bool CDlgStatGesamt::ReadTemperature(int row)

@@ -55,9 +55,13 @@ protected:
     void OnInitDialog() override;
 
 private:
+    // How a row's poll went: a temperature that did not come ends the refresh; a state that
+    // did not come ends the dialog.
+    enum class RowPoll { Done, TemperatureMissing, StateMissing };
+
     void BuildControls();
     void ShowRow(int row, bool shown, bool withTemperature);
-    bool PollRow(int row);
+    RowPoll PollRow(int row);
     bool ReadTemperature(int row);
     QString Address(int row) const;
 

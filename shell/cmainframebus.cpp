@@ -283,14 +283,15 @@ void CMainFrame::DropUnansweredAxis(int address)
     m_app.ShowMessage(m_app.LoadResString(kIdsAxisTimeout) + QString::number(address) +
                           m_app.LoadResString(kIdsAxisDropped),
                       MbOk);
-    // The first window of that axis, from the active one down, goes with it.
+    // The first window of that axis, from the active one down, goes with it, unasked: what
+    // an online page changed is in the stage already.
     const QList<CMdiChildFrame*> frames = ChildFrames();
     const qsizetype active = std::max<qsizetype>(0, frames.indexOf(m_mdiArea->activeSubWindow()));
     for (qsizetype i = active; i < frames.size(); ++i) {
         const CTarnlinkView* view = ParameterViewOf(frames.at(i));
         bool ok = false;
         if (view && view->AddressText().toInt(&ok, 16) == address && ok) {
-            frames.at(i)->close();
+            frames.at(i)->DeleteWindow();
             break;
         }
     }

@@ -106,8 +106,10 @@ bool CProjectTransfer::CloseParameterWindows()
             return false;
         pages.append(frame);
     }
-    for (const QPointer<CMdiChildFrame>& page : pages)
-        delete page.data();
+    for (const QPointer<CMdiChildFrame>& page : pages) {
+        if (page)
+            page->DeleteWindow();
+    }
     return true;
 }
 

@@ -236,7 +236,13 @@ void CTarnlinkApp::PumpPendingMessages()
 
 int CTarnlinkApp::ShowMessage(const QString& text, unsigned style)
 {
-    return m_messageBoxes.Show(text, style);
+    return m_modalRunner.RunBox([&] { return m_messageBoxes.Show(text, style); });
+}
+
+void CTarnlinkApp::OnPortLost()
+{
+    if (m_mainFrame)
+        m_mainFrame->ShowSerialState();
 }
 
 void CTarnlinkApp::SetUiLanguage(UiLanguage language)

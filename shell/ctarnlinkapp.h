@@ -48,6 +48,8 @@ public:
     // a request to quit in place for the main loop.
     void PumpPendingMessages() override;
     int ShowMessage(const QString& text, unsigned style) override;
+    // The main window's interface pane shows the port closed.
+    void OnPortLost() override;
 
     int TypeNamedIn(const QString& text) const override;
     QString TypeName(int type) const override;

@@ -376,6 +376,9 @@ private:
     void DrawCellGridLines(QPainter* painter, const QRect& rect);
     enum ScrollCode { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
     void ScrollBy(Qt::Orientation bar, int code);
+    // `forward` one-line scrolls, then `back` ones, landing where as many ScrollBy calls
+    // would, in one move.
+    void ScrollLines(Qt::Orientation bar, int forward, int back);
     bool NeedsVerticalBar(int usableHeight) const;
 
     // Mouse and keys (cgridctrlmouse.cpp, cgridctrlkeys.cpp).

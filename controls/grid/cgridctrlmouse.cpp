@@ -101,6 +101,11 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
         !(buttons & Qt::LeftButton))
         return;
     if (!(buttons & Qt::LeftButton) || m_MouseMode == MouseNothing) {
+        // A sizing whose release another window took ends without a new size; its band goes.
+        if (!(buttons & Qt::LeftButton) && !m_SizingBand.isNull()) {
+            m_SizingBand = QRect();
+            viewport()->update();
+        }
         UpdateResizeCursor(point);
         if (m_MouseMode == MouseNothing) {
             const CCellID cell = GetCellFromPt(point);
@@ -454,6 +459,12 @@ void CGridCtrl::OnLButtonDblClk(QPoint point)
             SendMessageToParent(cell.row, cell.col, NmDblClk);
         }
     }
+    // The press before the double click began sizing and drew its band; the release that
+    // follows no longer sizes, so the band goes here or it stays drawn over the cells.
+    if (!m_SizingBand.isNull()) {
+        m_SizingBand = QRect();
+        viewport()->update();
+    }
     m_MouseMode = MouseNothing;
 }
 
@@ -489,6 +500,15 @@ void CGridCtrl::timerEvent(QTimerEvent* event)
 
 void CGridCtrl::OnTimer()
 {
+    // A window that opened while the button was down takes its release, and the grid never
+    // hears of it: the gesture ends here rather than scrolling on without a button.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        killTimer(m_nTimerID);
+        m_nTimerID = 0;
+        m_bLMouseButtonDown = false;
+        m_MouseMode = MouseNothing;
+        return;
+    }
     const QPoint pt = viewport()->mapFromGlobal(QCursor::pos());
     const QRect client = viewport()->rect();
     const int x = qBound(0, pt.x(), client.right());

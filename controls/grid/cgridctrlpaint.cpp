@@ -3,6 +3,7 @@
 // only the cells that show, so a screen costs the same however many rows the grid holds.
 #include "controls/grid/cgridctrl.h"
 
+#include "controls/grid/cgridlinescroll.h"
 #include "controls/grid/ctitletip.h"
 
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QStyle>
 
 namespace {
-
 
 // Paints cells from (firstRow, firstCol) on, the first one starting at pixel (x, y), as far
 // as `lastRow` / `lastCol` and the clip allow.
@@ -217,31 +217,18 @@ void CGridCtrl::ScrollBy(Qt::Orientation bar, int code)
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const int pos = scroll->value();
     const CCellID topLeft = GetTopleftNonFixedCell();
-    const int first = vertical ? m_nFixedRows : m_nFixedCols;
-    const int count = vertical ? m_nRows : m_nCols;
-    auto sizeOf = [&](int index) { return vertical ? GetRowHeight(index) : GetColumnWidth(index); };
+    const std::vector<int>& sizes = vertical ? m_arRowHeights : m_arColWidths;
+    const int top = vertical ? topLeft.row : topLeft.col;
     const int fixedExtent = vertical ? GetFixedRowHeight() : GetFixedColumnWidth();
     const int client = vertical ? viewport()->height() : viewport()->width();
     int newPos = pos;
     switch (code) {
-    case LineBack: {
-        const int start = vertical ? topLeft.row : topLeft.col;
-        if (pos > 0 && start > first) {
-            int index = start - 1;
-            while (index > first && sizeOf(index) <= 0)
-                --index;
-            newPos = qMax(0, pos - qMax(0, sizeOf(index)));
-        }
+    case LineBack:
+        newPos = CGridLineScroll::BackFrom(sizes, vertical ? m_nFixedRows : m_nFixedCols, top, pos);
         break;
-    }
-    case LineForward: {
-        int index = vertical ? topLeft.row : topLeft.col;
-        while (index < count && sizeOf(index) <= 0)
-            ++index;
-        if (pos < scroll->maximum() && index < count)
-            newPos = pos + sizeOf(index);
+    case LineForward:
+        newPos = CGridLineScroll::ForwardFrom(sizes, top, pos, scroll->maximum());
         break;
-    }
     case PageBack:
         newPos = qMax(0, pos - (client - fixedExtent));
         break;
@@ -262,27 +249,40 @@ void CGridCtrl::ScrollBy(Qt::Orientation bar, int code)
         SetScrollPos32(bar, newPos);
 }
 
+void CGridCtrl::ScrollLines(Qt::Orientation bar, int forward, int back)
+{
+    if (forward <= 0 && back <= 0)
+        return;
+    const bool vertical = bar == Qt::Vertical;
+    QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
+    const CCellID topLeft = GetTopleftNonFixedCell();
+    CGridLineScroll lines(vertical ? m_arRowHeights : m_arColWidths,
+                          vertical ? m_nFixedRows : m_nFixedCols, scroll->maximum(),
+                          scroll->value(), vertical ? topLeft.row : topLeft.col);
+    lines.Forward(forward);
+    lines.Back(back);
+    if (lines.Position() != scroll->value())
+        SetScrollPos32(bar, lines.Position());
+}
+
 void CGridCtrl::EnsureVisible(int nRow, int nCol)
 {
     if (!m_bAllowDraw || !IsValid(nRow, nCol))
         return;
-    CCellRange visible = GetVisibleNonFixedCellRange();
-    if (nCol >= m_nFixedCols) {
-        for (int col = visible.maxCol + 1; col <= nCol; ++col)
-            if (GetColumnWidth(col) > 0)
-                ScrollBy(Qt::Horizontal, LineForward);
-        for (int col = nCol; col < visible.minCol; ++col)
-            if (GetColumnWidth(col) > 0)
-                ScrollBy(Qt::Horizontal, LineBack);
-    }
-    if (nRow >= m_nFixedRows) {
-        for (int row = visible.maxRow + 1; row <= nRow; ++row)
-            if (GetRowHeight(row) > 0)
-                ScrollBy(Qt::Vertical, LineForward);
-        for (int row = nRow; row < visible.minRow; ++row)
-            if (GetRowHeight(row) > 0)
-                ScrollBy(Qt::Vertical, LineBack);
-    }
+    // A line for every shown row (column) between the visible ones and the target.
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    const auto shown = [](const std::vector<int>& sizes, int from, int to) {
+        int count = 0;
+        for (int index = from; index <= to; ++index)
+            count += sizes[size_t(index)] > 0 ? 1 : 0;
+        return count;
+    };
+    if (nCol >= m_nFixedCols)
+        ScrollLines(Qt::Horizontal, shown(m_arColWidths, visible.maxCol + 1, nCol),
+                    shown(m_arColWidths, nCol, visible.minCol - 1));
+    if (nRow >= m_nFixedRows)
+        ScrollLines(Qt::Vertical, shown(m_arRowHeights, visible.maxRow + 1, nRow),
+                    shown(m_arRowHeights, nRow, visible.minRow - 1));
     // A cell still cut off at the right or bottom edge is brought in line by line.
     QRect rect;
     while (GetCellRect(nRow, nCol, &rect) && rect.right() >= viewport()->width() &&

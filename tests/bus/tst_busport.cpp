@@ -31,7 +31,10 @@ struct Rig {
         bus.AddAxis(7, "HWK", "HWK 2.10");
         line.Start();
     }
-    bool Open(const QString& mode = kMode) { return port().OpenOrClose(line.PortPath(), mode, true); }
+    bool Open(const QString& mode = kMode)
+    {
+        return port().OpenOrClose(line.PortPath(), mode, true);
+    }
     CBusPort& port() { return t.port(); }
 };
 
@@ -76,7 +79,8 @@ void TstBusPort::framesOnTheWire()
     rig.bus.ClearLog();
     rig.port().Transact("0F", "S?", &reply, false);
     QCOMPARE(rig.bus.Requests().size(), 1);
-    QCOMPARE(rig.bus.Requests().first().frame, QByteArray("\x02" "FS?\x03"));
+    QCOMPARE(rig.bus.Requests().first().frame, QByteArray("\x02"
+                                                          "FS?\x03"));
 
     // Checksum mode: ":" and the XOR of 35 53 3F 3A as upper-case hex, 63.
     rig.port().m_checksum = 1;
@@ -96,9 +100,15 @@ void TstBusPort::replyDataAndEcho()
     QVERIFY(rig.port().Transact("5", "R?", &reply, true));
     QCOMPARE(reply, QStringLiteral("r25"));
     // 8-bit names travel as Windows-1252 both ways.
-    QVERIFY(rig.port().Transact("5", QByteArray("PNF\xFC" "hrung"), &reply, true));
+    QVERIFY(rig.port().Transact("5",
+                                QByteArray("PNF\xFC"
+                                           "hrung"),
+                                &reply, true));
     QCOMPARE(reply, QStringLiteral("pnFührung"));
-    rig.bus.WithAxis(5, [](SimAxis& a) { QCOMPARE(a.name, QByteArray("F\xFC" "hrung")); });
+    rig.bus.WithAxis(5, [](SimAxis& a) {
+        QCOMPARE(a.name, QByteArray("F\xFC"
+                                    "hrung"));
+    });
 }
 
 void TstBusPort::checksumReplies()
@@ -165,13 +175,17 @@ void TstBusPort::etxInsideAPieceDoesNotEndTheWait()
     QVERIFY(rig.Open());
     rig.port().m_replyTimeout = 300;
     QString reply = QStringLiteral("old");
-    rig.line.SetGivenReply(1, QByteArray("\x02" "5s1\x03" "xy"));
+    rig.line.SetGivenReply(1, QByteArray("\x02"
+                                         "5s1\x03"
+                                         "xy"));
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QVERIFY(rig.port().m_noAnswer);
     QCOMPARE(reply, QStringLiteral("old"));
 
     // When a later piece ends with ETX, everything up to it is the reply.
-    rig.line.SetGivenReply(1, QByteArray("\x02" "5s1\x03" "xy"));
+    rig.line.SetGivenReply(1, QByteArray("\x02"
+                                         "5s1\x03"
+                                         "xy"));
     rig.line.SetSplit(1, 0);
     std::thread later([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
@@ -265,7 +279,8 @@ void TstBusPort::offAndClosedPort()
     QVERIFY(!rig.port().Transact("Off", "S?", &reply, true));
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
-    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
     rig.t.SetUiLanguage(UiLanguage::English);
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface can't be opened!"));
@@ -426,10 +441,14 @@ void TstBusPort::malformedReplies()
     // A reply of the longest frame, 1023 bytes, is collected whole; one byte more is not
     // a frame of the protocol and fails the transaction.
     const QByteArray data = "s" + QByteArray(1019, '7');
-    rig.line.SetGivenReply(1, "\x02" "5" + data + "\x03");
+    rig.line.SetGivenReply(1, "\x02"
+                              "5" +
+                                  data + "\x03");
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(reply, QString::fromLatin1(data));
-    rig.line.SetGivenReply(1, "\x02" "5" + data + "7\x03");
+    rig.line.SetGivenReply(1, "\x02"
+                              "5" +
+                                  data + "7\x03");
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QVERIFY(rig.port().m_noAnswer);
     QCOMPARE(reply, QString::fromLatin1(data));
@@ -454,7 +473,8 @@ void TstBusPort::openOrCloseToggles()
     QVERIFY(!rig.port().OpenOrClose(QString(), QString(), false));
     QVERIFY(rig.t.messages.isEmpty());
     QVERIFY(!rig.port().OpenOrClose(QStringLiteral("/dev/does-not-exist"), kMode, true));
-    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
     QCOMPARE(rig.port().PortName(), QStringLiteral("/dev/does-not-exist"));
     QCOMPARE(rig.port().Settings(), kMode);
     QVERIFY(!rig.port().IsOpen());
@@ -486,6 +506,10 @@ void TstBusPort::portThatDisappears()
     rig.line.Stop();
     rig.port().m_replyTimeout = 200;
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
+    // The first command after finds the port gone and says so once.
+    QVERIFY(!rig.port().IsOpen());
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QVERIFY(!rig.port().IsOpen());
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Schnittstelle kann nicht geöffnet werden!"));

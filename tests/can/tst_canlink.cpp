@@ -9,6 +9,7 @@
 
 #include "platform/ceventobject.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 #include <QVersionNumber>
 
 #include <cstdio>
@@ -77,28 +79,35 @@ double ProcessCpuMs()
 }
 
 // A KEV at 5 and generic stages at 0, 10 and 31 on the test's bus, the simulator node on
-// it, and the bus port of a fake host, whose adapter opens the bus that TARNLINK_CAN names.
+// it, and the bus port of a fake host, whose adapter opens the bus that TARNLINK_CAN names. The
+// node is on the bus before the host is built.
 struct CanRig {
     SimBus bus;
     SimCanNode node;
+    bool joined;
     FakeBusPortHost t;
 
-    explicit CanRig(const QString& interfaceName,
-                    const QString& plugin = QStringLiteral("virtualcan"))
-        : node(bus, interfaceName, plugin)
+    explicit CanRig(SimCanRelay& relay) : node(bus, relay), joined(Join()) {}
+    CanRig(const QString& interfaceName, const QString& plugin)
+        : node(bus, interfaceName, plugin), joined(Join())
     {
-        bus.AddAxis(5, "KEV", "KEV1.62");
-        bus.AddAxis(0, "HWK");
-        bus.AddAxis(10, "HWK");
-        bus.AddAxis(31, "HWK");
-        node.Start();
     }
     CBusPort& port() { return t.port(); }
     CCanAdapter& adapter() { return t.port().CanAdapter(); }
     bool Open()
     {
         port().m_interfaceType = 1;
-        return port().OpenOrClose(QString(), QString(), true);
+        return joined && port().OpenOrClose(QString(), QString(), true);
+    }
+
+private:
+    bool Join()
+    {
+        bus.AddAxis(5, "KEV", "KEV1.62");
+        bus.AddAxis(0, "HWK");
+        bus.AddAxis(10, "HWK");
+        bus.AddAxis(31, "HWK");
+        return node.Start();
     }
 };
 
@@ -131,6 +140,7 @@ private slots:
     void noDevice_data();
     void noDevice();
     void eventObjectsWakeOnce();
+    void startedNodeHearsTheNextFrame();
     void socketCanWhenNamed();
 
 private:
@@ -198,7 +208,7 @@ void TstCanLink::framesOnTheBus()
     QFETCH(QByteArray, data);
     QFETCH(QString, reply);
 
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     rig.adapter().m_replyTimeout = 300;
     const QString answer = rig.adapter().Transact(text);
@@ -230,7 +240,7 @@ void TstCanLink::commandsWithoutCanFormSendNothing()
     QFETCH(QByteArray, command);
     QFETCH(QByteArray, diagnostic);
 
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     QVERIFY(rig.port().Transact("5", "S?", nullptr, false));
     QTRY_COMPARE(rig.node.Frames().size(), 1);
@@ -260,7 +270,7 @@ void TstCanLink::commandsWithoutCanFormSendNothing()
 
 void TstCanLink::roundTripsThroughTheBusPort()
 {
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     QVERIFY(rig.port().IsOpen());
     QString reply;
@@ -305,7 +315,7 @@ void TstCanLink::roundTripsThroughTheBusPort()
 
 void TstCanLink::manyTransactionsKeepTheirAnswers()
 {
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     QString reply;
     for (int value = 0; value < 200; ++value) {
@@ -317,7 +327,7 @@ void TstCanLink::manyTransactionsKeepTheirAnswers()
 
 void TstCanLink::timeoutEmptiesTheReply()
 {
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     rig.node.SetSilent(true);
     rig.port().m_replyTimeout = 300;
@@ -348,7 +358,7 @@ void TstCanLink::timeoutEmptiesTheReply()
 
 void TstCanLink::answerWithoutReplyRowIsNoAnswer()
 {
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     rig.node.SetGivenAnswer(QCanBusFrame(0x24B, QByteArray::fromHex("0901000000")));
     QString reply = QStringLiteral("old");
@@ -360,7 +370,7 @@ void TstCanLink::answerWithoutReplyRowIsNoAnswer()
 
 void TstCanLink::extendedFrameNeverRaisesTheFlag()
 {
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     QCanBusFrame extended(0x24B, QByteArray::fromHex("1319000000"));
     extended.setExtendedFrameFormat(true);
@@ -383,7 +393,7 @@ void TstCanLink::startDiagnostics()
 {
     SimBus bus;
     bus.AddAxis(5, "KEV");
-    SimCanNode node(bus, m_relay->InterfaceName());
+    SimCanNode node(bus, *m_relay);
     QVERIFY(node.Start());
 
     StdoutCapture out;
@@ -444,14 +454,15 @@ void TstCanLink::bitRateTable()
     QFETCH(uint, bitRate);
     QFETCH(QByteArray, name);
 
-    CanRig rig(m_relay->InterfaceName());
+    CanRig rig(*m_relay);
     StdoutCapture out;
     rig.adapter().Start(index);
     const QByteArray printed = out.Take();
     QVERIFY(rig.adapter().IsOk());
     QCOMPARE(rig.adapter().Card().BitRate(), bitRate);
     QVERIFY(printed.contains("you set it to " + QByteArray::number(index) + "\n"));
-    QVERIFY2(printed.endsWith("Baudrate: " + name + "\nInitialization successfull\n"
+    QVERIFY2(printed.endsWith("Baudrate: " + name +
+                              "\nInitialization successfull\n"
                               "Chip is running.\n\n\n"),
              printed.constData());
     QCOMPARE(rig.adapter().Transact("05S?"), QStringLiteral("05s10"));
@@ -461,7 +472,7 @@ void TstCanLink::tenStartsLeaveOneReceiveThread()
 {
     SimBus bus;
     bus.AddAxis(5, "KEV");
-    SimCanNode node(bus, m_relay->InterfaceName());
+    SimCanNode node(bus, *m_relay);
     QVERIFY(node.Start());
     const int before = ThreadCount();
     {
@@ -549,6 +560,25 @@ void TstCanLink::eventObjectsWakeOnce()
 
     CEventObject apart;
     QCOMPARE(CEventObject::WaitAny(first, apart), -1);
+}
+
+void TstCanLink::startedNodeHearsTheNextFrame()
+{
+    // A node that has started hears a frame sent the moment after, even while the bus is
+    // still taking it in: the first request of a test must not go past the simulator.
+    SimBus bus;
+    SimCanNode sender(bus, *m_relay);
+    QVERIFY(sender.Start());
+    const QCanBusFrame request(0x24A, QByteArray::fromHex("13"));
+    for (int round = 0; round < 100; ++round) {
+        SimCanNode node(bus, *m_relay);
+        QVERIFY(node.Start());
+        sender.Send(request);
+        QDeadlineTimer deadline(1000);
+        while (node.Frames().isEmpty() && !deadline.hasExpired())
+            QThread::msleep(1);
+        QCOMPARE(node.Frames().size(), 1);
+    }
 }
 
 void TstCanLink::socketCanWhenNamed()

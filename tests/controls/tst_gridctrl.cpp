@@ -67,6 +67,8 @@ private slots:
     void multiLineKeepsOneEditor();
     void editorsEndBeforeTheirCellsGo_data();
     void editorsEndBeforeTheirCellsGo();
+    void ensureVisibleLandsInPlace_data();
+    void ensureVisibleLandsInPlace();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -670,6 +672,90 @@ void TstGridCtrl::editorsEndBeforeTheirCellsGo()
     delete grid;
     QVERIFY(!grid);
     QCOMPARE(ended, QList<CCellID>({edited}));
+}
+
+void TstGridCtrl::ensureVisibleLandsInPlace_data()
+{
+    // Row heights and column widths repeat their pattern over the non-fixed rows and
+    // columns; the grid starts at the given scroll position. The landing positions are those
+    // the grid reached when it scrolled line by line, walking from the first row each time.
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<QList<int>>("heights");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QPoint>("start"); // horizontal, vertical
+    QTest::addColumn<CCellID>("target");
+    QTest::addColumn<QPoint>("landing");
+
+    const QList<int> even{20};
+    const QList<int> wide{90};
+    QTest::newRow("last row") << 1000 << 5 << even << wide << QPoint(0, 0) << CCellID(999, 4)
+                              << QPoint(82, 19717);
+    QTest::newRow("middle row") << 1000 << 5 << even << wide << QPoint(0, 0) << CCellID(500, 2)
+                                << QPoint(0, 9740);
+    QTest::newRow("already in view")
+        << 1000 << 5 << even << wide << QPoint(0, 0) << CCellID(3, 2) << QPoint(0, 0);
+    QTest::newRow("back to the top")
+        << 1000 << 5 << even << wide << QPoint(400, 100000) << CCellID(3, 1) << QPoint(0, 37);
+    QTest::newRow("fixed cell") << 1000 << 5 << even << wide << QPoint(400, 5000) << CCellID(0, 0)
+                                << QPoint(82, 5000);
+    QTest::newRow("mixed heights") << 1500 << 5 << QList<int>{10, 25, 40, 7} << wide << QPoint(0, 0)
+                                   << CCellID(777, 3) << QPoint(0, 15655);
+    QTest::newRow("mixed heights, from inside a row")
+        << 1500 << 5 << QList<int>{10, 25, 40, 7} << wide << QPoint(0, 1234) << CCellID(1499, 1)
+        << QPoint(0, 30480);
+    QTest::newRow("mixed heights, back up") << 1500 << 5 << QList<int>{10, 25, 40, 7} << wide
+                                            << QPoint(0, 20001) << CCellID(2, 1) << QPoint(0, 10);
+    QTest::newRow("hidden rows") << 1200 << 5 << QList<int>{20, 0, 0, 31, 0, 12} << wide
+                                 << QPoint(0, 0) << CCellID(1199, 2) << QPoint(0, 12325);
+    QTest::newRow("hidden target row") << 1200 << 5 << QList<int>{20, 0, 0, 31, 0, 12} << wide
+                                       << QPoint(0, 0) << CCellID(602, 2) << QPoint(0, 6048);
+    QTest::newRow("hidden rows, back up") << 1200 << 5 << QList<int>{20, 0, 0, 31, 0, 12} << wide
+                                          << QPoint(0, 9000) << CCellID(4, 2) << QPoint(0, 11);
+    QTest::newRow("rows taller than the view")
+        << 300 << 5 << QList<int>{20, 20, 400} << wide << QPoint(0, 0) << CCellID(200, 1)
+        << QPoint(0, 29040);
+    QTest::newRow("last row taller than the view")
+        << 301 << 5 << QList<int>{20, 20, 400} << wide << QPoint(0, 0) << CCellID(300, 1)
+        << QPoint(0, 43600);
+    QTest::newRow("back from a tall last row")
+        << 301 << 5 << QList<int>{20, 20, 400} << wide << QPoint(0, 100000) << CCellID(150, 1)
+        << QPoint(0, 22877);
+    QTest::newRow("last column") << 50 << 40 << even << QList<int>{90, 0, 150, 33} << QPoint(0, 0)
+                                 << CCellID(5, 39) << QPoint(2419, 0);
+    QTest::newRow("columns, back") << 50 << 40 << even << QList<int>{90, 0, 150, 33}
+                                   << QPoint(2000, 0) << CCellID(5, 2) << QPoint(89, 0);
+    QTest::newRow("column wider than the view")
+        << 50 << 12 << even << QList<int>{60, 500} << QPoint(0, 0) << CCellID(40, 10)
+        << QPoint(2300, 540);
+    QTest::newRow("both ways at once")
+        << 2000 << 40 << QList<int>{18, 0, 33} << QList<int>{90, 0, 150, 33} << QPoint(1500, 30000)
+        << CCellID(17, 37) << QPoint(2268, 267);
+}
+
+void TstGridCtrl::ensureVisibleLandsInPlace()
+{
+    QFETCH(int, rows);
+    QFETCH(int, cols);
+    QFETCH(QList<int>, heights);
+    QFETCH(QList<int>, widths);
+    QFETCH(QPoint, start);
+    QFETCH(CCellID, target);
+    QFETCH(QPoint, landing);
+
+    QPointer<CGridCtrl> grid = MakeGrid(rows, cols, false);
+    grid->AllowDraw(false);
+    for (int r = 1; r < rows; ++r)
+        grid->SetRowHeight(r, heights.at((r - 1) % heights.size()));
+    for (int c = 1; c < cols; ++c)
+        grid->SetColumnWidth(c, widths.at((c - 1) % widths.size()));
+    grid->AllowDraw(true, true);
+    grid->SetScrollPos32(Qt::Horizontal, start.x());
+    grid->SetScrollPos32(Qt::Vertical, start.y());
+    grid->EnsureVisible(target);
+    const QPoint landed(grid->GetScrollPos32(Qt::Horizontal), grid->GetScrollPos32(Qt::Vertical));
+    QCOMPARE(landed, landing);
+    delete grid;
 }
 
 QTEST_MAIN(TstGridCtrl)

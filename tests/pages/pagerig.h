@@ -4,12 +4,12 @@
 #pragma once
 
 #include "pages/ccurindicator.h"
-#include "pages/cendstufehwk.h"
-#include "pages/cendstufekev.h"
 #include "pages/cledpictures.h"
 #include "pages/cpagecontrolids.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufehwk.h"
+#include "pages/types/cendstufekev.h"
 #include "platform/ccontrolids.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
@@ -210,64 +210,12 @@ inline QStringList Shown(CTarnlinkView* view,
     return shown;
 }
 
-// Values on every control of a page, as a test sets them: the three currents, the name
-// "Tisch", step 3, direction 1, activation 0, the second entry of lists 1021, 1022 and 1024,
-// entry `modeEntry` of list 1025 and delay position 9.
-inline void FillPage(CTarnlinkView* view, const QList<int>& currents, int modeEntry)
-{
-    for (int which = 0; which < 3; ++which)
-        CControlIds::Find<QSlider>(view, Ids::kSliders[which])->setValue(currents.value(which));
-    CControlIds::Find<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Tisch"));
-    const QList<QPair<int, int>> selections = {
-        {Ids::kStepCombo, 3},          {Ids::kDirectionCombo, 1},
-        {Ids::kActivationCombo, 0},    {Ids::kInputFunctionCombo, 1},
-        {Ids::kOutputFunctionCombo, 1}, {Ids::kOperationModeCombo, modeEntry},
-        {Ids::kInputLogicCombo, 1}};
-    for (const auto& [combo, index] : selections)
-        CControlIds::Find<QComboBox>(view, combo)->setCurrentIndex(index);
-    CControlIds::Find<QSpinBox>(view, Ids::kDelaySpin)->setValue(9);
-}
-
-// The ranges a type gave its page: `range` holds the sliders' maximum and tick and the
-// delay spin's minimum and maximum; `scale` stands under every slider.
-inline void CheckRanges(CTarnlinkView* view, const QList<int>& range, const QString& scale,
-                        double marker)
-{
-    for (int which = 0; which < 3; ++which) {
-        auto* slider = CControlIds::Find<QSlider>(view, Ids::kSliders[which]);
-        QCOMPARE(slider->maximum(), range[0]);
-        QCOMPARE(slider->tickInterval(), range[1]);
-        QCOMPARE(CControlIds::Find<QLabel>(view, Ids::kScales[which])->text(), scale);
-    }
-    auto* spin = CControlIds::Find<QSpinBox>(view, Ids::kDelaySpin);
-    QCOMPARE(spin->minimum(), range[2]);
-    QCOMPARE(spin->maximum(), range[3]);
-    QCOMPARE(view->m_markerScale, marker);
-}
-
 // The page's settings sent by its device type's own object to the stage at `address`, as
 // a transmission from the page sends them.
-template <typename Type>
-bool TransmitAs(CTarnlinkView* view, int address)
-{
-    Type type;
-    type.SetView(view);
-    return type.TransmitSettings(QString::number(address, 16).toUpper());
-}
-
 inline bool TransmitByType(CTarnlinkView* view, int address)
 {
-    switch (view->DeviceType()) {
-    case 0: return TransmitAs<CEndstufeKEV>(view, address);
-    case 1: return TransmitAs<CEndstufeLQN>(view, address);
-    case 2: return TransmitAs<CEndstufeHWT>(view, address);
-    case 3: return TransmitAs<CEndstufeHWK>(view, address);
-    case 4: return TransmitAs<CEndstufeHVR>(view, address);
-    case 5: return TransmitAs<CEndstufeDRQPlus>(view, address);
-    case 6: return TransmitAs<CEndstufeUQT>(view, address);
-    case 7: return TransmitAs<CEndstufeDRQ2Plus>(view, address);
-    default: return TransmitAs<CEndstufeVNEPlus>(view, address);
-    }
+    const std::unique_ptr<CEndstufe> type = CEndstufe::Create(view->DeviceType(), *view);
+    return type && type->TransmitSettings(QString::number(address, 16).toUpper());
 }
 
 // The device-type names the simulator knows, by device-type index.

@@ -67,6 +67,7 @@ private slots:
     void closePathsAsk();
     void exitAsksAboutEveryPageFirst();
     void openProjectKeepsPages();
+    void pollDropsChangedPageUnasked();
     void userChangesMarkModified_data();
     void userChangesMarkModified();
 };
@@ -193,6 +194,28 @@ void TstCloseQuestion::openProjectKeepsPages()
     QVERIFY(view);
     QVERIFY(view->GetDocument()->IsModified());
     QCOMPARE(rig.t.messages, QStringList{});
+}
+
+void TstCloseQuestion::pollDropsChangedPageUnasked()
+{
+    Rig rig;
+    QPointer<CTarnlinkView> view = rig.OpenOnline();
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    ChangeValues(view, true);
+    QVERIFY(view->GetDocument()->IsModified());
+    rig.t.messages.clear();
+    rig.t.answer = IdCancel;
+
+    // The stage stops answering: the poll drops the axis and its page goes with it. What
+    // the page changed is in the stage already; there is nothing to ask about.
+    rig.line.SetSilent(true);
+    rig.t.port().m_replyTimeout = 100;
+    rig.frame->OnStatusPoll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!view);
+    for (const QString& message : std::as_const(rig.t.messages))
+        QVERIFY2(!message.contains(QStringLiteral("speichern")), qPrintable(message));
 }
 
 void TstCloseQuestion::userChangesMarkModified_data()

@@ -1,8 +1,8 @@
 // The allowed motor current of an axis: the mark read from the tree label, the zones on the
 // current bars, the question when a released current slider reaches the device type's
 // limit, and what the page puts back when the user says no.
-#include "pages/cendstufedrqplus.h"
-#include "pages/cendstufelqn.h"
+#include "pages/types/cendstufedrqplus.h"
+#include "pages/types/cendstufelqn.h"
 #include "tests/pages/pagerig.h"
 
 namespace {

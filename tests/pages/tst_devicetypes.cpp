@@ -1,8 +1,8 @@
 // What the device types compute without a page: values out of stage replies (short and
 // empty ones too), the current limit of the 0.1 A types and the delay table.
 #include "pages/cdevicetypetables.h"
-#include "pages/cendstufeshared.h"
 #include "pages/creplyvalue.h"
+#include "pages/types/cendstufeshared.h"
 
 #include <QTest>
 

@@ -418,15 +418,20 @@ void TstStatusEndstufe::pageClosedUnderDialog()
     QPointer<CTarnlinkView> view = rig.OpenOnline();
     QVERIFY(view);
     QPointer<QMdiSubWindow> window = rig.frame->MdiArea()->activeSubWindow();
-    // The main frame drops the axis while the dialog is open, its page with it.
+    // The main frame closes the page's window while the dialog is open: the dialog ends,
+    // the page waits for it to return and reads nothing after the reset.
     OpenFromPage(view, rig, [&](Dlg& dialog) {
         QTest::mouseClick(CControlIds::Find<QPushButton>(&dialog, Dlg::kResetButton),
                           Qt::LeftButton);
         CloseAndDelete(window);
-        QVERIFY(!view);
-        dialog.reject();
+        QVERIFY(view);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.PollTimer().isActive());
+        rig.bus.ClearLog();
     });
-    QVERIFY(!window);
+    QVERIFY(rig.Commands().isEmpty());
+    QTRY_VERIFY(!window);
+    QVERIFY(!view);
     QVERIFY(rig.frame->ChildFrames().isEmpty());
 }
 

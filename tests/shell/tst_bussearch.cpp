@@ -89,6 +89,7 @@ private slots:
     void pollReadsStatusAsEveryValue();
     void pollAndResetStopAtOfflineItem();
     void pollDropsAxisThatStopsAnswering();
+    void pollFindsPortGone();
     void resetSendsCToEveryAxis();
     void doubleClickOpensAxis();
     void deletedItemIsReleasedByPages();
@@ -165,7 +166,8 @@ void TstBusSearch::searchThirtyTwoAddresses()
     QCOMPARE(rig.bus.Requests().first().addressText, QByteArray("00"));
     QCOMPARE(rig.bus.Requests().last().addressText, QByteArray("1F"));
     // Sorted by label, which is address order.
-    QCOMPARE(rig.Labels(kHwk), (QStringList{QStringLiteral("[17] Axis"), QStringLiteral("[30] Axis")}));
+    QCOMPARE(rig.Labels(kHwk),
+             (QStringList{QStringLiteral("[17] Axis"), QStringLiteral("[30] Axis")}));
     QCOMPARE(rig.Labels(7), QStringList{QStringLiteral("[02] Axis")});
     QVERIFY(rig.Labels(5).isEmpty()); // "DRQ2+" does not name DRQ+
 }
@@ -295,10 +297,12 @@ void TstBusSearch::pollReadsStatusAsEveryValue()
     rig.bus.AddAxis(1, "KEV");
     rig.frame->OnSearch();
     // A status word followed by a character that is no digit is still that word.
-    rig.line.SetGivenReply(1, QByteArray("\x02" "1f3x\x03"));
+    rig.line.SetGivenReply(1, QByteArray("\x02"
+                                         "1f3x\x03"));
     rig.frame->OnStatusPoll();
     QCOMPARE(CMainFrame::ItemImage(rig.Item(1)), int(CMainFrame::ImageRed));
-    rig.line.SetGivenReply(1, QByteArray("\x02" "1f0 \x03"));
+    rig.line.SetGivenReply(1, QByteArray("\x02"
+                                         "1f0 \x03"));
     rig.frame->OnStatusPoll();
     QCOMPARE(CMainFrame::ItemImage(rig.Item(1)), int(CMainFrame::ImageGreen));
     QVERIFY(rig.t.messages.isEmpty());
@@ -332,7 +336,8 @@ void TstBusSearch::pollDropsAxisThatStopsAnswering()
     rig.bus.ClearLog();
     rig.frame->OnStatusPoll();
     QCOMPARE(rig.t.messages,
-             QStringList{QStringLiteral("Schnittstelle TIMEOUT Achse [6]\r\nvorhandene Endstufen werden neu gesucht!")});
+             QStringList{QStringLiteral(
+                 "Schnittstelle TIMEOUT Achse [6]\r\nvorhandene Endstufen werden neu gesucht!")});
     QVERIFY(!rig.Item(6));
     QVERIFY(rig.Item(3));
     // A new search ran, and the poll runs again.
@@ -344,6 +349,23 @@ void TstBusSearch::pollDropsAxisThatStopsAnswering()
     rig.frame->OnStatusPoll();
     QCOMPARE(rig.t.messages.last(),
              QStringLiteral("Interface TIMEOUT Axis [3]\r\nPower stage is deleted from list!"));
+}
+
+void TstBusSearch::pollFindsPortGone()
+{
+    Rig rig;
+    rig.bus.AddAxis(3, "KEV");
+    rig.frame->OnSearch();
+    const CBusPort& port = rig.t.port();
+    QCOMPARE(rig.frame->PaneText(CMainFrame::PaneInterface),
+             port.PortName() + " <Open> " + port.Settings());
+    // The adapter goes away between two ticks: the interface pane says so.
+    rig.line.Stop();
+    rig.frame->OnStatusPoll();
+    QVERIFY(!port.IsOpen());
+    QCOMPARE(rig.frame->PaneText(CMainFrame::PaneInterface),
+             port.PortName() + " <!CLOSED!> " + port.Settings());
+    QCOMPARE(rig.t.messages.value(0), QStringLiteral("Schnittstelle kann nicht geöffnet werden!"));
 }
 
 void TstBusSearch::resetSendsCToEveryAxis()
@@ -399,8 +421,8 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     rig.t.app().m_nextAddress = QStringLiteral("Off");
     rig.t.app().m_newAxisAddress = QStringLiteral("05");
     rig.t.app().m_currentType = kKev;
-    QVERIFY(rig.t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(
-        QString()));
+    QVERIFY(
+        rig.t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString()));
     const QPointer<CTarnlinkView> view =
         CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(view);
@@ -495,7 +517,7 @@ void TstBusSearch::interfaceSheetOkCan()
     QCOMPARE(rig.t.app().Settings().ComType(), 1);
     QCOMPARE(rig.t.app().Settings().AxAddr(), 1);
     QCOMPARE(rig.t.app().Settings().GetProfileInt(QStringLiteral("Settings"),
-                                                   QStringLiteral("CANBaud"), -5),
+                                                  QStringLiteral("CANBaud"), -5),
              -5);
     QVERIFY(rig.t.port().m_twoByteAddress);
     QCOMPARE(int(rig.t.app().m_addressCount), 32);
@@ -508,9 +530,16 @@ void TstBusSearch::interfaceSheetShowsRunningSettings_data()
     QTest::addColumn<QString>("parity");
     QTest::addColumn<QString>("stopBits");
     QTest::addColumn<QString>("settings");
-    QTest::newRow("even parity") << "19200" << "8" << "even" << "1" << "19200, e, 8, 1";
-    QTest::newRow("odd parity, 7 bits, 2 stop bits")
-        << "38400" << "7" << "odd" << "2" << "38400, o, 7, 2";
+    QTest::newRow("even parity") << "19200"
+                                 << "8"
+                                 << "even"
+                                 << "1"
+                                 << "19200, e, 8, 1";
+    QTest::newRow("odd parity, 7 bits, 2 stop bits") << "38400"
+                                                     << "7"
+                                                     << "odd"
+                                                     << "2"
+                                                     << "38400, o, 7, 2";
 }
 
 void TstBusSearch::interfaceSheetShowsRunningSettings()

@@ -21,10 +21,10 @@ struct Command {
 // What a stage makes of the first data byte. PB, PS and PX share byte 7; a stage reads it
 // as the bus mode.
 constexpr std::array<Command, 28> kCommands = {{
-    {0, "F"},   {1, "Q"},   {2, "V"},   {3, "D"},   {4, "B"},   {5, "BF"},  {6, "PN"},
-    {7, "PS"},  {8, "PR"},  {16, "M"},  {17, "A"},  {18, "R"},  {19, "S"},  {20, "T"},
-    {21, "G"},  {32, "C"},  {33, "J"},  {34, "U"},  {35, "PC"}, {36, "PO"}, {37, "PH"},
-    {38, "Z"},  {48, "L"},  {49, "O"},  {52, "PK"}, {56, "E"},  {57, "W"},  {64, "L*"},
+    {0, "F"},  {1, "Q"},  {2, "V"},  {3, "D"},   {4, "B"},   {5, "BF"},  {6, "PN"},
+    {7, "PS"}, {8, "PR"}, {16, "M"}, {17, "A"},  {18, "R"},  {19, "S"},  {20, "T"},
+    {21, "G"}, {32, "C"}, {33, "J"}, {34, "U"},  {35, "PC"}, {36, "PO"}, {37, "PH"},
+    {38, "Z"}, {48, "L"}, {49, "O"}, {52, "PK"}, {56, "E"},  {57, "W"},  {64, "L*"},
 }};
 
 // Commands that are actions, not values: their frame carries nothing to read or write.
@@ -66,6 +66,12 @@ std::optional<QByteArray> MnemonicOf(quint8 byte)
 
 } // namespace
 
+SimCanNode::SimCanNode(SimBus& bus, SimCanRelay& relay)
+    : m_bus(bus), m_relay(&relay), m_interfaceName(relay.InterfaceName()),
+      m_plugin(QStringLiteral("virtualcan"))
+{
+}
+
 SimCanNode::SimCanNode(SimBus& bus, const QString& interfaceName, const QString& plugin)
     : m_bus(bus), m_interfaceName(interfaceName), m_plugin(plugin)
 {
@@ -87,6 +93,9 @@ bool SimCanNode::Start()
                          [this] { TakeFrames(); });
         started = SimConnectAndWait(*m_device);
     });
+    // The virtualcan server passes frames on to the node only once it has taken it in.
+    if (started && m_relay)
+        started = m_relay->WaitUntilJoined([this](const QCanBusFrame& probe) { Send(probe); });
     return started;
 }
 

@@ -18,15 +18,20 @@
 #include <mutex>
 #include <optional>
 
+class SimCanRelay;
+
 class SimCanNode {
 public:
-    SimCanNode(SimBus& bus, const QString& interfaceName,
-               const QString& plugin = QStringLiteral("virtualcan"));
+    // A node on the process's virtualcan bus.
+    SimCanNode(SimBus& bus, SimCanRelay& relay);
+    // A node on another plugin's interface, e.g. ("vcan0", "socketcan").
+    SimCanNode(SimBus& bus, const QString& interfaceName, const QString& plugin);
     ~SimCanNode();
     SimCanNode(const SimCanNode&) = delete;
     SimCanNode& operator=(const SimCanNode&) = delete;
 
-    // Connects to the bus; false when the node could not join it.
+    // Connects to the bus and returns once frames sent from now on reach the node; false
+    // when it could not join. Start it before the program under test opens its card.
     bool Start();
 
     // Faults on demand, for the answers that follow.
@@ -51,6 +56,7 @@ private:
     void Handle(const QCanBusFrame& frame);
 
     SimBus& m_bus;
+    SimCanRelay* m_relay = nullptr; // the virtualcan bus, or none
     QString m_interfaceName;
     QString m_plugin;
     CEventLoopThread m_thread;

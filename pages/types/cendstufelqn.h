@@ -4,37 +4,31 @@
 // parameters out of reach.
 #pragma once
 
-#include <QString>
+#include "pages/types/cendstufe.h"
 
-class CTarnlinkView;
-class QWidget;
-
-class CEndstufeLQN {
+class CEndstufeLQN : public CEndstufe {
 public:
-    void SetView(CTarnlinkView* view) { m_view = view; }
+    using CEndstufe::CEndstufe;
 
-    void SetupPage();
-    bool ReadAll();
-    bool TransmitSettings(QString address);
+    void SetupPage() override;
+    bool ReadAll() override;
+    bool TransmitSettings(const QString& address) override;
+    void ShowCurrentText(int slider) override;
+    void ShowDelayTime(int position, const QWidget* scrollControl) override;
+
     // Stop, run and boost current 0.10, 0.20 and 0.40 A, delay 40 ms.
-    void LoadDefaults();
-
-    void ShowCurrentText(int slider);
-    void ShowDelayTime(int position, const QWidget* scrollControl);
+    void LoadDefaults() override;
     // A run current below 0.10 A is raised to 0.10 A.
-    void ClampRunCurrent();
-    unsigned GetCurrentLimit() const;
+    void ClampRunCurrent() override;
+    unsigned CurrentLimit(unsigned mark) const override;
     // The highest slider position (0.01 A) allowed without a question: the allowed motor
     // current `mark` (0.01 A) plus a margin that grows with the kept current.
     static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
 
-    // The current shape ("PC"); the chopper frequency matters only while a shape is on.
-    void OnDisplayMenuChanged();
-    // The chopper frequency ("PE").
-    void OnOutputFunctionChanged();
     // The bus mode ("PX").
-    void OnOperationModeChanged();
-
-private:
-    CTarnlinkView* m_view = nullptr;
+    bool OnOperationModeChanged() override;
+    // The current shape ("PC"); the chopper frequency matters only while a shape is on.
+    bool OnDisplayMenuChanged() override;
+    // The chopper frequency ("PE").
+    bool OnOutputFunctionChanged() override;
 };

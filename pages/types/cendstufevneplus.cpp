@@ -1,7 +1,7 @@
-#include "pages/cendstufevneplus.h"
+#include "pages/types/cendstufevneplus.h"
 
-#include "pages/cendstufeshared.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
 
 #include <QComboBox>
 
@@ -13,53 +13,43 @@ using Ids = CPageControlIds;
 
 void CEndstufeVNEPlus::SetupPage()
 {
-    if (!m_view)
-        return;
-    CEndstufeShared::SetupPage(*m_view, CDeviceTypeTables::VnePlus().setup);
-    QComboBox* steps = m_view->Form().Combo(Ids::kStepCombo);
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::VnePlus().setup);
+    QComboBox* steps = m_view.Form().Combo(Ids::kStepCombo);
     const auto suffixes = CDeviceTypeTables::VnePlusStepSuffixes();
     for (int i = 0; i < steps->count() && i < static_cast<int>(suffixes.size()); ++i)
         steps->setItemText(i, steps->itemText(i) +
                                   QString::fromLatin1(suffixes[static_cast<std::size_t>(i)]));
     CEndstufeShared::ShowControls(
-        *m_view,
+        m_view,
         {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
          Ids::kInputLogicLabel, Ids::kOutputFunctionLabel, Ids::kInputFunctionLabel,
-         Ids::kOperationModeLabel, Ids::kOperationModeCombo, Ids::kModeEdit,
-         Ids::kActivationCombo, Ids::kActivationLabel, Ids::kDelaySpin, Ids::kDelayText,
-         Ids::kDelayLabel, Ids::kWatchdogLamp, Ids::kClearWatchdogButton,
-         Ids::kWatchdogLampLabel},
+         Ids::kOperationModeLabel, Ids::kOperationModeCombo, Ids::kModeEdit, Ids::kActivationCombo,
+         Ids::kActivationLabel, Ids::kDelaySpin, Ids::kDelayText, Ids::kDelayLabel,
+         Ids::kWatchdogLamp, Ids::kClearWatchdogButton, Ids::kWatchdogLampLabel},
         false);
 }
 
 bool CEndstufeVNEPlus::ReadAll()
 {
-    return m_view && ReadAll(*m_view);
-}
-
-bool CEndstufeVNEPlus::ReadAll(CTarnlinkView& view)
-{
     // The activation answer stays in the activation list: the hidden operation-mode list has
     // no entries on these pages, so a parameter file records that no mode was chosen.
-    return CEndstufeShared::ReadWithCommon(view, CDeviceTypeTables::VnePlus().reads);
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::VnePlus());
 }
 
-bool CEndstufeVNEPlus::TransmitSettings(QString address)
+bool CEndstufeVNEPlus::TransmitSettings(const QString& address)
 {
     // The common writes up to the direction: a VNE+ takes no delay and no activation.
-    return m_view && CEndstufeShared::TransmitName(*m_view, address) &&
-           CEndstufeShared::WriteValues(*m_view, address,
+    return CEndstufeShared::TransmitName(m_view, address) &&
+           CEndstufeShared::WriteValues(m_view, address,
                                         CDeviceTypeTables::CommonWrites().first(5));
 }
 
 void CEndstufeVNEPlus::ShowCurrentText(int slider)
 {
-    if (m_view)
-        CEndstufeShared::ShowCurrentText(*m_view, slider, 100);
+    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
 }
 
 void CEndstufeVNEPlus::ShowDelayTime(int position, const QWidget* scrollControl)
 {
-    if (m_view)
-        CEndstufeShared::ShowDelayMilliseconds(*m_view, position, scrollControl);
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }

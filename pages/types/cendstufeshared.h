@@ -1,8 +1,8 @@
 // The work the nine device types have in common: the patterns by which a type shapes the
 // page, reads the stage into it and writes it back (driven by the type's tables), and the
 // operations whose one body serves several types (current and delay texts, the current
-// limit of the 0.1 A types, the output-function and display-menu writes, the lock poll,
-// the current defaults).
+// limits, the list writes, the lock poll, the current defaults, the display page of HWK and
+// HVR).
 #pragma once
 
 #include "pages/cdevicetypetables.h"
@@ -55,7 +55,8 @@ public:
     // The highest slider position (0.1 A) allowed without a question: the allowed motor
     // current `mark` (0.01 A) in tenths plus a margin that grows with the kept current.
     static unsigned TenthsCurrentLimit(unsigned mark, unsigned keptCurrent);
-    static unsigned TenthsCurrentLimit(CTarnlinkView& view);
+    // The same for DRQ+ and DRQ2+, which count in 0.01 A.
+    static unsigned DrqCurrentLimit(unsigned mark, unsigned keptCurrent);
 
     // A type's allowed-current rule: the mark (divided for types that count in 0.1 A) plus
     // a margin that grows in two steps with the current the page keeps.
@@ -65,8 +66,6 @@ public:
         unsigned small, middle, large;
     };
     static unsigned MarginLimit(const CurrentMargins& rule, unsigned mark, unsigned keptCurrent);
-    // The rule applied to a fresh mark and the page's kept current.
-    static unsigned MarginLimit(const CurrentMargins& rule, CTarnlinkView& view);
     // "PO" with the output-function selection; the answer is not looked at.
     static void SendOutputFunction(CTarnlinkView& view);
     // `mnemonic` with the selection of `combo`; the answer is not looked at.
@@ -80,6 +79,14 @@ public:
     static void SendDisplayMenu(CTarnlinkView& view);
     // "PX" with the bus-mode selection (HWT, LQN).
     static void SendBusMode(CTarnlinkView& view);
+    // "PC" with the current-shape selection (LQN, HWT, DRQ+, DRQ2+).
+    static void SendCurrentShape(CTarnlinkView& view);
+    // "PE" with the chopper-frequency selection (LQN, UQT).
+    static void SendChopperFrequency(CTarnlinkView& view);
+
+    // What the HWK and the HVR share of their page: the display radios and menu, the bus
+    // modes and the logic-level button in place of the one input logic.
+    static void SetupDisplayPage(CTarnlinkView& view, const CPageSetup& setup);
 
     // Empties the lists numbered `ids` and gives each "Aus"/"Off" and "Ein"/"On".
     static void FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids);
@@ -87,6 +94,9 @@ public:
     static void FillBusModes(CTarnlinkView& view, int combo);
     // Stop, run and boost current 1, 2 and 4 steps, delay 40 ms.
     static void LoadCurrentDefaults(CTarnlinkView& view);
+    // The defaults of DRQ+, UQT and DRQ2+: stop, run and boost current 0.10, 0.20 and
+    // 0.40 A and delay position 10, its text as the page's type shows it.
+    static void LoadDrqDefaults(CTarnlinkView& view);
     // A type's defaults: the three currents in slider steps and the delay position.
     static void SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay);
 

@@ -1,4 +1,4 @@
-#include "pages/cendstufeshared.h"
+#include "pages/types/cendstufeshared.h"
 
 #include "bus/cbusport.h"
 #include "controls/scalelabel/cscalelabel.h"
@@ -77,11 +77,21 @@ bool CEndstufeShared::ReadQueries(CTarnlinkView& view, std::span<const CParamQue
             return false;
         const int value = CReplyValue::Int(reply, EchoLength(query.command));
         switch (query.target) {
-        case QueryTarget::Name: view.SetName(CReplyValue::Text(reply, 2)); break;
-        case QueryTarget::Slider: view.SetCurrent(query.arg, value); break;
-        case QueryTarget::Combo: SelectEntry(form.Combo(query.arg), value); break;
-        case QueryTarget::DelayTime: view.SetDelay(value); break;
-        case QueryTarget::LogicLevel: view.SetLogicLevel(query.arg, value); break;
+        case QueryTarget::Name:
+            view.SetName(CReplyValue::Text(reply, 2));
+            break;
+        case QueryTarget::Slider:
+            view.SetCurrent(query.arg, value);
+            break;
+        case QueryTarget::Combo:
+            SelectEntry(form.Combo(query.arg), value);
+            break;
+        case QueryTarget::DelayTime:
+            view.SetDelay(value);
+            break;
+        case QueryTarget::LogicLevel:
+            view.SetLogicLevel(query.arg, value);
+            break;
         case QueryTarget::DisplayType:
             view.SetDisplayType(query.arg, value);
             view.ShowDisplayMenu();
@@ -128,8 +138,7 @@ bool CEndstufeShared::ReadType(CTarnlinkView& view, const CTypeTables& tables)
     const std::span<const CParamQuery> common = CDeviceTypeTables::CommonReads();
     constexpr std::size_t kInputLogic = 6;
     return ReadQueries(view, common.first(kInputLogic)) && ReadQueries(view, tables.levels) &&
-           ReadQueries(view, common.subspan(kInputLogic + 1)) &&
-           ReadQueries(view, tables.reads);
+           ReadQueries(view, common.subspan(kInputLogic + 1)) && ReadQueries(view, tables.reads);
 }
 
 bool CEndstufeShared::TransmitType(CTarnlinkView& view, const QString& address,
@@ -244,15 +253,11 @@ unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, unsigned mark,
     return mark / rule.divisor + margin;
 }
 
-unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, CTarnlinkView& view)
-{
-    const auto mark = static_cast<unsigned>(view.UpdateAllowedCurrentMark());
-    return MarginLimit(rule, mark, static_cast<unsigned>(view.m_allowedMark));
-}
-
 namespace {
 
 constexpr CEndstufeShared::CurrentMargins kTenthsMargins{10, 200, 400, 2, 5, 10};
+// The allowed current in 0.01 A plus 20, 50 or 100, by the current the page keeps.
+constexpr CEndstufeShared::CurrentMargins kDrqMargins{1, 200, 400, 20, 50, 100};
 
 } // namespace
 
@@ -261,9 +266,9 @@ unsigned CEndstufeShared::TenthsCurrentLimit(unsigned mark, unsigned keptCurrent
     return MarginLimit(kTenthsMargins, mark, keptCurrent);
 }
 
-unsigned CEndstufeShared::TenthsCurrentLimit(CTarnlinkView& view)
+unsigned CEndstufeShared::DrqCurrentLimit(unsigned mark, unsigned keptCurrent)
 {
-    return MarginLimit(kTenthsMargins, view);
+    return MarginLimit(kDrqMargins, mark, keptCurrent);
 }
 
 void CEndstufeShared::SendOutputFunction(CTarnlinkView& view)
@@ -281,8 +286,8 @@ void CEndstufeShared::SendSelection(CTarnlinkView& view, const char* mnemonic, i
 void CEndstufeShared::ShowOperationState(CTarnlinkView& view, bool locked, int combo, int value)
 {
     view.EnableParameterControls(!locked);
-    view.Form().Edit(Ids::kModeEdit)->setText(
-        view.LoadResString(locked ? kIdsBusAndSwitch : kIdsBusExclusive));
+    QLineEdit* mode = view.Form().Edit(Ids::kModeEdit);
+    mode->setText(view.LoadResString(locked ? kIdsBusAndSwitch : kIdsBusExclusive));
     SelectEntry(view.Form().Combo(combo), value);
 }
 
@@ -324,6 +329,32 @@ void CEndstufeShared::SendBusMode(CTarnlinkView& view)
     SendSelection(view, "PX", Ids::kOperationModeCombo);
 }
 
+void CEndstufeShared::SendCurrentShape(CTarnlinkView& view)
+{
+    SendSelection(view, "PC", Ids::kInputFunctionCombo);
+}
+
+void CEndstufeShared::SendChopperFrequency(CTarnlinkView& view)
+{
+    SendSelection(view, "PE", Ids::kOutputFunctionCombo);
+}
+
+void CEndstufeShared::SetupDisplayPage(CTarnlinkView& view, const CPageSetup& setup)
+{
+    SetupPage(view, setup);
+    FillBusModes(view, Ids::kOperationModeCombo);
+    CParameterForm& form = view.Form();
+    ShowControls(view, {Ids::kDisplay1Radio, Ids::kDisplay2Radio}, true);
+    form.Label(Ids::kInputFunctionLabel)->setText(QStringLiteral("Display Menu"));
+    form.Button(Ids::kDisplay1Radio)->setChecked(true);
+    QComboBox* menu = form.Combo(Ids::kInputFunctionCombo);
+    menu->clear();
+    menu->addItems({QStringLiteral("I+U"), QStringLiteral("I+M"), QStringLiteral("I+T"),
+                    QStringLiteral("Temp"), QStringLiteral("none")});
+    ShowControls(view, {Ids::kLogicButton}, true);
+    ShowControls(view, {Ids::kInputLogicCombo}, false);
+}
+
 void CEndstufeShared::FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids)
 {
     const QStringList offOn = {view.LoadResString(kIdsOff), view.LoadResString(kIdsOn)};
@@ -344,6 +375,11 @@ void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
 {
     SetDefaults(view, 1, 2, 4, 40);
+}
+
+void CEndstufeShared::LoadDrqDefaults(CTarnlinkView& view)
+{
+    SetDefaults(view, 10, 20, 40, 10);
 }
 
 void CEndstufeShared::SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay)

@@ -1,0 +1,69 @@
+#include "pages/types/cendstufehwk.h"
+
+#include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
+
+#include <QLabel>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsOverdrive = 10431;
+
+} // namespace
+
+void CEndstufeHWK::SetupPage()
+{
+    CEndstufeShared::SetupDisplayPage(m_view, CDeviceTypeTables::Hwk().setup);
+    m_view.Form().Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
+    CEndstufeShared::FillOffOn(m_view, {Ids::kOutputFunctionCombo});
+}
+
+bool CEndstufeHWK::ReadAll()
+{
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::Hwk());
+}
+
+bool CEndstufeHWK::TransmitSettings(const QString& address)
+{
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hwk());
+}
+
+void CEndstufeHWK::ShowCurrentText(int slider)
+{
+    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
+}
+
+void CEndstufeHWK::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
+}
+
+void CEndstufeHWK::LoadDefaults()
+{
+    CEndstufeShared::LoadCurrentDefaults(m_view);
+}
+
+unsigned CEndstufeHWK::CurrentLimit(unsigned mark) const
+{
+    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+}
+
+bool CEndstufeHWK::OnOperationModeChanged()
+{
+    CEndstufeShared::PollLock(m_view);
+    return true;
+}
+
+bool CEndstufeHWK::OnDisplayMenuChanged()
+{
+    CEndstufeShared::SendDisplayMenu(m_view);
+    return true;
+}
+
+bool CEndstufeHWK::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendOutputFunction(m_view);
+    return true;
+}

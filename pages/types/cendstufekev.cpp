@@ -1,0 +1,124 @@
+#include "pages/types/cendstufekev.h"
+
+#include "pages/creplyvalue.h"
+#include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
+#include "platform/cansitext.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSlider>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsActivation = 10446;
+constexpr unsigned kIdsErrorSum = 10441;
+constexpr unsigned kIdsBasicPosition = 10442;
+
+constexpr int kModuleButtons[] = {Ids::kQelStatusButton, Ids::kQelSettingsButton,
+                                  Ids::kQelResetButton};
+
+void Refill(QComboBox* combo, const QStringList& entries)
+{
+    combo->clear();
+    combo->addItems(entries);
+}
+
+} // namespace
+
+void CEndstufeKEV::SetupPage()
+{
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::KevSetup());
+    CParameterForm& form = m_view.Form();
+    form.Combo(Ids::kInputFunctionCombo)->setEnabled(true);
+    form.Combo(Ids::kOutputFunctionCombo)->setEnabled(true);
+    Refill(form.Combo(Ids::kOperationModeCombo),
+           {QStringLiteral("Bus"), QStringLiteral("Standalone")});
+    Refill(form.Combo(Ids::kInputFunctionCombo),
+           {QStringLiteral("Boost"), m_view.LoadResString(kIdsActivation)});
+    Refill(form.Combo(Ids::kOutputFunctionCombo),
+           {m_view.LoadResString(kIdsErrorSum), m_view.LoadResString(kIdsBasicPosition),
+            QStringLiteral("Ready")});
+}
+
+bool CEndstufeKEV::ReadAll()
+{
+    if (!CEndstufeShared::ReadWithCommon(m_view, CDeviceTypeTables::KevReads()))
+        return false;
+    QString reply;
+    if (!m_view.Transact("XP?", &reply))
+        return false;
+    const bool present = CReplyValue::Int(reply, 2) != 0;
+    CParameterForm& form = m_view.Form();
+    for (int id : kModuleButtons)
+        form.Button(id)->setEnabled(present);
+    form.Button(Ids::kQelSwitch)->setChecked(present);
+    // The switch handler tells the stage and brings caption and buttons in line.
+    m_view.OnBnClickedQelOnline();
+    return true;
+}
+
+bool CEndstufeKEV::TransmitSettings(const QString& address)
+{
+    if (!CEndstufeShared::TransmitCommon(m_view, address) ||
+        !CEndstufeShared::WriteValues(m_view, address, CDeviceTypeTables::KevWrites()))
+        return false;
+    QString reply;
+    if (!m_view.Form().Button(Ids::kQelSwitch)->isChecked())
+        return m_view.TransactTo(address, "XP0", &reply);
+    if (!m_view.TransactTo(address, "XP1", &reply))
+        return false;
+    // The settings are kept in lower case and sent in upper case.
+    for (const QString& setting : m_view.m_qelSettings) {
+        if (!m_view.TransactTo(address, CAnsiText::FromUnicode(setting.toUpper()), &reply))
+            return false;
+    }
+    return true;
+}
+
+void CEndstufeKEV::ShowCurrentText(int slider)
+{
+    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
+}
+
+void CEndstufeKEV::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
+}
+
+void CEndstufeKEV::LoadDefaults()
+{
+    CEndstufeShared::LoadCurrentDefaults(m_view);
+}
+
+void CEndstufeKEV::ClampRunCurrent()
+{
+    QSlider* run = m_view.Form().Slider(1);
+    if (run->value() < 1)
+        run->setValue(1);
+}
+
+unsigned CEndstufeKEV::CurrentLimit(unsigned mark) const
+{
+    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+}
+
+bool CEndstufeKEV::OnOperationModeChanged()
+{
+    CEndstufeShared::SendSelection(m_view, "PB", Ids::kOperationModeCombo);
+    return true;
+}
+
+bool CEndstufeKEV::OnDisplayMenuChanged()
+{
+    CEndstufeShared::SendSelection(m_view, "H", Ids::kInputFunctionCombo);
+    return true;
+}
+
+bool CEndstufeKEV::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendSelection(m_view, "O", Ids::kOutputFunctionCombo);
+    return true;
+}

@@ -1,0 +1,103 @@
+#include "pages/types/cendstufelqn.h"
+
+#include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsCurrentShape = 10432;
+constexpr unsigned kIdsOff = 10434;
+constexpr unsigned kIdsChopperFrequency = 10445;
+
+// The allowed current in 0.01 A plus 20, 40 or 50, by the current the page keeps.
+constexpr CEndstufeShared::CurrentMargins kMargins{1, 100, 200, 20, 40, 50};
+
+} // namespace
+
+void CEndstufeLQN::SetupPage()
+{
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Lqn().setup);
+    CParameterForm& form = m_view.Form();
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsChopperFrequency));
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsCurrentShape));
+    QComboBox* shape = form.Combo(Ids::kInputFunctionCombo);
+    shape->clear();
+    shape->addItems(
+        {m_view.LoadResString(kIdsOff), QStringLiteral("Standard"), QStringLiteral("Expert-Mode")});
+    QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
+    chopper->clear();
+    chopper->addItems(
+        {QStringLiteral("50 kHz"), QStringLiteral("75 kHz"), QStringLiteral("100 kHz")});
+    CEndstufeShared::FillBusModes(m_view, Ids::kOperationModeCombo);
+    CEndstufeShared::ShowControls(m_view, {Ids::kLogicButton}, true);
+    CEndstufeShared::ShowControls(m_view, {Ids::kInputLogicCombo}, false);
+}
+
+bool CEndstufeLQN::ReadAll()
+{
+    return CEndstufeShared::ReadType(m_view, CDeviceTypeTables::Lqn());
+}
+
+bool CEndstufeLQN::TransmitSettings(const QString& address)
+{
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Lqn());
+}
+
+void CEndstufeLQN::ShowCurrentText(int slider)
+{
+    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
+}
+
+void CEndstufeLQN::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
+}
+
+void CEndstufeLQN::LoadDefaults()
+{
+    CEndstufeShared::SetDefaults(m_view, 10, 20, 40, 40);
+}
+
+void CEndstufeLQN::ClampRunCurrent()
+{
+    QSlider* run = m_view.Form().Slider(1);
+    if (run->value() < 10)
+        run->setValue(10);
+}
+
+unsigned CEndstufeLQN::CurrentLimit(unsigned mark) const
+{
+    return CurrentLimit(mark, KeptCurrent());
+}
+
+unsigned CEndstufeLQN::CurrentLimit(unsigned mark, unsigned keptCurrent)
+{
+    return CEndstufeShared::MarginLimit(kMargins, mark, keptCurrent);
+}
+
+bool CEndstufeLQN::OnOperationModeChanged()
+{
+    CEndstufeShared::SendBusMode(m_view);
+    return true;
+}
+
+bool CEndstufeLQN::OnDisplayMenuChanged()
+{
+    CParameterForm& form = m_view.Form();
+    form.Combo(Ids::kOutputFunctionCombo)
+        ->setEnabled(form.Combo(Ids::kInputFunctionCombo)->currentIndex() != 0);
+    CEndstufeShared::SendCurrentShape(m_view);
+    return true;
+}
+
+bool CEndstufeLQN::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendChopperFrequency(m_view);
+    return true;
+}

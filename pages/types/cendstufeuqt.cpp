@@ -1,0 +1,90 @@
+#include "pages/types/cendstufeuqt.h"
+
+#include "pages/ctarnlinkview.h"
+#include "pages/types/cendstufeshared.h"
+#include "platform/cansitext.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+using Ids = CPageControlIds;
+
+constexpr unsigned kIdsOverdrive = 10431;
+constexpr unsigned kIdsChopperFrequency = 10445;
+
+} // namespace
+
+void CEndstufeUQT::SetupPage()
+{
+    CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Uqt().setup);
+    CEndstufeShared::EnableControls(
+        m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
+    CParameterForm& form = m_view.Form();
+    QComboBox* overdrive = form.Combo(Ids::kInputFunctionCombo);
+    overdrive->clear();
+    overdrive->addItems({QStringLiteral("Off"), QStringLiteral("On")});
+    QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
+    chopper->clear();
+    chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"), QStringLiteral("22 kHz"),
+                       QStringLiteral("25 kHz")});
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsChopperFrequency));
+    QComboBox* frequency = form.Combo(Ids::kOperationModeCombo);
+    frequency->clear();
+    for (int hertz : CDeviceTypeTables::UqtOverdriveFrequencies())
+        frequency->addItem(QStringLiteral("%1 Hz").arg(hertz));
+    form.Label(Ids::kOperationModeLabel)->setText(QStringLiteral("Overdrive Frequenz"));
+}
+
+bool CEndstufeUQT::ReadAll()
+{
+    // A UQT is not asked for its name.
+    return CEndstufeShared::ReadWithCommon(m_view, CDeviceTypeTables::Uqt().reads, false);
+}
+
+bool CEndstufeUQT::TransmitSettings(const QString& address)
+{
+    // The currents go out as the sliders stand, as the stage reports them and as a released
+    // slider writes them, so that a file saved from a stage gives it back the same values.
+    return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Uqt());
+}
+
+void CEndstufeUQT::ShowCurrentText(int slider)
+{
+    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
+}
+
+void CEndstufeUQT::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
+}
+
+void CEndstufeUQT::LoadDefaults()
+{
+    CEndstufeShared::LoadDrqDefaults(m_view);
+}
+
+bool CEndstufeUQT::OnOperationModeChanged()
+{
+    // The entry's text less its " Hz": the frequency in Hz.
+    const QString entry = m_view.Form().Combo(Ids::kOperationModeCombo)->currentText();
+    if (entry.size() <= 3)
+        return true;
+    QString reply;
+    m_view.Transact("PH" + CAnsiText::FromUnicode(entry.chopped(3)), &reply);
+    return true;
+}
+
+bool CEndstufeUQT::OnDisplayMenuChanged()
+{
+    CEndstufeShared::SendSelection(m_view, "PO", Ids::kInputFunctionCombo);
+    return true;
+}
+
+bool CEndstufeUQT::OnOutputFunctionChanged()
+{
+    CEndstufeShared::SendChopperFrequency(m_view);
+    return true;
+}
