@@ -42,8 +42,6 @@ public:
     QComboBox* Combo(int id) const;
     QSpinBox* Spin(int id) const;
     QLineEdit* Edit(int id) const;
-    // Whether setting `index` holds a value the module may get: read or chosen by the user.
-    bool IsKnown(int index) const { return m_known[std::size_t(index)]; }
 
     // Set by the opener; the strings come back changed after OK offline.
     QString m_address;
@@ -58,5 +56,6 @@ private:
     void OnVScroll(int index, int position);
 
     CPageHost& m_host;
+    // Per setting: whether it holds a value the module may get (read or chosen by the user).
     std::array<bool, kSettingCount> m_known{};
 };

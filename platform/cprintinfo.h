@@ -9,7 +9,6 @@ class QPrinter;
 struct CPrintInfo {
     static constexpr unsigned kUnknownMaxPage = 0xffff;
 
-    void SetMinPage(unsigned page) { m_nMinPage = page; }
     void SetMaxPage(unsigned page) { m_nMaxPage = page; }
     unsigned GetMinPage() const { return m_nMinPage; }
     unsigned GetMaxPage() const { return m_nMaxPage; }

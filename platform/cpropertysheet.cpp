@@ -36,11 +36,6 @@ void CPropertySheet::SetActivePage(int index)
     m_tabs->setCurrentIndex(index);
 }
 
-int CPropertySheet::ActivePageIndex() const
-{
-    return m_tabs->currentIndex();
-}
-
 CPropertyPage* CPropertySheet::Page(int index) const
 {
     return qobject_cast<CPropertyPage*>(m_tabs->widget(index));

@@ -14,7 +14,6 @@ public:
 
     void AddPage(CPropertyPage* page, const QString& title);
     void SetActivePage(int index);
-    int ActivePageIndex() const;
     CPropertyPage* Page(int index) const;
     int PageCount() const;
 

@@ -6,7 +6,6 @@ class CSleepService {
 public:
     void Sleep(int milliseconds);
     void SetInstant(bool instant) { m_instant = instant; }
-    bool IsInstant() const { return m_instant; }
 
 private:
     bool m_instant = false;

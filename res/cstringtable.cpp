@@ -328,8 +328,3 @@ QString CStringTable::Lookup(unsigned id, UiLanguage language)
         return {};
     return QString::fromUtf8(language == UiLanguage::German ? e->german : e->english);
 }
-
-bool CStringTable::Contains(unsigned id)
-{
-    return Find(id) != nullptr;
-}

@@ -10,5 +10,4 @@ class CStringTable {
 public:
     // Text of `id` in `language`; an id the table does not hold gives an empty text.
     static QString Lookup(unsigned id, UiLanguage language);
-    static bool Contains(unsigned id);
 };

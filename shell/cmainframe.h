@@ -124,7 +124,6 @@ public:
     void BeginProjectProgress(const QString& message, int steps);
     void StepProjectProgress();
     void EndProjectProgress();
-    QProgressBar* ProjectProgress() const;
     // While a project is saved or transmitted, the commands that would change the tree, the
     // bus or the open windows under it are off.
     void BlockProjectCommands(bool block);

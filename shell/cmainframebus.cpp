@@ -161,11 +161,6 @@ void CMainFrame::BeginProjectProgress(const QString& message, int steps)
     m_projectProgress = CreatePaneProgress(1, steps);
 }
 
-QProgressBar* CMainFrame::ProjectProgress() const
-{
-    return m_projectProgress;
-}
-
 void CMainFrame::StepProjectProgress()
 {
     if (m_projectProgress && m_projectProgress->value() < m_projectProgress->maximum())

@@ -27,8 +27,6 @@
 
 namespace {
 
-CTarnlinkApp* g_instance = nullptr;
-
 constexpr unsigned kIdsFailedToOpen = 61697;
 constexpr unsigned kIdsFailedToSave = 61698;
 constexpr unsigned kIdsFailedToPrint = 61704;
@@ -38,22 +36,11 @@ const QString kParameterFileExtension = QStringLiteral(".sdf");
 
 } // namespace
 
-CTarnlinkApp::CTarnlinkApp()
-{
-    Q_ASSERT(!g_instance);
-    g_instance = this;
-}
+CTarnlinkApp::CTarnlinkApp() = default;
 
 CTarnlinkApp::~CTarnlinkApp()
 {
     m_mainFrame.reset();
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-CTarnlinkApp* CTarnlinkApp::Instance()
-{
-    return g_instance;
 }
 
 bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel* shellOpen)

@@ -31,9 +31,6 @@ public:
     CTarnlinkApp(const CTarnlinkApp&) = delete;
     CTarnlinkApp& operator=(const CTarnlinkApp&) = delete;
 
-    // The one instance; null before it is created and after it is destroyed.
-    static CTarnlinkApp* Instance();
-
     // Start-up: settings, recent files, document types, device-type names, the main frame,
     // the stored language. `arguments` is the command line as QCoreApplication gives it;
     // the files it names are opened once the start-up is through. The files that later

@@ -66,11 +66,8 @@ public:
     int Position() const { return m_position; }
     int Direction() const { return m_direction; }
     int Mode() const { return m_mode; }
-    int RangeLower() const { return m_rangeLower; }
-    int RangeUpper() const { return m_rangeUpper; }
     bool IsRunning() const { return m_timer.isActive(); }
     double BlockWidth() const { return m_blockWidth; }
-    int Gap() const { return m_gap; }
     QColor BackgroundColour() const { return m_background; }
     QColor BlockFillColour() const { return m_blockFill; }
     QColor HighlightFillColour() const { return m_highlightFill; }

@@ -34,7 +34,6 @@ bool CDockingBar::Create(const QString& title, QMainWindow* parent, QSize defaul
     setParent(parent);
     setWindowTitle(title);
     m_sizeHorz = m_sizeVert = m_sizeFloat = AtLeastMinimum(defaultSize);
-    m_hasGripper = hasGripper;
     m_id = id;
     CControlIds::Set(this, id);
     setObjectName(QStringLiteral("DockingBar%1").arg(id));

@@ -34,10 +34,6 @@ public:
     QSize VertSize() const { return m_sizeVert; }
     QSize FloatSize() const { return m_sizeFloat; }
     static QSize MinimumBarSize() { return {kMinimumWidth, kMinimumHeight}; }
-    bool HasGripper() const { return m_hasGripper; }
-    int BarId() const { return m_id; }
-    // Where the bar is docked; Qt::NoDockWidgetArea while it floats.
-    Qt::DockWidgetArea DockArea() const { return isFloating() ? Qt::NoDockWidgetArea : m_area; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,7 +49,6 @@ private:
     QSize m_sizeVert{kDefaultExtent, kDefaultExtent};
     QSize m_sizeFloat{kDefaultExtent, kDefaultExtent};
     Qt::DockWidgetArea m_area = Qt::LeftDockWidgetArea;
-    bool m_hasGripper = false;
     bool m_applying = false;
     int m_id = 0;
 };

@@ -46,8 +46,6 @@ public:
 protected:
     // Opens the editor window of this kind of cell; the multi-line cell opens its own.
     virtual QWidget* CreateEditor(int row, int col, const QRect& rect, int id, uint nChar);
-    void SetEditing(bool editing) { m_bEditing = editing; }
-    void SetEditWnd(QWidget* editor) { m_pEditWnd = editor; }
 
 private:
     QString m_strText;

@@ -595,12 +595,6 @@ bool CGridCtrl::SetItemData(int nRow, int nCol, qintptr lParam)
     return true;
 }
 
-qintptr CGridCtrl::GetItemData(int nRow, int nCol) const
-{
-    const CGridCellBase* cell = GetCell(nRow, nCol);
-    return cell ? cell->GetData() : 0;
-}
-
 bool CGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
 {
     CGridCellBase* cell = m_bVirtualMode ? nullptr : GetCell(nRow, nCol);
@@ -608,12 +602,6 @@ bool CGridCtrl::SetItemImage(int nRow, int nCol, int iImage)
         return false;
     cell->SetImage(iImage);
     return true;
-}
-
-int CGridCtrl::GetItemImage(int nRow, int nCol) const
-{
-    const CGridCellBase* cell = GetCell(nRow, nCol);
-    return cell ? cell->GetImage() : -1;
 }
 
 bool CGridCtrl::SetItemFormat(int nRow, int nCol, quint32 nFormat)
@@ -711,34 +699,6 @@ bool CGridCtrl::SetItem(const GV_ITEM* pItem)
         cell->SetFont(&pItem->lfFont);
     if (pItem->mask & GvifMargin)
         cell->SetMargin(pItem->nMargin);
-    return true;
-}
-
-bool CGridCtrl::GetItem(GV_ITEM* pItem) const
-{
-    if (!pItem)
-        return false;
-    const CGridCellBase* cell = GetCell(pItem->row, pItem->col);
-    if (!cell)
-        return false;
-    if (pItem->mask & GvifText)
-        pItem->strText = cell->GetText();
-    if (pItem->mask & GvifParam)
-        pItem->lParam = cell->GetData();
-    if (pItem->mask & GvifImage)
-        pItem->iImage = cell->GetImage();
-    if (pItem->mask & GvifState)
-        pItem->nState = cell->GetState();
-    if (pItem->mask & GvifFormat)
-        pItem->nFormat = cell->GetFormat();
-    if (pItem->mask & GvifBkClr)
-        pItem->crBkClr = cell->GetBackClr();
-    if (pItem->mask & GvifFgClr)
-        pItem->crFgClr = cell->GetTextClr();
-    if ((pItem->mask & GvifFont) && cell->GetFont())
-        pItem->lfFont = *cell->GetFont();
-    if (pItem->mask & GvifMargin)
-        pItem->nMargin = cell->GetMargin();
     return true;
 }
 

@@ -62,7 +62,6 @@ public:
     // Places the grid in `parent` at `rect` with control id `id`; every row and column
     // takes the normal default cell's height and width.
     bool Create(const QRect& rect, QWidget* parent, int id);
-    int GetDlgCtrlID() const { return m_nID; }
 
     // --- Options -------------------------------------------------------------------------
     void SetEditable(bool bEditable = true) { m_bEditable = bEditable; }
@@ -126,7 +125,6 @@ public:
     // Paste and drop write nothing into column 0 and leave its texts as they are (no row
     // numbering): for an owner whose column 0 holds labels.
     void SetProtectFirstColumn(bool bProtect = true) { m_bProtectFirstColumn = bProtect; }
-    bool GetProtectFirstColumn() const { return m_bProtectFirstColumn; }
     // The kind of cell new cells are made as.
     void SetDefaultCellType(CGridCellFactory factory);
     void SetModified(bool bModified = true, int nRow = -1, int nCol = -1);
@@ -134,15 +132,11 @@ public:
     // Turns drawing on or off; turning it on repaints (and resets the scroll bars).
     void AllowDraw(bool bAllow, bool bResetScrollBars = false);
     bool IsDrawAllowed() const { return m_bAllowDraw; }
-    // The title shown on the right of a printed page's header.
-    void SetPrintAppTitle(const QString& title) { m_strPrintAppTitle = title; }
-    QString GetPrintAppTitle() const { return m_strPrintAppTitle; }
 
     // --- The table ----------------------------------------------------------------------
     int GetRowCount() const { return m_nRows; }
     int GetColumnCount() const { return m_nCols; }
     int GetFixedRowCount() const { return m_nFixedRows; }
-    int GetFixedColumnCount() const { return m_nFixedCols; }
     bool SetRowCount(int nRows = 10);
     bool SetColumnCount(int nCols = 10);
     bool SetFixedRowCount(int nFixedRows = 1);
@@ -163,9 +157,7 @@ public:
     QString GetItemText(int nRow, int nCol) const;
     bool SetItemText(int nRow, int nCol, const QString& str);
     bool SetItemData(int nRow, int nCol, qintptr lParam);
-    qintptr GetItemData(int nRow, int nCol) const;
     bool SetItemImage(int nRow, int nCol, int iImage);
-    int GetItemImage(int nRow, int nCol) const;
     bool SetItemFormat(int nRow, int nCol, quint32 nFormat);
     quint32 GetItemFormat(int nRow, int nCol) const;
     bool SetItemBkColour(int nRow, int nCol, const QColor& cr = QColor());
@@ -176,7 +168,6 @@ public:
     const QFont* GetItemFont(int nRow, int nCol) const;
     bool SetItemMargin(int nRow, int nCol, quint32 nMargin);
     bool SetItem(const GV_ITEM* pItem);
-    bool GetItem(GV_ITEM* pItem) const;
     bool SetItemState(int nRow, int nCol, quint32 state);
     quint32 GetItemState(int nRow, int nCol) const;
 
@@ -226,7 +217,6 @@ public:
     bool AutoSizeColumn(int nCol, int nAutoSizeStyle = 0, bool bResetScroll = true);
     bool AutoSizeRow(int nRow, bool bResetScroll = true);
     void AutoSizeRows();
-    void AutoSizeColumns(int nAutoSizeStyle = 0);
     bool SortTextItems(int nCol, bool bAscending, qintptr data = 0);
     bool SortItems(const CompareFunction& compare, int nCol, bool bAscending, qintptr data = 0,
                    int low = 0, int high = -1);
@@ -289,11 +279,6 @@ public:
     virtual void OnEditCopy();
     virtual void OnEditPaste();
     virtual void OnEditSelectAll();
-    // Whether each Edit command can run now (for menu and toolbar state).
-    bool CanEditCut() const { return m_bEditable && !m_SelectedCellMap.isEmpty(); }
-    bool CanEditCopy() const { return !m_SelectedCellMap.isEmpty(); }
-    bool CanEditPaste() const;
-    bool CanEditSelectAll() const { return m_bEnableSelection; }
     CCellID GetLastDragOverCell() const { return m_LastDragOverCell; }
 
     // --- Printing ------------------------------------------------------------------------------
@@ -373,7 +358,6 @@ private:
 
     // Painting and scrolling (cgridctrlpaint.cpp).
     void EraseBkgnd(QPainter* painter, const QRect& clip);
-    void DrawCellGridLines(QPainter* painter, const QRect& rect);
     enum ScrollCode { LineBack, LineForward, PageBack, PageForward, ToStart, ToEnd };
     void ScrollBy(Qt::Orientation bar, int code);
     // `forward` one-line scrolls, then `back` ones, landing where as many ScrollBy calls

@@ -85,14 +85,6 @@ void CGridCtrl::CutSelectedText()
         UpdateItemText(cell.row, cell.col, QString());
 }
 
-bool CGridCtrl::CanEditPaste() const
-{
-    const CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col);
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return IsValid(m_idCurrentCell) && m_bEditable && !(cell && cell->IsReadOnly()) && data &&
-           data->hasText();
-}
-
 void CGridCtrl::OnEditPaste()
 {
     if (!m_bEditable)

@@ -274,13 +274,6 @@ void CGridCtrl::AutoSizeRows()
     ResetScrollBars();
 }
 
-void CGridCtrl::AutoSizeColumns(int nAutoSizeStyle)
-{
-    for (int col = 0; col < m_nCols; ++col)
-        AutoSizeColumn(col, nAutoSizeStyle, false);
-    ResetScrollBars();
-}
-
 // --- Sorting -------------------------------------------------------------------------------
 
 int CGridCtrl::CompareTextItems(const CGridCellBase* a, const CGridCellBase* b, qintptr)

@@ -18,7 +18,6 @@ public:
     void SendChar(uint nChar) override;
     void EndEdit() override;
     CCellID EditedCell() const override { return CCellID(m_nRow, m_nCol); }
-    uint LastKey() const { return m_nLastChar; }
 
 signals:
     void EndLabelEdit(const GV_DISPINFO& info);

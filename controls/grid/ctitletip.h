@@ -28,7 +28,6 @@ public:
               const QColor& backColour = QColor());
     void Hide();
     QString Text() const { return m_text; }
-    QRect HoverRect() const { return m_rectHover; }
 
 protected:
     bool event(QEvent* event) override;

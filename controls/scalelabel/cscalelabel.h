@@ -31,7 +31,6 @@ public:
     // Slider positions per unit of the numbers (10 when one position is 0.1 A); 0 draws the
     // text as a plain label.
     void SetStepsPerUnit(double steps);
-    double StepsPerUnit() const { return m_stepsPerUnit; }
 
     // The x of the slider handle's centre at `position`, in this label's coordinates.
     int HandleCentreX(int position) const;

@@ -125,12 +125,6 @@ QList<QCanBusFrame> SimCanNode::Frames() const
     return m_frames;
 }
 
-void SimCanNode::ClearFrames()
-{
-    std::lock_guard lock(m_mutex);
-    m_frames.clear();
-}
-
 void SimCanNode::TakeFrames()
 {
     while (m_device && m_device->framesAvailable() > 0)

@@ -43,7 +43,6 @@ public:
 
     // Every frame the node received, in order.
     QList<QCanBusFrame> Frames() const;
-    void ClearFrames();
 
     // The command text a request frame stands for; none for a frame that is not one.
     static std::optional<QByteArray> CommandOf(const QCanBusFrame& frame);
