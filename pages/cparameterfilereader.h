@@ -13,8 +13,10 @@
 class CParameterFileReader {
 public:
     // What a value line sets, in the order in which one line's keys are applied. Keys are
-    // found as plain substrings, so one line may set several ("[lt1]" also matches "[l"),
-    // as the files have always been read.
+    // found as plain substrings, so one line may set several ("[lt1]" also matches "[l").
+    // That is safe for stored files: a type's file holds either its "[l" line or its six
+    // logic lines, never both, so the extra match only sets an entry (the input logic, to
+    // 0) that the file does not save.
     enum class Key {
         Name,           // "[pn", text
         StopCurrent,    // "[s"

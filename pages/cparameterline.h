@@ -1,6 +1,7 @@
 // Reading the value lines of a parameter file: each value stands behind a label as "[",
-// a lower-case key, the value and "]". These helpers take a line apart the way the files
-// have always been read, safely on lines that lack a bracket or a value.
+// a lower-case key, the value and "]". These helpers take a line apart by its first "["
+// and its first "]", so that stored files load the values they were saved with, and they
+// are safe on lines that lack a bracket or a value.
 #pragma once
 
 #include <QString>

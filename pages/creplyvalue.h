@@ -1,8 +1,8 @@
 // Values out of a stage's reply. A reply opens with the echoed mnemonic in lower case; the
-// value behind it is read the way the stages' numbers have always been read: leading
-// blanks skipped, a sign, the digits up to the first other character, 0 when there are
-// none. Every function is safe on a short or empty reply (a CAN stage answers an unknown
-// command with nothing).
+// value behind it is read as the pages expect of a stage's number: leading blanks
+// skipped, a sign, the digits up to the first other character (a unit or a trailing
+// letter ends the number), 0 when there are none. Every function is safe on a short or
+// empty reply (a CAN stage answers an unknown command with nothing).
 #pragma once
 
 #include <QChar>

@@ -19,8 +19,8 @@ constexpr unsigned kIdsLowActive = 10438;
 constexpr unsigned kIdsDisplayMenus = 10510;
 constexpr int kDisplayMenuCount = 5;
 
-// The step lists of the types whose files the project view has always decoded; the other
-// types' values are shown as they stand.
+// The step lists of the six types the project view has a step-text row for (KEV, LQN,
+// HWT, HWK, HVR, DRQ+); the other types' values are shown as they stand.
 const QStringList kKevSteps = {"1", "2", "4", "5", "8", "10", "20", "32", "64", "128", "256"};
 const QStringList kLqnSteps = {"1",  "2",  "4",  "5",   "8",   "10", "16",
                                "20", "32", "64", "128", "256", "512"};

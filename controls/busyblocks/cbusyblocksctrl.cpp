@@ -10,8 +10,8 @@ namespace {
 
 constexpr int kDefaultSubSteps = 5;
 
-// A rectangle as the blocks have always been drawn: a one-pixel outline on the rectangle's
-// own pixels, the inside filled.
+// A block: a one-pixel outline on the rectangle's own pixels, the inside filled, so that a
+// block never reaches into the gap beside it or past the bar's edge.
 void FillOutlined(QPainter& painter, const QRect& rect, const QColor& border, const QColor& fill)
 {
     if (rect.isEmpty())

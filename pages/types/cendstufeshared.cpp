@@ -401,7 +401,9 @@ void CEndstufeShared::SelectEntryBeginning(QComboBox* combo, const QString& text
 {
     if (!combo || combo->count() == 0)
         return;
-    // From the second entry on, then the first, as the list has always been searched.
+    // From the second entry on, then the first. The frequency texts ("%d Hz") never share
+    // a beginning, so for them the order decides nothing; in a list whose entries did, a
+    // match after the first entry would win over the first.
     for (int step = 1; step <= combo->count(); ++step) {
         const int index = step % combo->count();
         if (combo->itemText(index).startsWith(text, Qt::CaseInsensitive)) {

@@ -543,7 +543,7 @@ void TstMonitor::loopsEndWhenStopped()
     QVERIFY(!test->isChecked());
     QVERIFY(!rig.dialog->IsStreamTestRunning() && !rig.dialog->IsSequenceRunning());
     QCOMPARE(rig.dialog->isVisible(), Stop(stop) == Stop::Release);
-    // The port works as before.
+    // The port still works.
     QString reply;
     QVERIFY(rig.t.port().Transact(QStringLiteral("5"), "S?", &reply, true));
     QCOMPARE(reply, QStringLiteral("s10"));
