@@ -672,7 +672,8 @@ void TstTypePages::transmitOrder()
     QCOMPARE(view->m_qelSettings[1], QStringLiteral("xx100"));
     for (const auto& [mnemonic, value] : held) {
         int stored = -1;
-        rig.bus.WithAxis(kAddress, [&](SimAxis& a) { stored = a.params[mnemonic]; });
+        const auto& key = mnemonic; // a lambda cannot capture a structured binding here
+        rig.bus.WithAxis(kAddress, [&](SimAxis& a) { stored = a.params[key]; });
         QCOMPARE(stored, value);
     }
 }
