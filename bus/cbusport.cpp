@@ -6,6 +6,8 @@
 #include "platform/cmessageboxstyle.h"
 #include "platform/ctickclock.h"
 
+#include <utility>
+
 namespace {
 
 const QString kOff = QStringLiteral("Off");
@@ -82,6 +84,15 @@ bool CBusPort::Transact(QString address, QByteArray command, QString* reply, boo
     if (m_interfaceType == 1)
         return TransactCan(address, command, reply, showErrors);
     return TransactSerial(address, command, reply, showErrors);
+}
+
+bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors,
+                        std::uint32_t timeoutMs)
+{
+    m_replyTimeout = timeoutMs;
+    const bool answered = Transact(std::move(address), std::move(command), reply, showErrors);
+    m_replyTimeout = kDefaultTimeout;
+    return answered;
 }
 
 bool CBusPort::CommandFits(const QString& address, const QByteArray& command) const

@@ -3,6 +3,7 @@
 // double-click, and the interface-parameter sheet.
 #include "shell/cmainframe.h"
 
+#include "bus/creplytimeouts.h"
 #include "controls/dockingbar/cmybar.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
@@ -30,8 +31,6 @@ constexpr unsigned kIdsIdle = 57345;
 constexpr unsigned kIdsAxisTimeout = 10001;
 constexpr unsigned kIdsAxisDropped = 10002;
 constexpr unsigned kIdsInterfaceCaption = 10369;
-constexpr std::uint32_t kProbeTimeoutMs = 50;
-constexpr std::uint32_t kNameTimeoutMs = 1000;
 constexpr int kResetSettleMs = 2500;
 
 QString AddressText(int address)
@@ -101,7 +100,7 @@ void CMainFrame::OnSearch()
     const QPointer<CMainFrame> self(this);
     bool found = false;
     for (int address = 0; address < m_app.m_addressCount; ++address) {
-        m_app.m_busPort.m_replyTimeout = kProbeTimeoutMs;
+        m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kSearchProbe;
         if (m_searchProgress)
             m_searchProgress->setValue(m_searchProgress->value() + 1);
         m_app.PumpPendingMessages();
@@ -208,7 +207,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
         *stopNow = !port.IsOpen();
         return !*stopNow;
     }
-    port.m_replyTimeout = kNameTimeoutMs;
+    port.m_replyTimeout = CReplyTimeouts::kSearchName;
     QString name;
     if (!port.Transact(AddressText(address), "PN?", &name, true))
         return false;
@@ -230,7 +229,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 
 void CMainFrame::FinishSearch(bool found)
 {
-    m_app.m_busPort.m_replyTimeout = CBusPort::kDefaultTimeout;
+    m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kDefault;
     EndSearchControls();
     for (QTreeWidgetItem* group : m_groupItems) {
         if (group->childCount() > 0) {
@@ -431,7 +430,7 @@ void CMainFrame::OnInterfaceParameters()
             port.OpenOrClose(QString(), QString(), false);
         if (!port.IsOpen())
             port.OpenOrClose(serial->m_portName, settings, true);
-        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        port.m_replyTimeout = CReplyTimeouts::kDefault;
         m_statusTimer.start();
     }
 }

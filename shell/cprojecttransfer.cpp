@@ -1,5 +1,6 @@
 #include "shell/cprojecttransfer.h"
 
+#include "bus/creplytimeouts.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
@@ -24,7 +25,6 @@ constexpr unsigned kIdsNotStored = 10705;
 constexpr unsigned kIdsOtherAxisFile = 10706;
 constexpr unsigned kIdsOtherType = 10707;
 constexpr unsigned kIdsNotSent = 10708;
-constexpr std::uint32_t kStoreTimeoutMs = 2000;
 
 const QString kOff = QStringLiteral("Off");
 
@@ -167,10 +167,9 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     const QStringList leftOut = view.LeftOut();
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
-        port.m_replyTimeout = kStoreTimeoutMs;
         QString reply;
-        done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true);
-        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true,
+                             CReplyTimeouts::kStore);
     }
     // Closed here only when the stage answered; a transmitted page also closes itself
     // once control returns to the event loop.

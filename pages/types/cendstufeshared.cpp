@@ -1,6 +1,7 @@
 #include "pages/types/cendstufeshared.h"
 
 #include "bus/cbusport.h"
+#include "bus/creplytimeouts.h"
 #include "controls/scalelabel/cscalelabel.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
@@ -28,7 +29,6 @@ constexpr unsigned kIdsOn = 10433;
 constexpr unsigned kIdsOff = 10434;
 constexpr unsigned kIdsBusAndSwitch = 10443;
 constexpr unsigned kIdsBusExclusive = 10444;
-constexpr std::uint32_t kNameTimeoutMs = 2000;
 
 int EchoLength(const char* query)
 {
@@ -160,15 +160,14 @@ bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
     if (!port)
         return false;
     // The writes after the name go with the default time-out, with a name or without.
-    bool named = true;
-    if (view.NameKnown()) {
-        const QString name = view.Form().Edit(Ids::kNameEdit)->text();
-        port->m_replyTimeout = kNameTimeoutMs;
-        QString reply;
-        named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
+    if (!view.NameKnown()) {
+        port->m_replyTimeout = CReplyTimeouts::kDefault;
+        return true;
     }
-    port->m_replyTimeout = CBusPort::kDefaultTimeout;
-    return named;
+    const QString name = view.Form().Edit(Ids::kNameEdit)->text();
+    QString reply;
+    return port->Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
+                          CReplyTimeouts::kTransmitName);
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
