@@ -5,6 +5,7 @@
 #include "platform/cansitext.h"
 #include "platform/cmessageboxstyle.h"
 #include "platform/ctickclock.h"
+#include "res/cstringids.h"
 
 #include <utility>
 
@@ -54,7 +55,7 @@ bool CBusPort::OpenSerial(bool showErrors)
     }
     if (!m_link.Open(m_portName, m_settings)) {
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsCannotOpen), MbOk);
         return false;
     }
     m_open = true;
@@ -127,7 +128,7 @@ bool CBusPort::SerialIsOpen()
 
 bool CBusPort::ReportClosed()
 {
-    m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+    m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsCannotOpen), MbOk);
     return false;
 }
 
@@ -167,7 +168,7 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
     case Wait::TimedOut:
     case Wait::Overlong:
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
         m_noAnswer = true;
         return false;
     case Wait::PortLost:
@@ -238,7 +239,7 @@ bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QS
     const QString answer = m_canAdapter.Transact(body);
     if (answer == kCanTimeout) {
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
         m_noAnswer = true;
         if (reply)
             reply->clear();

@@ -16,8 +16,6 @@ class CBusPortHost;
 
 class CBusPort {
 public:
-    static constexpr unsigned kIdsTimeout = 10000;
-    static constexpr unsigned kIdsCannotOpen = 10003;
     static constexpr std::uint32_t kDefaultTimeout = CReplyTimeouts::kDefault;
 
     explicit CBusPort(CBusPortHost& host);

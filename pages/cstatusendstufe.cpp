@@ -9,6 +9,7 @@
 #include "pages/cstagestatus.h"
 #include "platform/ccontrolids.h"
 #include "platform/csleepservice.h"
+#include "res/cstringids.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -27,7 +28,6 @@ using Status = CStageStatus;
 constexpr int kFirstCaption = 1068;
 constexpr int kLastCaption = 1084;
 constexpr unsigned kCaptionStringOffset = 9402;
-constexpr unsigned kIdsTitle = 10487;
 constexpr int kTemperatureLabel = 1073;
 constexpr int kVoltageLabel = 1074;
 constexpr int kCurrentLabel = 1075;
@@ -227,7 +227,7 @@ void CStatusEndstufe::SetCaptions()
         else if (auto* group = qobject_cast<QGroupBox*>(control))
             group->setTitle(text);
     }
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsStageStatusTitle));
     Edit(kFpgaEdit)->setText(Status::kNotAvailable);
 }
 

@@ -18,6 +18,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
 #include "platform/csleepservice.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -32,10 +33,6 @@ namespace {
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsDefaultsQuestion = 10005;
-constexpr unsigned kIdsTargetOffline = 10006;
-constexpr unsigned kIdsTargetOfflineEnd = 10007;
-constexpr unsigned kIdsNameCharacters = 10202;
 
 // The stage needs this long after a reset before it answers again.
 constexpr int kResetSettleMs = 2500;
@@ -143,7 +140,8 @@ void CTarnlinkView::OnBnClickedStore()
 void CTarnlinkView::OnBnClickedLoadDefaults()
 {
     // A page whose window closes while the question is open sends nothing more.
-    if (m_host.ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk || IsClosing())
+    if (m_host.ShowMessage(LoadResString(CStringIds::kIdsDefaultsQuestion), MbOkCancel) != IdOk ||
+        IsClosing())
         return;
     TransactWithTimeout("E", CReplyTimeouts::kLoadDefaults);
     if (m_address != kOff)
@@ -242,9 +240,9 @@ bool CTarnlinkView::OnBnClickedTransmit()
     if (CPageHost::ItemImage(m_treeItem) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.
         if (!m_host.m_transferRunning)
-            m_host.ShowMessage(LoadResString(kIdsTargetOffline) +
+            m_host.ShowMessage(LoadResString(CStringIds::kIdsTargetOffline) +
                                    QString::asprintf("%02d", number) +
-                                   LoadResString(kIdsTargetOfflineEnd),
+                                   LoadResString(CStringIds::kIdsTargetOfflineEnd),
                                MbOk);
         return false;
     }
@@ -389,7 +387,7 @@ void CTarnlinkView::OnChangeAxisName()
     }
     if (m_nameTip) {
         const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
-        m_nameTip->Show(LoadResString(kIdsNameCharacters), &tip);
+        m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
     }
     // The cleaned text is no new change: the tip stays.
     const QSignalBlocker quiet(edit);

@@ -10,10 +10,11 @@
 #include "platform/ccontrolids.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cpropertysheet.h"
+#include "res/cstringids.h"
 #include "shell/ccansettings.h"
-#include "shell/cdlgstatgesamt.h"
 #include "shell/cdlginterface.h"
 #include "shell/cdlgmonitor.h"
+#include "shell/cdlgstatgesamt.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QLabel>
@@ -26,11 +27,6 @@
 
 namespace {
 
-constexpr unsigned kIdsSearching = 10050;
-constexpr unsigned kIdsIdle = 57345;
-constexpr unsigned kIdsAxisTimeout = 10001;
-constexpr unsigned kIdsAxisDropped = 10002;
-constexpr unsigned kIdsInterfaceCaption = 10369;
 constexpr int kResetSettleMs = 2500;
 
 QString AddressText(int address)
@@ -92,7 +88,7 @@ void CMainFrame::OnSearch()
     if (IsSearchRunning() || m_projectCommandsBlocked)
         return;
     m_cancelSearch = false;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsSearching));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsSearching));
     StartSearchControls();
     m_statusTimer.stop();
     ResetAxisItemsForSearch();
@@ -174,14 +170,14 @@ void CMainFrame::StepProjectProgress()
 void CMainFrame::EndProjectProgress()
 {
     delete m_projectProgress;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::EndSearchControls()
 {
     delete m_searchProgress;
     delete m_searchCancel;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::ResetAxisItemsForSearch()
@@ -279,8 +275,8 @@ void CMainFrame::OnStatusPoll()
 void CMainFrame::DropUnansweredAxis(int address)
 {
     m_statusTimer.stop();
-    m_app.ShowMessage(m_app.LoadResString(kIdsAxisTimeout) + QString::number(address) +
-                          m_app.LoadResString(kIdsAxisDropped),
+    m_app.ShowMessage(m_app.LoadResString(CStringIds::kIdsAxisTimeout) + QString::number(address) +
+                          m_app.LoadResString(CStringIds::kIdsAxisDropped),
                       MbOk);
     // The first window of that axis, from the active one down, goes with it, unasked: what
     // an online page changed is in the stage already.
@@ -374,7 +370,7 @@ void CMainFrame::OnInterfaceParameters()
 {
     CBusPort& port = m_app.m_busPort;
     const std::uint32_t typeBefore = port.m_interfaceType;
-    CPropertySheet sheet(m_app.LoadResString(kIdsInterfaceCaption), this);
+    CPropertySheet sheet(m_app.LoadResString(CStringIds::kIdsInterfaceCaption), this);
     auto* serial = new CDlgInterface(m_app);
     auto* can = new CCanSettings(m_app);
     sheet.AddPage(serial, QStringLiteral("RS232 / RS485"));

@@ -6,6 +6,7 @@
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,12 +25,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr unsigned kIdsStepWord = 10300;
-constexpr unsigned kIdsOn = 10433;
-constexpr unsigned kIdsOff = 10434;
-constexpr unsigned kIdsBusAndSwitch = 10443;
-constexpr unsigned kIdsBusExclusive = 10444;
-
 int EchoLength(const char* query)
 {
     // The mnemonic without its "?".
@@ -45,7 +40,7 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
         form.Slider(which)->setRange(0, setup.sliderMax);
         form.Slider(which)->setTickInterval(setup.tickFrequency);
     }
-    const QString step = view.LoadResString(kIdsStepWord);
+    const QString step = view.LoadResString(CStringIds::kIdsStepWord);
     QComboBox* steps = form.Combo(Ids::kStepCombo);
     steps->clear();
     for (const char* prefix : setup.stepPrefixes)
@@ -286,7 +281,8 @@ void CEndstufeShared::ShowOperationState(CTarnlinkView& view, bool locked, int c
 {
     view.EnableParameterControls(!locked);
     QLineEdit* mode = view.Form().Edit(Ids::kModeEdit);
-    mode->setText(view.LoadResString(locked ? kIdsBusAndSwitch : kIdsBusExclusive));
+    mode->setText(
+        view.LoadResString(locked ? CStringIds::kIdsBusAndSwitch : CStringIds::kIdsBusExclusive));
     SelectEntry(view.Form().Combo(combo), value);
 }
 
@@ -356,7 +352,8 @@ void CEndstufeShared::SetupDisplayPage(CTarnlinkView& view, const CPageSetup& se
 
 void CEndstufeShared::FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids)
 {
-    const QStringList offOn = {view.LoadResString(kIdsOff), view.LoadResString(kIdsOn)};
+    const QStringList offOn = {view.LoadResString(CStringIds::kIdsOff),
+                               view.LoadResString(CStringIds::kIdsOn)};
     for (int id : ids) {
         QComboBox* combo = view.Form().Combo(id);
         combo->clear();
@@ -368,7 +365,8 @@ void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
 {
     QComboBox* modes = view.Form().Combo(combo);
     modes->clear();
-    modes->addItems({view.LoadResString(kIdsBusAndSwitch), view.LoadResString(kIdsBusExclusive)});
+    modes->addItems({view.LoadResString(CStringIds::kIdsBusAndSwitch),
+                     view.LoadResString(CStringIds::kIdsBusExclusive)});
 }
 
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
