@@ -1,14 +1,8 @@
 #include "pages/cpagehost.h"
 
+#include "res/cstringids.h"
+
 #include <QTreeWidgetItem>
-
-namespace {
-
-constexpr unsigned kIdsAxisExists1 = 10008;
-constexpr unsigned kIdsAxisExists2 = 10009;
-constexpr unsigned kIdsAxisExists3 = 10010;
-
-} // namespace
 
 int CPageHost::ItemImage(const QTreeWidgetItem* item)
 {
@@ -17,6 +11,7 @@ int CPageHost::ItemImage(const QTreeWidgetItem* item)
 
 QString CPageHost::AxisExistsMessage(int type, const QString& address) const
 {
-    return LoadResString(kIdsAxisExists1) + TypeName(type) + LoadResString(kIdsAxisExists2) +
-           address + LoadResString(kIdsAxisExists3);
+    return LoadResString(CStringIds::kIdsAxisExists1) + TypeName(type) +
+           LoadResString(CStringIds::kIdsAxisExists2) + address +
+           LoadResString(CStringIds::kIdsAxisExists3);
 }

@@ -9,6 +9,7 @@
 #include "pages/ctarnlinkdoc.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -31,8 +32,6 @@ namespace {
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsModuleGroup = 10454;
-constexpr unsigned kIdsModuleMissing = 10004;
 constexpr int kCanNameLength = 7;
 constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
@@ -344,7 +343,7 @@ void CTarnlinkView::OnBnClickedQelOnline()
         return;
     if (on && CReplyValue::Last(reply) == QLatin1Char('0')) {
         // The stage answers that no module is there.
-        m_host.ShowMessage(LoadResString(kIdsModuleMissing), MbOk);
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsModuleMissing), MbOk);
         moduleSwitch->setChecked(false);
         return;
     }
@@ -411,7 +410,7 @@ void CTarnlinkView::SetCaptions()
 {
     for (int id = Ids::kFirstCaption; id <= Ids::kLastCaption; ++id)
         SetControlText(m_form->Control(id), LoadResString(Ids::kCaptionStringOffset + id));
-    SetControlText(m_form->Control(Ids::kQelGroup), LoadResString(kIdsModuleGroup));
+    SetControlText(m_form->Control(Ids::kQelGroup), LoadResString(CStringIds::kIdsModuleGroup));
 }
 
 void CTarnlinkView::FillCommonLists()

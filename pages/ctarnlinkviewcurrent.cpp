@@ -6,6 +6,7 @@
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cstringids.h"
 
 #include <QSlider>
 #include <QTreeWidgetItem>
@@ -16,7 +17,6 @@
 namespace {
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsCurrentQuestion = 10015;
 constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
 // The yellow band beyond the allowed current, in thousandths of the bar.
 constexpr quint32 kBandWidth = 100;
@@ -127,7 +127,7 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
     if (value >= 0 && static_cast<unsigned>(value) < limit)
         return true;
     const int answer =
-        m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning);
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsCurrentQuestion), MbYesNo | MbIconWarning);
     // A page whose window closes while the question is open writes nothing more.
     if (IsClosing())
         return false;

@@ -7,6 +7,7 @@
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -20,13 +21,9 @@ namespace {
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsAddressLabel = 10101;
-constexpr unsigned kIdsBusAndSwitch = 10443;
-constexpr unsigned kIdsBusExclusive = 10444;
 constexpr int kKev = 0;
 constexpr int kDrqPlus = 5;
 constexpr int kUqt = 6;
-constexpr unsigned kIdsNotAParameterFile = 10013;
 
 const std::array<QString, 6> kDefaultModuleSettings = {
     QStringLiteral("xw0"),   QStringLiteral("xx100"), QStringLiteral("xy150"),
@@ -47,10 +44,11 @@ void CTarnlinkView::SetUpOfflinePage()
     }
     m_deviceType = 0;
     m_fileReading = CParameterFileReader::Read(
-        GetDocument()->Lines(), LoadResString(kIdsAddressLabel),
+        GetDocument()->Lines(), LoadResString(CStringIds::kIdsAddressLabel),
         [this](const QString& text) { return m_host.TypeNamedIn(text); });
     if (!m_fileReading.Usable()) {
-        m_host.ShowMessage(LoadResString(kIdsNotAParameterFile) + GetDocument()->GetPathName(),
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsNotAParameterFile) +
+                               GetDocument()->GetPathName(),
                            MbOk | MbIconWarning);
         CloseFrameLater();
         return;
@@ -166,7 +164,8 @@ void CTarnlinkView::ApplyOperationMode(int value)
 {
     if (m_deviceType == kDrqPlus) {
         if (auto* edit = m_form->Edit(Ids::kModeEdit))
-            edit->setText(LoadResString(value == 0 ? kIdsBusAndSwitch : kIdsBusExclusive));
+            edit->setText(LoadResString(value == 0 ? CStringIds::kIdsBusAndSwitch
+                                                   : CStringIds::kIdsBusExclusive));
     }
     // The DRQ+'s hidden list keeps the mode, so that the page saves what it shows.
     CEndstufeShared::SelectEntry(m_form->Combo(Ids::kOperationModeCombo), value);

@@ -6,6 +6,7 @@
 #include "pages/cpagehost.h"
 #include "pages/creplyvalue.h"
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -23,9 +24,6 @@ constexpr int kAxesGroup = 1181;
 constexpr int kNameHeading = 1182;
 constexpr int kTemperatureHeading = 1183;
 constexpr int kSelectionGroup = 1184;
-constexpr unsigned kIdsAxes = 10600;
-constexpr unsigned kIdsFirstRadio = 10605;
-constexpr unsigned kIdsTitle = 10604;
 constexpr int kLamps = 4;
 constexpr int kBarUpper = 1000;
 constexpr int kBarBlocks = 5;
@@ -147,15 +145,15 @@ void CDlgStatGesamt::OnInitDialog()
     }
     const int texts[] = {kAxesGroup, kNameHeading, kTemperatureHeading, kSelectionGroup};
     for (int i = 0; i < 4; ++i) {
-        const QString text = m_host.LoadResString(kIdsAxes + unsigned(i));
+        const QString text = m_host.LoadResString(CStringIds::kIdsAxes + unsigned(i));
         if (auto* box = CControlIds::Find<QGroupBox>(this, texts[i]))
             box->setTitle(text);
         else
             Label(texts[i])->setText(text);
         CControlIds::Find<QRadioButton>(this, kFirstRadio + i)
-            ->setText(m_host.LoadResString(kIdsFirstRadio + unsigned(i)));
+            ->setText(m_host.LoadResString(CStringIds::kIdsFirstRadio + unsigned(i)));
     }
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsStatusOverviewTitle));
     ShowPage(0);
     CControlIds::Find<QRadioButton>(this, kFirstRadio)->setChecked(true);
 }

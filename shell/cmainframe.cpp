@@ -8,6 +8,7 @@
 #include "platform/cdocument.h"
 #include "platform/cmdichildframe.h"
 #include "res/cmenutable.h"
+#include "res/cstringids.h"
 #include "shell/cartwork.h"
 #include "shell/ccommandid.h"
 #include "shell/ckeyindicators.h"
@@ -35,13 +36,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kIdsAppTitle = 128;
-constexpr unsigned kIdsTreeRoot = 10500;
-constexpr unsigned kIdsIdle = 57345;
-constexpr unsigned kIdsProgressPlaceholder = 59142;
-constexpr unsigned kIdsPane2 = 59143;
-constexpr unsigned kIdsPane3 = 59144;
 
 const QString kAxisBarTitle = QStringLiteral("Vorhandene Achsen");
 const QString kOpen = QStringLiteral(" <Open> ");
@@ -121,7 +115,7 @@ CMainFrame::CMainFrame(CTarnlinkApp& app, QWidget* parent) : QMainWindow(parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    setWindowTitle(m_app.LoadResString(kIdsAppTitle));
+    setWindowTitle(m_app.LoadResString(CStringIds::kIdsAppTitle));
     setWindowIcon(CArtwork::AppIcon());
     setAcceptDrops(true);
     m_statusTimer.setInterval(kStatusPollMs);
@@ -401,9 +395,10 @@ void CMainFrame::UpdateToolTips()
 bool CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    const QString startTexts[PaneCount] = {
-        m_app.LoadResString(kIdsIdle), m_app.LoadResString(kIdsProgressPlaceholder),
-        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3)};
+    const QString startTexts[PaneCount] = {m_app.LoadResString(CStringIds::kIdsIdle),
+                                           m_app.LoadResString(CStringIds::kIdsProgressPlaceholder),
+                                           m_app.LoadResString(CStringIds::kIdsPane2),
+                                           m_app.LoadResString(CStringIds::kIdsPane3)};
     for (int pane = 0; pane < PaneCount; ++pane) {
         auto* label = new QLabel(startTexts[pane], bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(pane));
@@ -524,7 +519,7 @@ void CMainFrame::CreateTree()
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeNotify(); });
     m_axisItems.fill(nullptr);
 
-    m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(kIdsTreeRoot)});
+    m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(CStringIds::kIdsTreeRoot)});
     SetItemImage(m_rootItem, ImageBox);
     for (int type = 0; type < kTypeCount; ++type) {
         const QString label = m_app.m_typeNames[static_cast<std::size_t>(type)] +
@@ -657,9 +652,9 @@ void CMainFrame::ReloadMenu()
     BuildMenu(m_menuId);
     menuBar()->update();
     UpdateToolTips();
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
     if (m_rootItem)
-        m_rootItem->setText(0, m_app.LoadResString(kIdsTreeRoot));
+        m_rootItem->setText(0, m_app.LoadResString(CStringIds::kIdsTreeRoot));
 }
 
 void CMainFrame::OnActiveFrameChanged(CMdiChildFrame* frame)
@@ -691,7 +686,7 @@ void CMainFrame::FollowFrameTitle(CMdiChildFrame* frame)
 
 void CMainFrame::OnUpdateFrameTitle()
 {
-    const QString title = m_app.LoadResString(kIdsAppTitle);
+    const QString title = m_app.LoadResString(CStringIds::kIdsAppTitle);
     setWindowTitle(m_titledFrame ? title + QStringLiteral(" - ") + m_titledFrame->windowTitle()
                                  : title);
 }

@@ -3,16 +3,18 @@
 // double-click, and the interface-parameter sheet.
 #include "shell/cmainframe.h"
 
+#include "bus/creplytimeouts.h"
 #include "controls/dockingbar/cmybar.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/ccontrolids.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cpropertysheet.h"
+#include "res/cstringids.h"
 #include "shell/ccansettings.h"
-#include "shell/cdlgstatgesamt.h"
 #include "shell/cdlginterface.h"
 #include "shell/cdlgmonitor.h"
+#include "shell/cdlgstatgesamt.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QLabel>
@@ -25,13 +27,6 @@
 
 namespace {
 
-constexpr unsigned kIdsSearching = 10050;
-constexpr unsigned kIdsIdle = 57345;
-constexpr unsigned kIdsAxisTimeout = 10001;
-constexpr unsigned kIdsAxisDropped = 10002;
-constexpr unsigned kIdsInterfaceCaption = 10369;
-constexpr std::uint32_t kProbeTimeoutMs = 50;
-constexpr std::uint32_t kNameTimeoutMs = 1000;
 constexpr int kResetSettleMs = 2500;
 
 QString AddressText(int address)
@@ -93,7 +88,7 @@ void CMainFrame::OnSearch()
     if (IsSearchRunning() || m_projectCommandsBlocked)
         return;
     m_cancelSearch = false;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsSearching));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsSearching));
     StartSearchControls();
     m_statusTimer.stop();
     ResetAxisItemsForSearch();
@@ -101,7 +96,7 @@ void CMainFrame::OnSearch()
     const QPointer<CMainFrame> self(this);
     bool found = false;
     for (int address = 0; address < m_app.m_addressCount; ++address) {
-        m_app.m_busPort.m_replyTimeout = kProbeTimeoutMs;
+        m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kSearchProbe;
         if (m_searchProgress)
             m_searchProgress->setValue(m_searchProgress->value() + 1);
         m_app.PumpPendingMessages();
@@ -175,14 +170,14 @@ void CMainFrame::StepProjectProgress()
 void CMainFrame::EndProjectProgress()
 {
     delete m_projectProgress;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::EndSearchControls()
 {
     delete m_searchProgress;
     delete m_searchCancel;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::ResetAxisItemsForSearch()
@@ -208,7 +203,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
         *stopNow = !port.IsOpen();
         return !*stopNow;
     }
-    port.m_replyTimeout = kNameTimeoutMs;
+    port.m_replyTimeout = CReplyTimeouts::kSearchName;
     QString name;
     if (!port.Transact(AddressText(address), "PN?", &name, true))
         return false;
@@ -230,7 +225,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 
 void CMainFrame::FinishSearch(bool found)
 {
-    m_app.m_busPort.m_replyTimeout = CBusPort::kDefaultTimeout;
+    m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kDefault;
     EndSearchControls();
     for (QTreeWidgetItem* group : m_groupItems) {
         if (group->childCount() > 0) {
@@ -280,8 +275,8 @@ void CMainFrame::OnStatusPoll()
 void CMainFrame::DropUnansweredAxis(int address)
 {
     m_statusTimer.stop();
-    m_app.ShowMessage(m_app.LoadResString(kIdsAxisTimeout) + QString::number(address) +
-                          m_app.LoadResString(kIdsAxisDropped),
+    m_app.ShowMessage(m_app.LoadResString(CStringIds::kIdsAxisTimeout) + QString::number(address) +
+                          m_app.LoadResString(CStringIds::kIdsAxisDropped),
                       MbOk);
     // The first window of that axis, from the active one down, goes with it, unasked: what
     // an online page changed is in the stage already.
@@ -375,7 +370,7 @@ void CMainFrame::OnInterfaceParameters()
 {
     CBusPort& port = m_app.m_busPort;
     const std::uint32_t typeBefore = port.m_interfaceType;
-    CPropertySheet sheet(m_app.LoadResString(kIdsInterfaceCaption), this);
+    CPropertySheet sheet(m_app.LoadResString(CStringIds::kIdsInterfaceCaption), this);
     auto* serial = new CDlgInterface(m_app);
     auto* can = new CCanSettings(m_app);
     sheet.AddPage(serial, QStringLiteral("RS232 / RS485"));
@@ -431,7 +426,7 @@ void CMainFrame::OnInterfaceParameters()
             port.OpenOrClose(QString(), QString(), false);
         if (!port.IsOpen())
             port.OpenOrClose(serial->m_portName, settings, true);
-        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        port.m_replyTimeout = CReplyTimeouts::kDefault;
         m_statusTimer.start();
     }
 }

@@ -4,6 +4,7 @@
 #include "controls/grid/cgriddefs.h"
 #include "pages/cparameterfilereader.h"
 #include "platform/cmodalrunner.h"
+#include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojecttransfer.h"
@@ -39,8 +40,6 @@ CProjectListDoc* CProjectListView::GetDocument() const
 
 namespace {
 
-constexpr unsigned kIdsDescription = 10650;
-constexpr unsigned kIdsValue = 10651;
 constexpr quint32 kValueFormat = DtRight | DtVCenter | DtSingleLine | DtNoPrefix;
 
 } // namespace
@@ -123,8 +122,8 @@ void CProjectListView::CreateGrid()
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(10);
     m_grid->setFont(font);
-    m_grid->SetItemText(0, 0, m_app.LoadResString(kIdsDescription));
-    m_grid->SetItemText(0, 1, m_app.LoadResString(kIdsValue));
+    m_grid->SetItemText(0, 0, m_app.LoadResString(CStringIds::kIdsDescription));
+    m_grid->SetItemText(0, 1, m_app.LoadResString(CStringIds::kIdsValue));
     for (int column = 0; column < 2; ++column)
         m_grid->SetItemFormat(0, column, kGridDefaultFormat);
     m_grid->show();

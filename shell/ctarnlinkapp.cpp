@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "res/cstringids.h"
 #include "res/cstringtable.h"
 #include "shell/caboutdlg.h"
 #include "shell/cartwork.h"
@@ -29,10 +30,6 @@ namespace {
 
 CTarnlinkApp* g_instance = nullptr;
 
-constexpr unsigned kIdsFailedToOpen = 61697;
-constexpr unsigned kIdsFailedToSave = 61698;
-constexpr unsigned kIdsFailedToPrint = 61704;
-constexpr unsigned kIdsAskToSave = 61699;
 const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
@@ -61,13 +58,14 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
     m_docManager.LoadRecentFiles();
     m_docManager.SetFailureReporter([this](CDocManager::Failure failure, const QString&) {
-        const unsigned id = failure == CDocManager::Failure::Open   ? kIdsFailedToOpen
-                            : failure == CDocManager::Failure::Save ? kIdsFailedToSave
-                                                                    : kIdsFailedToPrint;
+        const unsigned id = failure == CDocManager::Failure::Open   ? CStringIds::kIdsFailedToOpen
+                            : failure == CDocManager::Failure::Save ? CStringIds::kIdsFailedToSave
+                                                                    : CStringIds::kIdsFailedToPrint;
         ShowMessage(LoadResString(id), MbOk | MbIconWarning);
     });
     m_docManager.SetSavePrompt([this](const QString& title) {
-        return ShowMessage(LoadResString(kIdsAskToSave).arg(title), MbYesNoCancel | MbIconWarning);
+        return ShowMessage(LoadResString(CStringIds::kIdsAskToSave).arg(title),
+                           MbYesNoCancel | MbIconWarning);
     });
     if (!RegisterTemplates())
         return false;

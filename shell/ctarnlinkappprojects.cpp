@@ -5,6 +5,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
+#include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/ctarnlinkapp.h"
@@ -15,13 +16,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-constexpr unsigned kIdsNewProjectQuestion = 10011;
-constexpr unsigned kIdsSaves = 10201;
-constexpr unsigned kIdsNoWindow = 10700;
-constexpr unsigned kIdsNotSaved = 10701;
-constexpr unsigned kIdsNoCode = 10702;
-constexpr unsigned kIdsProjectNotWritten = 10703;
 
 const QString kOff = QStringLiteral("Off");
 
@@ -42,7 +36,8 @@ void CTarnlinkApp::OnNewProject()
 {
     if (!m_mainFrame || m_mainFrame->ProjectCommandsBlocked())
         return;
-    if (ShowMessage(LoadResString(kIdsNewProjectQuestion), MbYesNo | MbIconWarning) != IdYes)
+    if (ShowMessage(LoadResString(CStringIds::kIdsNewProjectQuestion), MbYesNo | MbIconWarning) !=
+        IdYes)
         return;
     // Modified pages are asked about first; Cancel leaves everything as it was.
     if (!m_docManager.SaveAllModified())
@@ -80,7 +75,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     // is written either.
     CSaveFileWriter project(path);
     if (!project.Open()) {
-        ShowMessage(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+        ShowMessage(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                         QDir::toNativeSeparators(path),
                     MbOk | MbIconWarning);
         return false;
@@ -108,7 +103,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
         listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
     const bool written = project.Commit(bytes);
     if (!written)
-        problems.prepend(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+        problems.prepend(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                          QDir::toNativeSeparators(path));
     if (!problems.isEmpty())
         ShowMessage(problems.join(QStringLiteral("\r\n")), MbOk | MbIconWarning);
@@ -148,22 +143,22 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
         (online ? view->AddressText() == QString::number(address, 16).toUpper()
                 : view->TreeItem() == item);
     if (!ownPage) {
-        problems.append(AxisMessage(kIdsNoWindow, QString::number(address)));
+        problems.append(AxisMessage(CStringIds::kIdsNoWindow, QString::number(address)));
         return;
     }
     CTarnlinkDoc* document = view->GetDocument();
     const QString title = document->GetTitle();
     const QString fileName = CProjectFile::ParameterFileName(title);
-    m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(kIdsSaves) + title);
+    m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
     int type = kTypeCount;
     IsTypeGroupItem(QString(), item->parent(), &type);
 
     if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
-        problems.append(AxisMessage(kIdsNotSaved, QString::number(address)));
+        problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
     } else {
         document->SetModifiedFlag(false);
         if (CProjectFile::TypeCode(type).isEmpty())
-            problems.append(AxisMessage(kIdsNoCode, QString::number(address)));
+            problems.append(AxisMessage(CStringIds::kIdsNoCode, QString::number(address)));
         else
             listed.append({type, address, fileName});
     }
