@@ -1,7 +1,5 @@
 #include "pages/cpagehost.h"
 
-#include <QTreeWidgetItem>
-
 namespace {
 
 constexpr unsigned kIdsAxisExists1 = 10008;
@@ -10,9 +8,12 @@ constexpr unsigned kIdsAxisExists3 = 10010;
 
 } // namespace
 
-int CPageHost::ItemImage(const QTreeWidgetItem* item)
+bool CPageHost::IsAxisOfType(const QString& text, int address, int* type) const
 {
-    return item ? item->data(0, kImageRole).toInt() : -1;
+    const int listed = Axes().Type(address);
+    if (type)
+        *type = listed;
+    return TypeNamedIn(text) == listed;
 }
 
 QString CPageHost::AxisExistsMessage(int type, const QString& address) const

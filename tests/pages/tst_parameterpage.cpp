@@ -85,8 +85,8 @@ void TstParameterPage::readShowsEveryValue()
     Rig rig;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Achse Z;1,5"; });
     const QList<QPair<QByteArray, int>> values = {
-        {"S", 7}, {"R", 23}, {"A", 41}, {"M", step}, {"G", 1},  {"L", 1},
-        {"T", 55}, {"U", 1}, {"H", 1},  {"O", output}, {"PB", 1}, {"XP", module}};
+        {"S", 7},  {"R", 23}, {"A", 41}, {"M", step},   {"G", 1},  {"L", 1},
+        {"T", 55}, {"U", 1},  {"H", 1},  {"O", output}, {"PB", 1}, {"XP", module}};
     for (const auto& [mnemonic, value] : values)
         rig.Set(mnemonic, value);
 
@@ -109,7 +109,8 @@ void TstParameterPage::readShowsEveryValue()
     QCOMPARE(steps->currentIndex(), expectedStep);
     if (expectedStep == 4)
         QCOMPARE(steps->currentText(), QStringLiteral("1/8 Schritt"));
-    QCOMPARE(Control<QComboBox>(view, Ids::kDirectionCombo)->currentText(), QStringLiteral("Positiv"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kDirectionCombo)->currentText(),
+             QStringLiteral("Positiv"));
     QCOMPARE(Control<QComboBox>(view, Ids::kInputLogicCombo)->currentText(),
              QStringLiteral("Low aktiv"));
     QCOMPARE(Control<QComboBox>(view, Ids::kActivationCombo)->currentText(),
@@ -171,8 +172,8 @@ void TstParameterPage::statusLamps_data()
     const int red = CLedPictures::kRedOff, yellow = CLedPictures::kYellowOff,
               green = CLedPictures::kGreenOff;
     QTest::newRow("all clear") << QList<int>{0} << QList<int>{red, red, red, yellow, green, yellow};
-    QTest::newRow("undervoltage")
-        << QList<int>{1} << QList<int>{red + 1, red, red, yellow, green, yellow};
+    QTest::newRow("undervoltage") << QList<int>{1}
+                                  << QList<int>{red + 1, red, red, yellow, green, yellow};
     QTest::newRow("overtemperature")
         << QList<int>{2} << QList<int>{red, red + 1, red, yellow, green, yellow};
     QTest::newRow("short circuit keeps the others")
@@ -308,8 +309,8 @@ void TstParameterPage::keyboardPath()
     QTest::keyRelease(run, Qt::Key_Right);
     QCOMPARE(rig.Commands(), QStringList{"R21"});
     QTest::keyClick(Control<QSlider>(view, Ids::kSliders[0]), Qt::Key_Left);
-    QCOMPARE(rig.Commands().last(), QStringLiteral("S%1").arg(
-                                        Control<QSlider>(view, Ids::kSliders[0])->value()));
+    QCOMPARE(rig.Commands().last(),
+             QStringLiteral("S%1").arg(Control<QSlider>(view, Ids::kSliders[0])->value()));
     // The other keys that move the slider write it the same way.
     rig.bus.ClearLog();
     QTest::keyClick(run, Qt::Key_Up);
@@ -335,11 +336,16 @@ void TstParameterPage::fileAddressRegistersAxis_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("HWK at 05") << "05" << "bHWK 2.10" << 5 << kHwk << "[05] Pumpe";
-    QTest::newRow("one digit") << "7" << "bKEV 1.62" << 7 << kKev << "[07] Pumpe";
-    QTest::newRow("address beyond the bus") << "7F" << "bKEV 1.62" << -1 << kKev << "";
-    QTest::newRow("not hexadecimal") << "x1" << "bKEV 1.62" << -1 << kKev << "";
-    QTest::newRow("no known type") << "06" << "bXYZ 1.00" << -1 << kKev << "";
+    QTest::newRow("HWK at 05") << "05"
+                               << "bHWK 2.10" << 5 << kHwk << "[05] Pumpe";
+    QTest::newRow("one digit") << "7"
+                               << "bKEV 1.62" << 7 << kKev << "[07] Pumpe";
+    QTest::newRow("address beyond the bus") << "7F"
+                                            << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("not hexadecimal") << "x1"
+                                     << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("no known type") << "06"
+                                   << "bXYZ 1.00" << -1 << kKev << "";
 }
 
 void TstParameterPage::fileAddressRegistersAxis()
@@ -387,12 +393,12 @@ void TstParameterPage::fileAddressRegistersAxis()
         listed += rig.frame->AxisItem(a) != nullptr;
     if (slot < 0) {
         QCOMPARE(listed, 0);
-        QVERIFY(!view->TreeItem());
+        QCOMPARE(view->AxisAddress(), -1);
     } else {
         QCOMPARE(listed, 1);
         QTreeWidgetItem* item = rig.frame->AxisItem(slot);
         QVERIFY(item);
-        QCOMPARE(view->TreeItem(), item);
+        QCOMPARE(view->AxisAddress(), slot);
         QCOMPARE(item->text(0), label);
         QCOMPARE(item->parent(), rig.frame->GroupItem(type));
         QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
@@ -434,8 +440,8 @@ void TstParameterPage::closingUpdatesTreeItem()
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("03"));
     QVERIFY(view);
     QTreeWidgetItem* item = rig.frame->AxisItem(3);
-    QCOMPARE(view->TreeItem(), item);
-    rig.frame->SetItemImage(item, image);
+    QCOMPARE(view->AxisAddress(), 3);
+    rig.app().Axes().SetImage(3, image);
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
@@ -456,9 +462,9 @@ void TstParameterPage::closingUpdatesTreeItem()
 
     // A page whose item the frame took away leaves the tree alone.
     CTarnlinkView* again = rig.OpenNew(kKev, QStringLiteral("04"));
-    QVERIFY(again->TreeItem());
-    rig.frame->DeleteAxisItem(4);
-    QVERIFY(!again->TreeItem());
+    QCOMPARE(again->AxisAddress(), 4);
+    rig.app().Axes().Remove(4);
+    QCOMPARE(again->AxisAddress(), -1);
     rig.bus.ClearLog();
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(rig.Commands().isEmpty());
@@ -519,10 +525,11 @@ void TstParameterPage::currentScalesLineUp()
                 slider->setValue(positionOf.at(tenths));
                 const int handle = SliderPixels::HandleCentre(slider, scale);
                 const int drawn = SliderPixels::NumberCentre(scale, number, handle);
-                QVERIFY2(qAbs(drawn - handle) <= 3,
-                         qPrintable(QString::asprintf("%s on slider %d, %d px wider: at %d, "
-                                                      "handle at %d", qPrintable(number),
-                                                      which, extra, drawn, handle)));
+                QVERIFY2(
+                    qAbs(drawn - handle) <= 3,
+                    qPrintable(QString::asprintf("%s on slider %d, %d px wider: at %d, "
+                                                 "handle at %d",
+                                                 qPrintable(number), which, extra, drawn, handle)));
             }
         }
     }
