@@ -11,7 +11,6 @@
 
 #include <QList>
 #include <QString>
-#include <Qt>
 
 class CBusPort;
 class CMdiChildFrame;

@@ -28,6 +28,7 @@ private slots:
     void fileAddressRegistersAxis();
     void closingUpdatesTreeItem_data();
     void closingUpdatesTreeItem();
+    void pageOutlivesItsDroppedAxis();
     void currentScalesLineUp_data();
     void currentScalesLineUp();
 };
@@ -468,6 +469,44 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.bus.ClearLog();
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(rig.Commands().isEmpty());
+}
+
+void TstParameterPage::pageOutlivesItsDroppedAxis()
+{
+    Rig rig;
+    QTemporaryDir dir;
+    // The file page of the KEV at 07 joins the axis the search found.
+    rig.bus.AddAxis(7, "KEV", "KEV 2.35");
+    rig.frame->OnSearch();
+    rig.frame->StatusTimer().stop();
+    QVERIFY(rig.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
+    const QPointer<CTarnlinkView> filePage = rig.ActiveView();
+    QVERIFY(filePage);
+    QCOMPARE(filePage->AxisAddress(), 7);
+    QCOMPARE(rig.app().Axes().Image(7), int(CMainFrame::ImageYellow));
+
+    // The stage stops answering: the poll drops its axis and the search finds it no more.
+    rig.bus.RemoveAxis(7);
+    rig.t.port().m_replyTimeout = 100;
+    rig.frame->OnStatusPoll();
+    rig.frame->StatusTimer().stop();
+    QVERIFY(!rig.frame->AxisItem(7));
+    QVERIFY(filePage);
+    QCOMPARE(filePage->AxisAddress(), -1);
+    QCOMPARE(filePage->UpdateAllowedCurrentMark(), 0);
+
+    // A new axis at the same address belongs to its own page: the old page leaves it be as
+    // it closes.
+    const QPointer<CTarnlinkView> newPage = rig.OpenNew(kKev, QStringLiteral("07"));
+    QVERIFY(newPage && newPage != filePage);
+    QCOMPARE(rig.app().Axes().Image(7), int(CMainFrame::ImageGrey));
+    CloseAndDelete(filePage->GetDocument()->Frames().value(0));
+    QVERIFY(!filePage);
+    QVERIFY(newPage);
+    QCOMPARE(newPage->AxisAddress(), 7);
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(7)), int(CMainFrame::ImageGrey));
+    CloseAndDelete(newPage->GetDocument()->Frames().value(0));
+    QVERIFY(!rig.frame->AxisItem(7));
 }
 
 void TstParameterPage::currentScalesLineUp_data()
