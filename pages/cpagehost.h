@@ -1,9 +1,9 @@
 // What the parameter pages need of the program around them: texts, messages, the pump and
 // the bus port (as the bus port itself needs them), the modal runs of dialogs, the
-// device-type names, the list of axes the power-stage tree shows, its pictures and poll, the
-// open document windows, and the values handed from the window that opens a page to the page. The
-// application object provides it, so that the pages can be built and tried without the
-// main frame.
+// device-type names, the list of axes the power-stage tree shows, its pictures and poll,
+// the open document windows, and the values handed from the window that opens a page to
+// the page. The application object provides it, so that the pages can be built and tried
+// without the main frame.
 #pragma once
 
 #include "bus/cbusporthost.h"

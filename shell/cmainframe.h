@@ -1,7 +1,7 @@
 // The main window: the MDI area for the axis and project windows, the main and bus
 // toolbars, the status bar with the interface state, and the power-stage bar whose tree
-// shows the application's axis list under one group per device type. At creation it opens the bus
-// interface from the stored settings.
+// shows the application's axis list under one group per device type. At creation it opens
+// the bus interface from the stored settings.
 #pragma once
 
 #include "pages/cpagehost.h"
