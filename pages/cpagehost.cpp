@@ -2,11 +2,12 @@
 
 #include "res/cstringids.h"
 
-#include <QTreeWidgetItem>
-
-int CPageHost::ItemImage(const QTreeWidgetItem* item)
+bool CPageHost::IsAxisOfType(const QString& text, int address, int* type) const
 {
-    return item ? item->data(0, kImageRole).toInt() : -1;
+    const int listed = Axes().Type(address);
+    if (type)
+        *type = listed;
+    return TypeNamedIn(text) == listed;
 }
 
 QString CPageHost::AxisExistsMessage(int type, const QString& address) const

@@ -26,7 +26,6 @@
 #include <QMdiSubWindow>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTreeWidgetItem>
 
 namespace {
 
@@ -126,8 +125,7 @@ void CTarnlinkView::ShowAxisLabel(int number, const QString& label)
 {
     if (CDocument* document = GetDocument())
         document->SetTitle(label);
-    if (QTreeWidgetItem* item = m_host.AxisItem(number))
-        item->setText(0, label);
+    m_host.Axes().SetLabel(number, label);
 }
 
 // ---- buttons -------------------------------------------------------------------------------
@@ -237,7 +235,7 @@ bool CTarnlinkView::OnBnClickedTransmit()
 {
     m_leftOut.clear();
     const int number = ScanAddress(m_fileAddress);
-    if (CPageHost::ItemImage(m_treeItem) == CPageHost::ImageGrey) {
+    if (m_host.Axes().Image(m_axisAddress) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.
         if (!m_host.m_transferRunning)
             m_host.ShowMessage(LoadResString(CStringIds::kIdsTargetOffline) +
@@ -251,8 +249,7 @@ bool CTarnlinkView::OnBnClickedTransmit()
     const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
-    if (QTreeWidgetItem* item = m_host.AxisItem(number))
-        item->setText(0, LabelPrefix(number));
+    m_host.Axes().SetLabel(number, LabelPrefix(number));
     m_host.m_nextAddress = kOff;
     m_host.m_nextLabel.clear();
     CloseFrameLater();

@@ -1,5 +1,5 @@
 // The page's side of its parameter file: the offline fill from the file's lines (address
-// and axis, the tree item of an axis known only from a file, the values), a new axis set up
+// and axis, the listed axis known only from a file, the values), a new axis set up
 // with its type's defaults, and the values the page hands to a save.
 #include "pages/cparameterline.h"
 #include "pages/ctarnlinkdoc.h"
@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTreeWidget>
 
 namespace {
 
@@ -55,7 +54,7 @@ void CTarnlinkView::SetUpOfflinePage()
     }
     for (const CParameterFileReader::Axis& axis : m_fileReading.axes) {
         m_fileAddress = axis.address;
-        RegisterAxisItem(axis);
+        RegisterAxis(axis);
     }
 }
 
@@ -177,7 +176,7 @@ void CTarnlinkView::InitControlsForType()
         m_form->Control(id)->setEnabled(false);
     m_form->Control(Ids::kTransmitButton)->setEnabled(true);
     if (m_deviceType >= 0 && m_deviceType < CPageHost::kTypeCount)
-        RegisterAxisItem(CParameterFileReader::AxisOf(
+        RegisterAxis(CParameterFileReader::AxisOf(
             m_fileAddress, QStringLiteral("[b") + m_host.TypeName(m_deviceType) + QLatin1Char(']'),
             QString(), [this](const QString& text) { return m_host.TypeNamedIn(text); }));
     for (int id :
@@ -193,42 +192,41 @@ void CTarnlinkView::InitControlsForType()
         type->LoadDefaults();
 }
 
-void CTarnlinkView::RegisterAxisItem(const CParameterFileReader::Axis& axis)
+void CTarnlinkView::RegisterAxis(const CParameterFileReader::Axis& axis)
 {
     m_fileAddress = axis.address;
     bool valid = false;
     const int address = m_fileAddress.toInt(&valid, 16);
     m_versionText = axis.versionText;
-    // An address the bus cannot carry gets no tree item.
+    // An address the bus cannot carry is not listed.
     if (!valid || address < 0 || address >= CPageHost::kAddressSlots)
         return;
-    if (QTreeWidgetItem* known = m_host.AxisItem(address)) {
-        JoinKnownAxis(known, axis.typeLine);
+    if (m_host.Axes().Contains(address)) {
+        JoinKnownAxis(address, axis.typeLine);
         return;
     }
     // A file of no known type cannot be listed under a type.
     if (axis.type >= CPageHost::kTypeCount)
         return;
     const QString name = axis.name.isEmpty() ? QString() : QLatin1Char(' ') + axis.name;
-    QTreeWidgetItem* item = m_host.AddAxisItem(
-        address, axis.type, QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
-        CPageHost::ImageGrey);
-    if (!item)
+    if (!m_host.AddAxis(address, axis.type,
+                        QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
+                        CPageHost::ImageGrey))
         return;
-    m_treeItem = item;
+    m_axisAddress = address;
     m_deviceType = axis.type;
 }
 
-void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine)
+void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
 {
-    const int image = CPageHost::ItemImage(known);
+    const int image = m_host.Axes().Image(address);
     if (image == CPageHost::ImageYellow || image == CPageHost::ImageGrey ||
         m_host.m_rememberedYellow) {
         // A file page of this axis is open already: it comes to the front, this one goes.
         CloseFrameLater();
         for (CMdiChildFrame* child : m_host.DocumentWindows()) {
             const CTarnlinkView* view = Of(child);
-            if (view && view != this && view->TreeItem() == known) {
+            if (view && view != this && view->AxisAddress() == address) {
                 m_host.ActivateDocumentWindow(child);
                 break;
             }
@@ -237,16 +235,16 @@ void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLin
     }
     // The axis is online: the file joins it when it is of the same type.
     int group = CPageHost::kTypeCount;
-    if (m_host.IsTypeGroupItem(typeLine, known->parent(), &group)) {
-        m_treeItem = known;
+    if (m_host.IsAxisOfType(typeLine, address, &group)) {
+        m_axisAddress = address;
         m_deviceType = group;
-        m_host.SetItemImage(known, CPageHost::ImageYellow);
+        m_host.Axes().SetImage(address, CPageHost::ImageYellow);
         return;
     }
     if (!m_host.m_transferRunning) {
         m_host.ShowMessage(m_host.AxisExistsMessage(group, m_fileAddress), MbOk);
     }
-    // The refused page leaves the online axis's item alone as it closes.
+    // The refused page leaves the online axis alone as it closes.
     CloseFrameLater();
 }
 

@@ -175,11 +175,11 @@ void CDlgStatGesamt::ShowPage(int base)
     for (int row = 0; row < kRows; ++row) {
         const int address = base + row;
         Label(kFirstAddressLabel + row)->setText(QString::asprintf("[%02d]", address));
-        const QTreeWidgetItem* item = m_host.AxisItem(address);
+        const int image = m_host.Axes().Image(address);
         QString name;
         QString version;
         // An axis known only from a file, or one that does not answer, is absent.
-        const bool present = item && CPageHost::ItemImage(item) != CPageHost::ImageGrey &&
+        const bool present = image >= 0 && image != CPageHost::ImageGrey &&
                              m_host.BusPort().Transact(Address(row), "PN?", &name, true) &&
                              m_host.BusPort().Transact(Address(row), "B?", &version, true);
         m_versions[std::size_t(row)] = present ? version : QString();

@@ -1,5 +1,5 @@
-// The main frame's work on the bus: the search that fills the axis tree, the status poll
-// that keeps the tree's lamps current (timer 20), the reset of all axes, opening an axis by
+// The main frame's work on the bus: the search that fills the axis list, the status poll
+// that keeps the axes' lamps current (timer 20), the reset of all axes, opening an axis by
 // double-click, and the interface-parameter sheet.
 #include "shell/cmainframe.h"
 
@@ -43,48 +43,11 @@ int StatusWord(const QString& reply)
 
 } // namespace
 
-// ---- tree helpers --------------------------------------------------------------------------
-
-bool CMainFrame::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                                 int* groupIndex) const
-{
-    int group = 0;
-    while (group < kTypeCount && m_groupItems[static_cast<std::size_t>(group)] != item)
-        ++group;
-    if (groupIndex)
-        *groupIndex = group;
-    return m_app.TypeNamedIn(text) == group;
-}
-
-void CMainFrame::DeleteAxisItem(int address)
-{
-    QTreeWidgetItem*& slot = AxisItem(address);
-    if (!slot)
-        return;
-    // A page that shows this axis must not keep a pointer to the deleted item.
-    for (CMdiChildFrame* frame : ChildFrames()) {
-        if (CTarnlinkView* view = ParameterViewOf(frame); view && view->TreeItem() == slot)
-            view->SetTreeItem(nullptr);
-    }
-    delete slot;
-    slot = nullptr;
-}
-
-QTreeWidgetItem* CMainFrame::InsertAxisItem(int address, int type, const QString& name)
-{
-    auto* item = new QTreeWidgetItem(GroupItem(type),
-                                     {QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
-                                      name});
-    AxisItem(address) = item;
-    SetItemImage(item, ImageGreen);
-    return item;
-}
-
 // ---- bus search ------------------------------------------------------------------------------
 
 void CMainFrame::OnSearch()
 {
-    // A project being saved or transmitted holds on to the tree's axes.
+    // A project being saved or transmitted holds on to the listed axes.
     if (IsSearchRunning() || m_projectCommandsBlocked)
         return;
     m_cancelSearch = false;
@@ -184,14 +147,15 @@ void CMainFrame::ResetAxisItemsForSearch()
 {
     // Offline axes stay; one that was found again last time is offline again until this
     // search finds it once more. Everything else is searched anew.
+    CAxisList& axes = Axes();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item || ItemImage(item) == ImageGrey)
+        const int image = axes.Image(address);
+        if (image < 0 || image == ImageGrey)
             continue;
-        if (ItemImage(item) == ImageYellow)
-            SetItemImage(item, ImageGrey);
+        if (image == ImageYellow)
+            axes.SetImage(address, ImageGrey);
         else
-            DeleteAxisItem(address);
+            axes.Remove(address);
     }
 }
 
@@ -208,16 +172,19 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
     if (!port.Transact(AddressText(address), "PN?", &name, true))
         return false;
 
-    if (QTreeWidgetItem* known = AxisItem(address)) {
-        if (IsTypeGroupItem(version, known->parent(), nullptr)) {
-            SetItemImage(known, ImageYellow);
+    CAxisList& axes = Axes();
+    if (axes.Contains(address)) {
+        if (m_app.IsAxisOfType(version, address)) {
+            axes.SetImage(address, ImageYellow);
             return true;
         }
-        DeleteAxisItem(address);
+        axes.Remove(address);
     }
     const int type = m_app.TypeNamedIn(version);
     if (type < kTypeCount) {
-        InsertAxisItem(address, type, name.mid(2));
+        axes.Add(address, type,
+                 QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) + name.mid(2),
+                 ImageGreen);
         *found = true;
     }
     return true;
@@ -250,11 +217,11 @@ void CMainFrame::FinishSearch(bool found)
 void CMainFrame::OnStatusPoll()
 {
     CBusPort& port = m_app.m_busPort;
+    CAxisList& axes = Axes();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item)
+        const int image = axes.Image(address);
+        if (image < 0)
             continue;
-        const int image = ItemImage(item);
         if (image == ImageGrey)
             return;
         QString reply;
@@ -265,9 +232,9 @@ void CMainFrame::OnStatusPoll()
         const int status = StatusWord(reply);
         if ((status & 7) != 0 && image != ImageRed) {
             m_app.m_rememberedYellow = image == ImageYellow;
-            SetItemImage(item, ImageRed);
+            axes.SetImage(address, ImageRed);
         } else if ((status & 7) == 0 && image == ImageRed) {
-            SetItemImage(item, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
+            axes.SetImage(address, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
         }
     }
 }
@@ -290,7 +257,7 @@ void CMainFrame::DropUnansweredAxis(int address)
             break;
         }
     }
-    DeleteAxisItem(address);
+    Axes().Remove(address);
     OnSearch();
     m_statusTimer.start();
 }
@@ -301,10 +268,10 @@ void CMainFrame::OnReset()
 {
     m_statusTimer.stop();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item)
+        const int image = Axes().Image(address);
+        if (image < 0)
             continue;
-        if (ItemImage(item) == ImageGrey)
+        if (image == ImageGrey)
             return;
         QString reply;
         if (!m_app.m_busPort.Transact(AddressText(address), "C", &reply, true))
@@ -316,29 +283,25 @@ void CMainFrame::OnReset()
 
 void CMainFrame::OnTreeNotify()
 {
-    QTreeWidgetItem* selected = TreeCtrl()->currentItem();
-    if (!selected)
+    const int address = AddressOf(TreeCtrl()->currentItem());
+    const CAxisList::Axis* axis = Axes().Find(address);
+    if (!axis)
         return;
-    int group = kTypeCount;
-    IsTypeGroupItem(QString(), selected->parent(), &group);
-    if (group < kTypeCount)
-        m_app.m_currentType = group;
-    for (int address = 0; address < m_app.m_addressCount; ++address) {
-        if (AxisItem(address) != selected)
-            continue;
-        m_app.m_nextAddress = AddressText(address);
-        QString label = selected->text(0);
-        if (ItemImage(selected) == ImageGrey) {
-            if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
-                label += QLatin1Char(' ');
-            if (!label.startsWith(QLatin1String("[Offline]")))
-                label.prepend(QStringLiteral("[Offline] "));
-        }
-        m_app.m_nextLabel = label;
-        m_app.OpenAxisDocument();
-        m_app.m_nextLabel.clear();
+    m_app.m_currentType = axis->type;
+    // An address beyond those the bus carries opens nothing.
+    if (address >= m_app.m_addressCount)
         return;
+    m_app.m_nextAddress = AddressText(address);
+    QString label = axis->label;
+    if (axis->image == ImageGrey) {
+        if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
+            label += QLatin1Char(' ');
+        if (!label.startsWith(QLatin1String("[Offline]")))
+            label.prepend(QStringLiteral("[Offline] "));
     }
+    m_app.m_nextLabel = label;
+    m_app.OpenAxisDocument();
+    m_app.m_nextLabel.clear();
 }
 
 void CMainFrame::OnMonitor()

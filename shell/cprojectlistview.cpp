@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFont>
 #include <QResizeEvent>
-#include <QTreeWidgetItem>
 
 CProjectListView::CProjectListView(CDocument& document, CTarnlinkApp& app, QWidget* parent)
     : CView(document, parent), m_app(app)
@@ -89,18 +88,11 @@ void CProjectListView::FillTable()
         else
             files.append(std::nullopt);
     }
-    CMainFrame* frame = m_app.MainFrame();
+    const CAxisList& axes = m_app.Axes();
     const CProjectTable::Context context{
         [this](unsigned id) { return m_app.LoadResString(id); },
         [this](const QString& text) { return m_app.TypeNamedIn(text); },
-        [this, frame](int address) {
-            const QTreeWidgetItem* item = frame ? frame->AxisItem(address) : nullptr;
-            if (!item)
-                return -1;
-            int group = CMainFrame::kTypeCount;
-            m_app.IsTypeGroupItem(QString(), item->parent(), &group);
-            return group;
-        }};
+        [&axes](int address) { return axes.Contains(address) ? axes.Type(address) : -1; }};
     m_table = CProjectTable::Build(files, context);
 }
 

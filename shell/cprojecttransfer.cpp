@@ -13,7 +13,6 @@
 
 #include <QFile>
 #include <QPointer>
-#include <QTreeWidgetItem>
 
 namespace {
 
@@ -111,15 +110,14 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
         return Entry(KindError, CStringIds::kIdsNotConnected, AddressPartOf(key));
     const int address = parts.address;
     const QString number = QString::number(address);
-    QTreeWidgetItem* item = m_frame->AxisItem(address);
-    if (!item)
+    const CAxisList::Axis* axis = m_app.Axes().Find(address);
+    if (!axis)
         return Entry(KindError, CStringIds::kIdsNotConnected, number);
     *counted = true;
     // An axis known only from a file is not on the bus.
-    if (CMainFrame::ItemImage(item) == CMainFrame::ImageGrey)
+    if (axis->image == CAxisList::ImageGrey)
         return Entry(KindError, CStringIds::kIdsNotConnected, number);
-    int stageType = CMainFrame::kTypeCount;
-    m_frame->IsTypeGroupItem(QString(), item->parent(), &stageType);
+    const int stageType = axis->type;
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != stageType)
         return Entry(KindWarning, CStringIds::kIdsOtherType, number);
@@ -139,7 +137,7 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     QString entry;
     if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
         entry = Entry(KindError, CStringIds::kIdsOtherAxisFile, number);
-    else if (view->IsClosing() || view->TreeItem() != m_frame->AxisItem(address))
+    else if (view->IsClosing() || view->AxisAddress() != address)
         // The page did not take the axis as its own (its file names another type).
         entry = Entry(KindError, CStringIds::kIdsNotConnected, number);
     else

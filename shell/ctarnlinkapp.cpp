@@ -139,46 +139,13 @@ QString CTarnlinkApp::TypeName(int type) const
     return type >= 0 && type < kTypeCount ? m_typeNames[static_cast<std::size_t>(type)] : QString();
 }
 
-QTreeWidgetItem* CTarnlinkApp::AxisItem(int address) const
+bool CTarnlinkApp::AddAxis(int address, int type, const QString& label, int image)
 {
-    if (!m_mainFrame || address < 0 || address >= kAddressSlots)
-        return nullptr;
-    return m_mainFrame->AxisItem(address);
-}
-
-QTreeWidgetItem* CTarnlinkApp::AddAxisItem(int address, int type, const QString& label, int image)
-{
-    if (!m_mainFrame || address < 0 || address >= kAddressSlots || type < 0 || type >= kTypeCount)
-        return nullptr;
-    return m_mainFrame->AddAxisItem(address, type, label, image);
-}
-
-void CTarnlinkApp::ClearAxisSlot(int address)
-{
-    if (m_mainFrame && address >= 0 && address < kAddressSlots)
-        m_mainFrame->AxisItem(address) = nullptr;
-}
-
-void CTarnlinkApp::DeleteAxisItem(int address)
-{
-    if (m_mainFrame && address >= 0 && address < kAddressSlots)
-        m_mainFrame->DeleteAxisItem(address);
-}
-
-void CTarnlinkApp::SetItemImage(QTreeWidgetItem* item, int image)
-{
+    if (!m_axes.Add(address, type, label, image))
+        return false;
     if (m_mainFrame)
-        m_mainFrame->SetItemImage(item, image);
-}
-
-bool CTarnlinkApp::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                                   int* groupIndex) const
-{
-    if (m_mainFrame)
-        return m_mainFrame->IsTypeGroupItem(text, item, groupIndex);
-    if (groupIndex)
-        *groupIndex = kTypeCount;
-    return false;
+        m_mainFrame->OpenAxisBranches();
+    return true;
 }
 
 QList<CMdiChildFrame*> CTarnlinkApp::DocumentWindows() const
@@ -351,11 +318,10 @@ void CTarnlinkApp::OnFileNew()
     m_currentType = dialog.Type();
     m_newAxisAddress = dialog.Address();
     m_newAxisTypeName = TypeName(dialog.Type());
-    if (const QTreeWidgetItem* item = AxisItem(m_newAxisAddress.toInt(nullptr, 16))) {
-        int group = kTypeCount;
-        IsTypeGroupItem(QString(), item->parent(), &group);
+    if (const CAxisList::Axis* axis = m_axes.Find(m_newAxisAddress.toInt(nullptr, 16))) {
+        const int group = axis->type;
         // Only an online axis of the same type may get a second, offline page.
-        if (group != dialog.Type() || ItemImage(item) != ImageGreen) {
+        if (group != dialog.Type() || axis->image != ImageGreen) {
             ShowMessage(AxisExistsMessage(group, m_newAxisAddress), MbOk);
             ForgetNewAxis();
             return;
@@ -379,8 +345,8 @@ void CTarnlinkApp::OpenAxisDocument()
     ForgetNewAxis();
     if (!m_mainFrame)
         return;
-    const QTreeWidgetItem* selected = m_mainFrame->TreeCtrl()->currentItem();
-    const bool offlineItem = selected && CMainFrame::ItemImage(selected) == CMainFrame::ImageGrey;
+    const int selected = m_mainFrame->AddressOf(m_mainFrame->TreeCtrl()->currentItem());
+    const bool offlineItem = m_axes.Image(selected) == ImageGrey;
     const QString label = m_nextLabel.trimmed();
     const QList<CMdiChildFrame*> frames = m_mainFrame->ChildFrames();
     for (CMdiChildFrame* frame : frames) {
@@ -388,7 +354,7 @@ void CTarnlinkApp::OpenAxisDocument()
         if (!view)
             continue;
         if (offlineItem) {
-            if (view->TreeItem() == selected) {
+            if (view->AxisAddress() == selected) {
                 m_mainFrame->MdiArea()->setActiveSubWindow(frame);
                 return;
             }

@@ -1,6 +1,6 @@
-// The application's project commands: New project empties the tree and closes every
+// The application's project commands: New project empties the axis list and closes every
 // window, Open project opens a project file in a project window, and Save project saves
-// the parameter file of every axis in the tree beside a new project file that lists them.
+// the parameter file of every listed axis beside a new project file that lists them.
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
@@ -43,10 +43,9 @@ void CTarnlinkApp::OnNewProject()
     if (!m_docManager.SaveAllModified())
         return;
     m_mainFrame->StatusTimer().stop();
-    // The windows go before the tree items: a closing page looks at its item.
+    // The windows go before the axes: a closing page looks at its axis.
     m_docManager.DeleteAllDocuments();
-    for (int address = 0; address < kAddressSlots; ++address)
-        m_mainFrame->DeleteAxisItem(address);
+    m_axes.Clear();
 }
 
 void CTarnlinkApp::OnOpenProject()
@@ -85,12 +84,9 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     QStringList problems;
     {
         CMainFrame::ProjectRun run(*m_mainFrame);
-        int count = 0;
-        for (int address = 0; address < kAddressSlots; ++address)
-            count += m_mainFrame->AxisItem(address) ? 1 : 0;
-        m_mainFrame->BeginProjectProgress(QString(), count);
+        m_mainFrame->BeginProjectProgress(QString(), m_axes.Count());
         for (int address = 0; address < kAddressSlots && m_mainFrame; ++address) {
-            if (!m_mainFrame->AxisItem(address))
+            if (!m_axes.Contains(address))
                 continue;
             SaveProjectAxis(address, directory, listed, problems);
             if (m_mainFrame)
@@ -113,13 +109,12 @@ bool CTarnlinkApp::SaveProject(const QString& path)
 void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
                                    QList<CProjectFile::Axis>& listed, QStringList& problems)
 {
-    QTreeWidgetItem* item = m_mainFrame->AxisItem(address);
-    const int image = CMainFrame::ItemImage(item);
-    const bool online = image == CMainFrame::ImageGreen || image == CMainFrame::ImageRed;
+    const int image = m_axes.Image(address);
+    const bool online = image == ImageGreen || image == ImageRed;
     bool openedHere = false;
     CMdiChildFrame* frame = nullptr;
     if (online) {
-        m_mainFrame->TreeCtrl()->setCurrentItem(item);
+        m_mainFrame->TreeCtrl()->setCurrentItem(m_mainFrame->AxisItem(address));
         m_mainFrame->OnTreeNotify();
         openedHere = !m_windowReused;
         m_windowReused = true;
@@ -129,7 +124,7 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
         // axis's values under this address.
         for (CMdiChildFrame* each : m_mainFrame->ChildFrames()) {
             const CTarnlinkView* view = CMainFrame::ParameterViewOf(each);
-            if (view && view->TreeItem() == item) {
+            if (view && view->AxisAddress() == address) {
                 frame = each;
                 ActivateDocumentWindow(each);
                 break;
@@ -138,10 +133,9 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     }
     // Only a page of this very axis may give the file listed under its address.
     const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
-    const bool ownPage =
-        view && !view->IsClosing() &&
-        (online ? view->AddressText() == QString::number(address, 16).toUpper()
-                : view->TreeItem() == item);
+    const bool ownPage = view && !view->IsClosing() &&
+                         (online ? view->AddressText() == QString::number(address, 16).toUpper()
+                                 : view->AxisAddress() == address);
     if (!ownPage) {
         problems.append(AxisMessage(CStringIds::kIdsNoWindow, QString::number(address)));
         return;
@@ -150,8 +144,7 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     const QString title = document->GetTitle();
     const QString fileName = CProjectFile::ParameterFileName(title);
     m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
-    int type = kTypeCount;
-    IsTypeGroupItem(QString(), item->parent(), &type);
+    const int type = m_axes.Type(address);
 
     if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
         problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));

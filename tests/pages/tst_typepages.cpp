@@ -572,7 +572,7 @@ void TstTypePages::defaults()
     // The new axis is listed offline under its type.
     QTreeWidgetItem* item = rig.frame->AxisItem(10);
     QVERIFY(item);
-    QCOMPARE(view->TreeItem(), item);
+    QCOMPARE(view->AxisAddress(), 10);
     QCOMPARE(item->text(0), QStringLiteral("[10]"));
     QCOMPARE(item->parent(), rig.frame->GroupItem(type));
     QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
