@@ -5,6 +5,9 @@
 #include "platform/cansitext.h"
 #include "platform/cmessageboxstyle.h"
 #include "platform/ctickclock.h"
+#include "res/cstringids.h"
+
+#include <utility>
 
 namespace {
 
@@ -52,7 +55,7 @@ bool CBusPort::OpenSerial(bool showErrors)
     }
     if (!m_link.Open(m_portName, m_settings)) {
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsCannotOpen), MbOk);
         return false;
     }
     m_open = true;
@@ -82,6 +85,15 @@ bool CBusPort::Transact(QString address, QByteArray command, QString* reply, boo
     if (m_interfaceType == 1)
         return TransactCan(address, command, reply, showErrors);
     return TransactSerial(address, command, reply, showErrors);
+}
+
+bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors,
+                        std::uint32_t timeoutMs)
+{
+    m_replyTimeout = timeoutMs;
+    const bool answered = Transact(std::move(address), std::move(command), reply, showErrors);
+    m_replyTimeout = kDefaultTimeout;
+    return answered;
 }
 
 bool CBusPort::CommandFits(const QString& address, const QByteArray& command) const
@@ -116,7 +128,7 @@ bool CBusPort::SerialIsOpen()
 
 bool CBusPort::ReportClosed()
 {
-    m_host.ShowMessage(m_host.LoadResString(kIdsCannotOpen), MbOk);
+    m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsCannotOpen), MbOk);
     return false;
 }
 
@@ -156,7 +168,7 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
     case Wait::TimedOut:
     case Wait::Overlong:
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
         m_noAnswer = true;
         return false;
     case Wait::PortLost:
@@ -227,7 +239,7 @@ bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QS
     const QString answer = m_canAdapter.Transact(body);
     if (answer == kCanTimeout) {
         if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(kIdsTimeout), MbOk);
+            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
         m_noAnswer = true;
         if (reply)
             reply->clear();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bus/ccanadapter.h"
+#include "bus/creplytimeouts.h"
 #include "platform/cseriallink.h"
 
 #include <QByteArray>
@@ -15,9 +16,7 @@ class CBusPortHost;
 
 class CBusPort {
 public:
-    static constexpr unsigned kIdsTimeout = 10000;
-    static constexpr unsigned kIdsCannotOpen = 10003;
-    static constexpr std::uint32_t kDefaultTimeout = 1000;
+    static constexpr std::uint32_t kDefaultTimeout = CReplyTimeouts::kDefault;
 
     explicit CBusPort(CBusPortHost& host);
     ~CBusPort();
@@ -32,6 +31,10 @@ public:
     // puts the data of the answer into `reply`. False: no answer, wrong checksum, or the
     // port is closed.
     bool Transact(QString address, QByteArray command, QString* reply, bool showErrors);
+    // The same for a command that waits `timeoutMs` for its reply (CReplyTimeouts); the
+    // port holds the default time-out again afterwards, whatever the result.
+    bool Transact(QString address, QByteArray command, QString* reply, bool showErrors,
+                  std::uint32_t timeoutMs);
     // Whether `command` to `address` fits on the wire: a serial frame holds 1023 bytes,
     // the CAN adapter takes 99 characters of address and command. Transact refuses a
     // longer one without a message, so a caller that sends what the user typed asks first.

@@ -91,7 +91,7 @@ int CCanAdapter::Start(int bitRateIndex)
     // One receive thread at a time, however often the port is opened.
     EndReceiveThread();
     m_bitRateIndex = bitRateIndex;
-    m_replyTimeout = 1000;
+    m_replyTimeout = CReplyTimeouts::kDefault;
     if (m_ok && !SetUpChip(bitRateIndex))
         std::printf("parameters initialization failed\n");
     if (m_ok && !SetUpFifo())

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "bus/ccancommandmap.h"
+#include "bus/creplytimeouts.h"
 #include "platform/ccancard.h"
 
 #include <QByteArray>
@@ -42,7 +43,8 @@ public:
     const QString& Reply() const { return m_reply; }
     bool ReplyDone() const { return m_replyDone; }
 
-    std::uint32_t m_replyTimeout = 1000; // the bus port copies its own in before each call
+    // The bus port copies its own in before each call.
+    std::uint32_t m_replyTimeout = CReplyTimeouts::kDefault;
 
 private:
     bool Check(int result, const char* failureLine);

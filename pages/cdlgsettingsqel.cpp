@@ -6,6 +6,7 @@
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,8 +20,6 @@ namespace {
 
 const QString kOff = QStringLiteral("Off");
 constexpr int kFirstLabel = 1129;
-constexpr unsigned kFirstLabelString = 10460;
-constexpr unsigned kIdsTitle = 10466;
 constexpr int kSpinWidth = 20;
 
 // One module setting: its key, the control that holds it, the edit that shows a spin's
@@ -118,8 +117,8 @@ void CDlgSettingsQEL::OnInitDialog()
 {
     for (int i = 0; i < kSettingCount; ++i)
         CControlIds::Find<QLabel>(this, kFirstLabel + i)
-            ->setText(m_host.LoadResString(kFirstLabelString + unsigned(i)));
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+            ->setText(m_host.LoadResString(CStringIds::kIdsQelFirstLabel + unsigned(i)));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsQelSettingsTitle));
     // A failed read leaves the dialog usable: what was not read is not written.
     LoadSettings();
 }

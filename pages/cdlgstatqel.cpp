@@ -5,6 +5,7 @@
 #include "pages/cpagehost.h"
 #include "pages/creplyvalue.h"
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -25,7 +26,6 @@ constexpr int kReferenceLabel = 1138;
 constexpr int kFirstLedLabel = 1139; // inputs 1, 2, outputs 1 to 3
 constexpr int kLastCaption = 1143;
 constexpr unsigned kCaptionStringOffset = 9355;
-constexpr unsigned kIdsTitle = 10499;
 
 constexpr int kBarBlocks = 10;
 constexpr int kBarWidth = 160;
@@ -124,7 +124,7 @@ void CDlgStatQEL::OnInitDialog()
         else if (auto* label = qobject_cast<QLabel*>(control))
             label->setText(text);
     }
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsQelStatusTitle));
     for (int id : {kMotorBar, kReferenceBar}) {
         CBusyBlocksCtrl* bar = Bar(id);
         bar->SetBlockFillColour(kGreen);

@@ -1,22 +1,18 @@
 #include "pages/cpagehost.h"
 
-#include <QTreeWidgetItem>
+#include "res/cstringids.h"
 
-namespace {
-
-constexpr unsigned kIdsAxisExists1 = 10008;
-constexpr unsigned kIdsAxisExists2 = 10009;
-constexpr unsigned kIdsAxisExists3 = 10010;
-
-} // namespace
-
-int CPageHost::ItemImage(const QTreeWidgetItem* item)
+bool CPageHost::IsAxisOfType(const QString& text, int address, int* type) const
 {
-    return item ? item->data(0, kImageRole).toInt() : -1;
+    const int listed = Axes().Type(address);
+    if (type)
+        *type = listed;
+    return TypeNamedIn(text) == listed;
 }
 
 QString CPageHost::AxisExistsMessage(int type, const QString& address) const
 {
-    return LoadResString(kIdsAxisExists1) + TypeName(type) + LoadResString(kIdsAxisExists2) +
-           address + LoadResString(kIdsAxisExists3);
+    return LoadResString(CStringIds::kIdsAxisExists1) + TypeName(type) +
+           LoadResString(CStringIds::kIdsAxisExists2) + address +
+           LoadResString(CStringIds::kIdsAxisExists3);
 }

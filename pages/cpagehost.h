@@ -1,16 +1,16 @@
 // What the parameter pages need of the program around them: texts, messages, the pump and
 // the bus port (as the bus port itself needs them), the modal runs of dialogs, the
-// device-type names, the power-stage tree's items, pictures and poll, the open document
-// windows, and the values handed from the window that opens a page to the page. The
-// application object provides it, so that the pages can be built and tried without the
-// main frame.
+// device-type names, the list of axes the power-stage tree shows, its pictures and poll,
+// the open document windows, and the values handed from the window that opens a page to
+// the page. The application object provides it, so that the pages can be built and tried
+// without the main frame.
 #pragma once
 
 #include "bus/cbusporthost.h"
+#include "pages/caxislist.h"
 
 #include <QList>
 #include <QString>
-#include <Qt>
 
 class CBusPort;
 class CMdiChildFrame;
@@ -19,19 +19,14 @@ class CSleepService;
 class QDialog;
 class QPixmap;
 class QMdiSubWindow;
-class QTreeWidgetItem;
 
 class CPageHost : public CBusPortHost {
 public:
     static constexpr int kTypeCount = 9;
     static constexpr int kAddressSlots = 32;
-    // A tree item's picture: the state of its axis. The index is kept in the item under
-    // kImageRole.
-    enum AxisImage { ImageYellow = 0, ImageGrey = 1, ImageGreen = 2, ImageRed = 3, ImageBox = 4 };
-    static constexpr int kImageRole = Qt::UserRole + 1;
-
-    // The picture index of `item`; -1 for none.
-    static int ItemImage(const QTreeWidgetItem* item);
+    // The state of an axis: the index of its picture in the tree.
+    using AxisImage = CAxisList::AxisImage;
+    using enum CAxisList::AxisImage;
 
     // The refusal of a second axis at `address` ("%02X") that the tree holds for `type`.
     QString AxisExistsMessage(int type, const QString& address) const;
@@ -55,21 +50,15 @@ public:
     // The name of type `type`; empty outside 0..8.
     virtual QString TypeName(int type) const = 0;
 
-    // The tree item of the axis at `address` (0..31); null when none is listed.
-    virtual QTreeWidgetItem* AxisItem(int address) const = 0;
-    // Lists an axis known only from a file under the group of `type`, with `label` and
-    // `image`, and shows it; null when the tree cannot take it.
-    virtual QTreeWidgetItem* AddAxisItem(int address, int type, const QString& label,
-                                         int image) = 0;
-    // Forgets `address`'s slot without touching the item another slot may hold.
-    virtual void ClearAxisSlot(int address) = 0;
-    // Removes the item of `address`, clears its slot and the pages that held it.
-    virtual void DeleteAxisItem(int address) = 0;
-    virtual void SetItemImage(QTreeWidgetItem* item, int image) = 0;
-    // Whether `text` names the type of the group `item` (its position among the nine group
-    // items, or kTypeCount, goes to `groupIndex`).
-    virtual bool IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                                 int* groupIndex) const = 0;
+    // The axes the tree lists, by bus address.
+    virtual CAxisList& Axes() = 0;
+    virtual const CAxisList& Axes() const = 0;
+    // Lists an axis known only from a file at `address` (0..31) as of `type`, with `label`
+    // and `image`, and opens the tree's branches to it; false when the list cannot take it.
+    virtual bool AddAxis(int address, int type, const QString& label, int image) = 0;
+    // Whether `text` names the type of the axis at `address` (its type, or kTypeCount for
+    // none, goes to `type`).
+    bool IsAxisOfType(const QString& text, int address, int* type = nullptr) const;
 
     // The document windows, topmost first, and the active one.
     virtual QList<CMdiChildFrame*> DocumentWindows() const = 0;

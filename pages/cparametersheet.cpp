@@ -1,5 +1,7 @@
 #include "pages/cparametersheet.h"
 
+#include "res/cstringids.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -14,36 +16,6 @@ constexpr int kHwt = 2;
 constexpr int kHwk = 3;
 constexpr int kHvr = 4;
 constexpr int kDrqPlus = 5;
-
-constexpr unsigned kIdsHeading = 10550;
-constexpr unsigned kIdsType = 10551;
-constexpr unsigned kIdsVersion = 10552;
-constexpr unsigned kIdsName = 10553;
-constexpr unsigned kIdsAddress = 10554;
-constexpr unsigned kIdsCurrentHeading = 10555;
-constexpr unsigned kIdsStopCurrent = 10556;
-constexpr unsigned kIdsDelay = 10559;
-constexpr unsigned kIdsParameterHeading = 10560;
-constexpr unsigned kIdsStep = 10561;
-constexpr unsigned kIdsDirection = 10562;
-constexpr unsigned kIdsInputFunction = 10563;
-constexpr unsigned kIdsInputLogic = 10564;
-constexpr unsigned kIdsActivation = 10565;
-constexpr unsigned kIdsOutputFunction = 10566;
-constexpr unsigned kIdsOperationMode = 10567;
-constexpr unsigned kIdsModuleHeading = 10568;
-constexpr unsigned kIdsModuleVersion = 10569;
-constexpr unsigned kIdsThermocouple = 10570;
-constexpr unsigned kIdsLimit1 = 10571;
-constexpr unsigned kIdsLedLimit = 10574;
-constexpr unsigned kIdsHeatTime = 10575;
-constexpr unsigned kIdsFirstLevel = 10576;
-constexpr unsigned kIdsHighActive = 10582;
-constexpr unsigned kIdsLowActive = 10583;
-constexpr unsigned kIdsCurrentShape = 10584;
-constexpr unsigned kIdsDisplay = 10585;
-constexpr unsigned kIdsOverdrive = 10586;
-constexpr unsigned kIdsChopper = 10587;
 
 const QString kEol = QStringLiteral("\r\n");
 const QString kNotAvailable = QStringLiteral("N/A");
@@ -180,34 +152,36 @@ QString CParameterSheet::VersionText() const
 
 QString CParameterSheet::PowerStageBlock() const
 {
-    return m_text(kIdsHeading) + m_text(kIdsAddress) + QLatin1Char('[') + m_data.address +
-           QLatin1Char(']') + kEol + m_text(kIdsType) + m_data.typeName + kEol +
-           m_text(kIdsVersion) + VersionText() + kEol + m_text(kIdsName) + m_data.name;
+    return m_text(CStringIds::kIdsSheetHeading) + m_text(CStringIds::kIdsSheetAddress) +
+           QLatin1Char('[') + m_data.address + QLatin1Char(']') + kEol +
+           m_text(CStringIds::kIdsSheetType) + m_data.typeName + kEol +
+           m_text(CStringIds::kIdsSheetVersion) + VersionText() + kEol +
+           m_text(CStringIds::kIdsSheetName) + m_data.name;
 }
 
 QString CParameterSheet::CurrentBlock() const
 {
-    QString block = m_text(kIdsCurrentHeading);
+    QString block = m_text(CStringIds::kIdsSheetCurrentHeading);
     for (unsigned i = 0; i < 3; ++i)
-        block += m_text(kIdsStopCurrent + i) + m_data.currents[i] + kEol;
-    return block + m_text(kIdsDelay) + m_data.delay;
+        block += m_text(CStringIds::kIdsSheetStopCurrent + i) + m_data.currents[i] + kEol;
+    return block + m_text(CStringIds::kIdsSheetDelay) + m_data.delay;
 }
 
 QString CParameterSheet::LogicRows() const
 {
     const int type = m_data.deviceType;
     if (type != kLqn && type != kHwk && type != kHvr)
-        return m_text(kIdsInputLogic) + m_data.inputLogic + kEol;
+        return m_text(CStringIds::kIdsSheetInputLogic) + m_data.inputLogic + kEol;
     // The LQN has the first four inputs only.
     const unsigned rows = type == kLqn ? 4 : 6;
     QString text;
     for (unsigned i = 0; i < rows; ++i) {
         const int level = m_data.logicLevels[i];
         // A level the page does not know is left blank rather than guessed.
-        const QString value = level == 0   ? m_text(kIdsHighActive)
-                              : level == 1 ? m_text(kIdsLowActive)
+        const QString value = level == 0   ? m_text(CStringIds::kIdsSheetHighActive)
+                              : level == 1 ? m_text(CStringIds::kIdsSheetLowActive)
                                            : QString();
-        text += m_text(kIdsFirstLevel + i) + value + kEol;
+        text += m_text(CStringIds::kIdsSheetFirstLevel + i) + value + kEol;
     }
     return text;
 }
@@ -215,28 +189,29 @@ QString CParameterSheet::LogicRows() const
 QString CParameterSheet::ParameterBlock() const
 {
     const int type = m_data.deviceType;
-    QString block = m_text(kIdsParameterHeading) + m_text(kIdsStep) + m_data.step + kEol +
-                    m_text(kIdsDirection) + m_data.direction + kEol + LogicRows();
+    QString block = m_text(CStringIds::kIdsSheetParameterHeading) +
+                    m_text(CStringIds::kIdsSheetStep) + m_data.step + kEol +
+                    m_text(CStringIds::kIdsSheetDirection) + m_data.direction + kEol + LogicRows();
     if (type == kKev) {
-        block += m_text(kIdsInputFunction) + m_data.inputFunction + kEol;
+        block += m_text(CStringIds::kIdsSheetInputFunction) + m_data.inputFunction + kEol;
     } else if (type == kLqn || type == kHwt || type == kDrqPlus) {
-        block += m_text(kIdsCurrentShape) + m_data.inputFunction + kEol;
+        block += m_text(CStringIds::kIdsSheetCurrentShape) + m_data.inputFunction + kEol;
     } else if (type == kHwk || type == kHvr) {
-        block += m_text(kIdsDisplay) + QStringLiteral(" 1:\t\t\t\t") +
+        block += m_text(CStringIds::kIdsSheetDisplay) + QStringLiteral(" 1:\t\t\t\t") +
                  DisplayName(m_data.display1) + kEol;
-        block += m_text(kIdsDisplay) + QStringLiteral(" 2:\t\t\t\t") +
+        block += m_text(CStringIds::kIdsSheetDisplay) + QStringLiteral(" 2:\t\t\t\t") +
                  DisplayName(m_data.display2) + kEol;
     }
-    block += m_text(kIdsActivation) + m_data.activation + kEol;
+    block += m_text(CStringIds::kIdsSheetActivation) + m_data.activation + kEol;
     if (type == kKev)
-        block += m_text(kIdsOutputFunction);
+        block += m_text(CStringIds::kIdsSheetOutputFunction);
     else if (type == kLqn)
-        block += m_text(kIdsChopper);
+        block += m_text(CStringIds::kIdsSheetChopper);
     else if (type == kHwt || type == kHwk || type == kDrqPlus)
-        block += m_text(kIdsOverdrive);
+        block += m_text(CStringIds::kIdsSheetOverdrive);
     if (type != kHvr)
         block += m_data.outputFunction + kEol;
-    return block + m_text(kIdsOperationMode) + m_data.operationMode;
+    return block + m_text(CStringIds::kIdsSheetOperationMode) + m_data.operationMode;
 }
 
 QString CParameterSheet::ModuleBlock() const
@@ -245,15 +220,16 @@ QString CParameterSheet::ModuleBlock() const
     const QString version =
         m_data.online ? WithoutEcho(m_data.moduleVersionReply) : kNotAvailable;
     const bool thermocouple = settings[0].endsWith(QLatin1Char('1'));
-    QString block = m_text(kIdsModuleHeading) + m_text(kIdsModuleVersion) + version + kEol +
-                    m_text(kIdsThermocouple) +
-                    (thermocouple ? QStringLiteral("K-Element") : QStringLiteral("PT100")) +
-                    kEol;
+    QString block = m_text(CStringIds::kIdsSheetModuleHeading) +
+                    m_text(CStringIds::kIdsSheetModuleVersion) + version + kEol +
+                    m_text(CStringIds::kIdsSheetThermocouple) +
+                    (thermocouple ? QStringLiteral("K-Element") : QStringLiteral("PT100")) + kEol;
     for (unsigned i = 0; i < 3; ++i)
-        block += m_text(kIdsLimit1 + i) + WithoutEcho(settings[i + 1]) + QStringLiteral(" °C") +
-                 kEol;
-    return block + m_text(kIdsLedLimit) + QStringLiteral("Limit ") + settings[4].right(1) + kEol +
-           m_text(kIdsHeatTime) + WithoutEcho(settings[5]) + QStringLiteral(" min") + kEol;
+        block += m_text(CStringIds::kIdsSheetLimit1 + i) + WithoutEcho(settings[i + 1]) +
+                 QStringLiteral(" °C") + kEol;
+    return block + m_text(CStringIds::kIdsSheetLedLimit) + QStringLiteral("Limit ") +
+           settings[4].right(1) + kEol + m_text(CStringIds::kIdsSheetHeatTime) +
+           WithoutEcho(settings[5]) + QStringLiteral(" min") + kEol;
 }
 
 int CParameterSheet::SeparatorUnits(int block) const

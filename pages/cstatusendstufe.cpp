@@ -1,6 +1,7 @@
 #include "pages/cstatusendstufe.h"
 
 #include "bus/cbusport.h"
+#include "bus/creplytimeouts.h"
 #include "controls/busyblocks/cbusyblocksctrl.h"
 #include "pages/cledpictures.h"
 #include "pages/cpagehost.h"
@@ -8,6 +9,7 @@
 #include "pages/cstagestatus.h"
 #include "platform/ccontrolids.h"
 #include "platform/csleepservice.h"
+#include "res/cstringids.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -26,7 +28,6 @@ using Status = CStageStatus;
 constexpr int kFirstCaption = 1068;
 constexpr int kLastCaption = 1084;
 constexpr unsigned kCaptionStringOffset = 9402;
-constexpr unsigned kIdsTitle = 10487;
 constexpr int kTemperatureLabel = 1073;
 constexpr int kVoltageLabel = 1074;
 constexpr int kCurrentLabel = 1075;
@@ -38,9 +39,6 @@ constexpr int kInputLabel = 1083;
 constexpr int kTestGroup = 1084;
 constexpr int kFpgaLabel = 1085;
 
-// The test revolution takes the stage up to ten seconds; a reset three.
-constexpr std::uint32_t kTurnTimeoutMs = 10000;
-constexpr std::uint32_t kResetTimeoutMs = 3000;
 // The stage needs this long after a reset before it answers again.
 constexpr int kResetSettleMs = 2500;
 
@@ -229,7 +227,7 @@ void CStatusEndstufe::SetCaptions()
         else if (auto* group = qobject_cast<QGroupBox*>(control))
             group->setTitle(text);
     }
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsStageStatusTitle));
     Edit(kFpgaEdit)->setText(Status::kNotAvailable);
 }
 
@@ -279,12 +277,8 @@ bool CStatusEndstufe::Ask(const QByteArray& command, QString* reply)
 
 bool CStatusEndstufe::AskWithTimeout(const QByteArray& command, std::uint32_t timeoutMs)
 {
-    CBusPort& port = m_host.BusPort();
-    port.m_replyTimeout = timeoutMs;
     QString reply;
-    const bool answered = Ask(command, &reply);
-    port.m_replyTimeout = CBusPort::kDefaultTimeout;
-    return answered;
+    return m_host.BusPort().Transact(m_address, command, &reply, true, timeoutMs);
 }
 
 // ---- poll ----------------------------------------------------------------------------------
@@ -446,7 +440,7 @@ void CStatusEndstufe::Turn(const QByteArray& command)
     // The long revolution runs with every poll stopped, so nothing else reaches the bus.
     m_pollTimer.stop();
     m_host.StopAxisPoll();
-    AskWithTimeout(command, kTurnTimeoutMs);
+    AskWithTimeout(command, CReplyTimeouts::kTurn);
     m_pollTimer.start();
     m_host.StartAxisPoll();
 }
@@ -470,6 +464,6 @@ void CStatusEndstufe::OnBnClickedSetHome()
 void CStatusEndstufe::OnBnClickedReset()
 {
     m_reset = true;
-    AskWithTimeout("C", kResetTimeoutMs);
+    AskWithTimeout("C", CReplyTimeouts::kReset);
     m_host.Sleeper().Sleep(kResetSettleMs);
 }

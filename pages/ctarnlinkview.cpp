@@ -9,6 +9,7 @@
 #include "pages/ctarnlinkdoc.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyle>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <utility>
@@ -31,8 +31,6 @@ namespace {
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsModuleGroup = 10454;
-constexpr unsigned kIdsModuleMissing = 10004;
 constexpr int kCanNameLength = 7;
 constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
@@ -68,6 +66,12 @@ CTarnlinkView::CTarnlinkView(CDocument& document, CPageHost& host, QWidget* pare
     connect(&m_statusTimer, &QTimer::timeout, this, &CTarnlinkView::OnTimer);
     ConnectControls();
     ConnectCommands();
+    // An axis that leaves the list is no longer the page's, even when another comes to its
+    // address later.
+    connect(&m_host.Axes(), &CAxisList::axisRemoved, this, [this](int address) {
+        if (address == m_axisAddress)
+            m_axisAddress = -1;
+    });
 }
 
 CTarnlinkView::~CTarnlinkView()
@@ -76,7 +80,7 @@ CTarnlinkView::~CTarnlinkView()
     // The name is read back without a box of its own: the event loop of a box would hand
     // this window, half destroyed, what is still pending for it (a close asked for earlier).
     const CMessageBoxService::Hold quiet(m_host.MessageBoxes());
-    UpdateTreeItemOnClose();
+    UpdateAxisOnClose();
 }
 
 CTarnlinkDoc* CTarnlinkView::GetDocument() const
@@ -344,7 +348,7 @@ void CTarnlinkView::OnBnClickedQelOnline()
         return;
     if (on && CReplyValue::Last(reply) == QLatin1Char('0')) {
         // The stage answers that no module is there.
-        m_host.ShowMessage(LoadResString(kIdsModuleMissing), MbOk);
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsModuleMissing), MbOk);
         moduleSwitch->setChecked(false);
         return;
     }
@@ -411,7 +415,7 @@ void CTarnlinkView::SetCaptions()
 {
     for (int id = Ids::kFirstCaption; id <= Ids::kLastCaption; ++id)
         SetControlText(m_form->Control(id), LoadResString(Ids::kCaptionStringOffset + id));
-    SetControlText(m_form->Control(Ids::kQelGroup), LoadResString(kIdsModuleGroup));
+    SetControlText(m_form->Control(Ids::kQelGroup), LoadResString(CStringIds::kIdsModuleGroup));
 }
 
 void CTarnlinkView::FillCommonLists()
@@ -528,39 +532,27 @@ void CTarnlinkView::OnSetFocus()
 
 // ---- closing -------------------------------------------------------------------------------
 
-void CTarnlinkView::UpdateTreeItemOnClose()
+void CTarnlinkView::UpdateAxisOnClose()
 {
-    if (!m_treeItem)
-        return;
-    QList<int> addresses;
-    for (int address = 0; address < CPageHost::kAddressSlots; ++address) {
-        if (m_host.AxisItem(address) == m_treeItem)
-            addresses.append(address);
-    }
-    // Only an item the tree still lists is known to exist.
-    if (addresses.isEmpty())
-        return;
-    QTreeWidgetItem* item = m_treeItem;
-    switch (CPageHost::ItemImage(item)) {
+    const int address = m_axisAddress;
+    CAxisList& axes = m_host.Axes();
+    switch (axes.Image(address)) {
     case CPageHost::ImageYellow: {
-        const int address = addresses.first();
         if (address >= m_host.m_addressCount)
             return;
         // The name may have changed while the page was open.
         QString reply;
         if (!TransactTo(QString::number(address, 16).toUpper(), "PN?", &reply))
             return;
-        m_host.SetItemImage(item, CPageHost::ImageGreen);
-        item->setText(0, QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
-                             CReplyValue::Text(reply, 2));
+        axes.SetImage(address, CPageHost::ImageGreen);
+        axes.SetLabel(address, QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
+                                   CReplyValue::Text(reply, 2));
         break;
     }
     case CPageHost::ImageGrey:
         // The axis was known only from this page's file.
-        m_treeItem = nullptr;
-        for (qsizetype i = 1; i < addresses.size(); ++i)
-            m_host.ClearAxisSlot(addresses[i]);
-        m_host.DeleteAxisItem(addresses.first());
+        m_axisAddress = -1;
+        axes.Remove(address);
         break;
     case CPageHost::ImageRed:
         m_host.m_rememberedYellow = false;

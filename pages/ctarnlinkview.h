@@ -27,7 +27,6 @@ class CBalloonTip;
 class CBusPort;
 class CTarnlinkDoc;
 class QMdiSubWindow;
-class QTreeWidgetItem;
 
 class CTarnlinkView : public CView {
     Q_OBJECT
@@ -38,7 +37,7 @@ public:
     static constexpr int kThumbPosition = 4;
 
     CTarnlinkView(CDocument& document, CPageHost& host, QWidget* parent = nullptr);
-    // Brings the axis's tree item up to date as the page closes.
+    // Brings the page's axis in the axis list up to date as the page closes.
     ~CTarnlinkView() override;
 
     CTarnlinkDoc* GetDocument() const;
@@ -62,10 +61,10 @@ public:
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
     int DeviceType() const { return m_deviceType; }
-    // The axis's item in the main frame's tree; null when the page has none or the frame
-    // removed it.
-    QTreeWidgetItem* TreeItem() const { return m_treeItem; }
-    void SetTreeItem(QTreeWidgetItem* item) { m_treeItem = item; }
+    // The bus address under which the axis list holds the page's axis; -1 when the page
+    // has none or the axis left the list.
+    int AxisAddress() const { return m_axisAddress; }
+    void SetAxisAddress(int address) { m_axisAddress = address; }
     // The address of a parameter file or a new axis ("%02X").
     const QString& FileAddress() const { return m_fileAddress; }
     const QString& VersionText() const { return m_versionText; }
@@ -120,7 +119,7 @@ public:
 
     // The mark first, then the type's reader; true when every query was answered.
     bool ReadAllParameters();
-    // The allowed motor current in 0.01 A from the axis's tree label; 0 for none.
+    // The allowed motor current in 0.01 A that the axis's label names; 0 for none.
     int UpdateAllowedCurrentMark();
     // Whether the current of "S?", "R?" or "A?" may be written.
     bool ConfirmCurrentSetting(const QByteArray& query);
@@ -133,8 +132,8 @@ public:
     // The values a save writes; online pages ask the stage for its version (and module
     // settings). False when the stage does not answer.
     bool CollectFileContent(CParameterFile::Content& content);
-    // Enters the axis of a parameter file into the tree.
-    void RegisterAxisItem(const CParameterFileReader::Axis& axis);
+    // Enters the axis of a parameter file into the axis list.
+    void RegisterAxis(const CParameterFileReader::Axis& axis);
 
     // Timer 21: the status poll of the lamps.
     QTimer& StatusTimer() { return m_statusTimer; }
@@ -170,7 +169,7 @@ private:
     // An offline page for File New's axis rather than for a file.
     bool IsNewAxis() const;
     void ApplyOperationMode(int value);
-    void JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine);
+    void JoinKnownAxis(int address, const QString& typeLine);
     void SetLamp(int lampId, int picture);
     void SwitchLamp(int lampId, int offPicture, bool on);
     void ShowStatus(int status);
@@ -182,7 +181,7 @@ private:
     void OnDelaySpinReleased();
     // A spin step by key or wheel, written as a mouse release writes it.
     void EndDelayMove();
-    void UpdateTreeItemOnClose();
+    void UpdateAxisOnClose();
 
     // The page's commands (buttons, lists, sliders, name edit).
     void ConnectCommands();
@@ -245,7 +244,7 @@ private:
     QString m_address;
     QString m_fileAddress;
     QString m_versionText;
-    QTreeWidgetItem* m_treeItem = nullptr;
+    int m_axisAddress = -1;
     // What the document's file says, for an offline page that shows one.
     CParameterFileReader::Result m_fileReading;
     QTimer m_statusTimer;

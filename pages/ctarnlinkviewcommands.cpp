@@ -4,6 +4,7 @@
 // name. Writes go to the page's axis with error messages on; the bus port's message is the
 // only report of a failed single write.
 #include "bus/cbusport.h"
+#include "bus/creplytimeouts.h"
 #include "controls/balloontip/cballoontip.h"
 #include "pages/cdlgsetlogic.h"
 #include "pages/cdlgsettingsqel.h"
@@ -17,6 +18,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
 #include "platform/csleepservice.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,23 +26,13 @@
 #include <QMdiSubWindow>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QTreeWidgetItem>
 
 namespace {
 
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsDefaultsQuestion = 10005;
-constexpr unsigned kIdsTargetOffline = 10006;
-constexpr unsigned kIdsTargetOfflineEnd = 10007;
-constexpr unsigned kIdsNameCharacters = 10202;
 
-// Storing, restoring the defaults and the reset take the stage longer than a plain write.
-constexpr std::uint32_t kStoreTimeoutMs = 2000;
-constexpr std::uint32_t kDefaultsTimeoutMs = 2000;
-constexpr std::uint32_t kResetTimeoutMs = 3000;
-constexpr std::uint32_t kNameTimeoutMs = 3000;
 // The stage needs this long after a reset before it answers again.
 constexpr int kResetSettleMs = 2500;
 // The balloon's pointer stands this far inside the name edit's upper right corner.
@@ -119,11 +111,8 @@ bool CTarnlinkView::TransactWithTimeout(const QByteArray& command, std::uint32_t
     CBusPort* port = Port();
     if (!port)
         return false;
-    port->m_replyTimeout = timeoutMs;
     QString reply;
-    const bool answered = Transact(command, &reply);
-    port->m_replyTimeout = CBusPort::kDefaultTimeout;
-    return answered;
+    return port->Transact(m_address, command, &reply, true, timeoutMs);
 }
 
 void CTarnlinkView::MarkModified()
@@ -136,23 +125,23 @@ void CTarnlinkView::ShowAxisLabel(int number, const QString& label)
 {
     if (CDocument* document = GetDocument())
         document->SetTitle(label);
-    if (QTreeWidgetItem* item = m_host.AxisItem(number))
-        item->setText(0, label);
+    m_host.Axes().SetLabel(number, label);
 }
 
 // ---- buttons -------------------------------------------------------------------------------
 
 void CTarnlinkView::OnBnClickedStore()
 {
-    TransactWithTimeout("W", kStoreTimeoutMs);
+    TransactWithTimeout("W", CReplyTimeouts::kStore);
 }
 
 void CTarnlinkView::OnBnClickedLoadDefaults()
 {
     // A page whose window closes while the question is open sends nothing more.
-    if (m_host.ShowMessage(LoadResString(kIdsDefaultsQuestion), MbOkCancel) != IdOk || IsClosing())
+    if (m_host.ShowMessage(LoadResString(CStringIds::kIdsDefaultsQuestion), MbOkCancel) != IdOk ||
+        IsClosing())
         return;
-    TransactWithTimeout("E", kDefaultsTimeoutMs);
+    TransactWithTimeout("E", CReplyTimeouts::kLoadDefaults);
     if (m_address != kOff)
         m_host.m_nextAddress = m_address;
     // The defaults carry no name.
@@ -166,7 +155,7 @@ void CTarnlinkView::OnBnClickedLoadDefaults()
 void CTarnlinkView::OnBnClickedReset()
 {
     m_statusTimer.stop();
-    TransactWithTimeout("C", kResetTimeoutMs);
+    TransactWithTimeout("C", CReplyTimeouts::kReset);
     m_host.Sleeper().Sleep(kResetSettleMs);
     if (ReadAllParameters())
         m_statusTimer.start();
@@ -182,7 +171,7 @@ void CTarnlinkView::OnBnClickedSetName()
 {
     const QString name = m_form->Edit(Ids::kNameEdit)->text();
     if (m_address != kOff &&
-        !TransactWithTimeout("PN" + CAnsiText::FromUnicode(name), kNameTimeoutMs))
+        !TransactWithTimeout("PN" + CAnsiText::FromUnicode(name), CReplyTimeouts::kPageName))
         return;
     // What follows a ";" in the name is the axis's allowed current.
     const int number = AxisNumber();
@@ -246,12 +235,12 @@ bool CTarnlinkView::OnBnClickedTransmit()
 {
     m_leftOut.clear();
     const int number = ScanAddress(m_fileAddress);
-    if (CPageHost::ItemImage(m_treeItem) == CPageHost::ImageGrey) {
+    if (m_host.Axes().Image(m_axisAddress) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.
         if (!m_host.m_transferRunning)
-            m_host.ShowMessage(LoadResString(kIdsTargetOffline) +
+            m_host.ShowMessage(LoadResString(CStringIds::kIdsTargetOffline) +
                                    QString::asprintf("%02d", number) +
-                                   LoadResString(kIdsTargetOfflineEnd),
+                                   LoadResString(CStringIds::kIdsTargetOfflineEnd),
                                MbOk);
         return false;
     }
@@ -260,8 +249,7 @@ bool CTarnlinkView::OnBnClickedTransmit()
     const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
     // The page's closing reads the name back and completes the label.
-    if (QTreeWidgetItem* item = m_host.AxisItem(number))
-        item->setText(0, LabelPrefix(number));
+    m_host.Axes().SetLabel(number, LabelPrefix(number));
     m_host.m_nextAddress = kOff;
     m_host.m_nextLabel.clear();
     CloseFrameLater();
@@ -396,7 +384,7 @@ void CTarnlinkView::OnChangeAxisName()
     }
     if (m_nameTip) {
         const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
-        m_nameTip->Show(LoadResString(kIdsNameCharacters), &tip);
+        m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
     }
     // The cleaned text is no new change: the tip stays.
     const QSignalBlocker quiet(edit);

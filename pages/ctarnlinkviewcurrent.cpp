@@ -1,14 +1,14 @@
 // The allowed motor current of an axis and the question before a higher current is written.
 // The user types the motor's current into the axis name behind a ";" (the name becomes the
-// axis's tree label); the page shows it as the green zone of the three current bars and
+// axis's label in the tree); the page shows it as the green zone of the three current bars and
 // asks before a current at or above the device type's limit goes to the stage.
 #include "pages/ccurindicator.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cstringids.h"
 
 #include <QSlider>
-#include <QTreeWidgetItem>
 
 #include <algorithm>
 #include <utility>
@@ -16,13 +16,9 @@
 namespace {
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsCurrentQuestion = 10015;
 constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
 // The yellow band beyond the allowed current, in thousandths of the bar.
 constexpr quint32 kBandWidth = 100;
-// 100 kA in 0.01 A: far beyond any stage, and small enough that a mistyped exponent
-// cannot overflow the mark or the bar position.
-constexpr float kLargestMark = 10000000.0f;
 
 int SliderOfQuery(const QByteArray& query)
 {
@@ -58,22 +54,11 @@ bool CTarnlinkView::ReadAllParameters()
 
 int CTarnlinkView::UpdateAllowedCurrentMark()
 {
-    const QTreeWidgetItem* item = m_host.AxisItem(AxisNumber());
-    const QString label = item ? item->text(0) : QString();
-    const qsizetype separator = label.lastIndexOf(QLatin1Char(';'));
-    if (separator < 0) {
+    const float mark = m_host.Axes().AllowedCurrent(AxisNumber());
+    if (mark == CAxisList::kNoAllowedCurrent) {
         HideAllowedZone();
         return 0;
     }
-    QString text = label.mid(separator + 1);
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    const auto hundredths = static_cast<float>(CReplyValue::ToFloat(text) * 100.0);
-    // A negative current allows nothing: it counts as none rather than as a huge mark.
-    if (!(hundredths >= 0.0f)) {
-        HideAllowedZone();
-        return 0;
-    }
-    const float mark = std::min(hundredths, kLargestMark);
     ShowAllowedZone(static_cast<quint32>(static_cast<double>(mark) * m_markerScale));
     return static_cast<int>(mark);
 }
@@ -127,7 +112,7 @@ bool CTarnlinkView::ConfirmCurrentSetting(const QByteArray& query)
     if (value >= 0 && static_cast<unsigned>(value) < limit)
         return true;
     const int answer =
-        m_host.ShowMessage(LoadResString(kIdsCurrentQuestion), MbYesNo | MbIconWarning);
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsCurrentQuestion), MbYesNo | MbIconWarning);
     // A page whose window closes while the question is open writes nothing more.
     if (IsClosing())
         return false;

@@ -1,5 +1,5 @@
 // The page's side of its parameter file: the offline fill from the file's lines (address
-// and axis, the tree item of an axis known only from a file, the values), a new axis set up
+// and axis, the listed axis known only from a file, the values), a new axis set up
 // with its type's defaults, and the values the page hands to a save.
 #include "pages/cparameterline.h"
 #include "pages/ctarnlinkdoc.h"
@@ -7,26 +7,22 @@
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTreeWidget>
 
 namespace {
 
 using Ids = CPageControlIds;
 
 const QString kOff = QStringLiteral("Off");
-constexpr unsigned kIdsAddressLabel = 10101;
-constexpr unsigned kIdsBusAndSwitch = 10443;
-constexpr unsigned kIdsBusExclusive = 10444;
 constexpr int kKev = 0;
 constexpr int kDrqPlus = 5;
 constexpr int kUqt = 6;
-constexpr unsigned kIdsNotAParameterFile = 10013;
 
 const std::array<QString, 6> kDefaultModuleSettings = {
     QStringLiteral("xw0"),   QStringLiteral("xx100"), QStringLiteral("xy150"),
@@ -47,17 +43,18 @@ void CTarnlinkView::SetUpOfflinePage()
     }
     m_deviceType = 0;
     m_fileReading = CParameterFileReader::Read(
-        GetDocument()->Lines(), LoadResString(kIdsAddressLabel),
+        GetDocument()->Lines(), LoadResString(CStringIds::kIdsAddressLabel),
         [this](const QString& text) { return m_host.TypeNamedIn(text); });
     if (!m_fileReading.Usable()) {
-        m_host.ShowMessage(LoadResString(kIdsNotAParameterFile) + GetDocument()->GetPathName(),
+        m_host.ShowMessage(LoadResString(CStringIds::kIdsNotAParameterFile) +
+                               GetDocument()->GetPathName(),
                            MbOk | MbIconWarning);
         CloseFrameLater();
         return;
     }
     for (const CParameterFileReader::Axis& axis : m_fileReading.axes) {
         m_fileAddress = axis.address;
-        RegisterAxisItem(axis);
+        RegisterAxis(axis);
     }
 }
 
@@ -166,7 +163,8 @@ void CTarnlinkView::ApplyOperationMode(int value)
 {
     if (m_deviceType == kDrqPlus) {
         if (auto* edit = m_form->Edit(Ids::kModeEdit))
-            edit->setText(LoadResString(value == 0 ? kIdsBusAndSwitch : kIdsBusExclusive));
+            edit->setText(LoadResString(value == 0 ? CStringIds::kIdsBusAndSwitch
+                                                   : CStringIds::kIdsBusExclusive));
     }
     // The DRQ+'s hidden list keeps the mode, so that the page saves what it shows.
     CEndstufeShared::SelectEntry(m_form->Combo(Ids::kOperationModeCombo), value);
@@ -178,7 +176,7 @@ void CTarnlinkView::InitControlsForType()
         m_form->Control(id)->setEnabled(false);
     m_form->Control(Ids::kTransmitButton)->setEnabled(true);
     if (m_deviceType >= 0 && m_deviceType < CPageHost::kTypeCount)
-        RegisterAxisItem(CParameterFileReader::AxisOf(
+        RegisterAxis(CParameterFileReader::AxisOf(
             m_fileAddress, QStringLiteral("[b") + m_host.TypeName(m_deviceType) + QLatin1Char(']'),
             QString(), [this](const QString& text) { return m_host.TypeNamedIn(text); }));
     for (int id :
@@ -194,42 +192,41 @@ void CTarnlinkView::InitControlsForType()
         type->LoadDefaults();
 }
 
-void CTarnlinkView::RegisterAxisItem(const CParameterFileReader::Axis& axis)
+void CTarnlinkView::RegisterAxis(const CParameterFileReader::Axis& axis)
 {
     m_fileAddress = axis.address;
     bool valid = false;
     const int address = m_fileAddress.toInt(&valid, 16);
     m_versionText = axis.versionText;
-    // An address the bus cannot carry gets no tree item.
+    // An address the bus cannot carry is not listed.
     if (!valid || address < 0 || address >= CPageHost::kAddressSlots)
         return;
-    if (QTreeWidgetItem* known = m_host.AxisItem(address)) {
-        JoinKnownAxis(known, axis.typeLine);
+    if (m_host.Axes().Contains(address)) {
+        JoinKnownAxis(address, axis.typeLine);
         return;
     }
     // A file of no known type cannot be listed under a type.
     if (axis.type >= CPageHost::kTypeCount)
         return;
     const QString name = axis.name.isEmpty() ? QString() : QLatin1Char(' ') + axis.name;
-    QTreeWidgetItem* item = m_host.AddAxisItem(
-        address, axis.type, QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
-        CPageHost::ImageGrey);
-    if (!item)
+    if (!m_host.AddAxis(address, axis.type,
+                        QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
+                        CPageHost::ImageGrey))
         return;
-    m_treeItem = item;
+    m_axisAddress = address;
     m_deviceType = axis.type;
 }
 
-void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLine)
+void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
 {
-    const int image = CPageHost::ItemImage(known);
+    const int image = m_host.Axes().Image(address);
     if (image == CPageHost::ImageYellow || image == CPageHost::ImageGrey ||
         m_host.m_rememberedYellow) {
         // A file page of this axis is open already: it comes to the front, this one goes.
         CloseFrameLater();
         for (CMdiChildFrame* child : m_host.DocumentWindows()) {
             const CTarnlinkView* view = Of(child);
-            if (view && view != this && view->TreeItem() == known) {
+            if (view && view != this && view->AxisAddress() == address) {
                 m_host.ActivateDocumentWindow(child);
                 break;
             }
@@ -238,16 +235,16 @@ void CTarnlinkView::JoinKnownAxis(QTreeWidgetItem* known, const QString& typeLin
     }
     // The axis is online: the file joins it when it is of the same type.
     int group = CPageHost::kTypeCount;
-    if (m_host.IsTypeGroupItem(typeLine, known->parent(), &group)) {
-        m_treeItem = known;
+    if (m_host.IsAxisOfType(typeLine, address, &group)) {
+        m_axisAddress = address;
         m_deviceType = group;
-        m_host.SetItemImage(known, CPageHost::ImageYellow);
+        m_host.Axes().SetImage(address, CPageHost::ImageYellow);
         return;
     }
     if (!m_host.m_transferRunning) {
         m_host.ShowMessage(m_host.AxisExistsMessage(group, m_fileAddress), MbOk);
     }
-    // The refused page leaves the online axis's item alone as it closes.
+    // The refused page leaves the online axis alone as it closes.
     CloseFrameLater();
 }
 

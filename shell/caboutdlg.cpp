@@ -1,6 +1,7 @@
 #include "shell/caboutdlg.h"
 
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 #include "shell/cartwork.h"
 #include "shell/ctarnlinkapp.h"
 
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr unsigned kIdsAboutCaption = 10012;
 const QString kVersionLine = QStringLiteral("Tarnlink Version 1.9.0");
 const QString kMaker = QString::fromLatin1(CAppSettings::kOrganisation);
 
@@ -21,7 +21,7 @@ const QString kMaker = QString::fromLatin1(CAppSettings::kOrganisation);
 CAboutDlg::CAboutDlg(const CTarnlinkApp& app, QWidget* parent) : QDialog(parent)
 {
     CControlIds::Set(this, kDialogId);
-    setWindowTitle(app.LoadResString(kIdsAboutCaption));
+    setWindowTitle(app.LoadResString(CStringIds::kIdsAboutCaption));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(CArtwork::AboutPicture());

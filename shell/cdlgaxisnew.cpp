@@ -2,6 +2,7 @@
 
 #include "pages/cpagehost.h"
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,10 +16,6 @@
 
 namespace {
 
-constexpr unsigned kIdsGroup = 10450;
-constexpr unsigned kIdsAddressLabel = 10451;
-constexpr unsigned kIdsTypeLabel = 10452;
-constexpr unsigned kIdsCaption = 10453;
 constexpr int kDefaultAddressCount = 16;
 
 QString HexAddress(int address)
@@ -83,10 +80,10 @@ CDlgAxisNew::CDlgAxisNew(const CPageHost& host, QWidget* parent) : QDialog(paren
     layout->addWidget(group);
     layout->addWidget(buttons);
 
-    setWindowTitle(host.LoadResString(kIdsCaption));
-    group->setTitle(host.LoadResString(kIdsGroup));
-    addressLabel->setText(host.LoadResString(kIdsAddressLabel));
-    typeLabel->setText(host.LoadResString(kIdsTypeLabel));
+    setWindowTitle(host.LoadResString(CStringIds::kIdsNewAxisCaption));
+    group->setTitle(host.LoadResString(CStringIds::kIdsNewAxisGroup));
+    addressLabel->setText(host.LoadResString(CStringIds::kIdsNewAddressLabel));
+    typeLabel->setText(host.LoadResString(CStringIds::kIdsNewTypeLabel));
     OnInitDialog(host);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/cdlginterface.h"
 
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QComboBox>
@@ -15,11 +16,6 @@
 namespace {
 
 constexpr int kSearchAddresses = 32;
-constexpr unsigned kIdsSearchCancelled = 10349;
-constexpr unsigned kIdsSearchSuccess = 10354;
-constexpr unsigned kIdsSearchNoController = 10355;
-constexpr unsigned kIdsSearching = 10356;
-constexpr unsigned kIdsSearchStatus = 10360;
 
 QComboBox* NewCombo(QWidget* parent, int id, const QStringList& items)
 {
@@ -135,8 +131,9 @@ void CDlgInterface::FitStatusTexts()
     // and stays.
     m_status->setMinimumWidth(0);
     int widest = 0;
-    for (unsigned id : {kIdsSearching, kIdsSearchSuccess, kIdsSearchNoController,
-                        kIdsSearchCancelled, kIdsSearchStatus}) {
+    for (unsigned id : {CStringIds::kIdsBaudSearching, CStringIds::kIdsSearchSuccess,
+                        CStringIds::kIdsSearchNoController, CStringIds::kIdsSearchCancelled,
+                        CStringIds::kIdsSearchStatus}) {
         m_status->setTitle(m_app.LoadResString(id));
         widest = qMax(widest, m_status->minimumSizeHint().width());
     }
@@ -286,7 +283,7 @@ void CDlgInterface::OnSearchBaudRate()
     m_progress->setRange(0, kSearchAddresses);
     m_progress->setValue(0);
     m_cancel = false;
-    m_status->setTitle(m_app.LoadResString(kIdsSearching));
+    m_status->setTitle(m_app.LoadResString(CStringIds::kIdsBaudSearching));
 
     QString answer;
     for (int address = 0; address < kSearchAddresses; ++address) {
@@ -296,7 +293,7 @@ void CDlgInterface::OnSearchBaudRate()
                 port.m_twoByteAddress = twoByte;
                 m_app.PumpPendingMessages();
                 if (m_cancel) {
-                    m_status->setTitle(m_app.LoadResString(kIdsSearchCancelled));
+                    m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchCancelled));
                     SetSearchLayout(false);
                     SetOneByteWidth();
                     return;
@@ -318,13 +315,13 @@ void CDlgInterface::EndSearch(bool found, int rateIndex, bool twoByte, const QSt
         m_rate->setCurrentIndex(rateIndex);
         m_width->setCurrentIndex(twoByte ? 1 : 0);
         m_app.m_addressCount = twoByte ? 32 : 16;
-        m_status->setTitle(m_app.LoadResString(kIdsSearchSuccess));
+        m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchSuccess));
         m_app.ShowMessage(m_app.LoadResString(10350) + answer.mid(1) + m_app.LoadResString(10351) +
                               portName + m_app.LoadResString(10352) + Rates().at(rateIndex) +
                               m_app.LoadResString(10353),
                           MbOk);
     } else {
-        m_status->setTitle(m_app.LoadResString(kIdsSearchNoController));
+        m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchNoController));
         SetOneByteWidth();
         m_app.ShowMessage(m_app.LoadResString(10357) + portName + m_app.LoadResString(10358), MbOk);
     }

@@ -3,6 +3,7 @@
 // stage answers.
 #pragma once
 
+#include "bus/creplytimeouts.h"
 #include "platform/cpropertypage.h"
 #include "platform/cserialmode.h"
 
@@ -17,7 +18,7 @@ class QPushButton;
 class CDlgInterface : public CPropertyPage {
     Q_OBJECT
 public:
-    static constexpr int kSearchTimeoutMs = 50;
+    static constexpr int kSearchTimeoutMs = static_cast<int>(CReplyTimeouts::kSearchProbe);
 
     static const QStringList& Rates();
 

@@ -5,6 +5,7 @@
 // poll is stopped.
 #pragma once
 
+#include "bus/creplytimeouts.h"
 #include "shell/cmacrofile.h"
 
 #include <QColor>
@@ -40,8 +41,8 @@ public:
     static constexpr int kLoopId = 1112;
     static constexpr int kTestId = 1113;
     static constexpr int kCloseId = 2;
-    static constexpr std::uint32_t kMacroTimeoutMs = 5000;
-    static constexpr std::uint32_t kSequenceTimeoutMs = 100;
+    static constexpr std::uint32_t kMacroTimeoutMs = CReplyTimeouts::kMonitorMacros;
+    static constexpr std::uint32_t kSequenceTimeoutMs = CReplyTimeouts::kMonitorSequence;
     enum LogStyle { DataOnly = 0, FullProtocol = 1 };
     static const QColor kSentColour;
     static const QColor kReceivedColour;

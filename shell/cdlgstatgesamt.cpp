@@ -6,6 +6,7 @@
 #include "pages/cpagehost.h"
 #include "pages/creplyvalue.h"
 #include "platform/ccontrolids.h"
+#include "res/cstringids.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -23,9 +24,6 @@ constexpr int kAxesGroup = 1181;
 constexpr int kNameHeading = 1182;
 constexpr int kTemperatureHeading = 1183;
 constexpr int kSelectionGroup = 1184;
-constexpr unsigned kIdsAxes = 10600;
-constexpr unsigned kIdsFirstRadio = 10605;
-constexpr unsigned kIdsTitle = 10604;
 constexpr int kLamps = 4;
 constexpr int kBarUpper = 1000;
 constexpr int kBarBlocks = 5;
@@ -147,15 +145,15 @@ void CDlgStatGesamt::OnInitDialog()
     }
     const int texts[] = {kAxesGroup, kNameHeading, kTemperatureHeading, kSelectionGroup};
     for (int i = 0; i < 4; ++i) {
-        const QString text = m_host.LoadResString(kIdsAxes + unsigned(i));
+        const QString text = m_host.LoadResString(CStringIds::kIdsAxes + unsigned(i));
         if (auto* box = CControlIds::Find<QGroupBox>(this, texts[i]))
             box->setTitle(text);
         else
             Label(texts[i])->setText(text);
         CControlIds::Find<QRadioButton>(this, kFirstRadio + i)
-            ->setText(m_host.LoadResString(kIdsFirstRadio + unsigned(i)));
+            ->setText(m_host.LoadResString(CStringIds::kIdsFirstRadio + unsigned(i)));
     }
-    setWindowTitle(m_host.LoadResString(kIdsTitle));
+    setWindowTitle(m_host.LoadResString(CStringIds::kIdsStatusOverviewTitle));
     ShowPage(0);
     CControlIds::Find<QRadioButton>(this, kFirstRadio)->setChecked(true);
 }
@@ -177,11 +175,11 @@ void CDlgStatGesamt::ShowPage(int base)
     for (int row = 0; row < kRows; ++row) {
         const int address = base + row;
         Label(kFirstAddressLabel + row)->setText(QString::asprintf("[%02d]", address));
-        const QTreeWidgetItem* item = m_host.AxisItem(address);
+        const int image = m_host.Axes().Image(address);
         QString name;
         QString version;
         // An axis known only from a file, or one that does not answer, is absent.
-        const bool present = item && CPageHost::ItemImage(item) != CPageHost::ImageGrey &&
+        const bool present = image >= 0 && image != CPageHost::ImageGrey &&
                              m_host.BusPort().Transact(Address(row), "PN?", &name, true) &&
                              m_host.BusPort().Transact(Address(row), "B?", &version, true);
         m_versions[std::size_t(row)] = present ? version : QString();

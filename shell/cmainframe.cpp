@@ -8,6 +8,7 @@
 #include "platform/cdocument.h"
 #include "platform/cmdichildframe.h"
 #include "res/cmenutable.h"
+#include "res/cstringids.h"
 #include "shell/cartwork.h"
 #include "shell/ccommandid.h"
 #include "shell/ckeyindicators.h"
@@ -33,15 +34,9 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-
-constexpr unsigned kIdsAppTitle = 128;
-constexpr unsigned kIdsTreeRoot = 10500;
-constexpr unsigned kIdsIdle = 57345;
-constexpr unsigned kIdsProgressPlaceholder = 59142;
-constexpr unsigned kIdsPane2 = 59143;
-constexpr unsigned kIdsPane3 = 59144;
 
 const QString kAxisBarTitle = QStringLiteral("Vorhandene Achsen");
 const QString kOpen = QStringLiteral(" <Open> ");
@@ -59,28 +54,47 @@ constexpr int kAxisLabelCharacters = 16;
 constexpr int kLastOfferedCanRate = 3;
 
 // The group label of each device type: its name and the mark of its family.
-constexpr const char* kGroupSuffix[CMainFrame::kTypeCount] = {"",  "+", "+",  "+",    "+",
-                                                              "",  "+", "",   "/VNL+"};
+constexpr const char* kGroupSuffix[CMainFrame::kTypeCount] = {"", "+", "+", "+",    "+",
+                                                              "", "+", "",  "/VNL+"};
 
 constexpr int kCommands[] = {
-    CCommandId::kFileNew,          CCommandId::kNewProject,    CCommandId::kFileOpen,
-    CCommandId::kOpenProject,      CCommandId::kSaveProject,   CCommandId::kFileClose,
-    CCommandId::kFileSave,         CCommandId::kFileSaveAs,    CCommandId::kFilePrint,
-    CCommandId::kFilePrintPreview, CCommandId::kFilePrintSetup, CCommandId::kAppExit,
-    CCommandId::kViewToolBar,      CCommandId::kViewStatusBar, CCommandId::kViewAxisBar,
-    CCommandId::kSearch,           CCommandId::kReset,         CCommandId::kStatusOverview,
-    CCommandId::kInterfaceParameters, CCommandId::kLanguageGerman,
-    CCommandId::kLanguageEnglish,  CCommandId::kMonitor,       CCommandId::kAppAbout,
-    CCommandId::kWindowArrange,    CCommandId::kWindowCascade, CCommandId::kWindowTile,
-    CCommandId::kNextPane,         CCommandId::kPrevPane,      CCommandId::kTransmitProject,
+    CCommandId::kFileNew,
+    CCommandId::kNewProject,
+    CCommandId::kFileOpen,
+    CCommandId::kOpenProject,
+    CCommandId::kSaveProject,
+    CCommandId::kFileClose,
+    CCommandId::kFileSave,
+    CCommandId::kFileSaveAs,
+    CCommandId::kFilePrint,
+    CCommandId::kFilePrintPreview,
+    CCommandId::kFilePrintSetup,
+    CCommandId::kAppExit,
+    CCommandId::kViewToolBar,
+    CCommandId::kViewStatusBar,
+    CCommandId::kViewAxisBar,
+    CCommandId::kSearch,
+    CCommandId::kReset,
+    CCommandId::kStatusOverview,
+    CCommandId::kInterfaceParameters,
+    CCommandId::kLanguageGerman,
+    CCommandId::kLanguageEnglish,
+    CCommandId::kMonitor,
+    CCommandId::kAppAbout,
+    CCommandId::kWindowArrange,
+    CCommandId::kWindowCascade,
+    CCommandId::kWindowTile,
+    CCommandId::kNextPane,
+    CCommandId::kPrevPane,
+    CCommandId::kTransmitProject,
 };
 
 // Off while a project is saved or transmitted.
 constexpr int kProjectBlockedCommands[] = {
-    CCommandId::kNewProject, CCommandId::kOpenProject,      CCommandId::kSaveProject,
-    CCommandId::kTransmitProject, CCommandId::kSearch,      CCommandId::kReset,
-    CCommandId::kInterfaceParameters, CCommandId::kMonitor, CCommandId::kStatusOverview,
-    CCommandId::kFileClose,  CCommandId::kFileNew,          CCommandId::kFileOpen,
+    CCommandId::kNewProject,          CCommandId::kOpenProject, CCommandId::kSaveProject,
+    CCommandId::kTransmitProject,     CCommandId::kSearch,      CCommandId::kReset,
+    CCommandId::kInterfaceParameters, CCommandId::kMonitor,     CCommandId::kStatusOverview,
+    CCommandId::kFileClose,           CCommandId::kFileNew,     CCommandId::kFileOpen,
 };
 
 struct Accelerator {
@@ -121,7 +135,7 @@ CMainFrame::CMainFrame(CTarnlinkApp& app, QWidget* parent) : QMainWindow(parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    setWindowTitle(m_app.LoadResString(kIdsAppTitle));
+    setWindowTitle(m_app.LoadResString(CStringIds::kIdsAppTitle));
     setWindowIcon(CArtwork::AppIcon());
     setAcceptDrops(true);
     m_statusTimer.setInterval(kStatusPollMs);
@@ -133,6 +147,7 @@ CMainFrame::~CMainFrame()
     // Document windows end their documents while the application still holds them, and
     // the frame no longer follows the active window while they go.
     disconnect(&Documents(), nullptr, this, nullptr);
+    disconnect(&Axes(), nullptr, this, nullptr);
     if (m_axisBar)
         disconnect(m_axisBar, nullptr, this, nullptr);
     Documents().SetMdiArea(nullptr);
@@ -142,6 +157,11 @@ CMainFrame::~CMainFrame()
 CDocManager& CMainFrame::Documents() const
 {
     return m_app.DocManager();
+}
+
+CAxisList& CMainFrame::Axes() const
+{
+    return m_app.Axes();
 }
 
 bool CMainFrame::OnCreate()
@@ -174,8 +194,8 @@ void CMainFrame::CreateCommands()
         CCommandActions::Create(this, CCommandId::kFileMru1 + i);
     for (const Accelerator& accelerator : kAccelerators)
         CommandAction(accelerator.command)->setShortcut(QKeySequence(accelerator.keys));
-    for (int command : {CCommandId::kViewToolBar, CCommandId::kViewStatusBar,
-                        CCommandId::kViewAxisBar})
+    for (int command :
+         {CCommandId::kViewToolBar, CCommandId::kViewStatusBar, CCommandId::kViewAxisBar})
         CommandAction(command)->setCheckable(true);
     // No split windows here: the pane keys have nothing to move between.
     CommandAction(CCommandId::kNextPane)->setEnabled(false);
@@ -283,8 +303,8 @@ void CMainFrame::UpdateCommandStates()
     const bool hasDocument = document != nullptr;
     // A project document holds no data of its own to save: Save project writes projects.
     const bool project = qobject_cast<CProjectListDoc*>(document) != nullptr;
-    for (int command : {CCommandId::kFileClose, CCommandId::kFilePrint,
-                        CCommandId::kFilePrintPreview})
+    for (int command :
+         {CCommandId::kFileClose, CCommandId::kFilePrint, CCommandId::kFilePrintPreview})
         CommandAction(command)->setEnabled(hasDocument);
     for (int command : {CCommandId::kFileSave, CCommandId::kFileSaveAs})
         CommandAction(command)->setEnabled(hasDocument && !project);
@@ -347,9 +367,9 @@ bool CMainFrame::CreateToolBars()
 {
     m_mainToolBar = addToolBar(QString());
     m_mainToolBar->setObjectName(QStringLiteral("MainToolBar"));
-    for (int command : {CCommandId::kFileNew, CCommandId::kFileOpen, CCommandId::kFileSave,
-                        CCommandId::kSaveProject, 0, CCommandId::kFilePrint,
-                        CCommandId::kAppAbout}) {
+    for (int command :
+         {CCommandId::kFileNew, CCommandId::kFileOpen, CCommandId::kFileSave,
+          CCommandId::kSaveProject, 0, CCommandId::kFilePrint, CCommandId::kAppAbout}) {
         if (command == 0) {
             m_mainToolBar->addSeparator();
             continue;
@@ -401,9 +421,10 @@ void CMainFrame::UpdateToolTips()
 bool CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    const QString startTexts[PaneCount] = {
-        m_app.LoadResString(kIdsIdle), m_app.LoadResString(kIdsProgressPlaceholder),
-        m_app.LoadResString(kIdsPane2), m_app.LoadResString(kIdsPane3)};
+    const QString startTexts[PaneCount] = {m_app.LoadResString(CStringIds::kIdsIdle),
+                                           m_app.LoadResString(CStringIds::kIdsProgressPlaceholder),
+                                           m_app.LoadResString(CStringIds::kIdsPane2),
+                                           m_app.LoadResString(CStringIds::kIdsPane3)};
     for (int pane = 0; pane < PaneCount; ++pane) {
         auto* label = new QLabel(startTexts[pane], bar);
         label->setObjectName(QStringLiteral("Pane%1").arg(pane));
@@ -524,7 +545,7 @@ void CMainFrame::CreateTree()
     connect(tree, &QTreeWidget::itemDoubleClicked, this, [this] { OnTreeNotify(); });
     m_axisItems.fill(nullptr);
 
-    m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(kIdsTreeRoot)});
+    m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(CStringIds::kIdsTreeRoot)});
     SetItemImage(m_rootItem, ImageBox);
     for (int type = 0; type < kTypeCount; ++type) {
         const QString label = m_app.m_typeNames[static_cast<std::size_t>(type)] +
@@ -533,6 +554,13 @@ void CMainFrame::CreateTree()
         SetItemImage(group, ImageBox);
         m_groupItems[static_cast<std::size_t>(type)] = group;
     }
+    for (int address = 0; address < kAddressSlots; ++address) {
+        if (Axes().Contains(address))
+            ShowAddedAxis(address);
+    }
+    connect(&Axes(), &CAxisList::axisAdded, this, &CMainFrame::ShowAddedAxis);
+    connect(&Axes(), &CAxisList::axisChanged, this, &CMainFrame::ShowChangedAxis);
+    connect(&Axes(), &CAxisList::axisRemoved, this, &CMainFrame::ShowRemovedAxis);
 }
 
 QTreeWidget* CMainFrame::TreeCtrl() const
@@ -546,6 +574,19 @@ QTreeWidgetItem* CMainFrame::GroupItem(int type) const
                                             : nullptr;
 }
 
+QTreeWidgetItem* CMainFrame::AxisItem(int address) const
+{
+    return CAxisList::IsAddress(address) ? m_axisItems[static_cast<std::size_t>(address)] : nullptr;
+}
+
+int CMainFrame::AddressOf(const QTreeWidgetItem* item) const
+{
+    if (!item)
+        return -1;
+    const auto found = std::find(m_axisItems.begin(), m_axisItems.end(), item);
+    return found == m_axisItems.end() ? -1 : static_cast<int>(found - m_axisItems.begin());
+}
+
 void CMainFrame::SetItemImage(QTreeWidgetItem* item, int image) const
 {
     if (!item)
@@ -554,20 +595,49 @@ void CMainFrame::SetItemImage(QTreeWidgetItem* item, int image) const
     item->setIcon(0, m_treeIcons.value(image));
 }
 
-QTreeWidgetItem* CMainFrame::AddAxisItem(int address, int type, const QString& label, int image)
+int CMainFrame::ItemImage(const QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* group = GroupItem(type);
-    if (!group || address < 0 || address >= kAddressSlots)
-        return nullptr;
-    auto* item = new QTreeWidgetItem(group, {label});
-    AxisItem(address) = item;
-    SetItemImage(item, image);
+    return item ? item->data(0, kImageRole).toInt() : -1;
+}
+
+void CMainFrame::OpenAxisBranches()
+{
+    if (!m_rootItem)
+        return;
     m_rootItem->setExpanded(true);
     for (QTreeWidgetItem* each : m_groupItems) {
         if (each->childCount() > 0)
             each->setExpanded(true);
     }
-    return item;
+}
+
+void CMainFrame::ShowAddedAxis(int address)
+{
+    const CAxisList::Axis* axis = Axes().Find(address);
+    QTreeWidgetItem* group = axis ? GroupItem(axis->type) : nullptr;
+    if (!group)
+        return;
+    // A new axis goes to the end of its group; the search sorts the groups when it ends.
+    auto* item = new QTreeWidgetItem(group, {axis->label});
+    m_axisItems[static_cast<std::size_t>(address)] = item;
+    SetItemImage(item, axis->image);
+}
+
+void CMainFrame::ShowChangedAxis(int address)
+{
+    const CAxisList::Axis* axis = Axes().Find(address);
+    QTreeWidgetItem* item = AxisItem(address);
+    if (!axis || !item)
+        return;
+    item->setText(0, axis->label);
+    SetItemImage(item, axis->image);
+}
+
+void CMainFrame::ShowRemovedAxis(int address)
+{
+    if (!CAxisList::IsAddress(address))
+        return;
+    delete std::exchange(m_axisItems[static_cast<std::size_t>(address)], nullptr);
 }
 
 void CMainFrame::OnViewAxisBar()
@@ -657,9 +727,9 @@ void CMainFrame::ReloadMenu()
     BuildMenu(m_menuId);
     menuBar()->update();
     UpdateToolTips();
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
     if (m_rootItem)
-        m_rootItem->setText(0, m_app.LoadResString(kIdsTreeRoot));
+        m_rootItem->setText(0, m_app.LoadResString(CStringIds::kIdsTreeRoot));
 }
 
 void CMainFrame::OnActiveFrameChanged(CMdiChildFrame* frame)
@@ -691,7 +761,7 @@ void CMainFrame::FollowFrameTitle(CMdiChildFrame* frame)
 
 void CMainFrame::OnUpdateFrameTitle()
 {
-    const QString title = m_app.LoadResString(kIdsAppTitle);
+    const QString title = m_app.LoadResString(CStringIds::kIdsAppTitle);
     setWindowTitle(m_titledFrame ? title + QStringLiteral(" - ") + m_titledFrame->windowTitle()
                                  : title);
 }

@@ -1,7 +1,7 @@
 // The main window: the MDI area for the axis and project windows, the main and bus
 // toolbars, the status bar with the interface state, and the power-stage bar whose tree
-// lists the axes on the bus under one group per device type. At creation it opens the bus
-// interface from the stored settings.
+// shows the application's axis list under one group per device type. At creation it opens
+// the bus interface from the stored settings.
 #pragma once
 
 #include "pages/cpagehost.h"
@@ -40,8 +40,9 @@ public:
     static constexpr int kStatusTimerId = 20;
     static constexpr int kStatusPollMs = 2000;
     static constexpr int kCancelSearchId = 1096;
-    static constexpr int kImageRole = CPageHost::kImageRole;
-    using enum CPageHost::AxisImage;
+    // The picture index of a tree item.
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    using enum CAxisList::AxisImage;
     enum StatusPane {
         PaneMessage = 0,
         PaneProgress,
@@ -80,16 +81,17 @@ public:
     QTreeWidget* TreeCtrl() const;
     QTreeWidgetItem* RootItem() const { return m_rootItem; }
     QTreeWidgetItem* GroupItem(int type) const;
-    // The item of the axis at bus address `address` (0..31); null when none is known.
-    QTreeWidgetItem*& AxisItem(int address)
-    {
-        return m_axisItems.at(static_cast<std::size_t>(address));
-    }
+    // The item that shows the axis at bus address `address` (0..31); null when the axis
+    // list holds none there.
+    QTreeWidgetItem* AxisItem(int address) const;
+    // The bus address whose axis `item` shows; -1 for the root, a group or none.
+    int AddressOf(const QTreeWidgetItem* item) const;
+    // The picture of an item: the root's and the groups' set here, an axis's follows the
+    // axis list. The index is kept in the item under kImageRole.
     void SetItemImage(QTreeWidgetItem* item, int image) const;
-    static int ItemImage(const QTreeWidgetItem* item) { return CPageHost::ItemImage(item); }
-    // Lists an axis under the group of `type` with `label` and `image` and opens the
-    // branches that hold axes.
-    QTreeWidgetItem* AddAxisItem(int address, int type, const QString& label, int image);
+    static int ItemImage(const QTreeWidgetItem* item);
+    // Opens the root and the branches that hold axes.
+    void OpenAxisBranches();
     QIcon TreeIcon(int image) const { return m_treeIcons.value(image); }
 
     // The document windows, topmost first.
@@ -112,12 +114,6 @@ public:
     // Double-click in the tree: opens or activates the window of the selected axis.
     void OnTreeNotify();
 
-    // The device type named in `text` (first of the nine names that occurs in it, 9 for
-    // none) against the position of `item` among the nine group items (9 for none):
-    // true when they agree. The position goes to `groupIndex`.
-    bool IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item, int* groupIndex) const;
-    // Removes the tree item of `address`, clears its slot and the pages that held it.
-    void DeleteAxisItem(int address);
     bool IsSearchRunning() const { return !m_searchProgress.isNull(); }
     // The progress of saving or transmitting a project: `message` in pane 0 and a bar over
     // pane 1 that runs from 1 to `steps`; the end puts "Ready" back.
@@ -184,7 +180,11 @@ private:
     bool ProbeAddress(int address, bool* stopNow, bool* found);
     void FinishSearch(bool found);
     void DropUnansweredAxis(int address);
-    QTreeWidgetItem* InsertAxisItem(int address, int type, const QString& name);
+    // The tree follows the axis list.
+    void ShowAddedAxis(int address);
+    void ShowChangedAxis(int address);
+    void ShowRemovedAxis(int address);
+    CAxisList& Axes() const;
 
     CTarnlinkApp& m_app;
     QMdiArea* m_mdiArea = nullptr;

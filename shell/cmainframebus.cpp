@@ -1,18 +1,20 @@
-// The main frame's work on the bus: the search that fills the axis tree, the status poll
-// that keeps the tree's lamps current (timer 20), the reset of all axes, opening an axis by
+// The main frame's work on the bus: the search that fills the axis list, the status poll
+// that keeps the axes' lamps current (timer 20), the reset of all axes, opening an axis by
 // double-click, and the interface-parameter sheet.
 #include "shell/cmainframe.h"
 
+#include "bus/creplytimeouts.h"
 #include "controls/dockingbar/cmybar.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/ccontrolids.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cpropertysheet.h"
+#include "res/cstringids.h"
 #include "shell/ccansettings.h"
-#include "shell/cdlgstatgesamt.h"
 #include "shell/cdlginterface.h"
 #include "shell/cdlgmonitor.h"
+#include "shell/cdlgstatgesamt.h"
 #include "shell/ctarnlinkapp.h"
 
 #include <QLabel>
@@ -25,13 +27,6 @@
 
 namespace {
 
-constexpr unsigned kIdsSearching = 10050;
-constexpr unsigned kIdsIdle = 57345;
-constexpr unsigned kIdsAxisTimeout = 10001;
-constexpr unsigned kIdsAxisDropped = 10002;
-constexpr unsigned kIdsInterfaceCaption = 10369;
-constexpr std::uint32_t kProbeTimeoutMs = 50;
-constexpr std::uint32_t kNameTimeoutMs = 1000;
 constexpr int kResetSettleMs = 2500;
 
 QString AddressText(int address)
@@ -48,52 +43,15 @@ int StatusWord(const QString& reply)
 
 } // namespace
 
-// ---- tree helpers --------------------------------------------------------------------------
-
-bool CMainFrame::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                                 int* groupIndex) const
-{
-    int group = 0;
-    while (group < kTypeCount && m_groupItems[static_cast<std::size_t>(group)] != item)
-        ++group;
-    if (groupIndex)
-        *groupIndex = group;
-    return m_app.TypeNamedIn(text) == group;
-}
-
-void CMainFrame::DeleteAxisItem(int address)
-{
-    QTreeWidgetItem*& slot = AxisItem(address);
-    if (!slot)
-        return;
-    // A page that shows this axis must not keep a pointer to the deleted item.
-    for (CMdiChildFrame* frame : ChildFrames()) {
-        if (CTarnlinkView* view = ParameterViewOf(frame); view && view->TreeItem() == slot)
-            view->SetTreeItem(nullptr);
-    }
-    delete slot;
-    slot = nullptr;
-}
-
-QTreeWidgetItem* CMainFrame::InsertAxisItem(int address, int type, const QString& name)
-{
-    auto* item = new QTreeWidgetItem(GroupItem(type),
-                                     {QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
-                                      name});
-    AxisItem(address) = item;
-    SetItemImage(item, ImageGreen);
-    return item;
-}
-
 // ---- bus search ------------------------------------------------------------------------------
 
 void CMainFrame::OnSearch()
 {
-    // A project being saved or transmitted holds on to the tree's axes.
+    // A project being saved or transmitted holds on to the listed axes.
     if (IsSearchRunning() || m_projectCommandsBlocked)
         return;
     m_cancelSearch = false;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsSearching));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsSearching));
     StartSearchControls();
     m_statusTimer.stop();
     ResetAxisItemsForSearch();
@@ -101,7 +59,7 @@ void CMainFrame::OnSearch()
     const QPointer<CMainFrame> self(this);
     bool found = false;
     for (int address = 0; address < m_app.m_addressCount; ++address) {
-        m_app.m_busPort.m_replyTimeout = kProbeTimeoutMs;
+        m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kSearchProbe;
         if (m_searchProgress)
             m_searchProgress->setValue(m_searchProgress->value() + 1);
         m_app.PumpPendingMessages();
@@ -170,28 +128,29 @@ void CMainFrame::StepProjectProgress()
 void CMainFrame::EndProjectProgress()
 {
     delete m_projectProgress;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::EndSearchControls()
 {
     delete m_searchProgress;
     delete m_searchCancel;
-    SetPaneText(PaneMessage, m_app.LoadResString(kIdsIdle));
+    SetPaneText(PaneMessage, m_app.LoadResString(CStringIds::kIdsIdle));
 }
 
 void CMainFrame::ResetAxisItemsForSearch()
 {
     // Offline axes stay; one that was found again last time is offline again until this
     // search finds it once more. Everything else is searched anew.
+    CAxisList& axes = Axes();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item || ItemImage(item) == ImageGrey)
+        const int image = axes.Image(address);
+        if (image < 0 || image == ImageGrey)
             continue;
-        if (ItemImage(item) == ImageYellow)
-            SetItemImage(item, ImageGrey);
+        if (image == ImageYellow)
+            axes.SetImage(address, ImageGrey);
         else
-            DeleteAxisItem(address);
+            axes.Remove(address);
     }
 }
 
@@ -203,21 +162,24 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
         *stopNow = !port.IsOpen();
         return !*stopNow;
     }
-    port.m_replyTimeout = kNameTimeoutMs;
+    port.m_replyTimeout = CReplyTimeouts::kSearchName;
     QString name;
     if (!port.Transact(AddressText(address), "PN?", &name, true))
         return false;
 
-    if (QTreeWidgetItem* known = AxisItem(address)) {
-        if (IsTypeGroupItem(version, known->parent(), nullptr)) {
-            SetItemImage(known, ImageYellow);
+    CAxisList& axes = Axes();
+    if (axes.Contains(address)) {
+        if (m_app.IsAxisOfType(version, address)) {
+            axes.SetImage(address, ImageYellow);
             return true;
         }
-        DeleteAxisItem(address);
+        axes.Remove(address);
     }
     const int type = m_app.TypeNamedIn(version);
     if (type < kTypeCount) {
-        InsertAxisItem(address, type, name.mid(2));
+        axes.Add(address, type,
+                 QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) + name.mid(2),
+                 ImageGreen);
         *found = true;
     }
     return true;
@@ -225,7 +187,7 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 
 void CMainFrame::FinishSearch(bool found)
 {
-    m_app.m_busPort.m_replyTimeout = CBusPort::kDefaultTimeout;
+    m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kDefault;
     EndSearchControls();
     for (QTreeWidgetItem* group : m_groupItems) {
         if (group->childCount() > 0) {
@@ -250,11 +212,11 @@ void CMainFrame::FinishSearch(bool found)
 void CMainFrame::OnStatusPoll()
 {
     CBusPort& port = m_app.m_busPort;
+    CAxisList& axes = Axes();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item)
+        const int image = axes.Image(address);
+        if (image < 0)
             continue;
-        const int image = ItemImage(item);
         if (image == ImageGrey)
             return;
         QString reply;
@@ -265,9 +227,9 @@ void CMainFrame::OnStatusPoll()
         const int status = StatusWord(reply);
         if ((status & 7) != 0 && image != ImageRed) {
             m_app.m_rememberedYellow = image == ImageYellow;
-            SetItemImage(item, ImageRed);
+            axes.SetImage(address, ImageRed);
         } else if ((status & 7) == 0 && image == ImageRed) {
-            SetItemImage(item, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
+            axes.SetImage(address, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
         }
     }
 }
@@ -275,8 +237,8 @@ void CMainFrame::OnStatusPoll()
 void CMainFrame::DropUnansweredAxis(int address)
 {
     m_statusTimer.stop();
-    m_app.ShowMessage(m_app.LoadResString(kIdsAxisTimeout) + QString::number(address) +
-                          m_app.LoadResString(kIdsAxisDropped),
+    m_app.ShowMessage(m_app.LoadResString(CStringIds::kIdsAxisTimeout) + QString::number(address) +
+                          m_app.LoadResString(CStringIds::kIdsAxisDropped),
                       MbOk);
     // The first window of that axis, from the active one down, goes with it, unasked: what
     // an online page changed is in the stage already.
@@ -290,7 +252,7 @@ void CMainFrame::DropUnansweredAxis(int address)
             break;
         }
     }
-    DeleteAxisItem(address);
+    Axes().Remove(address);
     OnSearch();
     m_statusTimer.start();
 }
@@ -301,10 +263,10 @@ void CMainFrame::OnReset()
 {
     m_statusTimer.stop();
     for (int address = 0; address < kAddressSlots; ++address) {
-        QTreeWidgetItem* item = AxisItem(address);
-        if (!item)
+        const int image = Axes().Image(address);
+        if (image < 0)
             continue;
-        if (ItemImage(item) == ImageGrey)
+        if (image == ImageGrey)
             return;
         QString reply;
         if (!m_app.m_busPort.Transact(AddressText(address), "C", &reply, true))
@@ -316,29 +278,25 @@ void CMainFrame::OnReset()
 
 void CMainFrame::OnTreeNotify()
 {
-    QTreeWidgetItem* selected = TreeCtrl()->currentItem();
-    if (!selected)
+    const int address = AddressOf(TreeCtrl()->currentItem());
+    const CAxisList::Axis* axis = Axes().Find(address);
+    if (!axis)
         return;
-    int group = kTypeCount;
-    IsTypeGroupItem(QString(), selected->parent(), &group);
-    if (group < kTypeCount)
-        m_app.m_currentType = group;
-    for (int address = 0; address < m_app.m_addressCount; ++address) {
-        if (AxisItem(address) != selected)
-            continue;
-        m_app.m_nextAddress = AddressText(address);
-        QString label = selected->text(0);
-        if (ItemImage(selected) == ImageGrey) {
-            if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
-                label += QLatin1Char(' ');
-            if (!label.startsWith(QLatin1String("[Offline]")))
-                label.prepend(QStringLiteral("[Offline] "));
-        }
-        m_app.m_nextLabel = label;
-        m_app.OpenAxisDocument();
-        m_app.m_nextLabel.clear();
+    m_app.m_currentType = axis->type;
+    // An address beyond those the bus carries opens nothing.
+    if (address >= m_app.m_addressCount)
         return;
+    m_app.m_nextAddress = AddressText(address);
+    QString label = axis->label;
+    if (axis->image == ImageGrey) {
+        if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
+            label += QLatin1Char(' ');
+        if (!label.startsWith(QLatin1String("[Offline]")))
+            label.prepend(QStringLiteral("[Offline] "));
     }
+    m_app.m_nextLabel = label;
+    m_app.OpenAxisDocument();
+    m_app.m_nextLabel.clear();
 }
 
 void CMainFrame::OnMonitor()
@@ -370,7 +328,7 @@ void CMainFrame::OnInterfaceParameters()
 {
     CBusPort& port = m_app.m_busPort;
     const std::uint32_t typeBefore = port.m_interfaceType;
-    CPropertySheet sheet(m_app.LoadResString(kIdsInterfaceCaption), this);
+    CPropertySheet sheet(m_app.LoadResString(CStringIds::kIdsInterfaceCaption), this);
     auto* serial = new CDlgInterface(m_app);
     auto* can = new CCanSettings(m_app);
     sheet.AddPage(serial, QStringLiteral("RS232 / RS485"));
@@ -426,7 +384,7 @@ void CMainFrame::OnInterfaceParameters()
             port.OpenOrClose(QString(), QString(), false);
         if (!port.IsOpen())
             port.OpenOrClose(serial->m_portName, settings, true);
-        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        port.m_replyTimeout = CReplyTimeouts::kDefault;
         m_statusTimer.start();
     }
 }

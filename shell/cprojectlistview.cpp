@@ -4,6 +4,7 @@
 #include "controls/grid/cgriddefs.h"
 #include "pages/cparameterfilereader.h"
 #include "platform/cmodalrunner.h"
+#include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojecttransfer.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFont>
 #include <QResizeEvent>
-#include <QTreeWidgetItem>
 
 CProjectListView::CProjectListView(CDocument& document, CTarnlinkApp& app, QWidget* parent)
     : CView(document, parent), m_app(app)
@@ -39,8 +39,6 @@ CProjectListDoc* CProjectListView::GetDocument() const
 
 namespace {
 
-constexpr unsigned kIdsDescription = 10650;
-constexpr unsigned kIdsValue = 10651;
 constexpr quint32 kValueFormat = DtRight | DtVCenter | DtSingleLine | DtNoPrefix;
 
 } // namespace
@@ -90,18 +88,11 @@ void CProjectListView::FillTable()
         else
             files.append(std::nullopt);
     }
-    CMainFrame* frame = m_app.MainFrame();
+    const CAxisList& axes = m_app.Axes();
     const CProjectTable::Context context{
         [this](unsigned id) { return m_app.LoadResString(id); },
         [this](const QString& text) { return m_app.TypeNamedIn(text); },
-        [this, frame](int address) {
-            const QTreeWidgetItem* item = frame ? frame->AxisItem(address) : nullptr;
-            if (!item)
-                return -1;
-            int group = CMainFrame::kTypeCount;
-            m_app.IsTypeGroupItem(QString(), item->parent(), &group);
-            return group;
-        }};
+        [&axes](int address) { return axes.Contains(address) ? axes.Type(address) : -1; }};
     m_table = CProjectTable::Build(files, context);
 }
 
@@ -123,8 +114,8 @@ void CProjectListView::CreateGrid()
     QFont font(QStringLiteral("Courier New"));
     font.setPointSize(10);
     m_grid->setFont(font);
-    m_grid->SetItemText(0, 0, m_app.LoadResString(kIdsDescription));
-    m_grid->SetItemText(0, 1, m_app.LoadResString(kIdsValue));
+    m_grid->SetItemText(0, 0, m_app.LoadResString(CStringIds::kIdsDescription));
+    m_grid->SetItemText(0, 1, m_app.LoadResString(CStringIds::kIdsValue));
     for (int column = 0; column < 2; ++column)
         m_grid->SetItemFormat(0, column, kGridDefaultFormat);
     m_grid->show();

@@ -3,6 +3,7 @@
 #include "pages/cdevicetypetables.h"
 #include "pages/cparameterline.h"
 #include "pages/creplyvalue.h"
+#include "res/cstringids.h"
 
 #include <array>
 
@@ -10,13 +11,6 @@ namespace {
 
 enum Type { Kev = 0, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
 
-constexpr unsigned kIdsStep = 10300;
-constexpr unsigned kIdsHeading = 10656;
-constexpr unsigned kIdsOn = 10433;
-constexpr unsigned kIdsOff = 10434;
-constexpr unsigned kIdsHighActive = 10437;
-constexpr unsigned kIdsLowActive = 10438;
-constexpr unsigned kIdsDisplayMenus = 10510;
 constexpr int kDisplayMenuCount = 5;
 
 // The step lists of the six types the project view has a step-text row for (KEV, LQN,
@@ -169,7 +163,8 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
         const QString value = after("[b");
         axis.type = context.typeNamedIn(value);
         MarkAxis(axis, context, result);
-        return {label(kIdsHeading), axis.addressText + QStringLiteral(" - ") + value, true};
+        return {label(CStringIds::kIdsAddressAndTypeHeading),
+                axis.addressText + QStringLiteral(" - ") + value, true};
     }
     if (has("[pn"))
         return {label(10405), after("[pn")};
@@ -179,7 +174,7 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
             return {label(10402 + i), FormatCurrent(after(kCurrents[i]), axis.type)};
     }
     if (has("[m"))
-        return {label(10407), StepText(axis.type, after("[m"), label(kIdsStep))};
+        return {label(10407), StepText(axis.type, after("[m"), label(CStringIds::kIdsStepWord))};
     if (has("[g"))
         return {label(10409), choose(IsOne(after("[g")), 10435, 10436)};
     if (has("[t")) {
@@ -197,9 +192,9 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
     if (has("[pc")) {
         const QString value = after("[pc");
         if (IsZero(value))
-            return {label(10432), label(kIdsOff)};
+            return {label(10432), label(CStringIds::kIdsOff)};
         if (axis.type != Lqn)
-            return {label(10432), label(kIdsOn)};
+            return {label(10432), label(CStringIds::kIdsOn)};
         return {label(10432),
                 IsOne(value) ? QStringLiteral("Standard Mode") : QStringLiteral("Expert Mode")};
     }
@@ -210,7 +205,7 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
         bool number = false;
         const int menu = value.toInt(&number);
         const QString text = number && menu >= 0 && menu < kDisplayMenuCount
-                                 ? label(kIdsDisplayMenus + static_cast<unsigned>(menu))
+                                 ? label(CStringIds::kIdsDisplayMenus + static_cast<unsigned>(menu))
                                  : value;
         return {has("[pl") ? QStringLiteral("Display Menu 1:") : QStringLiteral("Display Menu 2:"),
                 text};
@@ -230,14 +225,17 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
                                              : QStringLiteral("Ready")};
     }
     if (has("[po"))
-        return {QStringLiteral("Overdrive:"), choose(IsZero(after("[po")), kIdsOff, kIdsOn)};
+        return {QStringLiteral("Overdrive:"),
+                choose(IsZero(after("[po")), CStringIds::kIdsOff, CStringIds::kIdsOn)};
     if (HasOneLogicLevel(axis.type) && has("[l"))
-        return {label(10413), choose(IsOne(after("[l")), kIdsLowActive, kIdsHighActive)};
+        return {label(10413),
+                choose(IsOne(after("[l")), CStringIds::kIdsLowActive, CStringIds::kIdsHighActive)};
     static constexpr const char* kLogicKeys[6] = {"[lt", "[ld", "[lb", "[la", "[lr", "[lx"};
     for (unsigned i = 0; i < 6; ++i) {
         if (!HasOneLogicLevel(axis.type) && has(kLogicKeys[i]))
             return {QStringLiteral("Logik --> ") + label(10620 + i),
-                    choose(IsOne(after(kLogicKeys[i])), kIdsLowActive, kIdsHighActive)};
+                    choose(IsOne(after(kLogicKeys[i])), CStringIds::kIdsLowActive,
+                           CStringIds::kIdsHighActive)};
     }
     if (has("[px"))
         return {label(10414), choose(IsZero(after("[px")), 10443, 10444)};

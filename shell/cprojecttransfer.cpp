@@ -1,9 +1,11 @@
 #include "shell/cprojecttransfer.h"
 
+#include "bus/creplytimeouts.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
+#include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
@@ -11,20 +13,8 @@
 
 #include <QFile>
 #include <QPointer>
-#include <QTreeWidgetItem>
 
 namespace {
-
-constexpr unsigned kIdsSending = 10051;
-constexpr unsigned kIdsNotConnected = 10652;
-constexpr unsigned kIdsTimeout = 10653;
-constexpr unsigned kIdsDone = 10654;
-constexpr unsigned kIdsFileUnreadable = 10704;
-constexpr unsigned kIdsNotStored = 10705;
-constexpr unsigned kIdsOtherAxisFile = 10706;
-constexpr unsigned kIdsOtherType = 10707;
-constexpr unsigned kIdsNotSent = 10708;
-constexpr std::uint32_t kStoreTimeoutMs = 2000;
 
 const QString kOff = QStringLiteral("Off");
 
@@ -75,7 +65,7 @@ std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
         const RunningMarks marks(m_app, document);
         const QStringList keys = document.m_arrAxisKeys;
         const QStringList files = document.m_arrAxisFiles;
-        m_frame->BeginProjectProgress(m_app.LoadResString(kIdsSending),
+        m_frame->BeginProjectProgress(m_app.LoadResString(CStringIds::kIdsSending),
                                       static_cast<int>(keys.size()) + 1);
         for (qsizetype i = 0; i < keys.size() && i < files.size(); ++i) {
             bool counted = false;
@@ -117,24 +107,23 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
 {
     const CProjectFile::KeyParts parts = CProjectFile::ParseKey(key);
     if (parts.address < 0)
-        return Entry(KindError, kIdsNotConnected, AddressPartOf(key));
+        return Entry(KindError, CStringIds::kIdsNotConnected, AddressPartOf(key));
     const int address = parts.address;
     const QString number = QString::number(address);
-    QTreeWidgetItem* item = m_frame->AxisItem(address);
-    if (!item)
-        return Entry(KindError, kIdsNotConnected, number);
+    const CAxisList::Axis* axis = m_app.Axes().Find(address);
+    if (!axis)
+        return Entry(KindError, CStringIds::kIdsNotConnected, number);
     *counted = true;
     // An axis known only from a file is not on the bus.
-    if (CMainFrame::ItemImage(item) == CMainFrame::ImageGrey)
-        return Entry(KindError, kIdsNotConnected, number);
-    int stageType = CMainFrame::kTypeCount;
-    m_frame->IsTypeGroupItem(QString(), item->parent(), &stageType);
+    if (axis->image == CAxisList::ImageGrey)
+        return Entry(KindError, CStringIds::kIdsNotConnected, number);
+    const int stageType = axis->type;
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != stageType)
-        return Entry(KindWarning, kIdsOtherType, number);
+        return Entry(KindWarning, CStringIds::kIdsOtherType, number);
     QFile readable(file);
     if (!readable.open(QIODevice::ReadOnly))
-        return Entry(KindError, kIdsFileUnreadable, number);
+        return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
     readable.close();
 
     m_app.m_nextAddress = kOff;
@@ -143,14 +132,14 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     CDocument* document = m_app.OpenDocumentFile(file);
     auto* view = document ? qobject_cast<CTarnlinkView*>(document->FirstView()) : nullptr;
     if (!view)
-        return Entry(KindError, kIdsFileUnreadable, number);
+        return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
     const QPointer<CMdiChildFrame> page(document->Frames().value(0));
     QString entry;
     if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
-        entry = Entry(KindError, kIdsOtherAxisFile, number);
-    else if (view->IsClosing() || view->TreeItem() != m_frame->AxisItem(address))
+        entry = Entry(KindError, CStringIds::kIdsOtherAxisFile, number);
+    else if (view->IsClosing() || view->AxisAddress() != address)
         // The page did not take the axis as its own (its file names another type).
-        entry = Entry(KindError, kIdsNotConnected, number);
+        entry = Entry(KindError, CStringIds::kIdsNotConnected, number);
     else
         return TransmitPage(*view, page, address);
     delete page.data();
@@ -167,10 +156,9 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     const QStringList leftOut = view.LeftOut();
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
-        port.m_replyTimeout = kStoreTimeoutMs;
         QString reply;
-        done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true);
-        port.m_replyTimeout = CBusPort::kDefaultTimeout;
+        done = port.Transact(QString::number(address, 16).toUpper(), "W", &reply, true,
+                             CReplyTimeouts::kStore);
     }
     // Closed here only when the stage answered; a transmitted page also closes itself
     // once control returns to the event loop.
@@ -178,11 +166,13 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
         delete page.data();
     if (done && !leftOut.isEmpty())
         // Values the file does not know went out to nobody: the report names them.
-        return Entry(KindWarning, kIdsNotSent, number)
+        return Entry(KindWarning, CStringIds::kIdsNotSent, number)
             .replace(QStringLiteral("%s"), leftOut.join(QStringLiteral(", ")));
     if (done)
-        return Entry(KindDone, kIdsDone, number);
-    return Entry(KindError, port.m_noAnswer ? kIdsTimeout : kIdsNotStored, number);
+        return Entry(KindDone, CStringIds::kIdsDone, number);
+    return Entry(KindError,
+                 port.m_noAnswer ? CStringIds::kIdsTransferTimeout : CStringIds::kIdsNotStored,
+                 number);
 }
 
 QString CProjectTransfer::Entry(Kind kind, unsigned textId, const QString& address) const

@@ -18,7 +18,6 @@ class CMdiChildFrame;
 class CProjectListDoc;
 class CTarnlinkApp;
 class CTarnlinkView;
-class QTreeWidgetItem;
 
 class CProjectTransfer {
 public:

@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "res/cstringids.h"
 #include "res/cstringtable.h"
 #include "shell/caboutdlg.h"
 #include "shell/cartwork.h"
@@ -27,10 +28,6 @@
 
 namespace {
 
-constexpr unsigned kIdsFailedToOpen = 61697;
-constexpr unsigned kIdsFailedToSave = 61698;
-constexpr unsigned kIdsFailedToPrint = 61704;
-constexpr unsigned kIdsAskToSave = 61699;
 const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
@@ -48,13 +45,14 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
     m_docManager.LoadRecentFiles();
     m_docManager.SetFailureReporter([this](CDocManager::Failure failure, const QString&) {
-        const unsigned id = failure == CDocManager::Failure::Open   ? kIdsFailedToOpen
-                            : failure == CDocManager::Failure::Save ? kIdsFailedToSave
-                                                                    : kIdsFailedToPrint;
+        const unsigned id = failure == CDocManager::Failure::Open   ? CStringIds::kIdsFailedToOpen
+                            : failure == CDocManager::Failure::Save ? CStringIds::kIdsFailedToSave
+                                                                    : CStringIds::kIdsFailedToPrint;
         ShowMessage(LoadResString(id), MbOk | MbIconWarning);
     });
     m_docManager.SetSavePrompt([this](const QString& title) {
-        return ShowMessage(LoadResString(kIdsAskToSave).arg(title), MbYesNoCancel | MbIconWarning);
+        return ShowMessage(LoadResString(CStringIds::kIdsAskToSave).arg(title),
+                           MbYesNoCancel | MbIconWarning);
     });
     if (!RegisterTemplates())
         return false;
@@ -128,46 +126,13 @@ QString CTarnlinkApp::TypeName(int type) const
     return type >= 0 && type < kTypeCount ? m_typeNames[static_cast<std::size_t>(type)] : QString();
 }
 
-QTreeWidgetItem* CTarnlinkApp::AxisItem(int address) const
+bool CTarnlinkApp::AddAxis(int address, int type, const QString& label, int image)
 {
-    if (!m_mainFrame || address < 0 || address >= kAddressSlots)
-        return nullptr;
-    return m_mainFrame->AxisItem(address);
-}
-
-QTreeWidgetItem* CTarnlinkApp::AddAxisItem(int address, int type, const QString& label, int image)
-{
-    if (!m_mainFrame || address < 0 || address >= kAddressSlots || type < 0 || type >= kTypeCount)
-        return nullptr;
-    return m_mainFrame->AddAxisItem(address, type, label, image);
-}
-
-void CTarnlinkApp::ClearAxisSlot(int address)
-{
-    if (m_mainFrame && address >= 0 && address < kAddressSlots)
-        m_mainFrame->AxisItem(address) = nullptr;
-}
-
-void CTarnlinkApp::DeleteAxisItem(int address)
-{
-    if (m_mainFrame && address >= 0 && address < kAddressSlots)
-        m_mainFrame->DeleteAxisItem(address);
-}
-
-void CTarnlinkApp::SetItemImage(QTreeWidgetItem* item, int image)
-{
+    if (!m_axes.Add(address, type, label, image))
+        return false;
     if (m_mainFrame)
-        m_mainFrame->SetItemImage(item, image);
-}
-
-bool CTarnlinkApp::IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                                   int* groupIndex) const
-{
-    if (m_mainFrame)
-        return m_mainFrame->IsTypeGroupItem(text, item, groupIndex);
-    if (groupIndex)
-        *groupIndex = kTypeCount;
-    return false;
+        m_mainFrame->OpenAxisBranches();
+    return true;
 }
 
 QList<CMdiChildFrame*> CTarnlinkApp::DocumentWindows() const
@@ -340,11 +305,10 @@ void CTarnlinkApp::OnFileNew()
     m_currentType = dialog.Type();
     m_newAxisAddress = dialog.Address();
     m_newAxisTypeName = TypeName(dialog.Type());
-    if (const QTreeWidgetItem* item = AxisItem(m_newAxisAddress.toInt(nullptr, 16))) {
-        int group = kTypeCount;
-        IsTypeGroupItem(QString(), item->parent(), &group);
+    if (const CAxisList::Axis* axis = m_axes.Find(m_newAxisAddress.toInt(nullptr, 16))) {
+        const int group = axis->type;
         // Only an online axis of the same type may get a second, offline page.
-        if (group != dialog.Type() || ItemImage(item) != ImageGreen) {
+        if (group != dialog.Type() || axis->image != ImageGreen) {
             ShowMessage(AxisExistsMessage(group, m_newAxisAddress), MbOk);
             ForgetNewAxis();
             return;
@@ -368,8 +332,8 @@ void CTarnlinkApp::OpenAxisDocument()
     ForgetNewAxis();
     if (!m_mainFrame)
         return;
-    const QTreeWidgetItem* selected = m_mainFrame->TreeCtrl()->currentItem();
-    const bool offlineItem = selected && CMainFrame::ItemImage(selected) == CMainFrame::ImageGrey;
+    const int selected = m_mainFrame->AddressOf(m_mainFrame->TreeCtrl()->currentItem());
+    const bool offlineItem = m_axes.Image(selected) == ImageGrey;
     const QString label = m_nextLabel.trimmed();
     const QList<CMdiChildFrame*> frames = m_mainFrame->ChildFrames();
     for (CMdiChildFrame* frame : frames) {
@@ -377,7 +341,7 @@ void CTarnlinkApp::OpenAxisDocument()
         if (!view)
             continue;
         if (offlineItem) {
-            if (view->TreeItem() == selected) {
+            if (view->AxisAddress() == selected) {
                 m_mainFrame->MdiArea()->setActiveSubWindow(frame);
                 return;
             }

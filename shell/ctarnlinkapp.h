@@ -1,6 +1,6 @@
 // The application object: one instance for the whole run, created in main() after the
-// QApplication. It owns the bus port and the platform services, looks up texts in the
-// current language and carries the values handed to the next parameter window.
+// QApplication. It owns the bus port, the list of axes and the platform services, looks up
+// texts in the current language and carries the values handed to the next parameter window.
 #pragma once
 
 #include "bus/cbusport.h"
@@ -54,13 +54,9 @@ public:
     // What the pages reach of the main frame; the frame's answers, or nothing before it
     // exists.
     CBusPort& BusPort() override { return m_busPort; }
-    QTreeWidgetItem* AxisItem(int address) const override;
-    QTreeWidgetItem* AddAxisItem(int address, int type, const QString& label, int image) override;
-    void ClearAxisSlot(int address) override;
-    void DeleteAxisItem(int address) override;
-    void SetItemImage(QTreeWidgetItem* item, int image) override;
-    bool IsTypeGroupItem(const QString& text, const QTreeWidgetItem* item,
-                         int* groupIndex) const override;
+    CAxisList& Axes() override { return m_axes; }
+    const CAxisList& Axes() const override { return m_axes; }
+    bool AddAxis(int address, int type, const QString& label, int image) override;
     QList<CMdiChildFrame*> DocumentWindows() const override;
     QMdiSubWindow* ActiveDocumentWindow() const override;
     void ActivateDocumentWindow(QMdiSubWindow* window) override;
@@ -135,6 +131,8 @@ private:
     CDocManager m_docManager{m_settings, m_modalRunner};
     UiLanguage m_language = UiLanguage::German;
     QTranslator m_qtTranslator;
+    // Outlives the main frame and its pages, which follow it.
+    CAxisList m_axes;
     std::unique_ptr<CMainFrame> m_mainFrame;
     QString m_programDirectory;
 

@@ -1,10 +1,11 @@
-// The application's project commands: New project empties the tree and closes every
+// The application's project commands: New project empties the axis list and closes every
 // window, Open project opens a project file in a project window, and Save project saves
-// the parameter file of every axis in the tree beside a new project file that lists them.
+// the parameter file of every listed axis beside a new project file that lists them.
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
+#include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/ctarnlinkapp.h"
@@ -15,13 +16,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-constexpr unsigned kIdsNewProjectQuestion = 10011;
-constexpr unsigned kIdsSaves = 10201;
-constexpr unsigned kIdsNoWindow = 10700;
-constexpr unsigned kIdsNotSaved = 10701;
-constexpr unsigned kIdsNoCode = 10702;
-constexpr unsigned kIdsProjectNotWritten = 10703;
 
 const QString kOff = QStringLiteral("Off");
 
@@ -42,16 +36,16 @@ void CTarnlinkApp::OnNewProject()
 {
     if (!m_mainFrame || m_mainFrame->ProjectCommandsBlocked())
         return;
-    if (ShowMessage(LoadResString(kIdsNewProjectQuestion), MbYesNo | MbIconWarning) != IdYes)
+    if (ShowMessage(LoadResString(CStringIds::kIdsNewProjectQuestion), MbYesNo | MbIconWarning) !=
+        IdYes)
         return;
     // Modified pages are asked about first; Cancel leaves everything as it was.
     if (!m_docManager.SaveAllModified())
         return;
     m_mainFrame->StatusTimer().stop();
-    // The windows go before the tree items: a closing page looks at its item.
+    // The windows go before the axes: a closing page looks at its axis.
     m_docManager.DeleteAllDocuments();
-    for (int address = 0; address < kAddressSlots; ++address)
-        m_mainFrame->DeleteAxisItem(address);
+    m_axes.Clear();
 }
 
 void CTarnlinkApp::OnOpenProject()
@@ -80,7 +74,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     // is written either.
     CSaveFileWriter project(path);
     if (!project.Open()) {
-        ShowMessage(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+        ShowMessage(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                         QDir::toNativeSeparators(path),
                     MbOk | MbIconWarning);
         return false;
@@ -90,12 +84,9 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     QStringList problems;
     {
         CMainFrame::ProjectRun run(*m_mainFrame);
-        int count = 0;
-        for (int address = 0; address < kAddressSlots; ++address)
-            count += m_mainFrame->AxisItem(address) ? 1 : 0;
-        m_mainFrame->BeginProjectProgress(QString(), count);
+        m_mainFrame->BeginProjectProgress(QString(), m_axes.Count());
         for (int address = 0; address < kAddressSlots && m_mainFrame; ++address) {
-            if (!m_mainFrame->AxisItem(address))
+            if (!m_axes.Contains(address))
                 continue;
             SaveProjectAxis(address, directory, listed, problems);
             if (m_mainFrame)
@@ -108,7 +99,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
         listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
     const bool written = project.Commit(bytes);
     if (!written)
-        problems.prepend(LoadResString(kIdsProjectNotWritten) + QStringLiteral("\r\n") +
+        problems.prepend(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
                          QDir::toNativeSeparators(path));
     if (!problems.isEmpty())
         ShowMessage(problems.join(QStringLiteral("\r\n")), MbOk | MbIconWarning);
@@ -118,13 +109,12 @@ bool CTarnlinkApp::SaveProject(const QString& path)
 void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
                                    QList<CProjectFile::Axis>& listed, QStringList& problems)
 {
-    QTreeWidgetItem* item = m_mainFrame->AxisItem(address);
-    const int image = CMainFrame::ItemImage(item);
-    const bool online = image == CMainFrame::ImageGreen || image == CMainFrame::ImageRed;
+    const int image = m_axes.Image(address);
+    const bool online = image == ImageGreen || image == ImageRed;
     bool openedHere = false;
     CMdiChildFrame* frame = nullptr;
     if (online) {
-        m_mainFrame->TreeCtrl()->setCurrentItem(item);
+        m_mainFrame->TreeCtrl()->setCurrentItem(m_mainFrame->AxisItem(address));
         m_mainFrame->OnTreeNotify();
         openedHere = !m_windowReused;
         m_windowReused = true;
@@ -134,7 +124,7 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
         // axis's values under this address.
         for (CMdiChildFrame* each : m_mainFrame->ChildFrames()) {
             const CTarnlinkView* view = CMainFrame::ParameterViewOf(each);
-            if (view && view->TreeItem() == item) {
+            if (view && view->AxisAddress() == address) {
                 frame = each;
                 ActivateDocumentWindow(each);
                 break;
@@ -143,27 +133,25 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     }
     // Only a page of this very axis may give the file listed under its address.
     const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
-    const bool ownPage =
-        view && !view->IsClosing() &&
-        (online ? view->AddressText() == QString::number(address, 16).toUpper()
-                : view->TreeItem() == item);
+    const bool ownPage = view && !view->IsClosing() &&
+                         (online ? view->AddressText() == QString::number(address, 16).toUpper()
+                                 : view->AxisAddress() == address);
     if (!ownPage) {
-        problems.append(AxisMessage(kIdsNoWindow, QString::number(address)));
+        problems.append(AxisMessage(CStringIds::kIdsNoWindow, QString::number(address)));
         return;
     }
     CTarnlinkDoc* document = view->GetDocument();
     const QString title = document->GetTitle();
     const QString fileName = CProjectFile::ParameterFileName(title);
-    m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(kIdsSaves) + title);
-    int type = kTypeCount;
-    IsTypeGroupItem(QString(), item->parent(), &type);
+    m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
+    const int type = m_axes.Type(address);
 
     if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
-        problems.append(AxisMessage(kIdsNotSaved, QString::number(address)));
+        problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
     } else {
         document->SetModifiedFlag(false);
         if (CProjectFile::TypeCode(type).isEmpty())
-            problems.append(AxisMessage(kIdsNoCode, QString::number(address)));
+            problems.append(AxisMessage(CStringIds::kIdsNoCode, QString::number(address)));
         else
             listed.append({type, address, fileName});
     }

@@ -3,6 +3,7 @@
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/csleepservice.h"
+#include "res/cstringids.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,8 +13,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr unsigned kIdsOverdrive = 10431;
-constexpr unsigned kIdsCurrentShape = 10432;
 // The stage takes a moment to settle once its switches no longer apply.
 constexpr int kSettleMs = 500;
 
@@ -24,8 +23,9 @@ void CEndstufeDRQPlus::SetupPage()
     CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::DrqPlus().setup);
     CParameterForm& form = m_view.Form();
     CEndstufeShared::FillOffOn(m_view, {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo});
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsCurrentShape));
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
+    form.Label(Ids::kInputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsCurrentShape));
     // The hidden list keeps the stage's mode for the parameter file; the text shows it.
     CEndstufeShared::FillBusModes(m_view, Ids::kOperationModeCombo);
     form.Combo(Ids::kOperationModeCombo)->hide();

@@ -2,6 +2,7 @@
 
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
+#include "res/cstringids.h"
 
 #include <QLabel>
 
@@ -9,14 +10,14 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr unsigned kIdsOverdrive = 10431;
-
 } // namespace
 
 void CEndstufeHWK::SetupPage()
 {
     CEndstufeShared::SetupDisplayPage(m_view, CDeviceTypeTables::Hwk().setup);
-    m_view.Form().Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
+    m_view.Form()
+        .Label(Ids::kOutputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
     CEndstufeShared::FillOffOn(m_view, {Ids::kOutputFunctionCombo});
 }
 

@@ -2,15 +2,13 @@
 
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
+#include "res/cstringids.h"
 
 #include <QLabel>
 
 namespace {
 
 using Ids = CPageControlIds;
-
-constexpr unsigned kIdsOverdrive = 10431;
-constexpr unsigned kIdsCurrentShape = 10432;
 
 } // namespace
 
@@ -19,8 +17,9 @@ void CEndstufeHWT::SetupPage()
     CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Hwt().setup);
     CEndstufeShared::FillOffOn(m_view, {Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo});
     CParameterForm& form = m_view.Form();
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsCurrentShape));
+    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
+    form.Label(Ids::kInputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsCurrentShape));
     CEndstufeShared::FillBusModes(m_view, Ids::kOperationModeCombo);
 }
 

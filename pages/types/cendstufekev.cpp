@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -12,10 +13,6 @@
 namespace {
 
 using Ids = CPageControlIds;
-
-constexpr unsigned kIdsActivation = 10446;
-constexpr unsigned kIdsErrorSum = 10441;
-constexpr unsigned kIdsBasicPosition = 10442;
 
 constexpr int kModuleButtons[] = {Ids::kQelStatusButton, Ids::kQelSettingsButton,
                                   Ids::kQelResetButton};
@@ -37,10 +34,10 @@ void CEndstufeKEV::SetupPage()
     Refill(form.Combo(Ids::kOperationModeCombo),
            {QStringLiteral("Bus"), QStringLiteral("Standalone")});
     Refill(form.Combo(Ids::kInputFunctionCombo),
-           {QStringLiteral("Boost"), m_view.LoadResString(kIdsActivation)});
+           {QStringLiteral("Boost"), m_view.LoadResString(CStringIds::kIdsActivation)});
     Refill(form.Combo(Ids::kOutputFunctionCombo),
-           {m_view.LoadResString(kIdsErrorSum), m_view.LoadResString(kIdsBasicPosition),
-            QStringLiteral("Ready")});
+           {m_view.LoadResString(CStringIds::kIdsErrorSum),
+            m_view.LoadResString(CStringIds::kIdsBasicPosition), QStringLiteral("Ready")});
 }
 
 bool CEndstufeKEV::ReadAll()

@@ -2,6 +2,7 @@
 
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
+#include "res/cstringids.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,10 +11,6 @@
 namespace {
 
 using Ids = CPageControlIds;
-
-constexpr unsigned kIdsCurrentShape = 10432;
-constexpr unsigned kIdsOff = 10434;
-constexpr unsigned kIdsChopperFrequency = 10445;
 
 // The allowed current in 0.01 A plus 20, 40 or 50, by the current the page keeps.
 constexpr CEndstufeShared::CurrentMargins kMargins{1, 100, 200, 20, 40, 50};
@@ -24,12 +21,14 @@ void CEndstufeLQN::SetupPage()
 {
     CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::Lqn().setup);
     CParameterForm& form = m_view.Form();
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsChopperFrequency));
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsCurrentShape));
+    form.Label(Ids::kOutputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
+    form.Label(Ids::kInputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsCurrentShape));
     QComboBox* shape = form.Combo(Ids::kInputFunctionCombo);
     shape->clear();
-    shape->addItems(
-        {m_view.LoadResString(kIdsOff), QStringLiteral("Standard"), QStringLiteral("Expert-Mode")});
+    shape->addItems({m_view.LoadResString(CStringIds::kIdsOff), QStringLiteral("Standard"),
+                     QStringLiteral("Expert-Mode")});
     QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
     chopper->clear();
     chopper->addItems(

@@ -1,10 +1,12 @@
 #include "pages/types/cendstufeshared.h"
 
 #include "bus/cbusport.h"
+#include "bus/creplytimeouts.h"
 #include "controls/scalelabel/cscalelabel.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cansitext.h"
+#include "res/cstringids.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -23,13 +25,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr unsigned kIdsStepWord = 10300;
-constexpr unsigned kIdsOn = 10433;
-constexpr unsigned kIdsOff = 10434;
-constexpr unsigned kIdsBusAndSwitch = 10443;
-constexpr unsigned kIdsBusExclusive = 10444;
-constexpr std::uint32_t kNameTimeoutMs = 2000;
-
 int EchoLength(const char* query)
 {
     // The mnemonic without its "?".
@@ -45,7 +40,7 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
         form.Slider(which)->setRange(0, setup.sliderMax);
         form.Slider(which)->setTickInterval(setup.tickFrequency);
     }
-    const QString step = view.LoadResString(kIdsStepWord);
+    const QString step = view.LoadResString(CStringIds::kIdsStepWord);
     QComboBox* steps = form.Combo(Ids::kStepCombo);
     steps->clear();
     for (const char* prefix : setup.stepPrefixes)
@@ -160,15 +155,14 @@ bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
     if (!port)
         return false;
     // The writes after the name go with the default time-out, with a name or without.
-    bool named = true;
-    if (view.NameKnown()) {
-        const QString name = view.Form().Edit(Ids::kNameEdit)->text();
-        port->m_replyTimeout = kNameTimeoutMs;
-        QString reply;
-        named = view.TransactTo(address, "PN" + CAnsiText::FromUnicode(name), &reply);
+    if (!view.NameKnown()) {
+        port->m_replyTimeout = CReplyTimeouts::kDefault;
+        return true;
     }
-    port->m_replyTimeout = CBusPort::kDefaultTimeout;
-    return named;
+    const QString name = view.Form().Edit(Ids::kNameEdit)->text();
+    QString reply;
+    return port->Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
+                          CReplyTimeouts::kTransmitName);
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
@@ -287,7 +281,8 @@ void CEndstufeShared::ShowOperationState(CTarnlinkView& view, bool locked, int c
 {
     view.EnableParameterControls(!locked);
     QLineEdit* mode = view.Form().Edit(Ids::kModeEdit);
-    mode->setText(view.LoadResString(locked ? kIdsBusAndSwitch : kIdsBusExclusive));
+    mode->setText(
+        view.LoadResString(locked ? CStringIds::kIdsBusAndSwitch : CStringIds::kIdsBusExclusive));
     SelectEntry(view.Form().Combo(combo), value);
 }
 
@@ -357,7 +352,8 @@ void CEndstufeShared::SetupDisplayPage(CTarnlinkView& view, const CPageSetup& se
 
 void CEndstufeShared::FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids)
 {
-    const QStringList offOn = {view.LoadResString(kIdsOff), view.LoadResString(kIdsOn)};
+    const QStringList offOn = {view.LoadResString(CStringIds::kIdsOff),
+                               view.LoadResString(CStringIds::kIdsOn)};
     for (int id : ids) {
         QComboBox* combo = view.Form().Combo(id);
         combo->clear();
@@ -369,7 +365,8 @@ void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
 {
     QComboBox* modes = view.Form().Combo(combo);
     modes->clear();
-    modes->addItems({view.LoadResString(kIdsBusAndSwitch), view.LoadResString(kIdsBusExclusive)});
+    modes->addItems({view.LoadResString(CStringIds::kIdsBusAndSwitch),
+                     view.LoadResString(CStringIds::kIdsBusExclusive)});
 }
 
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)

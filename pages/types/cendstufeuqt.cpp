@@ -3,6 +3,7 @@
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
+#include "res/cstringids.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,9 +11,6 @@
 namespace {
 
 using Ids = CPageControlIds;
-
-constexpr unsigned kIdsOverdrive = 10431;
-constexpr unsigned kIdsChopperFrequency = 10445;
 
 } // namespace
 
@@ -29,8 +27,9 @@ void CEndstufeUQT::SetupPage()
     chopper->clear();
     chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"), QStringLiteral("22 kHz"),
                        QStringLiteral("25 kHz")});
-    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(kIdsOverdrive));
-    form.Label(Ids::kOutputFunctionLabel)->setText(m_view.LoadResString(kIdsChopperFrequency));
+    form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
+    form.Label(Ids::kOutputFunctionLabel)
+        ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
     QComboBox* frequency = form.Combo(Ids::kOperationModeCombo);
     frequency->clear();
     for (int hertz : CDeviceTypeTables::UqtOverdriveFrequencies())

@@ -49,6 +49,8 @@ private slots:
     void replyInPieces();
     void etxInsideAPieceDoesNotEndTheWait();
     void timeoutSetsNoAnswer();
+    void ownTimeoutForOneCommand_data();
+    void ownTimeoutForOneCommand();
     void babblingDeviceEndsTheTransaction();
     void offAndClosedPort();
     void testStreamAndListenMode();
@@ -228,6 +230,48 @@ void TstBusPort::timeoutSetsNoAnswer()
     QCOMPARE(reply, QStringLiteral("s10"));
 }
 
+void TstBusPort::ownTimeoutForOneCommand_data()
+{
+    QTest::addColumn<std::uint32_t>("left");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<std::uint32_t>("own");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QStringList>("messages");
+
+    // A reply 400 ms late reaches a command with a longer time-out of its own, although
+    // the monitor's sequence left 100 ms.
+    QTest::newRow("longer than left") << 100u << "7" << CReplyTimeouts::kStore << true
+                                      << QStringList();
+    // No axis at 9: the command gives up after its own short wait, not the 5000 ms the
+    // monitor left.
+    QTest::newRow("shorter than left")
+        << CReplyTimeouts::kMonitorMacros << "9" << 100u << false
+        << QStringList{QStringLiteral("Schnittstelle TIMEOUT!")};
+}
+
+void TstBusPort::ownTimeoutForOneCommand()
+{
+    QFETCH(std::uint32_t, left);
+    QFETCH(QString, address);
+    QFETCH(std::uint32_t, own);
+    QFETCH(bool, answered);
+    QFETCH(QStringList, messages);
+
+    Rig rig;
+    QVERIFY(rig.Open());
+    rig.line.SetCommandDelay("B?", 400);
+    rig.port().m_replyTimeout = left;
+    QString reply;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(rig.port().Transact(address, "B?", &reply, true, own), answered);
+    QVERIFY(clock.elapsed() < 4000);
+    QCOMPARE(rig.port().m_noAnswer, !answered);
+    QCOMPARE(rig.t.messages, messages);
+    // Whatever the result, later commands wait the default again.
+    QCOMPARE(rig.port().m_replyTimeout, CReplyTimeouts::kDefault);
+}
+
 void TstBusPort::babblingDeviceEndsTheTransaction()
 {
     Rig rig;
@@ -237,6 +281,7 @@ void TstBusPort::babblingDeviceEndsTheTransaction()
     // Each piece restarts the time-out; the reply growing past the longest frame ends it.
     // The line babbles on until a watchdog stops it long after that should have happened,
     // so however slowly either side runs, a port that waits for the babble to end is seen.
+    // No stage is at 3: an answer ending in ETX among the babble would end the reply early.
     rig.line.SetBabble(std::numeric_limits<int>::max());
     std::jthread watchdog([&rig](std::stop_token stop) {
         std::mutex mutex;
@@ -246,7 +291,7 @@ void TstBusPort::babblingDeviceEndsTheTransaction()
             !stop.stop_requested())
             rig.line.SetBabble(0);
     });
-    QVERIFY(!rig.port().Transact("5", "S?", &reply, true));
+    QVERIFY(!rig.port().Transact("3", "S?", &reply, true));
     QVERIFY2(rig.line.BabbleLeft() > 0, "the transaction waited for the babble to end");
     watchdog.request_stop();
     watchdog.join();

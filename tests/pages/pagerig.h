@@ -43,7 +43,7 @@ constexpr int kHwk = 3;
 constexpr int kHvr = 4;
 
 // What the page reads from a KEV, in this order.
-const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?", "G?", "L?",
+const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?",  "G?", "L?",
                                "T?",  "U?", "H?", "O?", "PB?", "B?", "XP?"};
 
 // What a simulated stage holds, by mnemonic.
@@ -77,12 +77,10 @@ struct Rig {
     }
     QTreeWidgetItem* AddItem(int address, int type, const QString& label, int image)
     {
-        auto* item = new QTreeWidgetItem(frame->GroupItem(type), {label});
-        frame->AxisItem(address) = item;
-        frame->SetItemImage(item, image);
+        app().Axes().Add(address, type, label, image);
         frame->RootItem()->setExpanded(true);
         frame->GroupItem(type)->setExpanded(true);
-        return item;
+        return frame->AxisItem(address);
     }
     void DoubleClick(QTreeWidgetItem* item)
     {
@@ -167,8 +165,7 @@ struct Rig {
     }
 };
 
-template <typename T = QWidget>
-T* Control(CTarnlinkView* view, int id)
+template <typename T = QWidget> T* Control(CTarnlinkView* view, int id)
 {
     return CControlIds::Find<T>(view, id);
 }
@@ -194,11 +191,10 @@ inline QStringList Steps(const QStringList& prefixes, const QString& word,
 // What a page shows: the current texts, the texts of `combos`, the delay and mode texts
 // and the name; for comparing two pages.
 inline QStringList Shown(CTarnlinkView* view,
-                         const QList<int>& combos = {Ids::kStepCombo, Ids::kDirectionCombo,
-                                                     Ids::kInputFunctionCombo,
-                                                     Ids::kInputLogicCombo, Ids::kActivationCombo,
-                                                     Ids::kOutputFunctionCombo,
-                                                     Ids::kOperationModeCombo})
+                         const QList<int>& combos = {
+                             Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo,
+                             Ids::kInputLogicCombo, Ids::kActivationCombo,
+                             Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
 {
     QStringList shown;
     for (int which = 0; which < 3; ++which)
@@ -219,7 +215,7 @@ inline bool TransmitByType(CTarnlinkView* view, int address)
 }
 
 // The device-type names the simulator knows, by device-type index.
-inline const QByteArray kSimNames[9] = {"KEV", "LQN",  "HWT", "HWK", "HVR",
+inline const QByteArray kSimNames[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
                                         "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
 inline QList<int> Lamps(const CTarnlinkView* view)

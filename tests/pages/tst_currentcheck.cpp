@@ -169,7 +169,7 @@ void TstCurrentCheck::markFromLabel()
     Rig rig;
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
     QVERIFY(view);
-    rig.frame->AxisItem(4)->setText(0, label);
+    rig.app().Axes().SetLabel(4, label);
     view->m_markerScale = scale;
     QCOMPARE(view->UpdateAllowedCurrentMark(), mark);
     for (int which = 0; which < 3; ++which) {
@@ -224,8 +224,8 @@ void TstCurrentCheck::releaseOnline_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("slider");
-    QTest::addColumn<int>("stage");   // the stage's value, read when the page opens
-    QTest::addColumn<int>("moveTo");  // by drag, or by one arrow key when it is stage + 1
+    QTest::addColumn<int>("stage");  // the stage's value, read when the page opens
+    QTest::addColumn<int>("moveTo"); // by drag, or by one arrow key when it is stage + 1
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("silent"); // the read-back after "no" gets no answer
     QTest::addColumn<QStringList>("commands");
@@ -235,21 +235,19 @@ void TstCurrentCheck::releaseOnline_data()
 
     // 2.5 A allows up to 25 + 5 steps of 0.1 A without a question.
     const QString allowed = QStringLiteral("[03] Axis;2,5");
-    QTest::newRow("one step below the limit")
-        << allowed << 1 << 20 << 29 << int(IdNo) << false << QStringList{"R29"} << QStringList{}
-        << 29 << true;
-    QTest::newRow("at the limit, yes") << allowed << 1 << 20 << 30 << int(IdYes) << false
-                                       << QStringList{"R30"} << QStringList{kQuestion} << 30
-                                       << true;
+    QTest::newRow("one step below the limit") << allowed << 1 << 20 << 29 << int(IdNo) << false
+                                              << QStringList{"R29"} << QStringList{} << 29 << true;
+    QTest::newRow("at the limit, yes")
+        << allowed << 1 << 20 << 30 << int(IdYes) << false << QStringList{"R30"}
+        << QStringList{kQuestion} << 30 << true;
     QTest::newRow("at the limit, no") << allowed << 1 << 20 << 30 << int(IdNo) << false
-                                      << QStringList{"R?"} << QStringList{kQuestion} << 20
-                                      << false;
+                                      << QStringList{"R?"} << QStringList{kQuestion} << 20 << false;
     QTest::newRow("stage above the limit, no")
         << allowed << 1 << 40 << 45 << int(IdNo) << false << QStringList{"R?", "R30"}
         << QStringList{kQuestion} << 30 << false;
-    QTest::newRow("read-back fails") << allowed << 1 << 20 << 35 << int(IdNo) << true
-                                     << QStringList{"R?"} << QStringList{kQuestion, kTimeout}
-                                     << 20 << false;
+    QTest::newRow("read-back fails")
+        << allowed << 1 << 20 << 35 << int(IdNo) << true << QStringList{"R?"}
+        << QStringList{kQuestion, kTimeout} << 20 << false;
     QTest::newRow("arrow key to the limit, no")
         << allowed << 1 << 29 << 30 << int(IdNo) << false << QStringList{"R?"}
         << QStringList{kQuestion} << 29 << false;
@@ -259,12 +257,12 @@ void TstCurrentCheck::releaseOnline_data()
     QTest::newRow("stop current at the limit, yes")
         << allowed << 0 << 10 << 30 << int(IdYes) << false << QStringList{"S30"}
         << QStringList{kQuestion} << 30 << true;
-    QTest::newRow("boost current, no") << allowed << 2 << 25 << 40 << int(IdNo) << false
-                                       << QStringList{"A?"} << QStringList{kQuestion} << 25
-                                       << false;
-    QTest::newRow("no allowed current") << QStringLiteral("[03] Axis") << 1 << 20 << 60
-                                        << int(IdNo) << false << QStringList{"R60"}
-                                        << QStringList{} << 60 << true;
+    QTest::newRow("boost current, no")
+        << allowed << 2 << 25 << 40 << int(IdNo) << false << QStringList{"A?"}
+        << QStringList{kQuestion} << 25 << false;
+    QTest::newRow("no allowed current")
+        << QStringLiteral("[03] Axis") << 1 << 20 << 60 << int(IdNo) << false << QStringList{"R60"}
+        << QStringList{} << 60 << true;
 }
 
 void TstCurrentCheck::releaseOnline()
@@ -490,17 +488,17 @@ void TstCurrentCheck::uqtCurrentCheck_data()
     QTest::addColumn<int>("position");
 
     // The label allows 1 A: the UQT asks from 1.00 A on, and no lower.
-    QTest::newRow("release at 120, yes") << true << 20 << 120 << int(IdYes)
-                                         << QStringList{"R120"} << QStringList{kQuestion} << 120;
+    QTest::newRow("release at 120, yes")
+        << true << 20 << 120 << int(IdYes) << QStringList{"R120"} << QStringList{kQuestion} << 120;
     QTest::newRow("release below the allowed current")
         << true << 20 << 99 << int(IdNo) << QStringList{"R99"} << QStringList{} << 99;
     QTest::newRow("arrow key to the allowed current, no")
         << true << 99 << 100 << int(IdNo) << QStringList{"R?"} << QStringList{kQuestion} << 99;
-    QTest::newRow("arrow key below it") << true << 50 << 51 << int(IdNo) << QStringList{"R51"}
-                                        << QStringList{} << 51;
+    QTest::newRow("arrow key below it")
+        << true << 50 << 51 << int(IdNo) << QStringList{"R51"} << QStringList{} << 51;
     QTest::newRow("stage above it, no: lowered to it")
-        << true << 150 << 160 << int(IdNo) << QStringList{"R?", "R100"}
-        << QStringList{kQuestion} << 100;
+        << true << 150 << 160 << int(IdNo) << QStringList{"R?", "R100"} << QStringList{kQuestion}
+        << 100;
     QTest::newRow("offline, no: back where the move began")
         << false << 30 << 140 << int(IdNo) << QStringList{} << QStringList{kQuestion} << 30;
 }
@@ -524,7 +522,7 @@ void TstCurrentCheck::uqtCurrentCheck()
         view = rig.ActiveView();
     } else {
         view = rig.OpenNew(kUqt, QStringLiteral("06"));
-        rig.frame->AxisItem(6)->setText(0, QStringLiteral("[06] Achse;1"));
+        rig.app().Axes().SetLabel(6, QStringLiteral("[06] Achse;1"));
     }
     QVERIFY(view && view->DeviceType() == kUqt);
     view->StatusTimer().stop();
@@ -571,7 +569,7 @@ void TstCurrentCheck::pageGrowsWithTheBars()
     QVERIFY2(Squeezed(view).isEmpty(), qPrintable(Squeezed(view)));
     const int before = window->height();
 
-    rig.frame->AxisItem(4)->setText(0, QStringLiteral("[04] Achse;2,5"));
+    rig.app().Axes().SetLabel(4, QStringLiteral("[04] Achse;2,5"));
     view->UpdateAllowedCurrentMark();
     QVERIFY(view->Form().Bar(0)->isVisible());
     // The frame makes room for the bars, and the page shows everything whole.
@@ -584,7 +582,7 @@ void TstCurrentCheck::pageGrowsWithTheBars()
     QVERIFY2(Squeezed(view).isEmpty(), qPrintable(Squeezed(view)));
 
     // Without the bars the frame fits the page again.
-    rig.frame->AxisItem(4)->setText(0, QStringLiteral("[04] Achse"));
+    rig.app().Axes().SetLabel(4, QStringLiteral("[04] Achse"));
     view->UpdateAllowedCurrentMark();
     QVERIFY(!view->Form().Bar(0)->isVisible());
     QTRY_COMPARE(window->height(), before);

@@ -66,32 +66,30 @@ void TstPageCommands::longWrites_data()
     QTest::addColumn<bool>("polling");
 
     const QString unchanged = QStringLiteral("[03] Axis");
-    QTest::newRow("store answered late") << int(Ids::kStoreButton) << int(IdOk) << QString()
-                                         << QByteArray("W") << 1500 << QStringList{"W"}
-                                         << QStringList{} << unchanged << false << false;
+    QTest::newRow("store answered late")
+        << int(Ids::kStoreButton) << int(IdOk) << QString() << QByteArray("W") << 1500
+        << QStringList{"W"} << QStringList{} << unchanged << false << false;
     QTest::newRow("store answered too late")
         << int(Ids::kStoreButton) << int(IdOk) << QString() << QByteArray("W") << 2300
         << QStringList{"W"} << QStringList{kTimeout} << unchanged << false << false;
     QTest::newRow("defaults") << int(Ids::kDefaultsButton) << int(IdOk) << QString()
-                              << QByteArray("E") << 1500
-                              << QStringList{"E", "C"} + KevReread()
-                              << QStringList{kDefaultsQuestion} << QStringLiteral("[03] ")
-                              << true << true;
+                              << QByteArray("E") << 1500 << QStringList{"E", "C"} + KevReread()
+                              << QStringList{kDefaultsQuestion} << QStringLiteral("[03] ") << true
+                              << true;
     QTest::newRow("defaults cancelled")
         << int(Ids::kDefaultsButton) << int(IdCancel) << QString() << QByteArray("E") << 0
         << QStringList{} << QStringList{kDefaultsQuestion} << unchanged << false << false;
     QTest::newRow("reset") << int(Ids::kResetButton) << int(IdOk) << QString() << QByteArray("C")
-                           << 2500 << QStringList{"C"} + KevReread() << QStringList{}
-                           << unchanged << false << true;
+                           << 2500 << QStringList{"C"} + KevReread() << QStringList{} << unchanged
+                           << false << true;
     QTest::newRow("set name") << int(Ids::kSetNameButton) << int(IdOk)
                               << QStringLiteral("Zylinder Ö;2,5")
                               << QByteArray("PNZylinder \xD6;2,5") << 2500
                               << QStringList{"PNZylinder Ö;2,5"} << QStringList{}
                               << QStringLiteral("[03] Zylinder Ö;2,5") << false << false;
     QTest::newRow("set name not answered")
-        << int(Ids::kSetNameButton) << int(IdOk) << QStringLiteral("Hub")
-        << QByteArray("PNHub") << 3300 << QStringList{"PNHub"} << QStringList{kTimeout}
-        << unchanged << false << false;
+        << int(Ids::kSetNameButton) << int(IdOk) << QStringLiteral("Hub") << QByteArray("PNHub")
+        << 3300 << QStringList{"PNHub"} << QStringList{kTimeout} << unchanged << false << false;
 }
 
 void TstPageCommands::longWrites()
@@ -205,7 +203,9 @@ void TstPageCommands::nameFilter_data()
     QTest::addColumn<QString>("cleaned");
 
     QTest::newRow("typed at the end") << false << "ab|" << QString() << "ab";
-    QTest::newRow("pasted inside") << false << "" << "a|b" << "ab";
+    QTest::newRow("pasted inside") << false << ""
+                                   << "a|b"
+                                   << "ab";
     QTest::newRow("every character")
         << true << "x" << QStringLiteral("/\\:*?<>|\"[]y;1,5") << "xy;1,5";
     QTest::newRow("bracket typed") << false << "Hub]" << QString() << "Hub";
@@ -264,7 +264,8 @@ void TstPageCommands::transmitRefusedOffline()
     Rig rig;
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("0A"));
     QVERIFY(view);
-    QCOMPARE(CMainFrame::ItemImage(view->TreeItem()), int(CMainFrame::ImageGrey));
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(view->AxisAddress())),
+             int(CMainFrame::ImageGrey));
     rig.bus.ClearLog();
     rig.app().m_transferRunning = transfer;
     if (transfer)
@@ -285,12 +286,11 @@ void TstPageCommands::transmit_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QStringList>("commands");
 
-    QTest::newRow("all written")
-        << QByteArray() << true
-        << QStringList{"PNZylinder", "S1", "R2", "A4", "M0", "G0", "T40", "U0", "H0", "O0",
-                       "PB0", "L0", "XP0"};
-    QTest::newRow("a write fails") << QByteArray("M") << false
-                                   << QStringList{"PNZylinder", "S1", "R2", "A4", "M0"};
+    QTest::newRow("all written") << QByteArray() << true
+                                 << QStringList{"PNZylinder", "S1", "R2", "A4",  "M0", "G0", "T40",
+                                                "U0",         "H0", "O0", "PB0", "L0", "XP0"};
+    QTest::newRow("a write fails")
+        << QByteArray("M") << false << QStringList{"PNZylinder", "S1", "R2", "A4", "M0"};
 }
 
 void TstPageCommands::transmit()
@@ -304,8 +304,8 @@ void TstPageCommands::transmit()
     // A new axis with the online axis's address joins its tree item.
     CTarnlinkView* file = rig.OpenNew(kKev, QStringLiteral("03"));
     QVERIFY(file && file != online);
-    QCOMPARE(file->TreeItem(), rig.frame->AxisItem(3));
-    QCOMPARE(CMainFrame::ItemImage(file->TreeItem()), int(CMainFrame::ImageYellow));
+    QCOMPARE(file->AxisAddress(), 3);
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(3)), int(CMainFrame::ImageYellow));
     QTest::keyClicks(Control<QLineEdit>(file, Ids::kNameEdit), QStringLiteral("Zylinder"));
     rig.bus.WithAxis(3, [&](SimAxis& a) { a.params.remove(missing); });
     rig.line.SetCommandDelay("PNZylinder", 1500);

@@ -1,9 +1,9 @@
 // The page and its parameter file: saved from the stage and from offline pages byte for
 // byte, opened again into the same values, the tree item of a file, and the files and
 // addresses that are refused.
-#include "tests/pages/pagerig.h"
 #include "platform/ccommandactions.h"
 #include "shell/ccommandid.h"
+#include "tests/pages/pagerig.h"
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>
@@ -114,11 +114,10 @@ void TstPageFile::reopensOfflineFile_data()
     QTest::addColumn<int>("address");
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("module");
-    QTest::newRow("German, no module") << "kev_offline_de.sdf" << int(UiLanguage::German) << 5
-                                       << "[05] Hubachse" << false;
-    QTest::newRow("English, module settings") << "kev_offline_module_en.sdf"
-                                              << int(UiLanguage::English) << 31
-                                              << "[31] Führung" << true;
+    QTest::newRow("German, no module")
+        << "kev_offline_de.sdf" << int(UiLanguage::German) << 5 << "[05] Hubachse" << false;
+    QTest::newRow("English, module settings")
+        << "kev_offline_module_en.sdf" << int(UiLanguage::English) << 31 << "[31] Führung" << true;
 }
 
 void TstPageFile::reopensOfflineFile()
@@ -158,17 +157,16 @@ void TstPageFile::lineQuirks()
 {
     Rig rig;
     QTemporaryDir dir;
-    const QString path = WriteFile(
-        dir, QStringLiteral("quirks.sdf"),
-        "Address\t\t\t\t[06]\r\nController version and type:\t[bKEV]\r\n"
-        "Axis name:\t\t\t[pnHub]achse]\r\n"
-        "Input logic level:\t\t[l1]\r\n"
-        // "[lt1]" also holds "[l": the logic combo reads "t1" as 0.
-        "Logic --> Takt\t\t\t[lt1]\r\n"
-        "Stop current:\t\t\t[s7]\r\n"
-        "\r\nTemperaturmodul:\t\t[xp0]\r\n"
-        // Nothing after a switched-off module is read.
-        "Run current:\t\t\t[r33]\r\n");
+    const QString path = WriteFile(dir, QStringLiteral("quirks.sdf"),
+                                   "Address\t\t\t\t[06]\r\nController version and type:\t[bKEV]\r\n"
+                                   "Axis name:\t\t\t[pnHub]achse]\r\n"
+                                   "Input logic level:\t\t[l1]\r\n"
+                                   // "[lt1]" also holds "[l": the logic combo reads "t1" as 0.
+                                   "Logic --> Takt\t\t\t[lt1]\r\n"
+                                   "Stop current:\t\t\t[s7]\r\n"
+                                   "\r\nTemperaturmodul:\t\t[xp0]\r\n"
+                                   // Nothing after a switched-off module is read.
+                                   "Run current:\t\t\t[r33]\r\n");
     QVERIFY(rig.app().OpenOfflineDocument(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
@@ -215,12 +213,14 @@ void TstPageFile::failedSaveKeepsOldFile()
     QVERIFY(!view->GetDocument()->DoSave(path));
     QCOMPARE(ReadAll(path), QByteArray("old content\r\n"));
     QCOMPARE(rig.t.messages.first(), QStringLiteral("Schnittstelle TIMEOUT!"));
-    QCOMPARE(rig.t.messages.last(), QStringLiteral("Das Dokument konnte nicht gespeichert werden."));
+    QCOMPARE(rig.t.messages.last(),
+             QStringLiteral("Das Dokument konnte nicht gespeichert werden."));
     // A folder that does not exist: the user is told.
     rig.line.SetSilent(false);
     rig.t.messages.clear();
     QVERIFY(!view->GetDocument()->DoSave(dir.filePath(QStringLiteral("no/such/dir/x.sdf"))));
-    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
 }
 
 void TstPageFile::saveOnFullDiskKeepsOldFile()
@@ -243,7 +243,8 @@ void TstPageFile::saveOnFullDiskKeepsOldFile()
         QVERIFY(CCommandActions::Trigger(rig.frame, CCommandId::kFileSave));
     }
     QCOMPARE(ReadAll(path), old);
-    QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
     QVERIFY(view && view->GetDocument()->IsModified());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("keep.sdf")});
@@ -275,13 +276,14 @@ void TstPageFile::fileOfOnlineAxis()
     QVERIFY(rig.app().OpenOfflineDocument(same));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
-    QCOMPARE(view->TreeItem(), rig.frame->AxisItem(3));
+    QCOMPARE(view->AxisAddress(), 3);
     QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(3)), int(CMainFrame::ImageYellow));
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
 
     // Another type at an online address: refused with 10008 + type + 10009 + address + 10010.
     rig.AddItem(9, kHwk, QStringLiteral("[09] Spindel"), CMainFrame::ImageGreen);
-    const QString other = WriteFile(dir, QStringLiteral("other.sdf"), FileWithAddress("09", "bKEV"));
+    const QString other =
+        WriteFile(dir, QStringLiteral("other.sdf"), FileWithAddress("09", "bKEV"));
     QVERIFY(rig.app().OpenOfflineDocument(other));
     QCOMPARE(rig.t.messages,
              QStringList{QStringLiteral("Endstufe HWK mit Adresse [09] existiert bereits!\r\n"
@@ -344,10 +346,9 @@ void TstPageFile::typeFilesRoundTrip_data()
     const QList<int> common = {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kActivationCombo};
     const int german = int(UiLanguage::German);
     const int english = int(UiLanguage::English);
-    const QList<int> drqLists = common + QList<int>{Ids::kInputFunctionCombo,
-                                                    Ids::kOutputFunctionCombo,
-                                                    Ids::kInputLogicCombo,
-                                                    Ids::kOperationModeCombo};
+    const QList<int> drqLists =
+        common + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo,
+                            Ids::kInputLogicCombo, Ids::kOperationModeCombo};
     QTest::newRow("DRQ+ German, bus exclusive")
         << "drqplus_de.sdf" << german << kDrqPlus << QByteArray("Hubachse")
         << StageValues{{"S", 55}, {"R", 210}, {"A", 333}, {"M", 13}, {"G", 1},  {"L", 1},
@@ -360,14 +361,14 @@ void TstPageFile::typeFilesRoundTrip_data()
         << drqLists;
     // The UQT's file keeps overdrive, chopper frequency and input logic under their
     // commands, and its overdrive frequency as its list index.
-    QTest::newRow("UQT German")
-        << "uqt_de.sdf" << german << kUqt << QByteArray("unread")
-        << StageValues{{"S", 35}, {"R", 150}, {"A", 350}, {"M", 2},  {"G", 0},  {"L", 1},
-                       {"T", 150}, {"U", 1},  {"PO", 1},  {"PE", 3}, {"PH", 25000}}
-        << drqLists;
+    QTest::newRow("UQT German") << "uqt_de.sdf" << german << kUqt << QByteArray("unread")
+                                << StageValues{{"S", 35}, {"R", 150}, {"A", 350},   {"M", 2},
+                                               {"G", 0},  {"L", 1},   {"T", 150},   {"U", 1},
+                                               {"PO", 1}, {"PE", 3},  {"PH", 25000}}
+                                << drqLists;
     QTest::newRow("DRQ2+ English, input logic only")
         << "drq2plus_en.sdf" << english << kDrq2Plus << QByteArray("Tisch")
-        << StageValues{{"S", 10}, {"R", 630}, {"A", 400}, {"M", 8},
+        << StageValues{{"S", 10}, {"R", 630}, {"A", 400},  {"M", 8},
                        {"G", 1},  {"L", 1},   {"T", 1000}, {"U", 0}}
         << common + QList<int>{Ids::kInputLogicCombo};
     const int lqn = 1;
@@ -375,14 +376,14 @@ void TstPageFile::typeFilesRoundTrip_data()
     const QList<int> modeLists = common + QList<int>{Ids::kOperationModeCombo};
     QTest::newRow("LQN German, four levels")
         << "lqn_de.sdf" << german << lqn << QByteArray("Hubachse")
-        << StageValues{{"S", 55}, {"R", 210}, {"A", 250}, {"M", 12}, {"G", 1},
-                       {"T", 150}, {"U", 1},  {"PS", 1},  {"PC", 2}, {"PE", 1},
-                       {"PX", 1},  {"LT", 1}, {"LD", 0},  {"LB", 1}, {"LA", 0}}
+        << StageValues{{"S", 55},  {"R", 210}, {"A", 250}, {"M", 12}, {"G", 1},
+                       {"T", 150}, {"U", 1},   {"PS", 1},  {"PC", 2}, {"PE", 1},
+                       {"PX", 1},  {"LT", 1},  {"LD", 0},  {"LB", 1}, {"LA", 0}}
         << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
     QTest::newRow("HWT English, the delay in steps")
         << "hwt_en.sdf" << english << hwt << QByteArray("Spindel \xd6")
-        << StageValues{{"S", 5}, {"R", 17}, {"A", 30}, {"M", 8},  {"G", 1}, {"L", 1},
-                       {"T", 13}, {"U", 0}, {"PC", 1}, {"PO", 1}, {"PX", 1}}
+        << StageValues{{"S", 5},  {"R", 17}, {"A", 30}, {"M", 8},  {"G", 1}, {"L", 1},
+                       {"T", 13}, {"U", 0},  {"PC", 1}, {"PO", 1}, {"PX", 1}}
         << drqLists;
     QTest::newRow("HWK English, two displays and six levels")
         << "hwk_en.sdf" << english << int(kHwk) << QByteArray("Vorschub")
@@ -390,18 +391,18 @@ void TstPageFile::typeFilesRoundTrip_data()
                        {"U", 1},  {"PS", 1}, {"PL", 2}, {"PM", 3}, {"PO", 1}, {"PX", 0},
                        {"LT", 0}, {"LD", 1}, {"LB", 0}, {"LA", 1}, {"LR", 0}, {"LX", 1}}
         << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
-    QTest::newRow("HVR German")
-        << "hvr_de.sdf" << german << int(kHvr) << QByteArray("Greifer")
-        << StageValues{{"S", 3},  {"R", 14}, {"A", 10}, {"M", 13}, {"G", 1},  {"T", 20},
-                       {"U", 0},  {"PS", 1}, {"PL", 4}, {"PM", 0}, {"PX", 1}, {"LT", 1},
-                       {"LD", 1}, {"LB", 1}, {"LA", 0}, {"LR", 0}, {"LX", 0}}
-        << modeLists + QList<int>{Ids::kInputFunctionCombo};
+    QTest::newRow("HVR German") << "hvr_de.sdf" << german << int(kHvr) << QByteArray("Greifer")
+                                << StageValues{{"S", 3},  {"R", 14}, {"A", 10}, {"M", 13},
+                                               {"G", 1},  {"T", 20}, {"U", 0},  {"PS", 1},
+                                               {"PL", 4}, {"PM", 0}, {"PX", 1}, {"LT", 1},
+                                               {"LD", 1}, {"LB", 1}, {"LA", 0}, {"LR", 0},
+                                               {"LX", 0}}
+                                << modeLists + QList<int>{Ids::kInputFunctionCombo};
     // The VNE+ has no operation mode: its line holds no choice.
-    QTest::newRow("VNE+ German")
-        << "vneplus_de.sdf" << german << kVnePlus << QByteArray("Portal")
-        << StageValues{{"S", 100}, {"R", 1100}, {"A", 550}, {"M", 15},
-                       {"G", 1},   {"L", 1},    {"T", 20},  {"U", 1}}
-        << common + QList<int>{Ids::kOperationModeCombo};
+    QTest::newRow("VNE+ German") << "vneplus_de.sdf" << german << kVnePlus << QByteArray("Portal")
+                                 << StageValues{{"S", 100}, {"R", 1100}, {"A", 550}, {"M", 15},
+                                                {"G", 1},   {"L", 1},    {"T", 20},  {"U", 1}}
+                                 << common + QList<int>{Ids::kOperationModeCombo};
 }
 
 void TstPageFile::typeFilesRoundTrip()

@@ -28,6 +28,7 @@ private slots:
     void fileAddressRegistersAxis();
     void closingUpdatesTreeItem_data();
     void closingUpdatesTreeItem();
+    void pageOutlivesItsDroppedAxis();
     void currentScalesLineUp_data();
     void currentScalesLineUp();
 };
@@ -85,8 +86,8 @@ void TstParameterPage::readShowsEveryValue()
     Rig rig;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Achse Z;1,5"; });
     const QList<QPair<QByteArray, int>> values = {
-        {"S", 7}, {"R", 23}, {"A", 41}, {"M", step}, {"G", 1},  {"L", 1},
-        {"T", 55}, {"U", 1}, {"H", 1},  {"O", output}, {"PB", 1}, {"XP", module}};
+        {"S", 7},  {"R", 23}, {"A", 41}, {"M", step},   {"G", 1},  {"L", 1},
+        {"T", 55}, {"U", 1},  {"H", 1},  {"O", output}, {"PB", 1}, {"XP", module}};
     for (const auto& [mnemonic, value] : values)
         rig.Set(mnemonic, value);
 
@@ -109,7 +110,8 @@ void TstParameterPage::readShowsEveryValue()
     QCOMPARE(steps->currentIndex(), expectedStep);
     if (expectedStep == 4)
         QCOMPARE(steps->currentText(), QStringLiteral("1/8 Schritt"));
-    QCOMPARE(Control<QComboBox>(view, Ids::kDirectionCombo)->currentText(), QStringLiteral("Positiv"));
+    QCOMPARE(Control<QComboBox>(view, Ids::kDirectionCombo)->currentText(),
+             QStringLiteral("Positiv"));
     QCOMPARE(Control<QComboBox>(view, Ids::kInputLogicCombo)->currentText(),
              QStringLiteral("Low aktiv"));
     QCOMPARE(Control<QComboBox>(view, Ids::kActivationCombo)->currentText(),
@@ -171,8 +173,8 @@ void TstParameterPage::statusLamps_data()
     const int red = CLedPictures::kRedOff, yellow = CLedPictures::kYellowOff,
               green = CLedPictures::kGreenOff;
     QTest::newRow("all clear") << QList<int>{0} << QList<int>{red, red, red, yellow, green, yellow};
-    QTest::newRow("undervoltage")
-        << QList<int>{1} << QList<int>{red + 1, red, red, yellow, green, yellow};
+    QTest::newRow("undervoltage") << QList<int>{1}
+                                  << QList<int>{red + 1, red, red, yellow, green, yellow};
     QTest::newRow("overtemperature")
         << QList<int>{2} << QList<int>{red, red + 1, red, yellow, green, yellow};
     QTest::newRow("short circuit keeps the others")
@@ -308,8 +310,8 @@ void TstParameterPage::keyboardPath()
     QTest::keyRelease(run, Qt::Key_Right);
     QCOMPARE(rig.Commands(), QStringList{"R21"});
     QTest::keyClick(Control<QSlider>(view, Ids::kSliders[0]), Qt::Key_Left);
-    QCOMPARE(rig.Commands().last(), QStringLiteral("S%1").arg(
-                                        Control<QSlider>(view, Ids::kSliders[0])->value()));
+    QCOMPARE(rig.Commands().last(),
+             QStringLiteral("S%1").arg(Control<QSlider>(view, Ids::kSliders[0])->value()));
     // The other keys that move the slider write it the same way.
     rig.bus.ClearLog();
     QTest::keyClick(run, Qt::Key_Up);
@@ -335,11 +337,16 @@ void TstParameterPage::fileAddressRegistersAxis_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("HWK at 05") << "05" << "bHWK 2.10" << 5 << kHwk << "[05] Pumpe";
-    QTest::newRow("one digit") << "7" << "bKEV 1.62" << 7 << kKev << "[07] Pumpe";
-    QTest::newRow("address beyond the bus") << "7F" << "bKEV 1.62" << -1 << kKev << "";
-    QTest::newRow("not hexadecimal") << "x1" << "bKEV 1.62" << -1 << kKev << "";
-    QTest::newRow("no known type") << "06" << "bXYZ 1.00" << -1 << kKev << "";
+    QTest::newRow("HWK at 05") << "05"
+                               << "bHWK 2.10" << 5 << kHwk << "[05] Pumpe";
+    QTest::newRow("one digit") << "7"
+                               << "bKEV 1.62" << 7 << kKev << "[07] Pumpe";
+    QTest::newRow("address beyond the bus") << "7F"
+                                            << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("not hexadecimal") << "x1"
+                                     << "bKEV 1.62" << -1 << kKev << "";
+    QTest::newRow("no known type") << "06"
+                                   << "bXYZ 1.00" << -1 << kKev << "";
 }
 
 void TstParameterPage::fileAddressRegistersAxis()
@@ -387,12 +394,12 @@ void TstParameterPage::fileAddressRegistersAxis()
         listed += rig.frame->AxisItem(a) != nullptr;
     if (slot < 0) {
         QCOMPARE(listed, 0);
-        QVERIFY(!view->TreeItem());
+        QCOMPARE(view->AxisAddress(), -1);
     } else {
         QCOMPARE(listed, 1);
         QTreeWidgetItem* item = rig.frame->AxisItem(slot);
         QVERIFY(item);
-        QCOMPARE(view->TreeItem(), item);
+        QCOMPARE(view->AxisAddress(), slot);
         QCOMPARE(item->text(0), label);
         QCOMPARE(item->parent(), rig.frame->GroupItem(type));
         QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
@@ -434,8 +441,8 @@ void TstParameterPage::closingUpdatesTreeItem()
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("03"));
     QVERIFY(view);
     QTreeWidgetItem* item = rig.frame->AxisItem(3);
-    QCOMPARE(view->TreeItem(), item);
-    rig.frame->SetItemImage(item, image);
+    QCOMPARE(view->AxisAddress(), 3);
+    rig.app().Axes().SetImage(3, image);
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
@@ -456,12 +463,50 @@ void TstParameterPage::closingUpdatesTreeItem()
 
     // A page whose item the frame took away leaves the tree alone.
     CTarnlinkView* again = rig.OpenNew(kKev, QStringLiteral("04"));
-    QVERIFY(again->TreeItem());
-    rig.frame->DeleteAxisItem(4);
-    QVERIFY(!again->TreeItem());
+    QCOMPARE(again->AxisAddress(), 4);
+    rig.app().Axes().Remove(4);
+    QCOMPARE(again->AxisAddress(), -1);
     rig.bus.ClearLog();
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
     QVERIFY(rig.Commands().isEmpty());
+}
+
+void TstParameterPage::pageOutlivesItsDroppedAxis()
+{
+    Rig rig;
+    QTemporaryDir dir;
+    // The file page of the KEV at 07 joins the axis the search found.
+    rig.bus.AddAxis(7, "KEV", "KEV 2.35");
+    rig.frame->OnSearch();
+    rig.frame->StatusTimer().stop();
+    QVERIFY(rig.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
+    const QPointer<CTarnlinkView> filePage = rig.ActiveView();
+    QVERIFY(filePage);
+    QCOMPARE(filePage->AxisAddress(), 7);
+    QCOMPARE(rig.app().Axes().Image(7), int(CMainFrame::ImageYellow));
+
+    // The stage stops answering: the poll drops its axis and the search finds it no more.
+    rig.bus.RemoveAxis(7);
+    rig.t.port().m_replyTimeout = 100;
+    rig.frame->OnStatusPoll();
+    rig.frame->StatusTimer().stop();
+    QVERIFY(!rig.frame->AxisItem(7));
+    QVERIFY(filePage);
+    QCOMPARE(filePage->AxisAddress(), -1);
+    QCOMPARE(filePage->UpdateAllowedCurrentMark(), 0);
+
+    // A new axis at the same address belongs to its own page: the old page leaves it be as
+    // it closes.
+    const QPointer<CTarnlinkView> newPage = rig.OpenNew(kKev, QStringLiteral("07"));
+    QVERIFY(newPage && newPage != filePage);
+    QCOMPARE(rig.app().Axes().Image(7), int(CMainFrame::ImageGrey));
+    CloseAndDelete(filePage->GetDocument()->Frames().value(0));
+    QVERIFY(!filePage);
+    QVERIFY(newPage);
+    QCOMPARE(newPage->AxisAddress(), 7);
+    QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(7)), int(CMainFrame::ImageGrey));
+    CloseAndDelete(newPage->GetDocument()->Frames().value(0));
+    QVERIFY(!rig.frame->AxisItem(7));
 }
 
 void TstParameterPage::currentScalesLineUp_data()
@@ -519,10 +564,11 @@ void TstParameterPage::currentScalesLineUp()
                 slider->setValue(positionOf.at(tenths));
                 const int handle = SliderPixels::HandleCentre(slider, scale);
                 const int drawn = SliderPixels::NumberCentre(scale, number, handle);
-                QVERIFY2(qAbs(drawn - handle) <= 3,
-                         qPrintable(QString::asprintf("%s on slider %d, %d px wider: at %d, "
-                                                      "handle at %d", qPrintable(number),
-                                                      which, extra, drawn, handle)));
+                QVERIFY2(
+                    qAbs(drawn - handle) <= 3,
+                    qPrintable(QString::asprintf("%s on slider %d, %d px wider: at %d, "
+                                                 "handle at %d",
+                                                 qPrintable(number), which, extra, drawn, handle)));
             }
         }
     }

@@ -572,7 +572,7 @@ void TstTypePages::defaults()
     // The new axis is listed offline under its type.
     QTreeWidgetItem* item = rig.frame->AxisItem(10);
     QVERIFY(item);
-    QCOMPARE(view->TreeItem(), item);
+    QCOMPARE(view->AxisAddress(), 10);
     QCOMPARE(item->text(0), QStringLiteral("[10]"));
     QCOMPARE(item->parent(), rig.frame->GroupItem(type));
     QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
@@ -672,7 +672,8 @@ void TstTypePages::transmitOrder()
     QCOMPARE(view->m_qelSettings[1], QStringLiteral("xx100"));
     for (const auto& [mnemonic, value] : held) {
         int stored = -1;
-        rig.bus.WithAxis(kAddress, [&](SimAxis& a) { stored = a.params[mnemonic]; });
+        const auto& key = mnemonic; // a lambda cannot capture a structured binding here
+        rig.bus.WithAxis(kAddress, [&](SimAxis& a) { stored = a.params[key]; });
         QCOMPARE(stored, value);
     }
 }

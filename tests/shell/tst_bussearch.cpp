@@ -52,9 +52,7 @@ struct Rig {
     }
     void AddOffline(int address, int type, const QString& label)
     {
-        auto* item = new QTreeWidgetItem(frame->GroupItem(type), {label});
-        frame->AxisItem(address) = item;
-        frame->SetItemImage(item, CMainFrame::ImageGrey);
+        t.app().Axes().Add(address, type, label, CMainFrame::ImageGrey);
     }
     void SetStatus(int address, int status)
     {
@@ -262,7 +260,7 @@ void TstBusSearch::pollTurnsItemsRedAndBack()
     rig.bus.AddAxis(1, "KEV");
     rig.bus.AddAxis(2, "KEV");
     rig.frame->OnSearch();
-    rig.frame->SetItemImage(rig.Item(2), CMainFrame::ImageYellow);
+    rig.t.app().Axes().SetImage(2, CMainFrame::ImageYellow);
 
     for (int bit : {1, 2, 4}) {
         rig.SetStatus(1, bit | 0x20);
@@ -429,11 +427,11 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     // The page shows the found axis at 3; a new search deletes its green item and puts a
     // new one in its place. The page stays and no longer points at the deleted item.
     QCOMPARE(CMainFrame::ItemImage(rig.Item(3)), int(CMainFrame::ImageGreen));
-    view->SetTreeItem(rig.Item(3));
+    view->SetAxisAddress(3);
     rig.frame->OnSearch();
     QVERIFY(rig.Item(3));
     QVERIFY(view);
-    QVERIFY(view->TreeItem() == nullptr);
+    QCOMPARE(view->AxisAddress(), -1);
 }
 
 void TstBusSearch::interfaceSheetOkSerial()

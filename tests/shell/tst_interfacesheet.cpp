@@ -236,9 +236,11 @@ void TstInterfaceSheet::searchWithoutStage()
     QCOMPARE(int(t.app().m_addressCount), 16);
     // 32 addresses, both widths, seven rates each. Which rate the line had when a frame was
     // read depends on how soon the simulator read it, so the frames are counted at any rate;
-    // the last one may still be on the line.
+    // the last one may still be on the line. A frame read late may meet the line's own rate,
+    // so the ones taken as requests are bounded loosely: a search that never changed the rate
+    // would have all 448 taken.
     QTRY_COMPARE(bus.Requests().size() + line.RejectedFrames(), 32 * 2 * 7);
-    QVERIFY(bus.Requests().size() <= 32 * 2);
+    QVERIFY(bus.Requests().size() <= 32 * 2 * 2);
 }
 
 void TstInterfaceSheet::canPage()

@@ -193,9 +193,9 @@ void TstNewAxis::everyTypeOpensOfflinePage()
     QCOMPARE(view->FileAddress(), QStringLiteral("1A"));
     QCOMPARE(view->GetDocument()->GetTitle(), QStringLiteral("[Offline] [26]"));
     // Listed grey under its type.
-    const QTreeWidgetItem* item = t.app().AxisItem(26);
+    const QTreeWidgetItem* item = t.app().MainFrame()->AxisItem(26);
     QVERIFY(item);
-    QCOMPARE(CPageHost::ItemImage(item), int(CPageHost::ImageGrey));
+    QCOMPARE(CMainFrame::ItemImage(item), int(CPageHost::ImageGrey));
     QCOMPARE(item->parent(), t.app().MainFrame()->GroupItem(type));
     // The hand-over is spent once the page is made.
     QVERIFY(t.app().m_newAxisAddress.isEmpty());
@@ -250,7 +250,7 @@ void TstNewAxis::addressHeldInTree()
     t.messages.clear(); // the test port does not exist
     t.app().SetUiLanguage(Language(language));
     t.app().m_addressCount = 32;
-    QVERIFY(t.app().AddAxisItem(26, heldType, QStringLiteral("[26] Achse"), image));
+    QVERIFY(t.app().AddAxis(26, heldType, QStringLiteral("[26] Achse"), image));
     NewAxisAnswer answer{.address = 26, .type = kKev};
     AnswerNewAxis(t, answer);
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57600));
@@ -259,8 +259,7 @@ void TstNewAxis::addressHeldInTree()
     QVERIFY(t.app().m_newAxisAddress.isEmpty());
     QVERIFY(t.app().m_newAxisTypeName.isEmpty());
     // The tree keeps the axis it had.
-    QCOMPARE(CPageHost::ItemImage(t.app().AxisItem(26)),
-             message.isEmpty() ? int(CPageHost::ImageYellow) : image);
+    QCOMPARE(t.app().Axes().Image(26), message.isEmpty() ? int(CPageHost::ImageYellow) : image);
 }
 
 void TstNewAxis::cancelCreatesNothing()
@@ -273,7 +272,7 @@ void TstNewAxis::cancelCreatesNothing()
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57600));
     QCOMPARE(answer.spinMaximum, 15);
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
-    QVERIFY(!t.app().AxisItem(3));
+    QVERIFY(!t.app().Axes().Contains(3));
     QVERIFY(t.messages.isEmpty());
 }
 
@@ -300,7 +299,7 @@ void TstNewAxis::newAxisNotTakenForLaterFile()
     QVERIFY(t.app().InitInstance());
     t.messages.clear(); // the test port does not exist
     if (refused)
-        t.app().AddAxisItem(9, kKev, QStringLiteral("[09] Achse"), CPageHost::ImageGreen);
+        t.app().AddAxis(9, kKev, QStringLiteral("[09] Achse"), CPageHost::ImageGreen);
     NewAxisAnswer answer{.address = 9, .type = kHwk};
     AnswerNewAxis(t, answer);
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57600));
@@ -334,16 +333,24 @@ void TstNewAxis::pageMenu_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("bar");
     QTest::addColumn<QStringList>("file");
-    QTest::newRow("German")
-        << 0
-        << QStringList{"&Datei", "&Ansicht", "&Endstufe", "&Optionen", "&Fenster", "&Hilfe"}
-        << QStringList{"&Neu", "Ö&ffnen...", "&Schließen", "&Speichern", "Speichern &unter...",
-                       "&Drucken...", "Seiten&ansicht", "Drucker&einrichtung...",
-                       "Letzte Datei", "&Beenden"};
-    QTest::newRow("English")
-        << 1 << QStringList{"&File", "&View", "&Power stage", "&Options", "&Window", "&Help"}
-        << QStringList{"&New", "O&pen...", "&Close", "&Save", "Save &As...", "&Print...",
-                       "Print Pre&view", "P&rint Setup...", "Letzte Datei", "&Exit"};
+    QTest::newRow("German") << 0 << QStringList{"&Datei",    "&Ansicht", "&Endstufe",
+                                                "&Optionen", "&Fenster", "&Hilfe"}
+                            << QStringList{"&Neu",
+                                           "Ö&ffnen...",
+                                           "&Schließen",
+                                           "&Speichern",
+                                           "Speichern &unter...",
+                                           "&Drucken...",
+                                           "Seiten&ansicht",
+                                           "Drucker&einrichtung...",
+                                           "Letzte Datei",
+                                           "&Beenden"};
+    QTest::newRow("English") << 1 << QStringList{"&File",    "&View",   "&Power stage",
+                                                 "&Options", "&Window", "&Help"}
+                             << QStringList{"&New",           "O&pen...",        "&Close",
+                                            "&Save",          "Save &As...",     "&Print...",
+                                            "Print Pre&view", "P&rint Setup...", "Letzte Datei",
+                                            "&Exit"};
 }
 
 void TstNewAxis::pageMenu()
@@ -371,8 +378,8 @@ void TstNewAxis::pageMenu()
     }
     QCOMPARE(fileItems, file);
     // Minimised pages can be lined up from the page's own Window menu.
-    QVERIFY(frame->menuBar()->actions().at(4)->menu()->actions().contains(
-        frame->CommandAction(57649)));
+    QVERIFY(
+        frame->menuBar()->actions().at(4)->menu()->actions().contains(frame->CommandAction(57649)));
 
     // Save As from the menu stores the page under the name given.
     const QString saved = dir.filePath(QStringLiteral("anders.sdf"));

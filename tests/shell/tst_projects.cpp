@@ -197,9 +197,7 @@ void TstProjects::saveProjectKeepsUsersPages()
     QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(page);
     // An offline axis whose page is closed has no file to list.
-    auto* offline = new QTreeWidgetItem(rig.frame->GroupItem(kLqn), {QStringLiteral("[12]")});
-    rig.frame->AxisItem(12) = offline;
-    rig.frame->SetItemImage(offline, CMainFrame::ImageGrey);
+    rig.t.app().Axes().Add(12, kLqn, QStringLiteral("[12]"), CMainFrame::ImageGrey);
 
     QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
     QVERIFY(page);
@@ -263,7 +261,8 @@ void TstProjects::saveProjectOnFullDisk()
     }
     QVERIFY(!saved);
     QCOMPARE(rig.t.messages.size(), 1);
-    QVERIFY(rig.t.messages.first().startsWith(QStringLiteral("The project file couldn’t be written:")));
+    QVERIFY(
+        rig.t.messages.first().startsWith(QStringLiteral("The project file couldn’t be written:")));
     QCOMPARE(dir.entryList(QDir::Files | QDir::NoDotAndDotDot), names);
     for (const QString& name : names)
         QVERIFY2(rig.Read(name) == before[name], qPrintable(name));
@@ -305,9 +304,8 @@ void TstProjects::openProjectShowsTableAndFrames()
     QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
     // The UQT is listed with its code and marked green all the same; the KEV at 3 is gone from the
     // bus tree, an HWK sits in the tree at 11.
-    rig.frame->DeleteAxisItem(3);
-    auto* stray = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[11]")});
-    rig.frame->AxisItem(11) = stray;
+    rig.t.app().Axes().Remove(3);
+    rig.t.app().Axes().Add(11, 3, QStringLiteral("[11]"), CMainFrame::ImageYellow);
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
@@ -568,9 +566,7 @@ void TstProjects::transmitFaults()
               "[KEV 99] \\[03] Hub.sdf\r\n");
     spf.close();
     // The axis at 12 is known from a file only.
-    auto* offline = new QTreeWidgetItem(rig.frame->GroupItem(3), {QStringLiteral("[12]")});
-    rig.frame->AxisItem(12) = offline;
-    rig.frame->SetItemImage(offline, CMainFrame::ImageGrey);
+    rig.t.app().Axes().Add(12, 3, QStringLiteral("[12]"), CMainFrame::ImageGrey);
     QVERIFY(QFile::remove(rig.Path("[07] Axis.sdf")));
     // The stage at 5 is a KEV now.
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");

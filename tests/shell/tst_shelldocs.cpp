@@ -68,11 +68,16 @@ void TstShellDocs::axisWindowFoundByTitle_data()
     QTest::addColumn<QString>("windowLabel");
     QTest::addColumn<QString>("askedLabel");
     QTest::addColumn<bool>("found");
-    QTest::newRow("same label") << "[05] Achse X" << "[05] Achse X" << true;
-    QTest::newRow("label with blanks") << "[05] Achse X" << "  [05] Achse X " << true;
-    QTest::newRow("file title without .sdf") << "[Offline] x.sdf" << "[Offline] x" << true;
-    QTest::newRow("other axis") << "[05] Achse X" << "[06] Achse Y" << false;
-    QTest::newRow("differs in case") << "[05] Achse X" << "[05] achse x" << false;
+    QTest::newRow("same label") << "[05] Achse X"
+                                << "[05] Achse X" << true;
+    QTest::newRow("label with blanks") << "[05] Achse X"
+                                       << "  [05] Achse X " << true;
+    QTest::newRow("file title without .sdf") << "[Offline] x.sdf"
+                                             << "[Offline] x" << true;
+    QTest::newRow("other axis") << "[05] Achse X"
+                                << "[06] Achse Y" << false;
+    QTest::newRow("differs in case") << "[05] Achse X"
+                                     << "[05] achse x" << false;
 }
 
 void TstShellDocs::axisWindowFoundByTitle()
@@ -166,30 +171,28 @@ void TstShellDocs::offlineItemFoundByTreeItem()
     CMainFrame* frame = app.MainFrame();
     QMdiArea* area = frame->MdiArea();
 
-    auto* item = new QTreeWidgetItem(frame->GroupItem(0), {QStringLiteral("[04] Achse")});
-    frame->SetItemImage(item, CMainFrame::ImageGrey);
-    auto* otherItem = new QTreeWidgetItem(frame->GroupItem(0), {QStringLiteral("[06] Achse")});
-    frame->SetItemImage(otherItem, CMainFrame::ImageGrey);
+    app.Axes().Add(4, 0, QStringLiteral("[04] Achse"), CMainFrame::ImageGrey);
+    app.Axes().Add(6, 0, QStringLiteral("[06] Achse"), CMainFrame::ImageGrey);
 
     const QString label = QStringLiteral("[Offline] [04] Achse");
     CMdiChildFrame* own = OpenAxis(app, QStringLiteral("Off"), label);
-    qobject_cast<CTarnlinkView*>(own->GetActiveView())->SetTreeItem(item);
+    qobject_cast<CTarnlinkView*>(own->GetActiveView())->SetAxisAddress(4);
     // A window with the same title but another tree item, in front.
-    CMdiChildFrame* twin = OpenAxis(app, QStringLiteral("Off"), QStringLiteral("[Offline] [06] Achse"));
+    CMdiChildFrame* twin =
+        OpenAxis(app, QStringLiteral("Off"), QStringLiteral("[Offline] [06] Achse"));
     twin->GetActiveDocument()->SetTitle(label);
-    qobject_cast<CTarnlinkView*>(twin->GetActiveView())->SetTreeItem(otherItem);
+    qobject_cast<CTarnlinkView*>(twin->GetActiveView())->SetAxisAddress(6);
     QCOMPARE(area->activeSubWindow(), twin);
 
-    frame->TreeCtrl()->setCurrentItem(item);
+    frame->TreeCtrl()->setCurrentItem(frame->AxisItem(4));
     app.m_windowReused = reusedBefore;
     QCOMPARE(OpenAxis(app, QStringLiteral("Off"), label), own);
     QCOMPARE(app.m_windowReused, reusedBefore);
     QCOMPARE(area->subWindowList().size(), 2);
 
     // An offline item that no window shows opens a new one, whatever the titles say.
-    auto* third = new QTreeWidgetItem(frame->GroupItem(1), {QStringLiteral("[07] Achse")});
-    frame->SetItemImage(third, CMainFrame::ImageGrey);
-    frame->TreeCtrl()->setCurrentItem(third);
+    app.Axes().Add(7, 1, QStringLiteral("[07] Achse"), CMainFrame::ImageGrey);
+    frame->TreeCtrl()->setCurrentItem(frame->AxisItem(7));
     CMdiChildFrame* opened = OpenAxis(app, QStringLiteral("Off"), label);
     QVERIFY(opened != own && opened != twin);
     QCOMPARE(area->subWindowList().size(), 3);
@@ -306,8 +309,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message"); // the start of the one message shown
     QTest::newRow("not a parameter file")
-        << QByteArray("Einkaufsliste\r\nBrot\r\n")
-        << "Die Datei ist keine gültige Parameterdatei";
+        << QByteArray("Einkaufsliste\r\nBrot\r\n") << "Die Datei ist keine gültige Parameterdatei";
     QTest::newRow("address of an online axis of another type")
         << QByteArray("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
                       "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
@@ -334,9 +336,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
     QVERIFY(t.app().InitInstance());
     CMainFrame* frame = t.app().MainFrame();
-    auto* online = new QTreeWidgetItem(frame->GroupItem(3), {QStringLiteral("[05] Achse")});
-    frame->AxisItem(5) = online;
-    frame->SetItemImage(online, CMainFrame::ImageGreen);
+    t.app().Axes().Add(5, 3, QStringLiteral("[05] Achse"), CMainFrame::ImageGreen);
     t.messages.clear();
 
     t.AnswerFileDialog(refused);
@@ -429,7 +429,8 @@ void TstShellDocs::closeCommandFollowsActiveWindow()
     QVERIFY(!frame->CommandAction(57607)->isEnabled());
 
     // Exit closes the document windows and then the main window.
-    QPointer<CMdiChildFrame> open = OpenAxis(t.app(), QStringLiteral("1"), QStringLiteral("[01] Achse"));
+    QPointer<CMdiChildFrame> open =
+        OpenAxis(t.app(), QStringLiteral("1"), QStringLiteral("[01] Achse"));
     QVERIFY(CCommandActions::Trigger(frame, 57665));
     QVERIFY(!frame->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

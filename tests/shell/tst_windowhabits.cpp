@@ -183,7 +183,8 @@ void TstWindowHabits::axisBarFitsLabel()
     QTreeWidget* tree = frame->AxisBar()->Tree();
     QCOMPARE(tree->font().pointSize(), pointSize);
     // Sixteen characters, as the search lists an axis: address and name.
-    QTreeWidgetItem* item = frame->AddAxisItem(3, 0, QStringLiteral("[03] Drehtisch 2"), 2);
+    QVERIFY(t.app().AddAxis(3, 0, QStringLiteral("[03] Drehtisch 2"), 2));
+    QTreeWidgetItem* item = frame->AxisItem(3);
     QVERIFY(item);
     QCoreApplication::processEvents();
     const int right = tree->visualItemRect(item).left() +
