@@ -281,8 +281,3 @@ QLabel* CParameterForm::Label(int id) const
 {
     return qobject_cast<QLabel*>(Control(id));
 }
-
-QGroupBox* CParameterForm::Group(int id) const
-{
-    return qobject_cast<QGroupBox*>(Control(id));
-}

@@ -12,7 +12,6 @@ class CCurIndicator;
 class CScaleLabel;
 class QAbstractButton;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -38,7 +37,6 @@ public:
     QLineEdit* Edit(int id) const;
     QAbstractButton* Button(int id) const;
     QLabel* Label(int id) const;
-    QGroupBox* Group(int id) const;
     QWidget* Control(int id) const { return m_controls.value(id); }
 
 private:
