@@ -93,9 +93,9 @@ CTarnlinkView* CTarnlinkView::Of(QMdiSubWindow* window)
     return window ? qobject_cast<CTarnlinkView*>(window->widget()) : nullptr;
 }
 
-CBusPort* CTarnlinkView::Port() const
+CBusPort& CTarnlinkView::Port() const
 {
-    return &m_host.BusPort();
+    return m_host.BusPort();
 }
 
 QString CTarnlinkView::LoadResString(unsigned id) const
@@ -432,8 +432,7 @@ void CTarnlinkView::FillCommonLists()
 
 void CTarnlinkView::OnActivateView(bool activate)
 {
-    const CBusPort* port = Port();
-    if (activate && port && !port->m_noAnswer && m_address != kOff)
+    if (activate && !Port().m_noAnswer && m_address != kOff)
         m_statusTimer.start();
     else
         m_statusTimer.stop();
@@ -445,9 +444,8 @@ void CTarnlinkView::OnActivateView(bool activate)
 void CTarnlinkView::OnTimer()
 {
     m_statusTimer.stop();
-    const CBusPort* port = Port();
     // In listen mode the line carries the monitor's stream; the poll stays off.
-    if (!port || port->m_listen)
+    if (Port().m_listen)
         return;
     // The interface sheet has the port: this tick asks nothing, a later one goes on.
     if (m_host.m_interfaceSheetOpen) {

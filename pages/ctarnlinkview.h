@@ -70,7 +70,7 @@ public:
     const QString& VersionText() const { return m_versionText; }
 
     CParameterForm& Form() { return *m_form; }
-    CBusPort* Port() const;
+    CBusPort& Port() const;
     QString LoadResString(unsigned id) const;
     // One command to the page's axis, or to `address`, with error messages on.
     bool Transact(const QByteArray& command, QString* reply);

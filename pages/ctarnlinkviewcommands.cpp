@@ -108,11 +108,8 @@ void CTarnlinkView::ConnectCommands()
 
 bool CTarnlinkView::TransactWithTimeout(const QByteArray& command, std::uint32_t timeoutMs)
 {
-    CBusPort* port = Port();
-    if (!port)
-        return false;
     QString reply;
-    return port->Transact(m_address, command, &reply, true, timeoutMs);
+    return Port().Transact(m_address, command, &reply, true, timeoutMs);
 }
 
 void CTarnlinkView::MarkModified()

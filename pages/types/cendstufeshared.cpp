@@ -151,17 +151,15 @@ bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address
 
 bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
 {
-    CBusPort* port = view.Port();
-    if (!port)
-        return false;
+    CBusPort& port = view.Port();
     // The writes after the name go with the default time-out, with a name or without.
     if (!view.NameKnown()) {
-        port->m_replyTimeout = CReplyTimeouts::kDefault;
+        port.m_replyTimeout = CReplyTimeouts::kDefault;
         return true;
     }
     const QString name = view.Form().Edit(Ids::kNameEdit)->text();
     QString reply;
-    return port->Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
+    return port.Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
                           CReplyTimeouts::kTransmitName);
 }
 
