@@ -1,5 +1,6 @@
 #include "pages/types/cendstufedrq2plus.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 
@@ -47,7 +48,7 @@ void CEndstufeDRQ2Plus::LoadDefaults()
 
 unsigned CEndstufeDRQ2Plus::CurrentLimit(unsigned mark) const
 {
-    return CEndstufeShared::DrqCurrentLimit(mark, KeptCurrent());
+    return CCurrentLimit::Drq(mark, KeptCurrent());
 }
 
 bool CEndstufeDRQ2Plus::OnOperationModeChanged()

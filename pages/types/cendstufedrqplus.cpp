@@ -1,5 +1,6 @@
 #include "pages/types/cendstufedrqplus.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/csleepservice.h"
@@ -62,12 +63,7 @@ void CEndstufeDRQPlus::LoadDefaults()
 
 unsigned CEndstufeDRQPlus::CurrentLimit(unsigned mark) const
 {
-    return CurrentLimit(mark, KeptCurrent());
-}
-
-unsigned CEndstufeDRQPlus::CurrentLimit(unsigned mark, unsigned keptCurrent)
-{
-    return CEndstufeShared::DrqCurrentLimit(mark, keptCurrent);
+    return CCurrentLimit::Drq(mark, KeptCurrent());
 }
 
 bool CEndstufeDRQPlus::OnOperationModeChanged()

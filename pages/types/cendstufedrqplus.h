@@ -18,9 +18,6 @@ public:
 
     void LoadDefaults() override;
     unsigned CurrentLimit(unsigned mark) const override;
-    // The highest slider position (0.01 A) allowed without a question: the allowed motor
-    // current `mark` (0.01 A) plus a margin that grows with the kept current.
-    static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
     // The operation mode is the stage's: the page only learns whether it is locked.
     bool OnOperationModeChanged() override;
     bool OnDisplayMenuChanged() override;

@@ -1,5 +1,6 @@
 #include "pages/types/cendstufehvr.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 
@@ -43,7 +44,7 @@ void CEndstufeHVR::LoadDefaults()
 
 unsigned CEndstufeHVR::CurrentLimit(unsigned mark) const
 {
-    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+    return CCurrentLimit::Tenths(mark, KeptCurrent());
 }
 
 bool CEndstufeHVR::OnOperationModeChanged()

@@ -1,5 +1,6 @@
 #include "pages/types/cendstufehwk.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "res/cstringids.h"
@@ -48,7 +49,7 @@ void CEndstufeHWK::LoadDefaults()
 
 unsigned CEndstufeHWK::CurrentLimit(unsigned mark) const
 {
-    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+    return CCurrentLimit::Tenths(mark, KeptCurrent());
 }
 
 bool CEndstufeHWK::OnOperationModeChanged()

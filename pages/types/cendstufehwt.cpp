@@ -1,5 +1,6 @@
 #include "pages/types/cendstufehwt.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "res/cstringids.h"
@@ -50,7 +51,7 @@ void CEndstufeHWT::LoadDefaults()
 
 unsigned CEndstufeHWT::CurrentLimit(unsigned mark) const
 {
-    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+    return CCurrentLimit::Tenths(mark, KeptCurrent());
 }
 
 bool CEndstufeHWT::OnOperationModeChanged()

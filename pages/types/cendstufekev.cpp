@@ -1,5 +1,6 @@
 #include "pages/types/cendstufekev.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
@@ -99,7 +100,7 @@ void CEndstufeKEV::ClampRunCurrent()
 
 unsigned CEndstufeKEV::CurrentLimit(unsigned mark) const
 {
-    return CEndstufeShared::TenthsCurrentLimit(mark, KeptCurrent());
+    return CCurrentLimit::Tenths(mark, KeptCurrent());
 }
 
 bool CEndstufeKEV::OnOperationModeChanged()

@@ -1,5 +1,6 @@
 #include "pages/types/cendstufelqn.h"
 
+#include "pages/ccurrentlimit.h"
 #include "pages/ctarnlinkview.h"
 #include "pages/types/cendstufeshared.h"
 #include "res/cstringids.h"
@@ -11,9 +12,6 @@
 namespace {
 
 using Ids = CPageControlIds;
-
-// The allowed current in 0.01 A plus 20, 40 or 50, by the current the page keeps.
-constexpr CEndstufeShared::CurrentMargins kMargins{1, 100, 200, 20, 40, 50};
 
 } // namespace
 
@@ -72,12 +70,7 @@ void CEndstufeLQN::ClampRunCurrent()
 
 unsigned CEndstufeLQN::CurrentLimit(unsigned mark) const
 {
-    return CurrentLimit(mark, KeptCurrent());
-}
-
-unsigned CEndstufeLQN::CurrentLimit(unsigned mark, unsigned keptCurrent)
-{
-    return CEndstufeShared::MarginLimit(kMargins, mark, keptCurrent);
+    return CCurrentLimit::Lqn(mark, KeptCurrent());
 }
 
 bool CEndstufeLQN::OnOperationModeChanged()

@@ -21,9 +21,6 @@ public:
     // A run current below 0.10 A is raised to 0.10 A.
     void ClampRunCurrent() override;
     unsigned CurrentLimit(unsigned mark) const override;
-    // The highest slider position (0.01 A) allowed without a question: the allowed motor
-    // current `mark` (0.01 A) plus a margin that grows with the kept current.
-    static unsigned CurrentLimit(unsigned mark, unsigned keptCurrent);
 
     // The bus mode ("PX").
     bool OnOperationModeChanged() override;

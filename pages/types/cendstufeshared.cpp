@@ -234,35 +234,6 @@ void CEndstufeShared::ShowDelayTable(CTarnlinkView& view, int position,
         view.Form().Edit(Ids::kDelayText)->setText(CDeviceTypeTables::DelayTableText(position));
 }
 
-unsigned CEndstufeShared::MarginLimit(const CurrentMargins& rule, unsigned mark,
-                                      unsigned keptCurrent)
-{
-    unsigned margin = rule.large;
-    if (keptCurrent < rule.firstBound)
-        margin = rule.small;
-    else if (keptCurrent < rule.secondBound)
-        margin = rule.middle;
-    return mark / rule.divisor + margin;
-}
-
-namespace {
-
-constexpr CEndstufeShared::CurrentMargins kTenthsMargins{10, 200, 400, 2, 5, 10};
-// The allowed current in 0.01 A plus 20, 50 or 100, by the current the page keeps.
-constexpr CEndstufeShared::CurrentMargins kDrqMargins{1, 200, 400, 20, 50, 100};
-
-} // namespace
-
-unsigned CEndstufeShared::TenthsCurrentLimit(unsigned mark, unsigned keptCurrent)
-{
-    return MarginLimit(kTenthsMargins, mark, keptCurrent);
-}
-
-unsigned CEndstufeShared::DrqCurrentLimit(unsigned mark, unsigned keptCurrent)
-{
-    return MarginLimit(kDrqMargins, mark, keptCurrent);
-}
-
 void CEndstufeShared::SendOutputFunction(CTarnlinkView& view)
 {
     SendSelection(view, "PO", Ids::kOutputFunctionCombo);

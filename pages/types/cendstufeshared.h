@@ -52,20 +52,6 @@ public:
                                       const QWidget* scrollControl);
     // The delay-table text of the position (HWT, DRQ+) when the scroll came from the spin.
     static void ShowDelayTable(CTarnlinkView& view, int position, const QWidget* scrollControl);
-    // The highest slider position (0.1 A) allowed without a question: the allowed motor
-    // current `mark` (0.01 A) in tenths plus a margin that grows with the kept current.
-    static unsigned TenthsCurrentLimit(unsigned mark, unsigned keptCurrent);
-    // The same for DRQ+ and DRQ2+, which count in 0.01 A.
-    static unsigned DrqCurrentLimit(unsigned mark, unsigned keptCurrent);
-
-    // A type's allowed-current rule: the mark (divided for types that count in 0.1 A) plus
-    // a margin that grows in two steps with the current the page keeps.
-    struct CurrentMargins {
-        unsigned divisor;
-        unsigned firstBound, secondBound;
-        unsigned small, middle, large;
-    };
-    static unsigned MarginLimit(const CurrentMargins& rule, unsigned mark, unsigned keptCurrent);
     // "PO" with the output-function selection; the answer is not looked at.
     static void SendOutputFunction(CTarnlinkView& view);
     // `mnemonic` with the selection of `combo`; the answer is not looked at.

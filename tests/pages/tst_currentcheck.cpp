@@ -1,8 +1,7 @@
 // The allowed motor current of an axis: the mark read from the tree label, the zones on the
 // current bars, the question when a released current slider reaches the device type's
 // limit, and what the page puts back when the user says no.
-#include "pages/types/cendstufedrqplus.h"
-#include "pages/types/cendstufelqn.h"
+#include "pages/ccurrentlimit.h"
 #include "tests/pages/pagerig.h"
 
 namespace {
@@ -215,9 +214,7 @@ void TstCurrentCheck::hundredthsLimits()
     QFETCH(uint, mark);
     QFETCH(uint, kept);
     QFETCH(uint, limit);
-    QCOMPARE(lqn ? CEndstufeLQN::CurrentLimit(mark, kept)
-                 : CEndstufeDRQPlus::CurrentLimit(mark, kept),
-             limit);
+    QCOMPARE(lqn ? CCurrentLimit::Lqn(mark, kept) : CCurrentLimit::Drq(mark, kept), limit);
 }
 
 void TstCurrentCheck::releaseOnline_data()

@@ -1,8 +1,8 @@
 // What the device types compute without a page: values out of stage replies (short and
 // empty ones too), the current limit of the 0.1 A types and the delay table.
+#include "pages/ccurrentlimit.h"
 #include "pages/cdevicetypetables.h"
 #include "pages/creplyvalue.h"
-#include "pages/types/cendstufeshared.h"
 
 #include <QTest>
 
@@ -100,7 +100,7 @@ void TstDeviceTypes::tenthsCurrentLimit()
     QFETCH(unsigned, mark);
     QFETCH(unsigned, kept);
     QFETCH(unsigned, limit);
-    QCOMPARE(CEndstufeShared::TenthsCurrentLimit(mark, kept), limit);
+    QCOMPARE(CCurrentLimit::Tenths(mark, kept), limit);
 }
 
 void TstDeviceTypes::delayTable_data()
