@@ -4,9 +4,9 @@
 // switching between answering, silence and wrong checksums. Nothing may crash, freeze or
 // delete a menu under its own command.
 //
-// The run is seeded. It prints its seed at the start and, when it fails or dies, the actions
-// it took, so the run can be replayed:
-//   TARNLINK_RANDOM_SEED=<seed> [TARNLINK_RANDOM_ACTIONS=<n>] ./tst_randomuse
+// Each run has a number that starts its random choices. It prints the number at the start
+// and, when it fails or dies, the actions it took, so the run can be replayed:
+//   TARNLINK_RANDOM_RUN=<number> [TARNLINK_RANDOM_ACTIONS=<n>] ./tst_randomuse
 // TARNLINK_RANDOM_SECONDS sets how long a run lasts; TARNLINK_RANDOM_LOG=1 prints the actions
 // of a run that passed too.
 #include "pages/ctarnlinkview.h"
@@ -58,7 +58,7 @@
 
 namespace {
 
-// The seed and the actions so far, kept where a dying process can still write them out.
+// The run number and the actions so far, kept where a dying process can still write them out.
 std::string g_replayLog;
 
 void WriteReplayLog()
@@ -116,7 +116,7 @@ const int kAnswers[] = {IdOk, IdYes, IdNo, IdCancel};
 
 class RandomUser {
 public:
-    explicit RandomUser(unsigned seed) : m_random(seed)
+    explicit RandomUser(unsigned runNumber) : m_random(runNumber)
     {
         for (int i = 0; i < 9; ++i)
             bus.AddAxis(i + 1, kTypes[i]);
@@ -527,12 +527,12 @@ private slots:
 
 void TstRandomUse::randomUse()
 {
-    const unsigned seed =
-        unsigned(EnvInt("TARNLINK_RANDOM_SEED", int(std::random_device{}() & 0x7fffffff)));
+    const unsigned runNumber =
+        unsigned(EnvInt("TARNLINK_RANDOM_RUN", int(std::random_device{}() & 0x7fffffff)));
     const int seconds = EnvInt("TARNLINK_RANDOM_SECONDS", 20);
     const int maxActions = EnvInt("TARNLINK_RANDOM_ACTIONS", 1 << 30);
-    g_replayLog = "seed " + std::to_string(seed) + "\n";
-    qInfo("random use: seed %u (replay with TARNLINK_RANDOM_SEED=%u)", seed, seed);
+    g_replayLog = "run " + std::to_string(runNumber) + "\n";
+    qInfo("random use: run %u (replay with TARNLINK_RANDOM_RUN=%u)", runNumber, runNumber);
     InstallReplayLogOnDeath();
 
     bool passed = false;
@@ -540,7 +540,7 @@ void TstRandomUse::randomUse()
         if (!passed || qEnvironmentVariableIsSet("TARNLINK_RANDOM_LOG"))
             WriteReplayLog();
     });
-    RandomUser user(seed);
+    RandomUser user(runNumber);
     QElapsedTimer run;
     run.start();
     int actions = 0;
