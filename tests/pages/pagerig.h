@@ -218,6 +218,17 @@ inline bool TransmitByType(CTarnlinkView* view, int address)
 inline const QByteArray kSimNames[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
                                         "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
+// The columns "type" and "english" with a row per device type and language.
+inline void AddTypeAndLanguageRows()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("english");
+    for (int type = 0; type < 9; ++type) {
+        QTest::addRow("%s German", kSimNames[type].constData()) << type << false;
+        QTest::addRow("%s English", kSimNames[type].constData()) << type << true;
+    }
+}
+
 inline QList<int> Lamps(const CTarnlinkView* view)
 {
     QList<int> pictures;

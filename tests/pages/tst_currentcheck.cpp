@@ -542,13 +542,7 @@ void TstCurrentCheck::uqtCurrentCheck()
 
 void TstCurrentCheck::pageGrowsWithTheBars_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<bool>("english");
-    const char* const names[] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
-    for (int type = 0; type < 9; ++type) {
-        QTest::addRow("%s German", names[type]) << type << false;
-        QTest::addRow("%s English", names[type]) << type << true;
-    }
+    AddTypeAndLanguageRows();
 }
 
 void TstCurrentCheck::pageGrowsWithTheBars()
