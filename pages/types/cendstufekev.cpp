@@ -9,7 +9,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QSlider>
 
 namespace {
 
@@ -93,9 +92,7 @@ void CEndstufeKEV::LoadDefaults()
 
 void CEndstufeKEV::ClampRunCurrent()
 {
-    QSlider* run = m_view.Form().Slider(1);
-    if (run->value() < 1)
-        run->setValue(1);
+    CEndstufeShared::RaiseRunCurrent(m_view, 1);
 }
 
 unsigned CEndstufeKEV::CurrentLimit(unsigned mark) const

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSlider>
 
 namespace {
 
@@ -63,9 +62,7 @@ void CEndstufeLQN::LoadDefaults()
 
 void CEndstufeLQN::ClampRunCurrent()
 {
-    QSlider* run = m_view.Form().Slider(1);
-    if (run->value() < 10)
-        run->setValue(10);
+    CEndstufeShared::RaiseRunCurrent(m_view, 10);
 }
 
 unsigned CEndstufeLQN::CurrentLimit(unsigned mark) const

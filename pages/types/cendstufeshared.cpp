@@ -160,7 +160,7 @@ bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
     const QString name = view.Form().Edit(Ids::kNameEdit)->text();
     QString reply;
     return port.Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
-                          CReplyTimeouts::kTransmitName);
+                         CReplyTimeouts::kTransmitName);
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
@@ -354,6 +354,13 @@ void CEndstufeShared::SetDefaults(CTarnlinkView& view, int stop, int run, int bo
     view.SetCurrent(1, run);
     view.SetCurrent(2, boost);
     view.SetDelay(delay);
+}
+
+void CEndstufeShared::RaiseRunCurrent(CTarnlinkView& view, int least)
+{
+    QSlider* run = view.Form().Slider(1);
+    if (run->value() < least)
+        run->setValue(least);
 }
 
 void CEndstufeShared::SelectEntry(QComboBox* combo, int index)

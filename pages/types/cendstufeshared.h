@@ -85,6 +85,8 @@ public:
     static void LoadDrqDefaults(CTarnlinkView& view);
     // A type's defaults: the three currents in slider steps and the delay position.
     static void SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay);
+    // Raises the run current to `least` slider steps when it stands below (KEV, LQN).
+    static void RaiseRunCurrent(CTarnlinkView& view, int least);
 
     // Selects entry `index`, or nothing when the list has no such entry.
     static void SelectEntry(QComboBox* combo, int index);
