@@ -17,12 +17,6 @@ using Ids = CPageControlIds;
 constexpr int kModuleButtons[] = {Ids::kQelStatusButton, Ids::kQelSettingsButton,
                                   Ids::kQelResetButton};
 
-void Refill(QComboBox* combo, const QStringList& entries)
-{
-    combo->clear();
-    combo->addItems(entries);
-}
-
 } // namespace
 
 void CEndstufeKEV::SetupPage()
@@ -31,13 +25,15 @@ void CEndstufeKEV::SetupPage()
     CParameterForm& form = m_view.Form();
     form.Combo(Ids::kInputFunctionCombo)->setEnabled(true);
     form.Combo(Ids::kOutputFunctionCombo)->setEnabled(true);
-    Refill(form.Combo(Ids::kOperationModeCombo),
-           {QStringLiteral("Bus"), QStringLiteral("Standalone")});
-    Refill(form.Combo(Ids::kInputFunctionCombo),
-           {QStringLiteral("Boost"), m_view.LoadResString(CStringIds::kIdsActivation)});
-    Refill(form.Combo(Ids::kOutputFunctionCombo),
-           {m_view.LoadResString(CStringIds::kIdsErrorSum),
-            m_view.LoadResString(CStringIds::kIdsBasicPosition), QStringLiteral("Ready")});
+    CEndstufeShared::FillList(form.Combo(Ids::kOperationModeCombo),
+                              {QStringLiteral("Bus"), QStringLiteral("Standalone")});
+    CEndstufeShared::FillList(
+        form.Combo(Ids::kInputFunctionCombo),
+        {QStringLiteral("Boost"), m_view.LoadResString(CStringIds::kIdsActivation)});
+    CEndstufeShared::FillList(form.Combo(Ids::kOutputFunctionCombo),
+                              {m_view.LoadResString(CStringIds::kIdsErrorSum),
+                               m_view.LoadResString(CStringIds::kIdsBasicPosition),
+                               QStringLiteral("Ready")});
 }
 
 bool CEndstufeKEV::ReadAll()

@@ -8,6 +8,7 @@
 #include "pages/cdevicetypetables.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 #include <span>
@@ -74,6 +75,8 @@ public:
     // modes and the logic-level button in place of the one input logic.
     static void SetupDisplayPage(CTarnlinkView& view, const CPageSetup& setup);
 
+    // Empties `combo` and gives it `entries`.
+    static void FillList(QComboBox* combo, const QStringList& entries);
     // Empties the lists numbered `ids` and gives each "Aus"/"Off" and "Ein"/"On".
     static void FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids);
     // Empties `combo` and gives it "Bus & Schalter" and "Bus exklusiv" (their English texts).
