@@ -22,8 +22,8 @@ class QMdiSubWindow;
 
 class CPageHost : public CBusPortHost {
 public:
-    static constexpr int kTypeCount = 9;
-    static constexpr int kAddressSlots = 32;
+    static constexpr int kTypeCount = CAxisList::kTypeCount;
+    static constexpr int kAddressSlots = CAxisList::kAddressSlots;
     // The state of an axis: the index of its picture in the tree.
     using AxisImage = CAxisList::AxisImage;
     using enum CAxisList::AxisImage;

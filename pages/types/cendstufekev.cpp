@@ -9,7 +9,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QSlider>
 
 namespace {
 
@@ -17,12 +16,6 @@ using Ids = CPageControlIds;
 
 constexpr int kModuleButtons[] = {Ids::kQelStatusButton, Ids::kQelSettingsButton,
                                   Ids::kQelResetButton};
-
-void Refill(QComboBox* combo, const QStringList& entries)
-{
-    combo->clear();
-    combo->addItems(entries);
-}
 
 } // namespace
 
@@ -32,13 +25,15 @@ void CEndstufeKEV::SetupPage()
     CParameterForm& form = m_view.Form();
     form.Combo(Ids::kInputFunctionCombo)->setEnabled(true);
     form.Combo(Ids::kOutputFunctionCombo)->setEnabled(true);
-    Refill(form.Combo(Ids::kOperationModeCombo),
-           {QStringLiteral("Bus"), QStringLiteral("Standalone")});
-    Refill(form.Combo(Ids::kInputFunctionCombo),
-           {QStringLiteral("Boost"), m_view.LoadResString(CStringIds::kIdsActivation)});
-    Refill(form.Combo(Ids::kOutputFunctionCombo),
-           {m_view.LoadResString(CStringIds::kIdsErrorSum),
-            m_view.LoadResString(CStringIds::kIdsBasicPosition), QStringLiteral("Ready")});
+    CEndstufeShared::FillList(form.Combo(Ids::kOperationModeCombo),
+                              {QStringLiteral("Bus"), QStringLiteral("Standalone")});
+    CEndstufeShared::FillList(
+        form.Combo(Ids::kInputFunctionCombo),
+        {QStringLiteral("Boost"), m_view.LoadResString(CStringIds::kIdsActivation)});
+    CEndstufeShared::FillList(form.Combo(Ids::kOutputFunctionCombo),
+                              {m_view.LoadResString(CStringIds::kIdsErrorSum),
+                               m_view.LoadResString(CStringIds::kIdsBasicPosition),
+                               QStringLiteral("Ready")});
 }
 
 bool CEndstufeKEV::ReadAll()
@@ -93,9 +88,7 @@ void CEndstufeKEV::LoadDefaults()
 
 void CEndstufeKEV::ClampRunCurrent()
 {
-    QSlider* run = m_view.Form().Slider(1);
-    if (run->value() < 1)
-        run->setValue(1);
+    CEndstufeShared::RaiseRunCurrent(m_view, 1);
 }
 
 unsigned CEndstufeKEV::CurrentLimit(unsigned mark) const

@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSlider>
 
 namespace {
 
@@ -23,13 +22,11 @@ void CEndstufeLQN::SetupPage()
         ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
     form.Label(Ids::kInputFunctionLabel)
         ->setText(m_view.LoadResString(CStringIds::kIdsCurrentShape));
-    QComboBox* shape = form.Combo(Ids::kInputFunctionCombo);
-    shape->clear();
-    shape->addItems({m_view.LoadResString(CStringIds::kIdsOff), QStringLiteral("Standard"),
-                     QStringLiteral("Expert-Mode")});
-    QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
-    chopper->clear();
-    chopper->addItems(
+    CEndstufeShared::FillList(form.Combo(Ids::kInputFunctionCombo),
+                              {m_view.LoadResString(CStringIds::kIdsOff),
+                               QStringLiteral("Standard"), QStringLiteral("Expert-Mode")});
+    CEndstufeShared::FillList(
+        form.Combo(Ids::kOutputFunctionCombo),
         {QStringLiteral("50 kHz"), QStringLiteral("75 kHz"), QStringLiteral("100 kHz")});
     CEndstufeShared::FillBusModes(m_view, Ids::kOperationModeCombo);
     CEndstufeShared::ShowControls(m_view, {Ids::kLogicButton}, true);
@@ -63,9 +60,7 @@ void CEndstufeLQN::LoadDefaults()
 
 void CEndstufeLQN::ClampRunCurrent()
 {
-    QSlider* run = m_view.Form().Slider(1);
-    if (run->value() < 10)
-        run->setValue(10);
+    CEndstufeShared::RaiseRunCurrent(m_view, 10);
 }
 
 unsigned CEndstufeLQN::CurrentLimit(unsigned mark) const

@@ -160,7 +160,7 @@ bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
     const QString name = view.Form().Edit(Ids::kNameEdit)->text();
     QString reply;
     return port.Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
-                          CReplyTimeouts::kTransmitName);
+                         CReplyTimeouts::kTransmitName);
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
@@ -311,31 +311,31 @@ void CEndstufeShared::SetupDisplayPage(CTarnlinkView& view, const CPageSetup& se
     ShowControls(view, {Ids::kDisplay1Radio, Ids::kDisplay2Radio}, true);
     form.Label(Ids::kInputFunctionLabel)->setText(QStringLiteral("Display Menu"));
     form.Button(Ids::kDisplay1Radio)->setChecked(true);
-    QComboBox* menu = form.Combo(Ids::kInputFunctionCombo);
-    menu->clear();
-    menu->addItems({QStringLiteral("I+U"), QStringLiteral("I+M"), QStringLiteral("I+T"),
-                    QStringLiteral("Temp"), QStringLiteral("none")});
+    FillList(form.Combo(Ids::kInputFunctionCombo),
+             {QStringLiteral("I+U"), QStringLiteral("I+M"), QStringLiteral("I+T"),
+              QStringLiteral("Temp"), QStringLiteral("none")});
     ShowControls(view, {Ids::kLogicButton}, true);
     ShowControls(view, {Ids::kInputLogicCombo}, false);
+}
+
+void CEndstufeShared::FillList(QComboBox* combo, const QStringList& entries)
+{
+    combo->clear();
+    combo->addItems(entries);
 }
 
 void CEndstufeShared::FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids)
 {
     const QStringList offOn = {view.LoadResString(CStringIds::kIdsOff),
                                view.LoadResString(CStringIds::kIdsOn)};
-    for (int id : ids) {
-        QComboBox* combo = view.Form().Combo(id);
-        combo->clear();
-        combo->addItems(offOn);
-    }
+    for (int id : ids)
+        FillList(view.Form().Combo(id), offOn);
 }
 
 void CEndstufeShared::FillBusModes(CTarnlinkView& view, int combo)
 {
-    QComboBox* modes = view.Form().Combo(combo);
-    modes->clear();
-    modes->addItems({view.LoadResString(CStringIds::kIdsBusAndSwitch),
-                     view.LoadResString(CStringIds::kIdsBusExclusive)});
+    FillList(view.Form().Combo(combo), {view.LoadResString(CStringIds::kIdsBusAndSwitch),
+                                        view.LoadResString(CStringIds::kIdsBusExclusive)});
 }
 
 void CEndstufeShared::LoadCurrentDefaults(CTarnlinkView& view)
@@ -354,6 +354,13 @@ void CEndstufeShared::SetDefaults(CTarnlinkView& view, int stop, int run, int bo
     view.SetCurrent(1, run);
     view.SetCurrent(2, boost);
     view.SetDelay(delay);
+}
+
+void CEndstufeShared::RaiseRunCurrent(CTarnlinkView& view, int least)
+{
+    QSlider* run = view.Form().Slider(1);
+    if (run->value() < least)
+        run->setValue(least);
 }
 
 void CEndstufeShared::SelectEntry(QComboBox* combo, int index)

@@ -8,6 +8,7 @@
 #include "pages/cdevicetypetables.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 #include <span>
@@ -74,6 +75,8 @@ public:
     // modes and the logic-level button in place of the one input logic.
     static void SetupDisplayPage(CTarnlinkView& view, const CPageSetup& setup);
 
+    // Empties `combo` and gives it `entries`.
+    static void FillList(QComboBox* combo, const QStringList& entries);
     // Empties the lists numbered `ids` and gives each "Aus"/"Off" and "Ein"/"On".
     static void FillOffOn(CTarnlinkView& view, std::initializer_list<int> ids);
     // Empties `combo` and gives it "Bus & Schalter" and "Bus exklusiv" (their English texts).
@@ -85,6 +88,8 @@ public:
     static void LoadDrqDefaults(CTarnlinkView& view);
     // A type's defaults: the three currents in slider steps and the delay position.
     static void SetDefaults(CTarnlinkView& view, int stop, int run, int boost, int delay);
+    // Raises the run current to `least` slider steps when it stands below (KEV, LQN).
+    static void RaiseRunCurrent(CTarnlinkView& view, int least);
 
     // Selects entry `index`, or nothing when the list has no such entry.
     static void SelectEntry(QComboBox* combo, int index);

@@ -20,13 +20,11 @@ void CEndstufeUQT::SetupPage()
     CEndstufeShared::EnableControls(
         m_view, {Ids::kActivationCombo, Ids::kNameEdit, Ids::kSetNameButton}, false);
     CParameterForm& form = m_view.Form();
-    QComboBox* overdrive = form.Combo(Ids::kInputFunctionCombo);
-    overdrive->clear();
-    overdrive->addItems({QStringLiteral("Off"), QStringLiteral("On")});
-    QComboBox* chopper = form.Combo(Ids::kOutputFunctionCombo);
-    chopper->clear();
-    chopper->addItems({QStringLiteral("18 kHz"), QStringLiteral("20 kHz"), QStringLiteral("22 kHz"),
-                       QStringLiteral("25 kHz")});
+    CEndstufeShared::FillList(form.Combo(Ids::kInputFunctionCombo),
+                              {QStringLiteral("Off"), QStringLiteral("On")});
+    CEndstufeShared::FillList(form.Combo(Ids::kOutputFunctionCombo),
+                              {QStringLiteral("18 kHz"), QStringLiteral("20 kHz"),
+                               QStringLiteral("22 kHz"), QStringLiteral("25 kHz")});
     form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
     form.Label(Ids::kOutputFunctionLabel)
         ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
