@@ -47,7 +47,7 @@ QString CAxisList::Label(int address) const
 float CAxisList::AllowedCurrent(int address) const
 {
     const Axis* axis = Find(address);
-    return axis ? AllowedCurrentIn(axis->label) : kNoAllowedCurrent;
+    return axis ? axis->allowedCurrent : kNoAllowedCurrent;
 }
 
 bool CAxisList::Add(int address, int type, const QString& label, int image)
@@ -55,7 +55,7 @@ bool CAxisList::Add(int address, int type, const QString& label, int image)
     if (!IsAddress(address) || type < 0 || type >= kTypeCount)
         return false;
     Remove(address);
-    m_axes[static_cast<std::size_t>(address)] = Axis{type, image, label};
+    m_axes[static_cast<std::size_t>(address)] = Axis{type, image, label, AllowedCurrentIn(label)};
     emit axisAdded(address);
     return true;
 }
@@ -72,7 +72,9 @@ void CAxisList::SetLabel(int address, const QString& label)
 {
     if (!Find(address) || Find(address)->label == label)
         return;
-    m_axes[static_cast<std::size_t>(address)]->label = label;
+    Axis& axis = *m_axes[static_cast<std::size_t>(address)];
+    axis.label = label;
+    axis.allowedCurrent = AllowedCurrentIn(label);
     emit axisChanged(address);
 }
 

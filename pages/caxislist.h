@@ -25,6 +25,8 @@ public:
         int type = kTypeCount;
         int image = ImageGrey;
         QString label;
+        // In 0.01 A; kNoAllowedCurrent for none.
+        float allowedCurrent = kNoAllowedCurrent;
     };
 
     explicit CAxisList(QObject* parent = nullptr) : QObject(parent) {}
@@ -39,8 +41,6 @@ public:
     // The picture of the axis at `address`; -1 when none is listed.
     int Image(int address) const;
     QString Label(int address) const;
-    // The allowed current the label of the axis at `address` names (0.01 A);
-    // kNoAllowedCurrent for none.
     float AllowedCurrent(int address) const;
 
     // Lists an axis at `address`, in place of one listed there; false for an address or a
