@@ -278,7 +278,7 @@ void CDlgInterface::OnSearchBaudRate()
 {
     CBusPort& port = m_app.m_busPort;
     m_app.m_addressCount = 32;
-    port.m_replyTimeout = static_cast<std::uint32_t>(m_searchTimeoutMs);
+    port.m_replyTimeout = m_searchTimeoutMs;
     SetSearchLayout(true);
     m_progress->setRange(0, kSearchAddresses);
     m_progress->setValue(0);

@@ -18,8 +18,6 @@ class QPushButton;
 class CDlgInterface : public CPropertyPage {
     Q_OBJECT
 public:
-    static constexpr int kSearchTimeoutMs = static_cast<int>(CReplyTimeouts::kSearchProbe);
-
     static const QStringList& Rates();
 
     explicit CDlgInterface(CTarnlinkApp& app, QWidget* parent = nullptr);
@@ -49,7 +47,7 @@ public:
     bool m_cancel = false;
     // How long each probe of the baud-rate search waits for an answer; tests without a stage
     // on the line shorten it.
-    int m_searchTimeoutMs = kSearchTimeoutMs;
+    std::uint32_t m_searchTimeoutMs = CReplyTimeouts::kSearchProbe;
 
 private:
     void BuildForm();

@@ -604,10 +604,11 @@ void CMainFrame::OpenAxisBranches()
 {
     if (!m_rootItem)
         return;
-    m_rootItem->setExpanded(true);
-    for (QTreeWidgetItem* each : m_groupItems) {
-        if (each->childCount() > 0)
-            each->setExpanded(true);
+    for (QTreeWidgetItem* group : m_groupItems) {
+        if (group->childCount() > 0) {
+            m_rootItem->setExpanded(true);
+            group->setExpanded(true);
+        }
     }
 }
 

@@ -90,7 +90,7 @@ public:
     // axis list. The index is kept in the item under kImageRole.
     void SetItemImage(QTreeWidgetItem* item, int image) const;
     static int ItemImage(const QTreeWidgetItem* item);
-    // Opens the root and the branches that hold axes.
+    // Opens the branches that hold axes, and the root above them.
     void OpenAxisBranches();
     QIcon TreeIcon(int image) const { return m_treeIcons.value(image); }
 

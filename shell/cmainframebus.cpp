@@ -189,12 +189,7 @@ void CMainFrame::FinishSearch(bool found)
 {
     m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kDefault;
     EndSearchControls();
-    for (QTreeWidgetItem* group : m_groupItems) {
-        if (group->childCount() > 0) {
-            m_rootItem->setExpanded(true);
-            group->setExpanded(true);
-        }
-    }
+    OpenAxisBranches();
     if (!found)
         return;
     if (m_axisBar->isHidden()) {
