@@ -375,6 +375,8 @@ private:
     void OnMouseMove(Qt::MouseButtons buttons, QPoint point);
     void StartColumnSizing(QPoint point);
     void StartRowSizing(QPoint point);
+    // Takes away the band of a sizing that ends without a new size.
+    void ClearSizingBand();
     void OnTimer();
     void OnKeyDown(int key, Qt::KeyboardModifiers mods);
     void OnChar(uint nChar, Qt::KeyboardModifiers mods);
