@@ -479,9 +479,7 @@ private:
     QRect m_SizingBand; // the band shown while a row or column is sized
     CCellID m_idMouseOverCell;
 
-    // Every editor the grid opened and that is not yet deleted, whichever cell has the focus
-    // now; set while they are ended by the grid rather than by the user.
-    QList<QPointer<QWidget>> m_OpenEditors;
+    // Set while open editors are ended by the grid rather than by the user.
     bool m_bEndingEditors = false;
 
     // Title tip, drop target, drag.
