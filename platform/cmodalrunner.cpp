@@ -5,18 +5,13 @@
 
 int CModalRunner::Run(QDialog& dialog)
 {
-    return Counted([this, &dialog] { return m_script ? m_script(dialog) : dialog.exec(); });
+    return RunBox([this, &dialog] { return m_script ? m_script(dialog) : dialog.exec(); });
 }
 
 int CModalRunner::RunBox(const std::function<int()>& show)
 {
-    return Counted(show);
-}
-
-int CModalRunner::Counted(const std::function<int()>& run)
-{
     ++m_depth;
-    const int result = run();
+    const int result = show();
     if (--m_depth == 0 && !m_waiting.empty())
         PostWaiting();
     return result;

@@ -29,7 +29,6 @@ public:
     void AfterModalRuns(QObject* context, std::function<void()> work);
 
 private:
-    int Counted(const std::function<int()>& run);
     void PostWaiting();
 
     Script m_script;

@@ -28,11 +28,6 @@ CBalloonTip::CBalloonTip(QWidget* owner)
     connect(&m_hideTimer, &QTimer::timeout, this, &CBalloonTip::OnHideTimer);
 }
 
-CBalloonTip::~CBalloonTip()
-{
-    RemoveAllTools();
-}
-
 void CBalloonTip::InsertTool(QWidget* tool, const TipToolInfo& info)
 {
     if (!tool)

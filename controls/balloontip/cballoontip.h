@@ -29,7 +29,6 @@ public:
 
     // The balloon is a window of its own; `owner` only decides whose window it stays over.
     explicit CBalloonTip(QWidget* owner = nullptr);
-    ~CBalloonTip() override;
 
     // Shows `text` after the delay with the pointer's tip at `point` (screen coordinates),
     // or at the mouse when no point is given. A new call replaces text and point.

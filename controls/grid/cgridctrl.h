@@ -375,6 +375,8 @@ private:
     void OnMouseMove(Qt::MouseButtons buttons, QPoint point);
     void StartColumnSizing(QPoint point);
     void StartRowSizing(QPoint point);
+    // Takes away the band of a sizing that ends without a new size.
+    void ClearSizingBand();
     void OnTimer();
     void OnKeyDown(int key, Qt::KeyboardModifiers mods);
     void OnChar(uint nChar, Qt::KeyboardModifiers mods);
@@ -477,9 +479,7 @@ private:
     QRect m_SizingBand; // the band shown while a row or column is sized
     CCellID m_idMouseOverCell;
 
-    // Every editor the grid opened and that is not yet deleted, whichever cell has the focus
-    // now; set while they are ended by the grid rather than by the user.
-    QList<QPointer<QWidget>> m_OpenEditors;
+    // Set while open editors are ended by the grid rather than by the user.
     bool m_bEndingEditors = false;
 
     // Title tip, drop target, drag.

@@ -22,17 +22,16 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, QPoint point, uint nChar)
     if (SendMessageToParent(nRow, nCol, GvnBeginLabelEdit) < 0)
         return;
     cell->Edit(nRow, nCol, rect, point, kInPlaceEditId, nChar);
-    m_OpenEditors.removeAll(nullptr);
-    if (QWidget* editor = cell->GetEditWnd(); editor && !m_OpenEditors.contains(editor))
-        m_OpenEditors.append(editor);
 }
 
 void CGridCtrl::EndEditorsOutside(int nRows, int nCols)
 {
     // The focus may have moved on since an edit started, so the focus cell's editor is not
-    // the only one that can be open.
+    // the only one that can be open. Every editor the grid opened sits on its viewport until
+    // it is deleted; one that has already ended ignores a second end.
     const QScopedValueRollback<bool> ending(m_bEndingEditors, true);
-    const QList<QPointer<QWidget>> editors = m_OpenEditors;
+    const QList<QWidget*> children = viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const QList<QPointer<QWidget>> editors(children.cbegin(), children.cend());
     for (const QPointer<QWidget>& widget : editors) {
         auto* editor = dynamic_cast<CInPlaceEditor*>(widget.data());
         if (!editor)
@@ -41,7 +40,6 @@ void CGridCtrl::EndEditorsOutside(int nRows, int nCols)
         if (cell.row >= nRows || cell.col >= nCols)
             editor->EndEdit();
     }
-    m_OpenEditors.removeAll(nullptr);
 }
 
 bool CGridCtrl::ValidateEdit(int nRow, int nCol, const QString& str)

@@ -102,10 +102,8 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
         return;
     if (!(buttons & Qt::LeftButton) || m_MouseMode == MouseNothing) {
         // A sizing whose release another window took ends without a new size; its band goes.
-        if (!(buttons & Qt::LeftButton) && !m_SizingBand.isNull()) {
-            m_SizingBand = QRect();
-            viewport()->update();
-        }
+        if (!(buttons & Qt::LeftButton))
+            ClearSizingBand();
         UpdateResizeCursor(point);
         if (m_MouseMode == MouseNothing) {
             const CCellID cell = GetCellFromPt(point);
@@ -231,6 +229,14 @@ void CGridCtrl::StartRowSizing(QPoint point)
     m_nSizingIndex = row;
     m_MouseMode = MouseSizingRow;
     m_SizingBand = QRect(0, point.y(), viewport()->width(), 2);
+    viewport()->update();
+}
+
+void CGridCtrl::ClearSizingBand()
+{
+    if (m_SizingBand.isNull())
+        return;
+    m_SizingBand = QRect();
     viewport()->update();
 }
 
@@ -461,10 +467,7 @@ void CGridCtrl::OnLButtonDblClk(QPoint point)
     }
     // The press before the double click began sizing and drew its band; the release that
     // follows no longer sizes, so the band goes here or it stays drawn over the cells.
-    if (!m_SizingBand.isNull()) {
-        m_SizingBand = QRect();
-        viewport()->update();
-    }
+    ClearSizingBand();
     m_MouseMode = MouseNothing;
 }
 

@@ -35,8 +35,8 @@ bool CTitleTip::Show(QRect rectTitle, const QString& text, int xoffset, const QR
     const int right = rectTitle.left() + xoffset + width + xoffset;
     if (right <= rectTitle.right() - xoffset)
         return false; // the text fits
-    m_rectHover = (hoverRect ? *hoverRect : rectTitle).adjusted(0, 0, 1, 1);
-    m_rectHoverGlobal = m_rectHover.translated(m_grid->mapToGlobal(QPoint(0, 0)));
+    const QRect hover = (hoverRect ? *hoverRect : rectTitle).adjusted(0, 0, 1, 1);
+    m_rectHoverGlobal = hover.translated(m_grid->mapToGlobal(QPoint(0, 0)));
     m_text = text;
     m_textColour = textColour;
     m_backColour = backColour;

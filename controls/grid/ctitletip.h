@@ -39,8 +39,7 @@ private:
     void PassOn(const QMouseEvent& event);
 
     QPointer<QWidget> m_grid;
-    QRect m_rectHover;       // in the grid's coordinates
-    QRect m_rectHoverGlobal; // the same on the screen
+    QRect m_rectHoverGlobal; // the hover rectangle on the screen
     QString m_text;
     QColor m_textColour;
     QColor m_backColour;

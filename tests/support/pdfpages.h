@@ -19,15 +19,22 @@ inline int PdfPageCount(const QString& path)
     return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
-// The text of the PDF at `path` in the order it was drawn, read by poppler's pdftotext;
-// empty when the tool or the file is missing.
-inline QString PdfText(const QString& path)
+// What poppler's pdftotext writes for the PDF at `path` with `option`; empty when the tool
+// or the file is missing.
+inline QString PdfToText(const QString& option, const QString& path)
 {
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    tool.start(QStringLiteral("pdftotext"), {option, path, QStringLiteral("-")});
     if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
         return QString();
     return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// The text of the PDF at `path` in the order it was drawn; empty when the tool or the file is
+// missing.
+inline QString PdfText(const QString& path)
+{
+    return PdfToText(QStringLiteral("-raw"), path);
 }
 
 // One word of a PDF page and its box in points, as poppler's pdftotext lays the page out.
@@ -40,14 +47,10 @@ struct PdfWord {
 // when the tool or the file is missing.
 inline QList<PdfWord> PdfWords(const QString& path)
 {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    if (!tool.waitForFinished(10000) || tool.exitCode() != 0)
-        return {};
     static const QRegularExpression word(QStringLiteral(
         "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">"
         "([^<]*)</word>"));
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString html = PdfToText(QStringLiteral("-bbox"), path);
     QList<PdfWord> words;
     for (auto it = word.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
