@@ -336,6 +336,18 @@ std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
     return kUqtFrequencies;
 }
 
+QString CDeviceTypeTables::UqtOverdriveFrequencyText(int index)
+{
+    if (index < 0 || index >= static_cast<int>(std::size(kUqtFrequencies)))
+        return QString();
+    return QStringLiteral("%1 Hz").arg(kUqtFrequencies[index]);
+}
+
+QString CDeviceTypeTables::UqtOverdriveFrequencyLabel()
+{
+    return QStringLiteral("Overdrive Frequenz");
+}
+
 const CTypeTables& CDeviceTypeTables::Lqn()
 {
     static const CTypeTables tables{kLqnSetup, kLqnReads, kLqnWrites,

@@ -98,6 +98,11 @@ public:
 
     // The overdrive frequencies a UQT offers, in Hz; the index is the value of "K".
     static std::span<const int> UqtOverdriveFrequencies();
+    // Entry `index` of the UQT's overdrive-frequency list as its page shows it ("25000 Hz");
+    // empty for an index the list lacks.
+    static QString UqtOverdriveFrequencyText(int index);
+    // The label of that list, the same in both languages.
+    static QString UqtOverdriveFrequencyLabel();
     // The current scale of device type `deviceType` (0..8); an empty one outside that.
     static const CCurrentScale& CurrentScale(int deviceType);
 

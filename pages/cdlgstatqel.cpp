@@ -224,11 +224,13 @@ void CDlgStatQEL::ShowLeds()
 void CDlgStatQEL::OnTimer()
 {
     // The timer waits while a poll runs, so the message of a failed read cannot stack
-    // further polls; a failed poll, a wrong checksum too, ends the polling.
+    // further polls. Only a module that stopped answering ends the polling: an answer with
+    // a wrong checksum leaves the port's no-answer flag as it was, and the next poll follows.
     m_pollTimer.stop();
     if (m_host.BusPort().m_noAnswer)
         return;
-    if (PollStatus())
+    PollStatus();
+    if (!m_host.BusPort().m_noAnswer)
         m_pollTimer.start();
 }
 

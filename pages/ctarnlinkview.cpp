@@ -152,6 +152,7 @@ void CTarnlinkView::ConnectControls()
     // The page sets the spin quietly: a change it reports is the user's.
     connect(spin, &QSpinBox::valueChanged, this, [this, spin](int position) {
         m_delayKnown = true;
+        m_delayClipped = false;
         m_delayMoving = true;
         OnVScroll(kThumbPosition, position, spin);
         MarkModified();
@@ -263,15 +264,22 @@ bool CTarnlinkView::CurrentKnown(int slider) const
     return slider >= 0 && slider < 3 && m_currentKnown[static_cast<std::size_t>(slider)];
 }
 
+bool CTarnlinkView::CurrentClipped(int slider) const
+{
+    return slider >= 0 && slider < 3 && m_currentClipped[static_cast<std::size_t>(slider)];
+}
+
 void CTarnlinkView::SetCurrent(int slider, int position)
 {
     QSlider* control = m_form->Slider(slider);
     if (!control)
         return;
     const bool known = position != kUnknownValue;
+    const int held = std::clamp(position, control->minimum(), control->maximum());
     m_currentKnown[static_cast<std::size_t>(slider)] = known;
+    m_currentClipped[static_cast<std::size_t>(slider)] = known && held != position;
     if (known)
-        control->setValue(std::clamp(position, control->minimum(), control->maximum()));
+        control->setValue(held);
     ShowCurrentText(slider);
 }
 
@@ -281,6 +289,7 @@ void CTarnlinkView::SetDelay(int position)
     const bool inRange = position >= spin->minimum() && position <= spin->maximum();
     m_delayKnown =
         position != kUnknownValue && (inRange || !CDeviceTypeTables::DelayInSteps(m_deviceType));
+    m_delayClipped = m_delayKnown && !inRange;
     if (!m_delayKnown) {
         m_form->Edit(Ids::kDelayText)->clear();
         return;

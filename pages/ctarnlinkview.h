@@ -91,6 +91,10 @@ public:
     // The slider holds a current beyond its range at the nearest end, which it then shows,
     // saves and sends; -1 (what a save writes for an unknown current) leaves it unknown.
     void SetCurrent(int slider, int position);
+    // Whether the page holds the current or the delay at the end of its range in place of
+    // the value it was given, until the user sets another.
+    bool CurrentClipped(int slider) const;
+    bool DelayClipped() const { return m_delayClipped; }
     bool DelayKnown() const { return m_delayKnown; }
     // The delay spin at `position` with its text, a position beyond its milliseconds held
     // at the nearest end. A step the delay table lacks, and -1, leave the delay unknown
@@ -116,6 +120,9 @@ public:
     // page did not know them; the axis name, which a file may leave empty, is not counted.
     const QStringList& LeftOut() const { return m_leftOut; }
     void NoteLeftOut(const char* mnemonic) { m_leftOut.append(QString::fromLatin1(mnemonic)); }
+    // The commands whose values the last transmission sent clipped to their control's range.
+    const QStringList& Clipped() const { return m_clipped; }
+    void NoteClipped(const char* mnemonic) { m_clipped.append(QString::fromLatin1(mnemonic)); }
 
     // The mark first, then the type's reader; true when every query was answered.
     bool ReadAllParameters();
@@ -253,11 +260,14 @@ private:
     // written or refused.
     std::array<std::optional<CurrentBefore>, 3> m_currentBefore;
     std::array<bool, 3> m_currentKnown{};
+    std::array<bool, 3> m_currentClipped{};
     bool m_delayKnown = false;
+    bool m_delayClipped = false;
     // The user stepped the delay and it has not been written yet.
     bool m_delayMoving = false;
     bool m_nameKnown = false;
     QStringList m_leftOut;
+    QStringList m_clipped;
     bool m_parametersLocked = false;
     bool m_printing = false;
     // Asked fresh when printing begins: the stage's and its module's answer to "B" / "XB".

@@ -94,6 +94,7 @@ void CTarnlinkView::ConnectCommands()
         connect(slider, &QAbstractSlider::actionTriggered, this, [this, which] {
             NoteCurrentChangeStart(which);
             m_currentKnown[static_cast<std::size_t>(which)] = true;
+            m_currentClipped[static_cast<std::size_t>(which)] = false;
         });
     }
     connect(m_form->Slider(0), &QAbstractSlider::sliderReleased, this,
@@ -231,6 +232,7 @@ void CTarnlinkView::OnBnClickedQelSettings()
 bool CTarnlinkView::OnBnClickedTransmit()
 {
     m_leftOut.clear();
+    m_clipped.clear();
     const int number = ScanAddress(m_fileAddress);
     if (m_host.Axes().Image(m_axisAddress) == CPageHost::ImageGrey) {
         // A project transfer lists the axis in its report instead.

@@ -183,6 +183,11 @@ void CTarnlinkView::InitControlsForType()
          {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
           Ids::kActivationCombo, Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
         CEndstufeShared::SelectEntry(m_form->Combo(id), 0);
+    // The currents and the delay start where the type's set-up left the controls; they are
+    // the new axis's values as much as the ones its defaults set over them.
+    for (int which = 0; which < 3; ++which)
+        SetCurrent(which, m_form->Slider(which)->value());
+    SetDelay(m_form->DelaySpin()->value());
     // A new axis starts from the first entries: positive levels, the first display menus.
     m_logicLevels.fill(0);
     m_displayType1 = m_displayType2 = 0;

@@ -70,6 +70,8 @@ public:
     static constexpr unsigned kIdsOtherAxisFile = 10706;
     static constexpr unsigned kIdsOtherType = 10707;
     static constexpr unsigned kIdsNotSent = 10708;
+    static constexpr unsigned kIdsClipped = 10709;
+    static constexpr unsigned kIdsNotSentAndClipped = 10710;
 
     // The parameter page.
     static constexpr unsigned kIdsModuleMissing = 10004;

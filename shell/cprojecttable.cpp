@@ -14,7 +14,8 @@ enum Type { Kev = 0, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
 constexpr int kDisplayMenuCount = 5;
 
 // The step lists of the six types the project view has a step-text row for (KEV, LQN,
-// HWT, HWK, HVR, DRQ+); the other types' values are shown as they stand.
+// HWT, HWK, HVR, DRQ+); the UQT's is its page's list; the other types' values are shown as
+// they stand.
 const QStringList kKevSteps = {"1", "2", "4", "5", "8", "10", "20", "32", "64", "128", "256"};
 const QStringList kLqnSteps = {"1",  "2",  "4",  "5",   "8",   "10", "16",
                                "20", "32", "64", "128", "256", "512"};
@@ -92,6 +93,12 @@ QString CProjectTable::StepText(int deviceType, const QString& value, const QStr
     const QStringList* divisors = StepDivisors(deviceType);
     bool number = false;
     const int index = value.toInt(&number);
+    if (deviceType == Uqt) {
+        const std::span<const char* const> prefixes = CDeviceTypeTables::Uqt().setup.stepPrefixes;
+        if (!number || index < 0 || index >= static_cast<int>(prefixes.size()))
+            return value;
+        return QString::fromLatin1(prefixes[static_cast<std::size_t>(index)]) + stepWord;
+    }
     if (!divisors || !number || index < 0 || index >= divisors->size())
         return value;
     return QStringLiteral("1/") + divisors->at(index) + QLatin1Char(' ') + stepWord;
@@ -237,8 +244,17 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
                     choose(IsOne(after(kLogicKeys[i])), CStringIds::kIdsLowActive,
                            CStringIds::kIdsHighActive)};
     }
-    if (has("[px"))
-        return {label(10414), choose(IsZero(after("[px")), 10443, 10444)};
+    if (has("[px")) {
+        const QString value = after("[px");
+        // A UQT keeps its overdrive frequency's list index there, not a bus mode.
+        if (axis.type == Uqt) {
+            bool number = false;
+            const QString text = CDeviceTypeTables::UqtOverdriveFrequencyText(value.toInt(&number));
+            return {CDeviceTypeTables::UqtOverdriveFrequencyLabel(),
+                    number && !text.isEmpty() ? text : value};
+        }
+        return {label(10414), choose(IsZero(value), 10443, 10444)};
+    }
     if (has("[pb"))
         return {label(10414),
                 IsZero(after("[pb")) ? QStringLiteral("Bus") : QStringLiteral("Standalone")};

@@ -48,6 +48,20 @@ private:
     QPointer<CProjectListDoc> m_document;
 };
 
+// `text` with its "%s" places filled in order with `lists`.
+QString FillInLists(QString text, const QStringList& lists)
+{
+    qsizetype from = 0;
+    for (const QString& list : lists) {
+        const qsizetype at = text.indexOf(QStringLiteral("%s"), from);
+        if (at < 0)
+            break;
+        text.replace(at, 2, list);
+        from = at + list.size();
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<QStringList> CProjectTransfer::Run(CProjectListDoc& document)
@@ -154,6 +168,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     port.m_noAnswer = false;
     bool done = view.OnBnClickedTransmit();
     const QStringList leftOut = view.LeftOut();
+    const QStringList clipped = view.Clipped();
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
         QString reply;
@@ -164,10 +179,19 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     // once control returns to the event loop.
     if (!port.m_noAnswer)
         delete page.data();
-    if (done && !leftOut.isEmpty())
-        // Values the file does not know went out to nobody: the report names them.
-        return Entry(KindWarning, CStringIds::kIdsNotSent, number)
-            .replace(QStringLiteral("%s"), leftOut.join(QStringLiteral(", ")));
+    if (done && (!leftOut.isEmpty() || !clipped.isEmpty())) {
+        // Values the file does not know went out to nobody, values beyond their control's
+        // range went out at its end: the report names them.
+        QStringList named;
+        if (!leftOut.isEmpty())
+            named.append(leftOut.join(QStringLiteral(", ")));
+        if (!clipped.isEmpty())
+            named.append(clipped.join(QStringLiteral(", ")));
+        const unsigned text = clipped.isEmpty() ? CStringIds::kIdsNotSent
+                              : leftOut.isEmpty() ? CStringIds::kIdsClipped
+                                                  : CStringIds::kIdsNotSentAndClipped;
+        return FillInLists(Entry(KindWarning, text, number), named);
+    }
     if (done)
         return Entry(KindDone, CStringIds::kIdsDone, number);
     return Entry(KindError,

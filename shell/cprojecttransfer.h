@@ -2,9 +2,9 @@
 // parameter file opened as an offline page, written to its stage through that type's
 // transmission and stored there ("W"); the result of each line becomes one entry of the
 // transfer report, "[" + kind + "];" + message (0 done, 1 a warning: the stage is of
-// another type, or values the file does not know were left out, 2 error). Nothing is sent
-// to a stage that is missing, offline, of another type than the project names, or whose
-// file cannot be read.
+// another type, or values the file does not know were left out or went out clipped to their
+// control's range, 2 error). Nothing is sent to a stage that is missing, offline, of another
+// type than the project names, or whose file cannot be read.
 #pragma once
 
 #include <QPointer>

@@ -170,10 +170,12 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
     for (const CParamWrite& write : writes) {
         int value = 0;
         bool known = true;
+        bool clipped = false;
         switch (write.source) {
         case WriteSource::Slider:
             value = form.Slider(write.arg)->value();
             known = view.CurrentKnown(write.arg);
+            clipped = view.CurrentClipped(write.arg);
             break;
         case WriteSource::Combo:
             value = form.Combo(write.arg)->currentIndex();
@@ -182,6 +184,7 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
         case WriteSource::DelaySpin:
             value = form.DelaySpin()->value();
             known = view.DelayKnown();
+            clipped = view.DelayClipped();
             break;
         case WriteSource::LogicLevel:
             value = view.m_logicLevels.at(static_cast<std::size_t>(write.arg));
@@ -200,6 +203,8 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
         if (!view.TransactTo(address, QByteArray(write.mnemonic) + QByteArray::number(value),
                              &reply))
             return false;
+        if (clipped)
+            view.NoteClipped(write.mnemonic);
     }
     return true;
 }

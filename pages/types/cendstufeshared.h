@@ -41,7 +41,7 @@ public:
     // is not sent.
     static bool TransmitName(CTarnlinkView& view, const QString& address);
     // Each write whose value the page knows; one the page never got is left out and noted
-    // on the page.
+    // on the page, as is one sent clipped to its control's range.
     static bool WriteValues(CTarnlinkView& view, const QString& address,
                             std::span<const CParamWrite> writes);
 

@@ -30,9 +30,10 @@ void CEndstufeUQT::SetupPage()
         ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
     QComboBox* frequency = form.Combo(Ids::kOperationModeCombo);
     frequency->clear();
-    for (int hertz : CDeviceTypeTables::UqtOverdriveFrequencies())
-        frequency->addItem(QStringLiteral("%1 Hz").arg(hertz));
-    form.Label(Ids::kOperationModeLabel)->setText(QStringLiteral("Overdrive Frequenz"));
+    const int frequencies = static_cast<int>(CDeviceTypeTables::UqtOverdriveFrequencies().size());
+    for (int index = 0; index < frequencies; ++index)
+        frequency->addItem(CDeviceTypeTables::UqtOverdriveFrequencyText(index));
+    form.Label(Ids::kOperationModeLabel)->setText(CDeviceTypeTables::UqtOverdriveFrequencyLabel());
 }
 
 bool CEndstufeUQT::ReadAll()

@@ -1,7 +1,7 @@
 // The temperature module's dialogs beside a KEV against the simulated bus: its settings read
 // from and written to the module online, kept in the page's strings and file offline, and
 // nothing written that was not read; its status with the temperature bars, inputs, outputs
-// and limit lamps.
+// and limit lamps, polled on after a wrong checksum and no more after a time-out.
 #include "controls/busyblocks/cbusyblocksctrl.h"
 #include "pages/cdlgsettingsqel.h"
 #include "pages/cdlgstatqel.h"
@@ -50,6 +50,8 @@ private slots:
     void statusTemperatures_data();
     void statusTemperatures();
     void statusLamps();
+    void statusPollingEnds_data();
+    void statusPollingEnds();
 };
 
 void TstQelDialogs::settingsOnline()
@@ -186,6 +188,40 @@ void TstQelDialogs::statusLamps()
         QCOMPARE(d.LedPicture(Stat::Output1), int(Stat::ImageGreen));
         QCOMPARE(d.LedPicture(Stat::Limit1), int(Stat::ImageRed));
         QCOMPARE(d.LedPicture(Stat::Limit2), int(Stat::ImageGreen));
+        d.accept();
+    });
+}
+
+void TstQelDialogs::statusPollingEnds_data()
+{
+    QTest::addColumn<bool>("timeOut");
+    QTest::addColumn<bool>("pollsOn");
+    QTest::newRow("wrong checksum: polls on") << false << true;
+    QTest::newRow("time-out: stops") << true << false;
+}
+
+void TstQelDialogs::statusPollingEnds()
+{
+    QFETCH(bool, timeOut);
+    QFETCH(bool, pollsOn);
+    Rig rig;
+    rig.t.port().m_checksum = 1;
+    rig.t.port().m_replyTimeout = 200;
+    Stat dialog(rig.app());
+    RunOn<Stat>(rig, dialog, [&](Stat& d) {
+        rig.line.SetSilent(timeOut);
+        if (!timeOut)
+            rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
+        d.OnTimer();
+        QCOMPARE(d.PollTimer().isActive(), pollsOn);
+        // The line mended: a dialog that polls on reads the module again, one that stopped
+        // after a time-out asks nothing more.
+        rig.line.SetSilent(false);
+        rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
+        rig.bus.ClearLog();
+        d.OnTimer();
+        QCOMPARE(rig.Commands().size(), pollsOn ? 6 : 0);
+        QCOMPARE(d.PollTimer().isActive(), pollsOn);
         d.accept();
     });
 }

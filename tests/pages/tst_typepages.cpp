@@ -492,14 +492,15 @@ void TstTypePages::defaults_data()
     QTest::addColumn<QList<int>>("positions"); // sliders, then the spin
     QTest::addColumn<Texts>("texts");
     QTest::addColumn<Choices>("entries");
-    QTest::addColumn<QStringList>("sent"); // by a transmission; empty: none made
+    QTest::addColumn<QStringList>("sent"); // by a transmission
 
     const QStringList sixLevels = {"LT0", "LD0", "LB0", "LA0", "LR0", "LX0"};
     const Choices firstStep = {{Ids::kStepCombo, 0}};
     QTest::newRow("KEV") << kKev << QList<int>{1, 2, 4, 40}
                          << Texts{{Ids::kCurrentTexts[2], "0.4 A"}, {Ids::kDelayText, "40 ms"}}
                          << Choices{{Ids::kStepCombo, 0}, {Ids::kOutputFunctionCombo, 0}}
-                         << QStringList{};
+                         << QStringList{"S1", "R2", "A4", "M0", "G0", "T40", "U0", "H0", "O0",
+                                        "PB0", "L0", "XP0"};
     QTest::newRow("LQN") << kLqn << QList<int>{10, 20, 40, 40}
                          << Texts{{Ids::kCurrentTexts[0], "0.10 A"}, {Ids::kDelayText, "40 ms"}}
                          << Choices{}
@@ -535,11 +536,11 @@ void TstTypePages::defaults_data()
         << kUqt << QList<int>{10, 20, 40, 10}
         << Texts{{Ids::kDelayText, "10 ms"}, {Ids::kModeEdit, ""}} << firstStep
         << sent + QStringList{"PO0", "PE0", "K0", "L0"};
-    // VNE+ has no defaults: its page keeps the lists' first entries, and the currents it
-    // does not know stay with the stage.
+    // VNE+ has no defaults: its page keeps the lists' first entries and the positions its
+    // set-up gives, and sends them.
     QTest::newRow("VNE+, none") << kVnePlus << QList<int>{0, 0, 0, 0}
-                                << Texts{{Ids::kDelayText, ""}, {Ids::kModeEdit, ""}} << firstStep
-                                << QStringList{"M0", "G0"};
+                                << Texts{{Ids::kCurrentTexts[1], "0.00 A"}, {Ids::kModeEdit, ""}}
+                                << firstStep << QStringList{"S0", "R0", "A0", "M0", "G0"};
 }
 
 void TstTypePages::defaults()
@@ -578,11 +579,23 @@ void TstTypePages::defaults()
     QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
     QCOMPARE(view->VersionText(), "b" + rig.app().m_typeNames[std::size_t(type)]);
 
-    // Everything goes to a stage as the page shows it.
-    if (sent.isEmpty())
-        return;
+    // Every value is shown, saved and sent: the page knows them all. Only the VNE+'s hidden
+    // operation-mode list has no entries, so its file records no mode.
+    for (int which = 0; which < 3; ++which)
+        QVERIFY(!Control<QLineEdit>(view, Ids::kCurrentTexts[which])->text().isEmpty());
+    QVERIFY(!Control<QLineEdit>(view, Ids::kDelayText)->text().isEmpty());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new.sdf"));
+    QVERIFY(view->GetDocument()->DoSave(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray saved = file.readAll();
+    if (type == kVnePlus)
+        saved.replace("[px-1]", "");
+    QVERIFY2(!saved.contains("-1]"), saved.constData());
     QVERIFY(TransmitByType(view, 10));
     QCOMPARE(rig.Commands(), sent);
+    QVERIFY(view->LeftOut().isEmpty());
 }
 
 void TstTypePages::transmitOrder_data()

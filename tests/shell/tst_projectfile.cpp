@@ -159,7 +159,15 @@ void TstProjectFile::decode_data()
     QTest::newRow("unknown choice") << "KEV" << "[g-1]" << "Pref. motor direction:|?";
     QTest::newRow("name as written") << "KEV" << "[pn-1]" << "Axis name|-1";
     QTest::newRow("past the list") << "HWK" << "[m14]" << "Step resolution:|14";
-    QTest::newRow("UQT step as written") << "UQT" << "[m5]" << "Step resolution:|5";
+    // The UQT's steps and overdrive frequencies as its page lists them.
+    QTest::newRow("UQT step from its list") << "UQT" << "[m5]" << "Step resolution:|1/8 Step";
+    QTest::newRow("UQT step 2.5") << "UQT" << "[m2]" << "Step resolution:|1/2.5 Step";
+    QTest::newRow("UQT step past its list") << "UQT" << "[m14]" << "Step resolution:|14";
+    QTest::newRow("UQT overdrive frequency")
+        << "UQT" << "[px12]" << "Overdrive Frequenz|25000 Hz";
+    QTest::newRow("UQT last frequency") << "UQT" << "[px34]" << "Overdrive Frequenz|220000 Hz";
+    QTest::newRow("UQT frequency past the list") << "UQT" << "[px35]" << "Overdrive Frequenz|35";
+    QTest::newRow("UQT frequency unknown") << "UQT" << "[px-1]" << "Overdrive Frequenz|?";
     QTest::newRow("HWT delay table") << "HWT" << "[t15]" << "Current delay time:|1000 ms";
     QTest::newRow("DRQ+ delay past") << "DRQ+" << "[t16]" << "Current delay time:|16";
     QTest::newRow("KEV delay in ms") << "KEV" << "[t7]" << "Current delay time:|7 ms";

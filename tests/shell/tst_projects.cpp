@@ -149,6 +149,7 @@ private slots:
     void transmitFaults();
     void transmitOverFailingBus_data();
     void transmitOverFailingBus();
+    void transmitNamesWhatItLeftOut_data();
     void transmitNamesWhatItLeftOut();
     void transmitUqtAsRead();
 };
@@ -662,8 +663,29 @@ void TstProjects::transmitOverFailingBus()
     QCOMPARE(rig.Transmit(*view).size(), 3);
 }
 
+void TstProjects::transmitNamesWhatItLeftOut_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QStringList>("report");
+    QTest::newRow("English") << false
+                             << QStringList{"Warnung!|Axis 3: Data transmitted, not sent: A; "
+                                            "clipped before sending: R",
+                                            "Warnung!|Axis 5: Data transmitted, clipped before "
+                                            "sending: S, T",
+                                            "Warnung!|Axis 7: Data transmitted, not sent: T"};
+    QTest::newRow("German") << true
+                            << QStringList{"Warnung!|Achse 3: Daten übertragen, nicht gesendet: "
+                                           "A; begrenzt gesendet: R",
+                                           "Warnung!|Achse 5: Daten übertragen, begrenzt "
+                                           "gesendet: S, T",
+                                           "Warnung!|Achse 7: Daten übertragen, nicht "
+                                           "gesendet: T"};
+}
+
 void TstProjects::transmitNamesWhatItLeftOut()
 {
+    QFETCH(bool, german);
+    QFETCH(QStringList, report);
     Rig rig;
     // 7.0 A is beyond the KEV's 6.3 A: the page holds, saves and sends 6.3 A. 40 is no step
     // of the DRQ+'s delay table: unknown, saved as -1.
@@ -672,20 +694,29 @@ void TstProjects::transmitNamesWhatItLeftOut()
     QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
     QVERIFY(rig.Read("[03] Hub.sdf").contains("[r63]"));
     QVERIFY(rig.Read("[07] Axis.sdf").contains("[t-1]"));
-    // A boost current an earlier save did not know.
-    QFile kev(rig.Path("[03] Hub.sdf"));
-    const QString text = QString::fromLatin1(rig.Read("[03] Hub.sdf"));
-    QVERIFY(kev.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    kev.write(QString(text).replace(QRegularExpression("\\[a\\d+\\]"), "[a-1]").toLatin1());
-    kev.close();
+    // A boost current an earlier save did not know, and values beyond the controls' ranges
+    // (written by hand, or for a larger stage): the KEV's run current, the UQT's stop current
+    // (3.5 A at most) and delay (150 ms at most).
+    const auto edit = [&rig](const QString& name, const QList<QPair<QString, QString>>& lines) {
+        QString text = QString::fromLatin1(rig.Read(name));
+        for (const auto& [pattern, line] : lines)
+            text.replace(QRegularExpression(pattern), line);
+        QFile file(rig.Path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text.toLatin1());
+    };
+    edit("[03] Hub.sdf", {{"\\[a\\d+\\]", "[a-1]"}, {"\\[r\\d+\\]", "[r70]"}});
+    edit("[05] Vor_schub.sdf", {{"\\[s\\d+\\]", "[s400]"}, {"\\[t\\d+\\]", "[t200]"}});
     rig.SetOn(3, "R", 1);
+    if (german)
+        rig.t.app().OnLanguageGerman();
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
-    QCOMPARE(rig.Transmit(*view), QStringList({"Warnung!|Axis 3: Data transmitted, not sent: A",
-                                               "Info|Axis 5: Data successfully transmitted",
-                                               "Warnung!|Axis 7: Data transmitted, not sent: T"}));
+    QCOMPARE(rig.Transmit(*view), report);
     QCOMPARE(rig.Stored(3, "R"), 63);
+    QCOMPARE(rig.Stored(5, "S"), 350);
+    QCOMPARE(rig.Stored(5, "T"), 150);
 }
 
 void TstProjects::transmitUqtAsRead()
