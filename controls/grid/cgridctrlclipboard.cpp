@@ -145,10 +145,11 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line
     const QStringList cells = line.split(QLatin1Char('\t'));
     int colOffset = 0;
     for (const QString& cellText : cells) {
-        // The class of the start row's cell one column further on decides; past the
-        // grid's edge the previous class holds.
-        if (tabSeen && IsValid(nRow, nCol + colOffset + 1))
-            rowMultiLine = IsMultiLineCell(nRow, nCol + colOffset + 1);
+        // The class of the start row's cell one column right of the offset decides (counted
+        // from column 0, not from the paste column); past the grid's edge the previous class
+        // holds.
+        if (tabSeen && IsValid(nRow, colOffset + 1))
+            rowMultiLine = IsMultiLineCell(nRow, colOffset + 1);
         if (!rowMultiLine)
             InsertPasteRow(targetRow);
         int targetCol = nCol + colOffset;

@@ -61,6 +61,7 @@ private slots:
     void copyFormsText();
     void pasteNarrowGridDropsOverflow_data();
     void pasteNarrowGridDropsOverflow();
+    void pasteLinesInsertsAndNumbersRows_data();
     void pasteLinesInsertsAndNumbersRows();
     void pasteKeepsProtectedFirstColumn();
     void cutEmptiesButReadOnlyStays();
@@ -144,22 +145,56 @@ void TstGridClipboard::pasteNarrowGridDropsOverflow()
     delete grid;
 }
 
+void TstGridClipboard::pasteLinesInsertsAndNumbersRows_data()
+{
+    // A grid of `rows` x 3 filled by Fill, column 2 multi-line or not; the rows from 1 on
+    // after the paste, their cells joined by tabs.
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<CCellID>("at");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<CCellID>("focus");
+    QTest::addColumn<CCellRange>("selected");
+    QTest::newRow("lines without tabs")
+        << 4 << false << "one\r\n a \r" << CCellID(2, 1)
+        << QStringList{"\ta\tb", "2\tone\t", "3\ta\t", "4\tc\td", "5\te\tf"} << CCellID(3, 1)
+        << CCellRange(2, 1, 3, 1);
+    // The start row's class is read one column right of the offset counted from column 0:
+    // (1, 1) is a plain cell, so a row goes in first.
+    QTest::newRow("tabbed line, multi-line column 2")
+        << 3 << true << "x\ty" << CCellID(1, 1) << QStringList{"1\tx\ty", "2\ta\tb", "3\tc\td"}
+        << CCellID(1, 1) << CCellRange(1, 1, 1, 2);
+}
+
 void TstGridClipboard::pasteLinesInsertsAndNumbersRows()
 {
+    QFETCH(int, rows);
+    QFETCH(bool, multiLine);
+    QFETCH(QString, text);
+    QFETCH(CCellID, at);
+    QFETCH(QStringList, after);
+    QFETCH(CCellID, focus);
+    QFETCH(CCellRange, selected);
     QPointer<CGridCtrl> grid = new CGridCtrl;
-    Fill(grid, 4, 3);
-    std::unique_ptr<QMimeData> data(TextData(QStringLiteral("one\r\n a \r")));
-    QVERIFY(grid->PasteTextToGrid(CCellID(2, 1), data.get()));
-    QCOMPARE(grid->GetRowCount(), 6);
-    QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("one"));
-    QCOMPARE(grid->GetItemText(3, 1), QStringLiteral("a"));
-    QCOMPARE(grid->GetItemText(4, 1), QStringLiteral("c")); // the old row 2 moved down
-    for (int r = 2; r < 6; ++r) {
-        QCOMPARE(grid->GetItemText(r, 0), QString::number(r));
-        QVERIFY(grid->GetItemFormat(r, 0) & DtRight);
+    Fill(grid, rows, 3);
+    for (int r = 1; multiLine && r < rows; ++r) {
+        auto cell = CGridCellMultiLine::CreateObject();
+        cell->SetText(grid->GetItemText(r, 2));
+        grid->SetCell(r, 2, std::move(cell));
     }
-    QCOMPARE(grid->GetFocusCell(), CCellID(3, 1));
-    QCOMPARE(grid->GetSelectedCellRange(), CCellRange(2, 1, 3, 1));
+    std::unique_ptr<QMimeData> data(TextData(text));
+    QVERIFY(grid->PasteTextToGrid(at, data.get()));
+    QStringList got;
+    for (int r = 1; r < grid->GetRowCount(); ++r)
+        got << QStringList{grid->GetItemText(r, 0), grid->GetItemText(r, 1),
+                           grid->GetItemText(r, 2)}
+                   .join(QLatin1Char('\t'));
+    QCOMPARE(got, after);
+    for (int r = at.row; r < grid->GetRowCount(); ++r)
+        QVERIFY(grid->GetItemFormat(r, 0) & DtRight);
+    QCOMPARE(grid->GetFocusCell(), focus);
+    QCOMPARE(grid->GetSelectedCellRange(), selected);
     delete grid;
 }
 
