@@ -391,6 +391,8 @@ private:
 
     // Clipboard (cgridctrlclipboard.cpp).
     bool IsMultiLineCell(int nRow, int nCol) const;
+    // Column 0 while the owner keeps it from pastes and drops.
+    bool IsProtectedColumn(int nCol) const { return m_bProtectFirstColumn && nCol == 0; }
     void PasteLine(int nRow, int nCol, int targetRow, const QString& line, bool& rowMultiLine,
                    bool tabSeen, int& maxRow, int& maxCol);
     void InsertPasteRow(int targetRow);

@@ -11,20 +11,26 @@
 
 namespace {
 
-// A grid whose drag ends by dropping on `target` at a cell, the way the window system would.
+// A grid whose drag enters `target`, moves over a cell and drops there, the way the window
+// system would: a drop follows only when the last move was accepted.
 class CDropGrid : public CGridCtrl {
 public:
     using CGridCtrl::CGridCtrl;
     QPointer<CGridCtrl> target;
     CCellID dropCell;
     Qt::KeyboardModifiers mods;
+    QList<Qt::DropAction> answers; // of the enter and the move
+    bool hilited = false;          // the cell was highlighted before the drop
 
 protected:
     Qt::DropAction DoDragDrop(std::unique_ptr<QMimeData> data) override
     {
         QRect rect;
         target->GetCellRect(dropCell, &rect);
-        const Qt::DropAction action = target->OnDragEnter(data.get(), mods, rect.center());
+        answers = {target->OnDragEnter(data.get(), mods, rect.center()),
+                   target->OnDragOver(data.get(), mods, rect.center())};
+        hilited = target->GetItemState(dropCell.row, dropCell.col) & GvisDropHilited;
+        const Qt::DropAction action = answers.last();
         if (action == Qt::IgnoreAction || !target->OnDrop(data.get(), action, rect.center()))
             return Qt::IgnoreAction;
         return action;
@@ -235,17 +241,22 @@ void TstGridClipboard::dragMovesOrCopies_data()
 {
     QTest::addColumn<bool>("twoGrids");
     QTest::addColumn<bool>("copy");
+    QTest::addColumn<CCellID>("dropCell");
     QTest::addColumn<QString>("sourceAfter");
-    QTest::newRow("move within one grid") << false << false << "a";
-    QTest::newRow("copy within one grid") << false << true << "a";
-    QTest::newRow("move between grids") << true << false << "";
-    QTest::newRow("copy between grids") << true << true << "a";
+    const CCellID cell(3, 3);
+    QTest::newRow("move within one grid") << false << false << cell << "a";
+    QTest::newRow("copy within one grid") << false << true << cell << "a";
+    QTest::newRow("move between grids") << true << false << cell << "";
+    QTest::newRow("copy between grids") << true << true << cell << "a";
+    // The protected label column shows no drop coming, and none happens.
+    QTest::newRow("onto the protected column") << true << false << CCellID(3, 0) << "a";
 }
 
 void TstGridClipboard::dragMovesOrCopies()
 {
     QFETCH(bool, twoGrids);
     QFETCH(bool, copy);
+    QFETCH(CCellID, dropCell);
     QFETCH(QString, sourceAfter);
     QPointer<CDropGrid> source = new CDropGrid;
     QPointer<CGridCtrl> other = new CGridCtrl;
@@ -254,20 +265,32 @@ void TstGridClipboard::dragMovesOrCopies()
     for (CGridCtrl* grid : {static_cast<CGridCtrl*>(source.data()), other.data()}) {
         grid->EnableDragAndDrop(true);
         grid->SetProtectFirstColumn(true);
+        // As in the project view, column 0 is a normal column that a drag can reach.
+        grid->SetFixedColumnCount(0);
         grid->show();
     }
     source->target = twoGrids ? other.data() : static_cast<CGridCtrl*>(source.data());
-    source->dropCell = CCellID(3, 3);
+    source->dropCell = dropCell;
     source->mods = copy ? Qt::ControlModifier : Qt::NoModifier;
     source->SetSelectedRange(1, 1, 1, 1);
     source->SetFocusCell(1, 1);
     source->OnBeginDrag();
-    // A drop that inserts rows moves the target's old rows down by one.
     CGridCtrl* target = source->target;
-    QCOMPARE(target->GetItemText(3, 3), QStringLiteral("a"));
     QCOMPARE(source->GetItemText(1, 1), sourceAfter);
-    QCOMPARE(target->GetLastDragOverCell(), CCellID(3, 3));
-    QVERIFY(!(target->GetItemState(3, 3) & GvisDropHilited));
+    const bool takes = dropCell.col != 0;
+    const Qt::DropAction effect = !takes ? Qt::IgnoreAction
+                                  : copy ? Qt::CopyAction
+                                         : Qt::MoveAction;
+    QCOMPARE(source->answers, QList<Qt::DropAction>({effect, effect}));
+    QCOMPARE(source->hilited, takes);
+    QVERIFY(!(target->GetItemState(dropCell.row, dropCell.col) & GvisDropHilited));
+    if (takes) {
+        // A drop that inserts rows moves the target's old rows down by one.
+        QCOMPARE(target->GetItemText(3, 3), QStringLiteral("a"));
+        QCOMPARE(target->GetLastDragOverCell(), CCellID(3, 3));
+    } else {
+        QCOMPARE(target->GetRowCount(), 4);
+    }
     QCOMPARE(target->GetSelectedCount(), 0);
     delete source;
     delete other;
