@@ -512,6 +512,9 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
 {
     if (nRow >= 0 && (nRow < m_nFixedRows || nRow >= m_nRows))
         return -1;
+    // The rows from nRow on move down: their editors end while their cells are in place.
+    if (nRow >= 0)
+        EndEditorsOutside(nRow, m_nCols);
     ResetTopLeft();
     m_PrevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, false, true);

@@ -251,8 +251,8 @@ public:
     // An editor finished: the new text and the key that ended it.
     void OnEndInPlaceEdit(const GV_DISPINFO& info);
     // Ends every open editor whose cell lies outside a table of `nRows` x `nCols`; (0, 0)
-    // ends them all. Runs before cells go away, so no editor reports to a cell (or a grid)
-    // that is gone.
+    // ends them all. Runs before cells go away or rows move, so no editor reports to a cell
+    // (or a grid) that is gone, or to the cell that took its place.
     void EndEditorsOutside(int nRows, int nCols);
     CTitleTip* GetTitleTip() const;
 

@@ -306,6 +306,9 @@ bool CGridCtrl::SortItems(const CompareFunction& compare, int nCol, bool bAscend
         high = m_nRows - 1;
     low = qMax(low, 0);
     high = qMin(high, m_nRows - 1);
+    // Rows from `low` on may change places: their editors end first, on the cells they
+    // were opened on.
+    EndEditorsOutside(low, m_nCols);
     const int sign = bAscending ? 1 : -1;
     auto cell = [&](int row) { return m_RowData[size_t(row)][size_t(nCol)].get(); };
     auto order = [&](const CGridCellBase* a, const CGridCellBase* b) {
