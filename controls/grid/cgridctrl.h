@@ -385,7 +385,13 @@ private:
     CCellID NextCellForKey(int key, Qt::KeyboardModifiers mods, bool* resetHorz);
     int NextVisibleRow(int row, int step, int minRow) const;
     int NextVisibleColumn(int col, int step, int minCol) const;
+    // Sets the mode for a mouse over a divider (or over none), then the cursor.
     void UpdateResizeCursor(const QPoint& point);
+    // The cursor for the mouse at `point`: a sizing cursor over a divider, else the one the
+    // cell under it sets, the arrow outside the table; unchanged while dragging.
+    void OnSetCursor(const QPoint& point);
+    // Moves the band of a sizing to `point`, kept within m_SizingClip.
+    void MoveSizingBand(QPoint point);
     void ShowTitleTip(const CCellID& cell);
     void SetMouseCursor(Qt::CursorShape shape);
 
@@ -479,6 +485,7 @@ private:
     int m_nTimerID = 0;
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
+    QRect m_SizingClip; // where that band may go
     CCellID m_idMouseOverCell;
 
     // Set while open editors are ended by the grid rather than by the user.

@@ -3,7 +3,18 @@
 
 #include "controls/grid/cgridcellmultiline.h"
 
+#include <QApplication>
+#include <QScopeGuard>
+
 #include <utility>
+
+namespace {
+
+// A selection change that visits more cells than this shows the wait cursor while it runs;
+// a smaller one is over before a cursor could be seen to change.
+constexpr qint64 kWaitCursorCells = 100000;
+
+} // namespace
 
 quint64 CGridCtrl::SelectionKey(int nRow, int nCol)
 {
@@ -82,6 +93,17 @@ void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMax
         nMinCol = m_nFixedCols;
     if (nMaxCol >= 0 && nMaxCol < m_nFixedCols)
         nMaxCol = m_nFixedCols;
+    qint64 work = bSelectCells ? m_SelectedCellMap.size() + m_PrevSelectedCellMap.size() : 0;
+    if (nMinRow >= 0 && nMinCol >= 0)
+        work += qint64(qMax(0, qMin(nMaxRow, m_nRows - 1) - nMinRow + 1)) *
+                qMax(0, qMin(nMaxCol, m_nCols - 1) - nMinCol + 1);
+    const bool wait = work > kWaitCursorCells;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([wait] {
+        if (wait)
+            QApplication::restoreOverrideCursor();
+    });
     bool changed = false;
 
     if (bSelectCells) {
