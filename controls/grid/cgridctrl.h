@@ -9,6 +9,7 @@
 #include "controls/grid/cgridcellbase.h"
 #include "controls/grid/cgriddefaultcell.h"
 #include "controls/grid/cgriddefs.h"
+#include "controls/grid/cgridsizes.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -415,8 +416,8 @@ private:
     int m_nFixedRows = 0;
     int m_nCols = 0;
     int m_nFixedCols = 0;
-    std::vector<int> m_arRowHeights;
-    std::vector<int> m_arColWidths;
+    CGridSizes m_arRowHeights;
+    CGridSizes m_arColWidths;
     std::vector<CellRow> m_RowData;
     CGridCellFactory m_CellFactory;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;

@@ -265,7 +265,7 @@ bool CGridCtrl::AutoSizeColumn(int nCol, int nAutoSizeStyle, bool bResetScroll)
     for (int row = startRow; row <= endRow; ++row)
         if (CGridCellBase* cell = GetCell(row, nCol))
             width = qMax(width, ExtentOf(cell, GetColumnWidth(nCol)).width());
-    m_arColWidths[size_t(nCol)] = width;
+    m_arColWidths.Set(size_t(nCol), width);
     SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
@@ -281,7 +281,7 @@ bool CGridCtrl::AutoSizeRow(int nRow, bool bResetScroll)
     for (int col = 0; col < m_nCols; ++col)
         if (CGridCellBase* cell = GetCell(nRow, col))
             height = qMax(height, ExtentOf(cell, GetColumnWidth(col)).height());
-    m_arRowHeights[size_t(nRow)] = height;
+    m_arRowHeights.Set(size_t(nRow), height);
     SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
@@ -355,7 +355,7 @@ bool CGridCtrl::SortItems(const CompareFunction& compare, int nCol, bool bAscend
             if (lo <= hi) {
                 if (order(cell(lo), cell(hi)) != 0) {
                     std::swap(m_RowData[size_t(lo)], m_RowData[size_t(hi)]);
-                    std::swap(m_arRowHeights[size_t(lo)], m_arRowHeights[size_t(hi)]);
+                    m_arRowHeights.Swap(size_t(lo), size_t(hi));
                 }
                 ++lo;
                 --hi;

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
+
 namespace {
 
 // A shown grid of `rows` x `cols` with one fixed row and column; cell texts are "r,c".
@@ -69,6 +71,7 @@ private slots:
     void editorsEndBeforeTheirCellsGo();
     void ensureVisibleLandsInPlace_data();
     void ensureVisibleLandsInPlace();
+    void extentFollowsEveryChange();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -777,6 +780,48 @@ void TstGridCtrl::ensureVisibleLandsInPlace()
     grid->EnsureVisible(target);
     const QPoint landed(grid->GetScrollPos32(Qt::Horizontal), grid->GetScrollPos32(Qt::Vertical));
     QCOMPARE(landed, landing);
+    delete grid;
+}
+
+void TstGridCtrl::extentFollowsEveryChange()
+{
+    // The grid keeps its whole height and width as it goes; after each change they are still
+    // the sums of the rows and columns.
+    QPointer<CGridCtrl> grid = MakeGrid(10, 4);
+    const QList<std::pair<const char*, std::function<void()>>> changes{
+        {"more rows", [&] { grid->SetRowCount(50); }},
+        {"a row height", [&] { grid->SetRowHeight(3, 77); }},
+        {"a row inserted with a heading", [&] { grid->InsertRow(QStringLiteral("Tall\nx"), 5); }},
+        {"a row appended", [&] { grid->InsertRow(QString()); }},
+        {"fewer rows", [&] { grid->SetRowCount(20); }},
+        {"rows sorted", [&] { grid->SortTextItems(1, false); }},
+        {"rows auto-sized", [&] { grid->AutoSizeRows(); }},
+        {"a row auto-sized", [&] { grid->AutoSizeRow(2); }},
+        {"more columns", [&] { grid->SetColumnCount(8); }},
+        {"a column hidden", [&] { grid->SetColumnWidth(2, 0); }},
+        {"a column auto-sized", [&] { grid->AutoSizeColumn(1); }},
+        {"fewer columns", [&] { grid->SetColumnCount(3); }},
+        {"fixed rows past the end", [&] { grid->SetFixedRowCount(30); }},
+        {"created anew", [&] { grid->Create(QRect(0, 0, 300, 200), nullptr, 1); }},
+        {"emptied", [&] { grid->DeleteAllItems(); }},
+        {"virtual rows",
+         [&] {
+             grid->SetVirtualMode(true);
+             grid->SetColumnCount(2);
+             grid->InsertRow(QString());
+             grid->SetRowCount(1000);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        long height = 0;
+        for (int r = 0; r < grid->GetRowCount(); ++r)
+            height += grid->GetRowHeight(r);
+        long width = 0;
+        for (int c = 0; c < grid->GetColumnCount(); ++c)
+            width += grid->GetColumnWidth(c);
+        QVERIFY2(grid->GetVirtualHeight() == height && grid->GetVirtualWidth() == width, name);
+    }
     delete grid;
 }
 
