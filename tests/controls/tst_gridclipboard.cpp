@@ -51,6 +51,16 @@ void Fill(CGridCtrl* grid, int rows, int cols)
     grid->resize(500, 400);
 }
 
+// Makes every non-fixed cell of column `col` a multi-line cell with the same text.
+void MakeMultiLine(CGridCtrl* grid, int col)
+{
+    for (int r = 1; r < grid->GetRowCount(); ++r) {
+        auto cell = CGridCellMultiLine::CreateObject();
+        cell->SetText(grid->GetItemText(r, col));
+        grid->SetCell(r, col, std::move(cell));
+    }
+}
+
 QMimeData* TextData(const QString& text)
 {
     auto* data = new QMimeData;
@@ -100,11 +110,7 @@ void TstGridClipboard::copyFormsText()
     QPointer<CGridCtrl> grid = new CGridCtrl;
     Fill(grid, 3, 4);
     if (variant == QLatin1String("multi-line"))
-        for (int r = 1; r < 3; ++r) {
-            auto cell = CGridCellMultiLine::CreateObject();
-            cell->SetText(grid->GetItemText(r, 3));
-            grid->SetCell(r, 3, std::move(cell));
-        }
+        MakeMultiLine(grid, 3);
     grid->SetSelectedRange(1, 1, 2, 3);
     if (variant == QLatin1String("unselect b"))
         grid->SetItemState(1, 2, grid->GetItemState(1, 2) & ~GvisSelected);
@@ -184,11 +190,8 @@ void TstGridClipboard::pasteLinesInsertsAndNumbersRows()
     QFETCH(CCellRange, selected);
     QPointer<CGridCtrl> grid = new CGridCtrl;
     Fill(grid, rows, 3);
-    for (int r = 1; multiLine && r < rows; ++r) {
-        auto cell = CGridCellMultiLine::CreateObject();
-        cell->SetText(grid->GetItemText(r, 2));
-        grid->SetCell(r, 2, std::move(cell));
-    }
+    if (multiLine)
+        MakeMultiLine(grid, 2);
     std::unique_ptr<QMimeData> data(TextData(text));
     QVERIFY(grid->PasteTextToGrid(at, data.get()));
     QStringList got;
