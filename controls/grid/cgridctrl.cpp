@@ -55,8 +55,8 @@ bool CGridCtrl::Create(const QRect& rect, QWidget* parent, int id)
     setParent(parent);
     setGeometry(rect);
     m_nID = id;
-    std::fill(m_arRowHeights.begin(), m_arRowHeights.end(), m_cellDefault->GetHeight());
-    std::fill(m_arColWidths.begin(), m_arColWidths.end(), m_cellDefault->GetWidth());
+    m_arRowHeights.Fill(m_cellDefault->GetHeight());
+    m_arColWidths.Fill(m_cellDefault->GetWidth());
     ResetScrollBars();
     return true;
 }
@@ -354,11 +354,11 @@ bool CGridCtrl::SetRowCount(int nRows)
         for (auto it = m_SelectedCellMap.begin(); it != m_SelectedCellMap.end();)
             it = it->row >= nRows ? m_SelectedCellMap.erase(it) : std::next(it);
         m_RowData.resize(m_bVirtualMode ? 0 : size_t(nRows));
-        m_arRowHeights.resize(size_t(nRows));
+        m_arRowHeights.Resize(size_t(nRows));
         m_nRows = nRows;
     } else {
         try {
-            m_arRowHeights.resize(size_t(nRows), m_cellDefault->GetHeight());
+            m_arRowHeights.Resize(size_t(nRows), m_cellDefault->GetHeight());
             if (!m_bVirtualMode) {
                 m_RowData.reserve(size_t(nRows));
                 for (int row = oldRows; row < nRows; ++row)
@@ -366,9 +366,9 @@ bool CGridCtrl::SetRowCount(int nRows)
             }
         } catch (const std::bad_alloc&) {
             // Keep what was obtained; the count never exceeds the rows that exist.
-            m_nRows = int(m_bVirtualMode ? m_arRowHeights.size()
-                                         : qMin(m_arRowHeights.size(), m_RowData.size()));
-            m_arRowHeights.resize(size_t(m_nRows));
+            m_nRows = int(m_bVirtualMode ? m_arRowHeights.Count()
+                                         : qMin(m_arRowHeights.Count(), m_RowData.size()));
+            m_arRowHeights.Resize(size_t(m_nRows));
             return false;
         }
         m_nRows = nRows;
@@ -402,11 +402,11 @@ bool CGridCtrl::SetColumnCount(int nCols)
             it = it->col >= nCols ? m_SelectedCellMap.erase(it) : std::next(it);
         for (CellRow& row : m_RowData)
             row.resize(size_t(nCols));
-        m_arColWidths.resize(size_t(nCols));
+        m_arColWidths.Resize(size_t(nCols));
         m_nCols = nCols;
     } else {
         try {
-            m_arColWidths.resize(size_t(nCols), m_cellDefault->GetWidth());
+            m_arColWidths.Resize(size_t(nCols), m_cellDefault->GetWidth());
             m_nCols = nCols;
             if (!m_bVirtualMode) {
                 for (int row = 0; row < m_nRows; ++row) {
@@ -418,7 +418,7 @@ bool CGridCtrl::SetColumnCount(int nCols)
             }
         } catch (const std::bad_alloc&) {
             m_nCols = oldCols;
-            m_arColWidths.resize(size_t(oldCols));
+            m_arColWidths.Resize(size_t(oldCols));
             for (CellRow& row : m_RowData)
                 row.resize(size_t(oldCols));
             return false;
@@ -512,6 +512,9 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
 {
     if (nRow >= 0 && (nRow < m_nFixedRows || nRow >= m_nRows))
         return -1;
+    // The rows from nRow on move down: their editors end while their cells are in place.
+    if (nRow >= 0)
+        EndEditorsOutside(nRow, m_nCols);
     ResetTopLeft();
     m_PrevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, false, true);
@@ -524,11 +527,11 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
     try {
         const int height = m_cellFixedRowDef->GetHeight();
         if (m_bVirtualMode) {
-            m_arRowHeights.insert(m_arRowHeights.begin() + nRow, height);
+            m_arRowHeights.Insert(size_t(nRow), height);
         } else {
             CellRow row = MakeRow(nRow);
             m_RowData.insert(m_RowData.begin() + nRow, std::move(row));
-            m_arRowHeights.insert(m_arRowHeights.begin() + nRow, height);
+            m_arRowHeights.Insert(size_t(nRow), height);
         }
     } catch (const std::bad_alloc&) {
         return -1;
@@ -540,7 +543,7 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
             cell->SetText(strHeading);
             cell->SetState(cell->GetState() | GvisModified);
             if (!strHeading.isEmpty())
-                m_arRowHeights[size_t(nRow)] = cell->GetTextExtent(strHeading).height();
+                m_arRowHeights.Set(size_t(nRow), cell->GetTextExtent(strHeading).height());
         }
     }
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
@@ -559,8 +562,8 @@ bool CGridCtrl::DeleteAllItems()
     SetFocusCell(-1, -1);
     ResetTopLeft();
     m_SelectedCellMap.clear();
-    m_arRowHeights.clear();
-    m_arColWidths.clear();
+    m_arRowHeights.Clear();
+    m_arColWidths.Clear();
     m_RowData.clear();
     m_nRows = m_nFixedRows = m_nCols = m_nFixedCols = 0;
     ResetScrollBars();

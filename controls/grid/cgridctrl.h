@@ -9,6 +9,7 @@
 #include "controls/grid/cgridcellbase.h"
 #include "controls/grid/cgriddefaultcell.h"
 #include "controls/grid/cgriddefs.h"
+#include "controls/grid/cgridsizes.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -251,8 +252,8 @@ public:
     // An editor finished: the new text and the key that ended it.
     void OnEndInPlaceEdit(const GV_DISPINFO& info);
     // Ends every open editor whose cell lies outside a table of `nRows` x `nCols`; (0, 0)
-    // ends them all. Runs before cells go away, so no editor reports to a cell (or a grid)
-    // that is gone.
+    // ends them all. Runs before cells go away or rows move, so no editor reports to a cell
+    // (or a grid) that is gone, or to the cell that took its place.
     void EndEditorsOutside(int nRows, int nCols);
     CTitleTip* GetTitleTip() const;
 
@@ -385,12 +386,20 @@ private:
     CCellID NextCellForKey(int key, Qt::KeyboardModifiers mods, bool* resetHorz);
     int NextVisibleRow(int row, int step, int minRow) const;
     int NextVisibleColumn(int col, int step, int minCol) const;
+    // Sets the mode for a mouse over a divider (or over none), then the cursor.
     void UpdateResizeCursor(const QPoint& point);
+    // The cursor for the mouse at `point`: a sizing cursor over a divider, else the one the
+    // cell under it sets, the arrow outside the table; unchanged while dragging.
+    void OnSetCursor(const QPoint& point);
+    // Moves the band of a sizing to `point`, kept within m_SizingClip.
+    void MoveSizingBand(QPoint point);
     void ShowTitleTip(const CCellID& cell);
     void SetMouseCursor(Qt::CursorShape shape);
 
     // Clipboard (cgridctrlclipboard.cpp).
     bool IsMultiLineCell(int nRow, int nCol) const;
+    // Column 0 while the owner keeps it from pastes and drops.
+    bool IsProtectedColumn(int nCol) const { return m_bProtectFirstColumn && nCol == 0; }
     void PasteLine(int nRow, int nCol, int targetRow, const QString& line, bool& rowMultiLine,
                    bool tabSeen, int& maxRow, int& maxCol);
     void InsertPasteRow(int targetRow);
@@ -407,8 +416,8 @@ private:
     int m_nFixedRows = 0;
     int m_nCols = 0;
     int m_nFixedCols = 0;
-    std::vector<int> m_arRowHeights;
-    std::vector<int> m_arColWidths;
+    CGridSizes m_arRowHeights;
+    CGridSizes m_arColWidths;
     std::vector<CellRow> m_RowData;
     CGridCellFactory m_CellFactory;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;
@@ -477,6 +486,7 @@ private:
     int m_nTimerID = 0;
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
+    QRect m_SizingClip; // where that band may go
     CCellID m_idMouseOverCell;
 
     // Set while open editors are ended by the grid rather than by the user.

@@ -145,10 +145,11 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line
     const QStringList cells = line.split(QLatin1Char('\t'));
     int colOffset = 0;
     for (const QString& cellText : cells) {
-        // The class of the start row's cell one column further on decides; past the
-        // grid's edge the previous class holds.
-        if (tabSeen && IsValid(nRow, nCol + colOffset + 1))
-            rowMultiLine = IsMultiLineCell(nRow, nCol + colOffset + 1);
+        // The class of the start row's cell one column right of the offset decides (counted
+        // from column 0, not from the paste column); past the grid's edge the previous class
+        // holds.
+        if (tabSeen && IsValid(nRow, colOffset + 1))
+            rowMultiLine = IsMultiLineCell(nRow, colOffset + 1);
         if (!rowMultiLine)
             InsertPasteRow(targetRow);
         int targetCol = nCol + colOffset;
@@ -157,7 +158,7 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line
             ++colOffset;
         }
         // Text beyond the grid's edge, or into a protected first column, is dropped.
-        if (IsValid(targetRow, targetCol) && !(m_bProtectFirstColumn && targetCol == 0)) {
+        if (IsValid(targetRow, targetCol) && !IsProtectedColumn(targetCol)) {
             UpdateItemText(targetRow, targetCol, cellText.trimmed());
             SetItemState(targetRow, targetCol, GetItemState(targetRow, targetCol) & ~GvisSelected);
             maxRow = qMax(maxRow, targetRow);
@@ -187,7 +188,7 @@ bool CGridCtrl::PasteTextToGrid(CCellID cell, const QMimeData* pDataObject, bool
         !pDataObject->hasText())
         return false;
     // A first column the owner keeps its labels in gets nothing, and no rows move under it.
-    if (m_bProtectFirstColumn && cell.col == 0)
+    if (IsProtectedColumn(cell.col))
         return false;
     QString text = pDataObject->text();
     const int nul = text.indexOf(QChar(0));
@@ -299,7 +300,8 @@ Qt::DropAction CGridCtrl::OnDragEnter(const QMimeData* pDataObject, Qt::Keyboard
     if (!m_bAllowDragAndDrop || !pDataObject || !pDataObject->hasText())
         return Qt::IgnoreAction;
     m_LastDragOverCell = GetCellFromPt(point, false);
-    if (!IsValid(m_LastDragOverCell) || !IsCellEditable(m_LastDragOverCell))
+    if (!IsValid(m_LastDragOverCell) || !IsCellEditable(m_LastDragOverCell) ||
+        IsProtectedColumn(m_LastDragOverCell.col))
         return Qt::IgnoreAction;
     const CCellID cell = m_LastDragOverCell;
     SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | GvisDropHilited);
@@ -313,7 +315,9 @@ Qt::DropAction CGridCtrl::OnDragOver(const QMimeData* pDataObject, Qt::KeyboardM
     if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->hasText())
         return Qt::IgnoreAction;
     const CCellID cell = GetCellFromPt(point, false);
-    if (!IsValid(cell)) {
+    // A protected column refuses the drop, so it shows none coming: no cell of the grid
+    // stays highlighted while the drag is over it.
+    if (!IsValid(cell) || IsProtectedColumn(cell.col)) {
         OnDragLeave();
         m_LastDragOverCell = CCellID();
         return Qt::IgnoreAction;

@@ -20,7 +20,7 @@ bool CGridCtrl::SetRowHeight(int nRow, int height)
 {
     if (nRow < 0 || nRow >= m_nRows || height < 0)
         return false;
-    m_arRowHeights[size_t(nRow)] = height;
+    m_arRowHeights.Set(size_t(nRow), height);
     ResetScrollBars();
     return true;
 }
@@ -29,7 +29,7 @@ bool CGridCtrl::SetColumnWidth(int nCol, int width)
 {
     if (nCol < 0 || nCol >= m_nCols || width < 0)
         return false;
-    m_arColWidths[size_t(nCol)] = width;
+    m_arColWidths.Set(size_t(nCol), width);
     ResetScrollBars();
     return true;
 }
@@ -52,18 +52,12 @@ int CGridCtrl::GetFixedColumnWidth() const
 
 long CGridCtrl::GetVirtualHeight() const
 {
-    long height = 0;
-    for (int h : m_arRowHeights)
-        height += h;
-    return height;
+    return m_arRowHeights.Total();
 }
 
 long CGridCtrl::GetVirtualWidth() const
 {
-    long width = 0;
-    for (int w : m_arColWidths)
-        width += w;
-    return width;
+    return m_arColWidths.Total();
 }
 
 // --- Geometry ------------------------------------------------------------------------------

@@ -61,16 +61,34 @@ void CGridCtrl::SetMouseCursor(Qt::CursorShape shape)
 
 void CGridCtrl::UpdateResizeCursor(const QPoint& point)
 {
-    if (m_bAllowColumnResize && MouseOverColumnResizeArea(point)) {
-        SetMouseCursor(Qt::SizeHorCursor);
+    if (m_bAllowColumnResize && MouseOverColumnResizeArea(point))
         m_MouseMode = MouseOverColDivide;
-    } else if (m_bAllowRowResize && MouseOverRowResizeArea(point)) {
-        SetMouseCursor(Qt::SizeVerCursor);
+    else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
         m_MouseMode = MouseOverRowDivide;
-    } else if (m_MouseMode != MouseNothing) {
-        SetMouseCursor(Qt::ArrowCursor);
+    else
         m_MouseMode = MouseNothing;
+    OnSetCursor(point);
+}
+
+void CGridCtrl::OnSetCursor(const QPoint& point)
+{
+    switch (m_MouseMode) {
+    case MouseOverRowDivide:
+        SetMouseCursor(Qt::SizeVerCursor);
+        return;
+    case MouseOverColDivide:
+        SetMouseCursor(Qt::SizeHorCursor);
+        return;
+    case MouseDragging:
+        return;
+    default:
+        break;
     }
+    // The cell under the mouse chooses its own cursor; outside the table it is the arrow.
+    const CCellID cell = m_bVirtualMode ? CCellID() : GetCellFromPt(point);
+    CGridCellBase* pCell = GetCell(cell.row, cell.col);
+    if (!pCell || !pCell->OnSetCursor())
+        SetMouseCursor(Qt::ArrowCursor);
 }
 
 void CGridCtrl::ShowTitleTip(const CCellID& cell)
@@ -140,12 +158,8 @@ void CGridCtrl::OnMouseMove(Qt::MouseButtons buttons, QPoint point)
         break;
     }
     case MouseSizingRow:
-        m_SizingBand = QRect(0, point.y(), viewport()->width(), 2);
-        viewport()->update();
-        break;
     case MouseSizingCol:
-        m_SizingBand = QRect(point.x(), 0, 2, viewport()->height());
-        viewport()->update();
+        MoveSizingBand(point);
         break;
     case MousePrepareEdit:
     case MousePrepareDrag:
@@ -199,8 +213,11 @@ void CGridCtrl::StartColumnSizing(QPoint point)
     }
     m_nSizingIndex = col;
     m_MouseMode = MouseSizingCol;
-    m_SizingBand = QRect(point.x(), 0, 2, viewport()->height());
-    viewport()->update();
+    QPoint start;
+    GetCellOrigin(cell.row, col, &start);
+    m_SizingClip = QRect(start.x() + 1, 0, qMax(1, viewport()->width() - GetFixedColumnWidth()),
+                         viewport()->height());
+    MoveSizingBand(point);
 }
 
 void CGridCtrl::StartRowSizing(QPoint point)
@@ -228,7 +245,25 @@ void CGridCtrl::StartRowSizing(QPoint point)
     }
     m_nSizingIndex = row;
     m_MouseMode = MouseSizingRow;
-    m_SizingBand = QRect(0, point.y(), viewport()->width(), 2);
+    QPoint start;
+    GetCellOrigin(row, cell.col, &start);
+    m_SizingClip = QRect(0, start.y() + 1, viewport()->width(),
+                         qMax(1, viewport()->height() - GetFixedRowHeight()));
+    MoveSizingBand(point);
+}
+
+void CGridCtrl::MoveSizingBand(QPoint point)
+{
+    // The pointer cannot be confined to a rectangle portably, so the band keeps to the
+    // rectangle the pointer would be kept in: it never runs left of (above) the sized
+    // column (row) nor further than a client's width (height) past it.
+    if (m_MouseMode == MouseSizingCol) {
+        const int x = qBound(m_SizingClip.left(), point.x(), m_SizingClip.right());
+        m_SizingBand = QRect(x, 0, 2, viewport()->height());
+    } else {
+        const int y = qBound(m_SizingClip.top(), point.y(), m_SizingClip.bottom());
+        m_SizingBand = QRect(0, y, viewport()->width(), 2);
+    }
     viewport()->update();
 }
 
@@ -297,6 +332,8 @@ void CGridCtrl::OnLButtonDown(Qt::KeyboardModifiers mods, QPoint point)
             m_MouseMode = MouseOverColDivide;
         else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
             m_MouseMode = MouseOverRowDivide;
+        if (m_MouseMode != MouseNothing)
+            OnSetCursor(point);
     }
     if (m_MouseMode == MouseOverColDivide) {
         StartColumnSizing(point);

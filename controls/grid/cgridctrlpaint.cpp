@@ -217,7 +217,7 @@ void CGridCtrl::ScrollBy(Qt::Orientation bar, int code)
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const int pos = scroll->value();
     const CCellID topLeft = GetTopleftNonFixedCell();
-    const std::vector<int>& sizes = vertical ? m_arRowHeights : m_arColWidths;
+    const std::vector<int>& sizes = (vertical ? m_arRowHeights : m_arColWidths).Values();
     const int top = vertical ? topLeft.row : topLeft.col;
     const int fixedExtent = vertical ? GetFixedRowHeight() : GetFixedColumnWidth();
     const int client = vertical ? viewport()->height() : viewport()->width();
@@ -256,7 +256,7 @@ void CGridCtrl::ScrollLines(Qt::Orientation bar, int forward, int back)
     const bool vertical = bar == Qt::Vertical;
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const CCellID topLeft = GetTopleftNonFixedCell();
-    CGridLineScroll lines(vertical ? m_arRowHeights : m_arColWidths,
+    CGridLineScroll lines((vertical ? m_arRowHeights : m_arColWidths).Values(),
                           vertical ? m_nFixedRows : m_nFixedCols, scroll->maximum(),
                           scroll->value(), vertical ? topLeft.row : topLeft.col);
     lines.Forward(forward);
@@ -271,7 +271,7 @@ void CGridCtrl::EnsureVisible(int nRow, int nCol)
         return;
     // A line for every shown row (column) between the visible ones and the target.
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    const auto shown = [](const std::vector<int>& sizes, int from, int to) {
+    const auto shown = [](const CGridSizes& sizes, int from, int to) {
         int count = 0;
         for (int index = from; index <= to; ++index)
             count += sizes[size_t(index)] > 0 ? 1 : 0;

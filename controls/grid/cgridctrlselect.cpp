@@ -3,7 +3,18 @@
 
 #include "controls/grid/cgridcellmultiline.h"
 
+#include <QApplication>
+#include <QScopeGuard>
+
 #include <utility>
+
+namespace {
+
+// A selection change that visits more cells than this shows the wait cursor while it runs;
+// a smaller one is over before a cursor could be seen to change.
+constexpr qint64 kWaitCursorCells = 100000;
+
+} // namespace
 
 quint64 CGridCtrl::SelectionKey(int nRow, int nCol)
 {
@@ -82,6 +93,17 @@ void CGridCtrl::SetSelectedRange(int nMinRow, int nMinCol, int nMaxRow, int nMax
         nMinCol = m_nFixedCols;
     if (nMaxCol >= 0 && nMaxCol < m_nFixedCols)
         nMaxCol = m_nFixedCols;
+    qint64 work = bSelectCells ? m_SelectedCellMap.size() + m_PrevSelectedCellMap.size() : 0;
+    if (nMinRow >= 0 && nMinCol >= 0)
+        work += qint64(qMax(0, qMin(nMaxRow, m_nRows - 1) - nMinRow + 1)) *
+                qMax(0, qMin(nMaxCol, m_nCols - 1) - nMinCol + 1);
+    const bool wait = work > kWaitCursorCells;
+    if (wait)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([wait] {
+        if (wait)
+            QApplication::restoreOverrideCursor();
+    });
     bool changed = false;
 
     if (bSelectCells) {
@@ -243,7 +265,7 @@ bool CGridCtrl::AutoSizeColumn(int nCol, int nAutoSizeStyle, bool bResetScroll)
     for (int row = startRow; row <= endRow; ++row)
         if (CGridCellBase* cell = GetCell(row, nCol))
             width = qMax(width, ExtentOf(cell, GetColumnWidth(nCol)).width());
-    m_arColWidths[size_t(nCol)] = width;
+    m_arColWidths.Set(size_t(nCol), width);
     SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
@@ -259,7 +281,7 @@ bool CGridCtrl::AutoSizeRow(int nRow, bool bResetScroll)
     for (int col = 0; col < m_nCols; ++col)
         if (CGridCellBase* cell = GetCell(nRow, col))
             height = qMax(height, ExtentOf(cell, GetColumnWidth(col)).height());
-    m_arRowHeights[size_t(nRow)] = height;
+    m_arRowHeights.Set(size_t(nRow), height);
     SendCacheHint(CCellRange());
     if (bResetScroll)
         ResetScrollBars();
@@ -306,6 +328,9 @@ bool CGridCtrl::SortItems(const CompareFunction& compare, int nCol, bool bAscend
         high = m_nRows - 1;
     low = qMax(low, 0);
     high = qMin(high, m_nRows - 1);
+    // Rows from `low` on may change places: their editors end first, on the cells they
+    // were opened on.
+    EndEditorsOutside(low, m_nCols);
     const int sign = bAscending ? 1 : -1;
     auto cell = [&](int row) { return m_RowData[size_t(row)][size_t(nCol)].get(); };
     auto order = [&](const CGridCellBase* a, const CGridCellBase* b) {
@@ -330,7 +355,7 @@ bool CGridCtrl::SortItems(const CompareFunction& compare, int nCol, bool bAscend
             if (lo <= hi) {
                 if (order(cell(lo), cell(hi)) != 0) {
                     std::swap(m_RowData[size_t(lo)], m_RowData[size_t(hi)]);
-                    std::swap(m_arRowHeights[size_t(lo)], m_arRowHeights[size_t(hi)]);
+                    m_arRowHeights.Swap(size_t(lo), size_t(hi));
                 }
                 ++lo;
                 --hi;

@@ -11,20 +11,26 @@
 
 namespace {
 
-// A grid whose drag ends by dropping on `target` at a cell, the way the window system would.
+// A grid whose drag enters `target`, moves over a cell and drops there, the way the window
+// system would: a drop follows only when the last move was accepted.
 class CDropGrid : public CGridCtrl {
 public:
     using CGridCtrl::CGridCtrl;
     QPointer<CGridCtrl> target;
     CCellID dropCell;
     Qt::KeyboardModifiers mods;
+    QList<Qt::DropAction> answers; // of the enter and the move
+    bool hilited = false;          // the cell was highlighted before the drop
 
 protected:
     Qt::DropAction DoDragDrop(std::unique_ptr<QMimeData> data) override
     {
         QRect rect;
         target->GetCellRect(dropCell, &rect);
-        const Qt::DropAction action = target->OnDragEnter(data.get(), mods, rect.center());
+        answers = {target->OnDragEnter(data.get(), mods, rect.center()),
+                   target->OnDragOver(data.get(), mods, rect.center())};
+        hilited = target->GetItemState(dropCell.row, dropCell.col) & GvisDropHilited;
+        const Qt::DropAction action = answers.last();
         if (action == Qt::IgnoreAction || !target->OnDrop(data.get(), action, rect.center()))
             return Qt::IgnoreAction;
         return action;
@@ -45,6 +51,16 @@ void Fill(CGridCtrl* grid, int rows, int cols)
     grid->resize(500, 400);
 }
 
+// Makes every non-fixed cell of column `col` a multi-line cell with the same text.
+void MakeMultiLine(CGridCtrl* grid, int col)
+{
+    for (int r = 1; r < grid->GetRowCount(); ++r) {
+        auto cell = CGridCellMultiLine::CreateObject();
+        cell->SetText(grid->GetItemText(r, col));
+        grid->SetCell(r, col, std::move(cell));
+    }
+}
+
 QMimeData* TextData(const QString& text)
 {
     auto* data = new QMimeData;
@@ -61,6 +77,7 @@ private slots:
     void copyFormsText();
     void pasteNarrowGridDropsOverflow_data();
     void pasteNarrowGridDropsOverflow();
+    void pasteLinesInsertsAndNumbersRows_data();
     void pasteLinesInsertsAndNumbersRows();
     void pasteKeepsProtectedFirstColumn();
     void cutEmptiesButReadOnlyStays();
@@ -93,11 +110,7 @@ void TstGridClipboard::copyFormsText()
     QPointer<CGridCtrl> grid = new CGridCtrl;
     Fill(grid, 3, 4);
     if (variant == QLatin1String("multi-line"))
-        for (int r = 1; r < 3; ++r) {
-            auto cell = CGridCellMultiLine::CreateObject();
-            cell->SetText(grid->GetItemText(r, 3));
-            grid->SetCell(r, 3, std::move(cell));
-        }
+        MakeMultiLine(grid, 3);
     grid->SetSelectedRange(1, 1, 2, 3);
     if (variant == QLatin1String("unselect b"))
         grid->SetItemState(1, 2, grid->GetItemState(1, 2) & ~GvisSelected);
@@ -144,22 +157,53 @@ void TstGridClipboard::pasteNarrowGridDropsOverflow()
     delete grid;
 }
 
+void TstGridClipboard::pasteLinesInsertsAndNumbersRows_data()
+{
+    // A grid of `rows` x 3 filled by Fill, column 2 multi-line or not; the rows from 1 on
+    // after the paste, their cells joined by tabs.
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<CCellID>("at");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<CCellID>("focus");
+    QTest::addColumn<CCellRange>("selected");
+    QTest::newRow("lines without tabs")
+        << 4 << false << "one\r\n a \r" << CCellID(2, 1)
+        << QStringList{"\ta\tb", "2\tone\t", "3\ta\t", "4\tc\td", "5\te\tf"} << CCellID(3, 1)
+        << CCellRange(2, 1, 3, 1);
+    // The start row's class is read one column right of the offset counted from column 0:
+    // (1, 1) is a plain cell, so a row goes in first.
+    QTest::newRow("tabbed line, multi-line column 2")
+        << 3 << true << "x\ty" << CCellID(1, 1) << QStringList{"1\tx\ty", "2\ta\tb", "3\tc\td"}
+        << CCellID(1, 1) << CCellRange(1, 1, 1, 2);
+}
+
 void TstGridClipboard::pasteLinesInsertsAndNumbersRows()
 {
+    QFETCH(int, rows);
+    QFETCH(bool, multiLine);
+    QFETCH(QString, text);
+    QFETCH(CCellID, at);
+    QFETCH(QStringList, after);
+    QFETCH(CCellID, focus);
+    QFETCH(CCellRange, selected);
     QPointer<CGridCtrl> grid = new CGridCtrl;
-    Fill(grid, 4, 3);
-    std::unique_ptr<QMimeData> data(TextData(QStringLiteral("one\r\n a \r")));
-    QVERIFY(grid->PasteTextToGrid(CCellID(2, 1), data.get()));
-    QCOMPARE(grid->GetRowCount(), 6);
-    QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("one"));
-    QCOMPARE(grid->GetItemText(3, 1), QStringLiteral("a"));
-    QCOMPARE(grid->GetItemText(4, 1), QStringLiteral("c")); // the old row 2 moved down
-    for (int r = 2; r < 6; ++r) {
-        QCOMPARE(grid->GetItemText(r, 0), QString::number(r));
+    Fill(grid, rows, 3);
+    if (multiLine)
+        MakeMultiLine(grid, 2);
+    std::unique_ptr<QMimeData> data(TextData(text));
+    QVERIFY(grid->PasteTextToGrid(at, data.get()));
+    QStringList got;
+    for (int r = 1; r < grid->GetRowCount(); ++r)
+        got << QStringList{grid->GetItemText(r, 0), grid->GetItemText(r, 1),
+                           grid->GetItemText(r, 2)}
+                   .join(QLatin1Char('\t'));
+    QCOMPARE(got, after);
+    for (int r = at.row; r < grid->GetRowCount(); ++r)
         QVERIFY(grid->GetItemFormat(r, 0) & DtRight);
-    }
-    QCOMPARE(grid->GetFocusCell(), CCellID(3, 1));
-    QCOMPARE(grid->GetSelectedCellRange(), CCellRange(2, 1, 3, 1));
+    QCOMPARE(grid->GetFocusCell(), focus);
+    QCOMPARE(grid->GetSelectedCellRange(), selected);
     delete grid;
 }
 
@@ -200,17 +244,22 @@ void TstGridClipboard::dragMovesOrCopies_data()
 {
     QTest::addColumn<bool>("twoGrids");
     QTest::addColumn<bool>("copy");
+    QTest::addColumn<CCellID>("dropCell");
     QTest::addColumn<QString>("sourceAfter");
-    QTest::newRow("move within one grid") << false << false << "a";
-    QTest::newRow("copy within one grid") << false << true << "a";
-    QTest::newRow("move between grids") << true << false << "";
-    QTest::newRow("copy between grids") << true << true << "a";
+    const CCellID cell(3, 3);
+    QTest::newRow("move within one grid") << false << false << cell << "a";
+    QTest::newRow("copy within one grid") << false << true << cell << "a";
+    QTest::newRow("move between grids") << true << false << cell << "";
+    QTest::newRow("copy between grids") << true << true << cell << "a";
+    // The protected label column shows no drop coming, and none happens.
+    QTest::newRow("onto the protected column") << true << false << CCellID(3, 0) << "a";
 }
 
 void TstGridClipboard::dragMovesOrCopies()
 {
     QFETCH(bool, twoGrids);
     QFETCH(bool, copy);
+    QFETCH(CCellID, dropCell);
     QFETCH(QString, sourceAfter);
     QPointer<CDropGrid> source = new CDropGrid;
     QPointer<CGridCtrl> other = new CGridCtrl;
@@ -219,20 +268,32 @@ void TstGridClipboard::dragMovesOrCopies()
     for (CGridCtrl* grid : {static_cast<CGridCtrl*>(source.data()), other.data()}) {
         grid->EnableDragAndDrop(true);
         grid->SetProtectFirstColumn(true);
+        // As in the project view, column 0 is a normal column that a drag can reach.
+        grid->SetFixedColumnCount(0);
         grid->show();
     }
     source->target = twoGrids ? other.data() : static_cast<CGridCtrl*>(source.data());
-    source->dropCell = CCellID(3, 3);
+    source->dropCell = dropCell;
     source->mods = copy ? Qt::ControlModifier : Qt::NoModifier;
     source->SetSelectedRange(1, 1, 1, 1);
     source->SetFocusCell(1, 1);
     source->OnBeginDrag();
-    // A drop that inserts rows moves the target's old rows down by one.
     CGridCtrl* target = source->target;
-    QCOMPARE(target->GetItemText(3, 3), QStringLiteral("a"));
     QCOMPARE(source->GetItemText(1, 1), sourceAfter);
-    QCOMPARE(target->GetLastDragOverCell(), CCellID(3, 3));
-    QVERIFY(!(target->GetItemState(3, 3) & GvisDropHilited));
+    const bool takes = dropCell.col != 0;
+    const Qt::DropAction effect = !takes ? Qt::IgnoreAction
+                                  : copy ? Qt::CopyAction
+                                         : Qt::MoveAction;
+    QCOMPARE(source->answers, QList<Qt::DropAction>({effect, effect}));
+    QCOMPARE(source->hilited, takes);
+    QVERIFY(!(target->GetItemState(dropCell.row, dropCell.col) & GvisDropHilited));
+    if (takes) {
+        // A drop that inserts rows moves the target's old rows down by one.
+        QCOMPARE(target->GetItemText(3, 3), QStringLiteral("a"));
+        QCOMPARE(target->GetLastDragOverCell(), CCellID(3, 3));
+    } else {
+        QCOMPARE(target->GetRowCount(), 4);
+    }
     QCOMPARE(target->GetSelectedCount(), 0);
     delete source;
     delete other;

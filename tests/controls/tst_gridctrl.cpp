@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <functional>
+
 namespace {
 
 // A shown grid of `rows` x `cols` with one fixed row and column; cell texts are "r,c".
@@ -69,6 +71,7 @@ private slots:
     void editorsEndBeforeTheirCellsGo();
     void ensureVisibleLandsInPlace_data();
     void ensureVisibleLandsInPlace();
+    void extentFollowsEveryChange();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -620,18 +623,25 @@ void TstGridCtrl::multiLineKeepsOneEditor()
 
 void TstGridCtrl::editorsEndBeforeTheirCellsGo_data()
 {
-    // How the editor comes to be on a cell other than the focus cell, and which cell it is.
+    // How the editor comes to be on a cell other than the focus cell, which cell it is, and
+    // for rows that move under it where its text "a" lands (none: the editor stays open).
     QTest::addColumn<QString>("sequence");
     QTest::addColumn<CCellID>("edited");
-    QTest::newRow("a second edit elsewhere") << "second" << CCellID(3, 3);
-    QTest::newRow("focus moved on") << "focus" << CCellID(2, 2);
-    QTest::newRow("edited row removed") << "rows" << CCellID(3, 3);
+    QTest::addColumn<CCellID>("landed");
+    QTest::newRow("a second edit elsewhere") << "second" << CCellID(3, 3) << CCellID();
+    QTest::newRow("focus moved on") << "focus" << CCellID(2, 2) << CCellID();
+    QTest::newRow("edited row removed") << "rows" << CCellID(3, 3) << CCellID();
+    QTest::newRow("row inserted above") << "insert 1" << CCellID(2, 2) << CCellID(3, 2);
+    QTest::newRow("row inserted below") << "insert 3" << CCellID(2, 2) << CCellID();
+    // Descending by column 0 the rows 1..5 turn round: row 2 goes to row 4.
+    QTest::newRow("rows sorted") << "sort" << CCellID(2, 2) << CCellID(4, 2);
 }
 
 void TstGridCtrl::editorsEndBeforeTheirCellsGo()
 {
     QFETCH(QString, sequence);
     QFETCH(CCellID, edited);
+    QFETCH(CCellID, landed);
     QPointer<CGridCtrl> grid = MakeGrid(6, 5);
     grid->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(grid));
@@ -651,7 +661,7 @@ void TstGridCtrl::editorsEndBeforeTheirCellsGo()
     QTest::keyClick(grid.data(), Qt::Key_A);
     if (sequence == QLatin1String("second"))
         grid->OnEditCell(3, 3, QPoint(-1, -1), 'b');
-    else if (sequence == QLatin1String("focus"))
+    else if (sequence != QLatin1String("rows"))
         grid->SetFocusCell(4, 4);
     QCoreApplication::processEvents();
     QCOMPARE(openEditors(), 1);
@@ -666,6 +676,21 @@ void TstGridCtrl::editorsEndBeforeTheirCellsGo()
         QCOMPARE(ended.size(), 1);
         return;
     }
+    if (sequence.startsWith(QLatin1String("insert")))
+        QVERIFY(grid->InsertRow(QString(), sequence.back().digitValue()) >= 0);
+    else if (sequence == QLatin1String("sort"))
+        QVERIFY(grid->SortTextItems(0, false));
+    if (landed.IsValid()) {
+        // The text went to its own cell before the rows moved, and went with it.
+        QCOMPARE(ended, QList<CCellID>({edited}));
+        QCOMPARE(openEditors(), 0);
+        QCOMPARE(grid->GetItemText(landed.row, landed.col), QStringLiteral("a"));
+        QCOMPARE(grid->GetItemText(landed.row, 0), QStringLiteral("%1,0").arg(edited.row));
+        delete grid;
+        QCOMPARE(ended.size(), 1);
+        return;
+    }
+    QCOMPARE(openEditors(), 1);
     QVERIFY(grid->GetFocusCell() != edited);
     // The owner hears the end of the edit while the grid is still whole; the grid's own
     // window going away later finds nothing left open.
@@ -755,6 +780,48 @@ void TstGridCtrl::ensureVisibleLandsInPlace()
     grid->EnsureVisible(target);
     const QPoint landed(grid->GetScrollPos32(Qt::Horizontal), grid->GetScrollPos32(Qt::Vertical));
     QCOMPARE(landed, landing);
+    delete grid;
+}
+
+void TstGridCtrl::extentFollowsEveryChange()
+{
+    // The grid keeps its whole height and width as it goes; after each change they are still
+    // the sums of the rows and columns.
+    QPointer<CGridCtrl> grid = MakeGrid(10, 4);
+    const QList<std::pair<const char*, std::function<void()>>> changes{
+        {"more rows", [&] { grid->SetRowCount(50); }},
+        {"a row height", [&] { grid->SetRowHeight(3, 77); }},
+        {"a row inserted with a heading", [&] { grid->InsertRow(QStringLiteral("Tall\nx"), 5); }},
+        {"a row appended", [&] { grid->InsertRow(QString()); }},
+        {"fewer rows", [&] { grid->SetRowCount(20); }},
+        {"rows sorted", [&] { grid->SortTextItems(1, false); }},
+        {"rows auto-sized", [&] { grid->AutoSizeRows(); }},
+        {"a row auto-sized", [&] { grid->AutoSizeRow(2); }},
+        {"more columns", [&] { grid->SetColumnCount(8); }},
+        {"a column hidden", [&] { grid->SetColumnWidth(2, 0); }},
+        {"a column auto-sized", [&] { grid->AutoSizeColumn(1); }},
+        {"fewer columns", [&] { grid->SetColumnCount(3); }},
+        {"fixed rows past the end", [&] { grid->SetFixedRowCount(30); }},
+        {"created anew", [&] { grid->Create(QRect(0, 0, 300, 200), nullptr, 1); }},
+        {"emptied", [&] { grid->DeleteAllItems(); }},
+        {"virtual rows",
+         [&] {
+             grid->SetVirtualMode(true);
+             grid->SetColumnCount(2);
+             grid->InsertRow(QString());
+             grid->SetRowCount(1000);
+         }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        long height = 0;
+        for (int r = 0; r < grid->GetRowCount(); ++r)
+            height += grid->GetRowHeight(r);
+        long width = 0;
+        for (int c = 0; c < grid->GetColumnCount(); ++c)
+            width += grid->GetColumnWidth(c);
+        QVERIFY2(grid->GetVirtualHeight() == height && grid->GetVirtualWidth() == width, name);
+    }
     delete grid;
 }
 

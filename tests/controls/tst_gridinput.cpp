@@ -2,6 +2,7 @@
 // and past the fixed cells, Home, End and the page keys, selecting by drag, by Shift and Ctrl
 // clicks and from the headings, auto-scroll while a drag is outside, sizing rows and columns
 // at their dividers and a double click on a divider.
+#include "controls/grid/cgridcell.h"
 #include "controls/grid/cgridctrl.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -178,6 +180,44 @@ void MoveCursorTo(QWidget* viewport, QPoint at)
     QCursor::setPos(viewport->mapToGlobal(at));
 }
 
+// A cell that shows the pointing hand over itself.
+class CHandCell : public CGridCell {
+public:
+    bool OnSetCursor() override
+    {
+        GetGrid()->viewport()->setCursor(Qt::PointingHandCursor);
+        return true;
+    }
+};
+
+// A cell that notes whether the wait cursor was up when its state changed.
+class CWaitWatchCell : public CGridCell {
+public:
+    explicit CWaitWatchCell(bool* sawWait) : m_sawWait(sawWait) {}
+    void SetState(quint32 state) override
+    {
+        const QCursor* cursor = QApplication::overrideCursor();
+        *m_sawWait |= cursor && cursor->shape() == Qt::WaitCursor;
+        CGridCell::SetState(state);
+    }
+
+private:
+    bool* m_sawWait;
+};
+
+// The first pixel, along row (or column) `line` of the viewport, where `after` differs
+// from `before`; -1 where none does.
+int FirstDifference(const QImage& before, const QImage& after, bool rows, int line)
+{
+    const int length = rows ? before.height() : before.width();
+    for (int i = 0; i < length; ++i) {
+        const QPoint at = rows ? QPoint(line, i) : QPoint(i, line);
+        if (before.pixel(at) != after.pixel(at))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 namespace QTest {
@@ -208,6 +248,12 @@ private slots:
     void dividerDoubleClickFits_data();
     void dividerDoubleClickFits();
     void headingClicksSort();
+    void cursorFollowsTheMouse_data();
+    void cursorFollowsTheMouse();
+    void sizingBandKeepsToTheSizedOne_data();
+    void sizingBandKeepsToTheSizedOne();
+    void largeSelectionShowsWaitCursor_data();
+    void largeSelectionShowsWaitCursor();
 };
 
 void TstGridInput::keysMoveAndSelect_data()
@@ -753,6 +799,88 @@ void TstGridInput::headingClicksSort()
     // The clicked column is selected.
     QCOMPARE(Selected(grid), Block({1, 4}, {3, 3}));
     delete grid;
+}
+
+void TstGridInput::cursorFollowsTheMouse_data()
+{
+    // A 6 x 6 grid of 50 x 20 cells whose cell (2, 2) shows the pointing hand.
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("shape"); // Qt::CursorShape
+    QTest::newRow("a cell with its own cursor") << QPoint(125, 50) << int(Qt::PointingHandCursor);
+    QTest::newRow("a plain cell") << QPoint(175, 70) << int(Qt::ArrowCursor);
+    QTest::newRow("a heading cell") << QPoint(175, 10) << int(Qt::ArrowCursor);
+    QTest::newRow("a column divider") << QPoint(149, 10) << int(Qt::SizeHorCursor);
+    QTest::newRow("a row divider") << QPoint(25, 59) << int(Qt::SizeVerCursor);
+    QTest::newRow("outside the table") << QPoint(350, 200) << int(Qt::ArrowCursor);
+}
+
+void TstGridInput::cursorFollowsTheMouse()
+{
+    QFETCH(QPoint, at);
+    QFETCH(int, shape);
+    const std::unique_ptr<CGridCtrl> grid(MakeGrid(6, 6));
+    QVERIFY(grid->SetCell(2, 2, std::make_unique<CHandCell>()));
+    grid->viewport()->setCursor(Qt::CrossCursor);
+    QTest::mouseMove(grid->viewport(), at);
+    QCOMPARE(int(grid->viewport()->cursor().shape()), shape);
+}
+
+void TstGridInput::sizingBandKeepsToTheSizedOne_data()
+{
+    // Dragged far past the start of column (row) 2 of a 6 x 6 grid of 50 x 20 cells, the
+    // band stops one pixel inside it.
+    QTest::addColumn<bool>("rows");
+    QTest::addColumn<int>("band");
+    QTest::newRow("column") << false << 101;
+    QTest::newRow("row") << true << 41;
+}
+
+void TstGridInput::sizingBandKeepsToTheSizedOne()
+{
+    QFETCH(bool, rows);
+    QFETCH(int, band);
+    const std::unique_ptr<CGridCtrl> grid(MakeGrid(6, 6));
+    QWidget* viewport = grid->viewport();
+    const QPoint from = DividerOf(grid.get(), rows ? CCellID(2, 0) : CCellID(0, 2), rows, false);
+    const QPoint to = from - (rows ? QPoint(0, 200) : QPoint(200, 0));
+    QTest::mouseMove(viewport, from);
+    const QImage before = Look(grid.get());
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    QTest::mouseMove(viewport, to);
+    const int line = rows ? 175 : 70; // across the non-fixed cells
+    const QImage during = Look(grid.get());
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    QCOMPARE(FirstDifference(before, during, rows, line), band);
+}
+
+void TstGridInput::largeSelectionShowsWaitCursor_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("wait");
+    QTest::newRow("120,000 cells") << 1201 << true;
+    QTest::newRow("10,000 cells") << 101 << false;
+}
+
+void TstGridInput::largeSelectionShowsWaitCursor()
+{
+    QFETCH(int, rows);
+    QFETCH(bool, wait);
+    bool sawWait = false;
+    CGridCtrl grid;
+    grid.SetDefaultCellType([&sawWait] { return std::make_unique<CWaitWatchCell>(&sawWait); });
+    grid.SetRowCount(rows);
+    grid.SetColumnCount(101);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    sawWait = false;
+    grid.SelectAllCells();
+    QCOMPARE(grid.GetSelectedCount(), (rows - 1) * 100);
+    QCOMPARE(sawWait, wait);
+    // Clearing that selection is as much work.
+    sawWait = false;
+    grid.ResetSelectedRange();
+    QCOMPARE(sawWait, wait);
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(TstGridInput)

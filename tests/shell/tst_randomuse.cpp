@@ -18,6 +18,7 @@
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
+#include "tests/support/sanitizers.h"
 #include "tests/support/testapp.h"
 
 #include <QAbstractButton>
@@ -44,14 +45,6 @@
 #include <string>
 #include <unistd.h>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
-#define TARNLINK_HAVE_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define TARNLINK_HAVE_SANITIZER 1
-#endif
 #ifdef TARNLINK_HAVE_SANITIZER
 #include <sanitizer/common_interface_defs.h>
 #endif
