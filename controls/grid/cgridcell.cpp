@@ -39,14 +39,14 @@ QColor CGridCell::GetBackClr() const
     return m_bOwnBkClr ? QColor::fromRgba(m_crBkClr) : QColor();
 }
 
-void CGridCell::SetFont(const QFont* font)
+void CGridCell::SetFont(const CGridFont* font)
 {
     if (!font) {
         m_plfFont.reset();
         return;
     }
     if (!m_plfFont)
-        m_plfFont = std::make_unique<QFont>(*font);
+        m_plfFont = std::make_unique<CGridFont>(*font);
     else
         *m_plfFont = *font;
 }
@@ -60,7 +60,7 @@ quint32 CGridCell::GetFormat() const
     return m_nFormat;
 }
 
-const QFont* CGridCell::GetFont() const
+const CGridFont* CGridCell::GetFont() const
 {
     if (m_plfFont)
         return m_plfFont.get();
@@ -117,8 +117,8 @@ QWidget* CGridCell::CreateEditor(int row, int col, const QRect& rect, int id, ui
         align = Qt::AlignHCenter;
     CGridCtrl* grid = GetGrid();
     auto* editor = new CInPlaceEdit(grid->viewport(), rect, align, id, row, col, GetText(), nChar);
-    if (const QFont* font = grid->GetDefaultCell(false, false)->GetFont())
-        editor->setFont(*font);
+    if (const CGridFont* font = grid->GetDefaultCell(false, false)->GetFont())
+        editor->setFont(font->font);
     QObject::connect(editor, &CInPlaceEdit::EndLabelEdit, grid, &CGridCtrl::OnEndInPlaceEdit);
     editor->Start();
     return editor;

@@ -20,7 +20,7 @@ public:
     void SetFormat(quint32 format) override { m_nFormat = format; }
     void SetTextClr(const QColor& colour) override;
     void SetBackClr(const QColor& colour) override;
-    void SetFont(const QFont* font) override;
+    void SetFont(const CGridFont* font) override;
     void SetMargin(quint32 margin) override { m_nMargin = margin; }
     void SetGrid(CGridCtrl* grid) override { m_pGrid = grid; }
     void SetCoords(int, int) override {}
@@ -31,7 +31,7 @@ public:
     quint32 GetFormat() const override;
     QColor GetTextClr() const override;
     QColor GetBackClr() const override;
-    const QFont* GetFont() const override;
+    const CGridFont* GetFont() const override;
     CGridCtrl* GetGrid() const override { return m_pGrid; }
     QWidget* GetEditWnd() const override { return m_pEditWnd; }
     quint32 GetMargin() const override;
@@ -58,7 +58,7 @@ private:
     bool m_bOwnFgClr = false;
     bool m_bOwnBkClr = false;
     bool m_bEditing = false;
-    std::unique_ptr<QFont> m_plfFont;
+    std::unique_ptr<CGridFont> m_plfFont;
     CGridCtrl* m_pGrid = nullptr;
     QPointer<QWidget> m_pEditWnd;
 };

@@ -85,11 +85,18 @@ QColor CGridCellBase::ResolvedBackClr() const
     return colour;
 }
 
-const QFont& CGridCellBase::FontForMeasuring() const
+const CGridFont& CGridCellBase::FontForMeasuring() const
 {
-    static const QFont fallback;
-    const QFont* font = GetFont();
+    static const CGridFont fallback;
+    const CGridFont* font = GetFont();
     return font ? *font : fallback;
+}
+
+QSize CGridCellBase::Turned(const QSize& extent) const
+{
+    if (!FontForMeasuring().IsVertical())
+        return extent;
+    return {extent.height(), extent.width() + 4 * int(GetMargin())};
 }
 
 void CGridCellBase::DrawFixedEdge(QPainter& painter, const QRect& rect, bool sunken) const
@@ -121,8 +128,11 @@ void CGridCellBase::DrawSortArrow(QPainter& painter, int col, QRect& rect) const
         s = HeightOf(rect) - 4;
     if (rect.left() + s >= rect.right())
         return;
+    // Under text that reads upwards the arrow sits in the middle, and the text keeps the
+    // cell's whole width.
+    const bool upwards = FontForMeasuring().nEscapement == 900;
     const int y = rect.bottom() - s - 2;
-    const int x = rect.right() - s;
+    const int x = upwards ? (rect.right() + rect.left() - s) / 2 : rect.right() - s;
     const QPalette& pal = grid->palette();
     const QPen shadow(pal.color(QPalette::Dark), 0);
     const QPen light(pal.color(QPalette::Light), 0);
@@ -140,7 +150,8 @@ void CGridCellBase::DrawSortArrow(QPainter& painter, int col, QRect& rect) const
     const bool up = grid->GetSortAscending();
     triangle(light, 1, 1, up);
     triangle(shadow, 0, 0, up);
-    rect.setRight(rect.right() - s);
+    if (!upwards)
+        rect.setRight(rect.right() - s);
 }
 
 bool CGridCellBase::Draw(QPainter* painter, int row, int col, QRect rect, bool bEraseBkgnd)
@@ -191,7 +202,7 @@ bool CGridCellBase::Draw(QPainter* painter, int row, int col, QRect rect, bool b
         rect.adjust(1, 1, -1, -1);
     }
 
-    painter->setFont(FontForMeasuring());
+    painter->setFont(FontForMeasuring().font);
     painter->setPen(textClr);
 
     const int margin = int(GetMargin());
@@ -212,7 +223,8 @@ bool CGridCellBase::Draw(QPainter* painter, int row, int col, QRect rect, bool b
 
     GetTextRect(&rect);
     rect.adjust(0, 0, 1, 1);
-    GridText::Draw(*painter, Inner(rect), GetText(), GetFormat() | DtNoPrefix | DtEditControl);
+    GridText::Draw(*painter, Inner(rect), GetText(), GetFormat() | DtNoPrefix | DtEditControl,
+                   FontForMeasuring().nEscapement);
     painter->restore();
     return true;
 }
@@ -235,8 +247,9 @@ QSize CGridCellBase::GetTextExtent(const QString& text, QPainter* painter)
     if (GetMargin() > 4)
         SetMargin(4);
     const int margin = int(GetMargin());
-    const QFontMetrics metrics = painter ? QFontMetrics(FontForMeasuring(), painter->device())
-                                         : QFontMetrics(FontForMeasuring());
+    const QFont& font = FontForMeasuring().font;
+    const QFontMetrics metrics =
+        painter ? QFontMetrics(font, painter->device()) : QFontMetrics(font);
     const quint32 format = GetFormat();
     QSize size;
     if ((format & (DtWordBreak | DtSingleLine)) == DtWordBreak) {
@@ -248,7 +261,7 @@ QSize CGridCellBase::GetTextExtent(const QString& text, QPainter* painter)
     } else {
         size = GridText::Extent(metrics, text);
     }
-    return {size.width() + 2 * margin, size.height() + 2 * margin};
+    return Turned({size.width() + 2 * margin, size.height() + 2 * margin});
 }
 
 QSize CGridCellBase::GetCellExtent(QPainter* painter)
@@ -311,7 +324,7 @@ void CGridCellBase::PrintCell(QPainter* painter, int row, int col, QRect rect)
             painter->fillRect(Grown(rect), backClr);
     }
     painter->setPen(textClr);
-    painter->setFont(GridText::PixelFont(FontForMeasuring()));
+    painter->setFont(GridText::PixelFont(FontForMeasuring().font));
 
     if (IsFixed() && grid->GetGridLines() != CGridCtrl::GvlNone) {
         DrawFixedEdge(*painter, Inner(rect), false);
@@ -329,7 +342,8 @@ void CGridCellBase::PrintCell(QPainter* painter, int row, int col, QRect rect)
     }
     if (!(GetFormat() & DtSingleLine))
         rect.setTop(rect.top() + 2);
-    GridText::Draw(*painter, Inner(rect), GetText(), GetFormat() | DtNoPrefix);
+    GridText::Draw(*painter, Inner(rect), GetText(), GetFormat() | DtNoPrefix,
+                   FontForMeasuring().nEscapement);
     painter->restore();
 }
 

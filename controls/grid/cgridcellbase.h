@@ -35,8 +35,8 @@ public:
     // An invalid colour means "take the default cell's".
     virtual void SetTextClr(const QColor& colour) = 0;
     virtual void SetBackClr(const QColor& colour) = 0;
-    // Null drops the cell's own font; otherwise the cell keeps a copy.
-    virtual void SetFont(const QFont* font) = 0;
+    // Null drops the cell's own font; otherwise the cell keeps a copy, angle and all.
+    virtual void SetFont(const CGridFont* font) = 0;
     virtual void SetMargin(quint32 margin) = 0;
     virtual void SetGrid(CGridCtrl* grid) = 0;
     virtual void SetCoords(int row, int col) = 0;
@@ -50,7 +50,7 @@ public:
     virtual QColor GetTextClr() const = 0;
     virtual QColor GetBackClr() const = 0;
     // The cell's own font, or its default cell's; null without either.
-    virtual const QFont* GetFont() const = 0;
+    virtual const CGridFont* GetFont() const = 0;
     virtual CGridCtrl* GetGrid() const = 0;
     virtual QWidget* GetEditWnd() const = 0;
     virtual quint32 GetMargin() const = 0;
@@ -104,11 +104,15 @@ protected:
     // The colours a cell is painted with once "take the default" is resolved.
     QColor ResolvedTextClr() const;
     QColor ResolvedBackClr() const;
+    // A measured text extent turned for vertical text: the axes swap and the new height
+    // gets four more margins.
+    QSize Turned(const QSize& extent) const;
+    // The font the cell is measured and painted with; a plain font without any.
+    const CGridFont& FontForMeasuring() const;
 
 private:
     void DrawFixedEdge(QPainter& painter, const QRect& rect, bool sunken) const;
     void DrawSortArrow(QPainter& painter, int col, QRect& rect) const;
-    const QFont& FontForMeasuring() const;
 
     quint32 m_nState = 0;
 };

@@ -17,8 +17,8 @@ QWidget* CGridCellMultiLine::CreateEditor(int row, int col, const QRect& rect, i
 {
     CGridCtrl* grid = GetGrid();
     auto* editor = new CInPlaceMultiLine(grid->viewport(), rect, id, row, col, GetText(), nChar);
-    if (const QFont* font = grid->GetDefaultCell(false, false)->GetFont())
-        editor->setFont(*font);
+    if (const CGridFont* font = grid->GetDefaultCell(false, false)->GetFont())
+        editor->setFont(font->font);
     QObject::connect(editor, &CInPlaceMultiLine::EndLabelEdit, grid,
                      &CGridCtrl::OnEndInPlaceEdit);
     editor->Start();
@@ -36,12 +36,12 @@ QSize CGridCellMultiLine::GetCellExtentMultiLine(int width, QPainter* painter)
     const CGridDefaultCell* def = GetDefaultCell();
     if (!painter && !grid)
         return def ? QSize(def->GetWidth(), def->GetHeight()) : QSize();
-    const QFont font = GetFont() ? *GetFont() : QFont();
+    const QFont& font = FontForMeasuring().font;
     const QFontMetrics metrics =
         painter ? QFontMetrics(font, painter->device()) : QFontMetrics(font);
     const int margin = int(GetMargin());
     const int available = qMax(1, width - image.width() - 4 * margin);
     QSize text = GridText::CalcRect(metrics, GetText(), GetFormat(), available);
-    text = QSize(text.width() + 4 * margin, text.height() + 2 * margin);
+    text = Turned({text.width() + 4 * margin, text.height() + 2 * margin});
     return {text.width() + image.width(), qMax(text.height(), image.height())};
 }

@@ -652,7 +652,7 @@ QColor CGridCtrl::GetItemFgColour(int nRow, int nCol) const
     return cell ? cell->GetTextClr() : QColor();
 }
 
-bool CGridCtrl::SetItemFont(int nRow, int nCol, const QFont* font)
+bool CGridCtrl::SetItemFont(int nRow, int nCol, const CGridFont* font)
 {
     CGridCellBase* cell = m_bVirtualMode ? nullptr : GetCell(nRow, nCol);
     if (!cell)
@@ -661,7 +661,7 @@ bool CGridCtrl::SetItemFont(int nRow, int nCol, const QFont* font)
     return true;
 }
 
-const QFont* CGridCtrl::GetItemFont(int nRow, int nCol) const
+const CGridFont* CGridCtrl::GetItemFont(int nRow, int nCol) const
 {
     const CGridCellBase* cell = GetCell(nRow, nCol);
     return cell ? cell->GetFont() : nullptr;

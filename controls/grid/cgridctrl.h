@@ -165,8 +165,8 @@ public:
     QColor GetItemBkColour(int nRow, int nCol) const;
     bool SetItemFgColour(int nRow, int nCol, const QColor& cr = QColor());
     QColor GetItemFgColour(int nRow, int nCol) const;
-    bool SetItemFont(int nRow, int nCol, const QFont* font);
-    const QFont* GetItemFont(int nRow, int nCol) const;
+    bool SetItemFont(int nRow, int nCol, const CGridFont* font);
+    const CGridFont* GetItemFont(int nRow, int nCol) const;
     bool SetItemMargin(int nRow, int nCol, quint32 nMargin);
     bool SetItem(const GV_ITEM* pItem);
     bool SetItemState(int nRow, int nCol, quint32 state);

@@ -105,7 +105,8 @@ void CGridCtrl::ShowTitleTip(const CCellID& cell)
     pCell->SetCoords(cell.row, cell.col);
     if (!pCell->GetTipTextRect(&textRect))
         return;
-    m_TitleTip->Show(textRect, pCell->GetTipText(), 0, &cellRect, pCell->GetFont());
+    const CGridFont* font = pCell->GetFont();
+    m_TitleTip->Show(textRect, pCell->GetTipText(), 0, &cellRect, font ? &font->font : nullptr);
 }
 
 void CGridCtrl::mouseMoveEvent(QMouseEvent* event)

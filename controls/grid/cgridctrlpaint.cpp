@@ -337,7 +337,7 @@ void CGridCtrl::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         // The grid's font becomes every default cell's, and with it their sizes.
-        const QFont gridFont = font();
+        const CGridFont gridFont{font()};
         for (CGridDefaultCell* cell : {m_cellDefault.get(), m_cellFixedColDef.get(),
                                        m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()})
             cell->SetFont(&gridFont);

@@ -10,13 +10,13 @@ CGridDefaultCell::CGridDefaultCell()
     SetFormat(kGridDefaultFormat);
     SetTextClr(QColor());
     SetBackClr(QColor());
-    const QFont font = QApplication::font();
+    const CGridFont font{QApplication::font()};
     CGridDefaultCell::SetFont(&font);
 }
 
 CGridDefaultCell::~CGridDefaultCell() = default;
 
-void CGridDefaultCell::SetFont(const QFont* font)
+void CGridDefaultCell::SetFont(const CGridFont* font)
 {
     if (!font)
         return;
@@ -24,7 +24,7 @@ void CGridDefaultCell::SetFont(const QFont* font)
     CGridCell::SetFont(font);
     // The margin is one blank; the size fits twelve capitals between two blanks, one and
     // a half lines high.
-    const QFontMetrics metrics(m_Font);
+    const QFontMetrics metrics(m_Font.font);
     SetMargin(quint32(metrics.horizontalAdvance(QLatin1Char(' '))));
     const QSize sample = GridText::Extent(metrics, QStringLiteral(" XXXXXXXXXXXX "));
     m_Size = QSize(sample.width(), sample.height() * 3 / 2);

@@ -14,8 +14,8 @@ public:
     void SetState(quint32) override {}
     // A default cell is never written to by the user.
     quint32 GetState() const override { return CGridCell::GetState() | GvisReadOnly; }
-    void SetFont(const QFont* font) override;
-    const QFont* GetFont() const override { return &m_Font; }
+    void SetFont(const CGridFont* font) override;
+    const CGridFont* GetFont() const override { return &m_Font; }
 
     quint32 GetStyle() const { return m_dwStyle; }
     void SetStyle(quint32 style) { m_dwStyle = style; }
@@ -26,6 +26,6 @@ public:
 
 private:
     QSize m_Size{30, 10};
-    QFont m_Font;
+    CGridFont m_Font;
     quint32 m_dwStyle = 0;
 };

@@ -92,6 +92,20 @@ enum GridTextFormat : quint32 {
     DtEndEllipsis = 0x8000,
 };
 
+// A cell's font with the angle of its text, in tenths of a degree counter-clockwise: 900 reads
+// from the bottom upwards, -900 from the top downwards; other angles are kept but written
+// upright. Qt fonts carry no such angle, so it travels beside the font wherever the font goes.
+struct CGridFont {
+    QFont font;
+    int nEscapement = 0;
+
+    bool IsVertical() const { return IsVerticalEscapement(nEscapement); }
+    static constexpr bool IsVerticalEscapement(int escapement)
+    {
+        return escapement == 900 || escapement == -900;
+    }
+};
+
 // "Take the default cell's" for format and margin.
 constexpr quint32 kGridUseDefault = 0xFFFFFFFFu;
 // The format of a default cell: centred vertically on one line, cut with an ellipsis.
@@ -127,7 +141,7 @@ struct GV_ITEM {
     QColor crBkClr;
     QColor crFgClr;
     qintptr lParam = 0;
-    QFont lfFont;
+    CGridFont lfFont;
     quint32 nMargin = 0;
     QString strText;
 };

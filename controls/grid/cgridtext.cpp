@@ -32,6 +32,14 @@ int AlignmentOf(quint32 format)
     return flags;
 }
 
+void DrawUpright(QPainter& painter, const QRect& rect, const QString& text, quint32 format)
+{
+    QString shown = (format & DtSingleLine) ? GridText::SingleLine(text) : text;
+    if ((format & DtEndEllipsis) && !WrapsWords(format) && !shown.contains(QLatin1Char('\n')))
+        shown = painter.fontMetrics().elidedText(shown, Qt::ElideRight, rect.width());
+    painter.drawText(rect, AlignmentOf(format), shown);
+}
+
 } // namespace
 
 namespace GridText {
@@ -45,14 +53,29 @@ QString SingleLine(const QString& text)
     return line;
 }
 
-void Draw(QPainter& painter, const QRect& rect, const QString& text, quint32 format)
+void Draw(QPainter& painter, const QRect& rect, const QString& text, quint32 format,
+          int escapement)
 {
     if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
         return;
-    QString shown = (format & DtSingleLine) ? SingleLine(text) : text;
-    if ((format & DtEndEllipsis) && !WrapsWords(format) && !shown.contains(QLatin1Char('\n')))
-        shown = painter.fontMetrics().elidedText(shown, Qt::ElideRight, rect.width());
-    painter.drawText(rect, AlignmentOf(format), shown);
+    if (!CGridFont::IsVerticalEscapement(escapement)) {
+        DrawUpright(painter, rect, text, format);
+        return;
+    }
+    // The text is laid out in the rectangle turned on its side, so the format's alignment
+    // follows the reading direction: turned counter-clockwise (900) a line starts at the
+    // bottom and its top faces the left edge; turned clockwise (-900) it starts at the top
+    // and its top faces the right edge.
+    painter.save();
+    if (escapement == 900) {
+        painter.translate(rect.left(), rect.bottom() + 1);
+        painter.rotate(-90);
+    } else {
+        painter.translate(rect.right() + 1, rect.top());
+        painter.rotate(90);
+    }
+    DrawUpright(painter, QRect(0, 0, rect.height(), rect.width()), text, format);
+    painter.restore();
 }
 
 QSize Extent(const QFontMetrics& metrics, const QString& text)

@@ -14,8 +14,10 @@ namespace GridText {
 
 // The text as one line: line breaks count as blanks.
 QString SingleLine(const QString& text);
-// Draws `text` into `rect` (its pixels, inclusive) as `format` says.
-void Draw(QPainter& painter, const QRect& rect, const QString& text, quint32 format);
+// Draws `text` into `rect` (its pixels, inclusive) as `format` says, turned on its side for
+// a vertical `escapement` (see CGridFont).
+void Draw(QPainter& painter, const QRect& rect, const QString& text, quint32 format,
+          int escapement = 0);
 // Width and height of `text` written on one line.
 QSize Extent(const QFontMetrics& metrics, const QString& text);
 // The size `text` takes when drawn with `format` into a box `width` pixels wide (word

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
@@ -30,6 +31,28 @@ QPointer<CGridCtrl> MakeGrid(int rows, int cols, bool texts = true)
     return grid;
 }
 
+// The bounding box of the pixels inside `area` that `match` picks.
+QRect PixelsWhere(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (match(image.pixelColor(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Where the text ink of a cell lies: upright or on its side, and in which quarter it starts.
+void VerifyInk(const QImage& image, const QRect& cell, bool vertical, Qt::Corner start)
+{
+    const QRect ink = PixelsWhere(image, cell.adjusted(2, 2, -2, -2),
+                                  [](QColor c) { return c.lightness() < 100; });
+    QVERIFY(!ink.isEmpty());
+    QCOMPARE(ink.height() > ink.width(), vertical);
+    QCOMPARE(ink.center().x() > cell.center().x(), bool(start & Qt::TopRightCorner));
+    QCOMPARE(ink.center().y() > cell.center().y(), bool(start & Qt::BottomLeftCorner));
+}
+
 QPoint CellCentre(CGridCtrl* grid, int row, int col)
 {
     QRect rect;
@@ -43,6 +66,8 @@ class TstGridCtrl : public QObject {
     Q_OBJECT
 private slots:
     void storageKeepsAttributes();
+    void verticalTextExtentAndArrow_data();
+    void verticalTextExtentAndArrow();
     void keyboardStaysInTable_data();
     void keyboardStaysInTable();
     void settersRefuseOutsideCells();
@@ -79,14 +104,14 @@ void TstGridCtrl::storageKeepsAttributes()
     QPointer<CGridCtrl> grid = MakeGrid(5, 4);
     QVERIFY(grid->SetItemBkColour(2, 2, Qt::red));
     QVERIFY(grid->SetItemFgColour(2, 2, Qt::blue));
-    QFont bold = grid->font();
-    bold.setBold(true);
+    CGridFont bold{grid->font()};
+    bold.font.setBold(true);
     QVERIFY(grid->SetItemFont(2, 2, &bold));
     QVERIFY(grid->SetColumnWidth(2, 77));
     QCOMPARE(grid->GetItemText(2, 2), QStringLiteral("2,2"));
     QCOMPARE(grid->GetItemBkColour(2, 2), QColor(Qt::red));
     QCOMPARE(grid->GetItemFgColour(2, 2), QColor(Qt::blue));
-    QVERIFY(grid->GetItemFont(2, 2)->bold());
+    QVERIFY(grid->GetItemFont(2, 2)->font.bold());
     QCOMPARE(grid->GetColumnWidth(2), 77);
     QVERIFY(!grid->SetItemText(5, 0, QStringLiteral("x")));
     QVERIFY(!grid->SetItemText(0, 4, QStringLiteral("x")));
@@ -95,6 +120,80 @@ void TstGridCtrl::storageKeepsAttributes()
     QVERIFY(grid->GetCellRect(2, 2, &rect));
     const QImage image = grid->viewport()->grab().toImage();
     QCOMPARE(image.pixelColor(rect.left() + 2, rect.bottom() - 2), QColor(Qt::red));
+    delete grid;
+}
+
+void TstGridCtrl::verticalTextExtentAndArrow_data()
+{
+    QTest::addColumn<int>("escapement");
+    QTest::addColumn<Qt::Corner>("start"); // where a top-left aligned text begins
+    QTest::newRow("upright") << 0 << Qt::TopLeftCorner;
+    QTest::newRow("upwards") << 900 << Qt::BottomLeftCorner;
+    QTest::newRow("downwards") << -900 << Qt::TopRightCorner;
+}
+
+void TstGridCtrl::verticalTextExtentAndArrow()
+{
+    QFETCH(int, escapement);
+    QFETCH(Qt::Corner, start);
+    const bool vertical = escapement != 0;
+    QPointer<CGridCtrl> grid = MakeGrid(4, 4);
+    grid->resize(500, 300);
+    grid->SetItemText(0, 2, QString()); // the arrow alone in its heading
+    grid->SetColumnWidth(3, 90);
+    grid->SetRowHeight(2, 90);
+    const QString text = QStringLiteral("wide text");
+    QVERIFY(grid->SetCell(2, 1, CGridCellMultiLine::CreateObject()));
+    auto* multi = static_cast<CGridCellMultiLine*>(grid->GetCell(2, 1));
+    multi->SetText(text);
+    CGridCellBase* cell = grid->GetCell(2, 3);
+    const QSize flat = cell->GetTextExtent(text);
+    const QSize flatMulti = multi->GetCellExtentMultiLine(200);
+    // The angle travels with the font through the item record and the item font.
+    GV_ITEM item;
+    item.row = 2;
+    item.col = 3;
+    item.mask = GvifFont | GvifFormat | GvifText;
+    item.lfFont = CGridFont{grid->font(), escapement};
+    item.nFormat = DtSingleLine;
+    item.strText = text;
+    QVERIFY(grid->SetItem(&item));
+    for (const CCellID id : {CCellID(2, 1), CCellID(0, 2)})
+        QVERIFY(grid->SetItemFont(id.row, id.col, grid->GetItemFont(2, 3)));
+    QCOMPARE(grid->GetItemFont(0, 2)->nEscapement, escapement);
+
+    // On its side a text swaps its axes, and its height gets four more margins.
+    const int margin = int(cell->GetMargin());
+    const auto turned = [&](QSize size) {
+        return vertical ? QSize(size.height(), size.width() + 4 * margin) : size;
+    };
+    QCOMPARE(cell->GetTextExtent(text), turned(flat));
+    QCOMPARE(multi->GetCellExtentMultiLine(200), turned(flatMulti));
+
+    // Under text reading upwards the sort arrow sits in the middle, else at the right.
+    QVERIFY(grid->SortTextItems(2, true));
+    const QImage image = grid->viewport()->grab().toImage();
+    QRect heading;
+    QVERIFY(grid->GetCellRect(0, 2, &heading));
+    const QRgb shadow = grid->palette().color(QPalette::Dark).rgb();
+    const QRect arrow = PixelsWhere(image, heading.adjusted(2, 2, -2, -2),
+                                    [shadow](QColor c) { return c.rgb() == shadow; });
+    QVERIFY(arrow.width() > 2);
+    if (escapement == 900)
+        QVERIFY(qAbs(arrow.center().x() - heading.center().x()) <= 1);
+    else
+        QVERIFY(arrow.left() > heading.center().x());
+
+    // The text turns on the screen and on paper alike.
+    QRect rect;
+    QVERIFY(grid->GetCellRect(2, 3, &rect));
+    VerifyInk(image, rect, vertical, start);
+    QImage paper(90, 90, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    cell->PrintCell(&painter, 2, 3, paper.rect());
+    painter.end();
+    VerifyInk(paper, paper.rect(), vertical, start);
     delete grid;
 }
 
