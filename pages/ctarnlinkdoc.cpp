@@ -44,8 +44,10 @@ void CTarnlinkDoc::SetTitle(const QString& title)
 bool CTarnlinkDoc::OnOpenDocument(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetOpenFailureReason(file.errorString());
         return false;
+    }
     m_lines = CParameterFileReader::SplitLines(file.readAll());
     SetModifiedFlag(false);
     return true;

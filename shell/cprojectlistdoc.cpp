@@ -8,8 +8,10 @@
 bool CProjectListDoc::OnOpenDocument(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetOpenFailureReason(file.errorString());
         return false;
+    }
     m_arrAxisFiles.clear();
     m_arrAxisKeys.clear();
     const QList<CProjectFile::Line> lines =

@@ -14,14 +14,34 @@
 #include "shell/cprojectlistview.h"
 #include "tests/support/testapp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
+
+// Where a file that cannot be opened lies, made in `dir`: its path.
+QString UnopenableFile(const QTemporaryDir& dir, const QString& kind)
+{
+    if (kind == QStringLiteral("missing"))
+        return dir.filePath(QStringLiteral("fehlt.sdf"));
+    if (kind.startsWith(QStringLiteral("directory"))) {
+        const QString name = kind.mid(kind.indexOf(QLatin1Char(' ')) + 1);
+        QDir(dir.path()).mkdir(name);
+        return dir.filePath(name);
+    }
+    const bool folder = kind == QStringLiteral("in unreadable folder");
+    const QString directory = folder ? dir.filePath(QStringLiteral("zu")) : dir.path();
+    QDir(dir.path()).mkdir(QStringLiteral("zu"));
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("zu/achse.sdf"));
+    QFile::setPermissions(folder ? directory : path, QFileDevice::Permissions());
+    return path;
+}
 
 } // namespace
 
@@ -35,7 +55,8 @@ private slots:
     void offlineItemFoundByTreeItem_data();
     void offlineItemFoundByTreeItem();
     void commandLineFileOpensOffline();
-    void commandLineFileMissing();
+    void openFailureNamesFileAndReason_data();
+    void openFailureNamesFileAndReason();
     void fileOpenGivesOfflineDocument();
     void recentFilesOpenOffline();
     void missingRecentFileLeavesList();
@@ -223,15 +244,54 @@ void TstShellDocs::commandLineFileOpensOffline()
     QCOMPARE(area->subWindowList().size(), 1);
 }
 
-void TstShellDocs::commandLineFileMissing()
+void TstShellDocs::openFailureNamesFileAndReason_data()
 {
+    QTest::addColumn<bool>("commandLine"); // else File Open
+    QTest::addColumn<QString>("kind");
+    for (const bool commandLine : {true, false}) {
+        for (const char* kind : {"missing", "directory x.sdf", "directory x.spf", "unreadable",
+                                 "in unreadable folder"})
+            QTest::addRow("%s, %s", commandLine ? "command line" : "File Open", kind)
+                << commandLine << QString::fromLatin1(kind);
+    }
+}
+
+void TstShellDocs::openFailureNamesFileAndReason()
+{
+    QFETCH(bool, commandLine);
+    QFETCH(QString, kind);
     QTemporaryDir dir;
+    const QString path = UnopenableFile(dir, kind);
+    const auto restore = qScopeGuard([&dir] {
+        QFile::setPermissions(dir.filePath(QStringLiteral("zu")), QFileDevice::ReadOwner |
+                                                                      QFileDevice::WriteOwner |
+                                                                      QFileDevice::ExeOwner);
+    });
+    if (QFile(path).open(QIODevice::ReadOnly))
+        QSKIP("runs with the right to read every file (as root): no file is unreadable");
+
+    // The command line in German, File Open in English.
     TestApp t;
     t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
-    QVERIFY(t.app().InitInstance(
-        {QStringLiteral("tarnlink"), dir.filePath(QStringLiteral("fehlt.sdf"))}));
-    QTRY_COMPARE(t.messages.size(), 2);
-    QCOMPARE(t.messages.last(), QStringLiteral("Das Dokument konnte nicht geöffnet werden."));
+    QString failed = QStringLiteral("Das Dokument konnte nicht geöffnet werden.");
+    if (commandLine) {
+        QVERIFY(t.app().InitInstance({QStringLiteral("tarnlink"), path}));
+        QTRY_COMPARE(t.messages.size(), 2);
+    } else {
+        QVERIFY(t.app().InitInstance());
+        t.app().OnLanguageEnglish();
+        failed = QStringLiteral("Failed to open document.");
+        t.messages.clear();
+        t.AnswerFileDialog(path);
+        QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
+        QCOMPARE(t.messages.size(), 1);
+    }
+    // What Qt says, in the program's language, when it is asked to open the file.
+    QFile probe(path);
+    QVERIFY(!probe.open(QIODevice::ReadOnly));
+    QVERIFY(!probe.errorString().isEmpty());
+    QCOMPARE(t.messages.last(), failed + QStringLiteral("\r\n") + QDir::toNativeSeparators(path) +
+                                    QStringLiteral("\r\n") + probe.errorString());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
     QVERIFY(t.app().GetRecentFileList().IsEmpty());
 }
@@ -297,7 +357,11 @@ void TstShellDocs::missingRecentFileLeavesList()
     QVERIFY(t.app().InitInstance());
     t.messages.clear();
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57616));
-    QCOMPARE(t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht geöffnet werden.")});
+    QCOMPARE(t.messages.size(), 1);
+    QVERIFY2(t.messages.first().startsWith(QStringLiteral("Das Dokument konnte nicht geöffnet "
+                                                          "werden.\r\n") +
+                                           QDir::toNativeSeparators(gone) + QStringLiteral("\r\n")),
+             qPrintable(t.messages.first()));
     QCOMPARE(t.app().GetRecentFileList().Entries(), QStringList{kept});
     QCOMPARE(t.app().MainFrame()->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept);
     QVERIFY(!t.app().MainFrame()->CommandAction(57617)->isEnabled());
