@@ -292,6 +292,12 @@ constexpr Entry kEntries[] = {
      "weren’t transmitted"},
     {10708, "Achse %d: Daten übertragen, nicht gesendet: %s",
      "Axis %d: Data transmitted, not sent: %s"},
+    // Files far larger than any parameter or project file are refused unread.
+    {10720,
+     "Die Datei ist größer als 1 MB und damit viel größer als jede Parameter- oder Projektdatei.",
+     "The file is larger than 1 MB, far larger than any parameter or project file."},
+    {10721, "Achse %d: Die Parameterdatei ist größer als 1 MB! Daten konnten nicht übertragen werden",
+     "Axis %d: The parameter file is larger than 1 MB! Data couldn’t be transmitted"},
     {57344, "Tarnlink", "Tarnlink"},
     {57345, "Bereit", "Ready"},
     {57600, "Neues Dokument erstellen\nNeu", "Create a new document\nNew"},

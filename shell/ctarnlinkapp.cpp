@@ -100,7 +100,11 @@ bool CTarnlinkApp::RegisterTemplates()
         [this](CDocument& document) { return new CTarnlinkView(document, *this); }));
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
-        [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
+        [this] {
+            return std::make_unique<CProjectListDoc>(
+                [this](unsigned id) { return LoadResString(id); });
+        },
+        [] { return new CChildList; },
         [this](CDocument& document) { return new CProjectListView(document, *this); }));
     return m_docManager.Templates().size() == 2;
 }

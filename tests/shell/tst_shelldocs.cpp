@@ -7,6 +7,7 @@
 #include "platform/cdocmanager.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "platform/csmallfilereader.h"
 #include "shell/cchildframe.h"
 #include "shell/cchildlist.h"
 #include "shell/cmainframe.h"
@@ -370,26 +371,43 @@ void TstShellDocs::missingRecentFileLeavesList()
 
 void TstShellDocs::refusedFileStaysOutOfRecentList_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message"); // the start of the one message shown
+    QTest::addColumn<QString>("end");     // and its end
+    const QByteArray kev("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
+                         "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
+                         "Axis name:\t\t\t[pnAchse]\r\n");
     QTest::newRow("not a parameter file")
-        << QByteArray("Einkaufsliste\r\nBrot\r\n") << "Die Datei ist keine gültige Parameterdatei";
+        << "falsch.sdf" << QByteArray("Einkaufsliste\r\nBrot\r\n")
+        << "Die Datei ist keine gültige Parameterdatei" << QString();
     QTest::newRow("address of an online axis of another type")
-        << QByteArray("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
-                      "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
-                      "Axis name:\t\t\t[pnAchse]\r\n")
-        << "Endstufe HWK mit Adresse [05] existiert bereits!";
+        << "falsch.sdf" << kev << "Endstufe HWK mit Adresse [05] existiert bereits!" << QString();
+    // Good files but for their size, which no real one comes near.
+    const QString tooLarge = QStringLiteral(
+        "\r\nDie Datei ist größer als 1 MB und damit viel größer als jede Parameter- oder "
+        "Projektdatei.");
+    const QByteArray padding(CSmallFileReader::kMaxBytes, '\n');
+    QTest::newRow("parameter file over 1 MB")
+        << "falsch.sdf" << kev + padding << "Das Dokument konnte nicht geöffnet werden.\r\n"
+        << tooLarge;
+    QTest::newRow("project file over 1 MB")
+        << "falsch.spf" << QByteArray("[KEV 3] \\a.sdf\r\n") + padding
+        << "Das Dokument konnte nicht geöffnet werden.\r\n"
+        << tooLarge;
 }
 
 void TstShellDocs::refusedFileStaysOutOfRecentList()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
+    QFETCH(QString, end);
     QTemporaryDir dir;
     QStringList kept;
-    for (const char* name : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
-        kept.prepend(TestApp::WriteKevFile(dir, QString::fromLatin1(name)));
-    const QString refused = dir.filePath(QStringLiteral("falsch.sdf"));
+    for (const char* kevName : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
+        kept.prepend(TestApp::WriteKevFile(dir, QString::fromLatin1(kevName)));
+    const QString refused = dir.filePath(name);
     QFile file(refused);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -407,6 +425,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     QVERIFY(CCommandActions::Trigger(frame, 57601));
     QCOMPARE(t.messages.size(), 1);
     QVERIFY2(t.messages.first().startsWith(message), qPrintable(t.messages.first()));
+    QVERIFY2(t.messages.first().endsWith(end), qPrintable(t.messages.first()));
     QTRY_VERIFY(frame->MdiArea()->subWindowList().isEmpty());
     QCOMPARE(t.app().GetRecentFileList().Entries(), kept);
     QCOMPARE(frame->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept.first());
