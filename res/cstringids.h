@@ -72,6 +72,7 @@ public:
     static constexpr unsigned kIdsOtherType = 10707;
     static constexpr unsigned kIdsNotSent = 10708;
     static constexpr unsigned kIdsFileTooLarge = 10721;
+    static constexpr unsigned kIdsFileNotParameterFile = 10722;
 
     // The parameter page.
     static constexpr unsigned kIdsModuleMissing = 10004;

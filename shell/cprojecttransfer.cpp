@@ -136,7 +136,9 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
     const QPointer<CMdiChildFrame> page(document->Frames().value(0));
     QString entry;
-    if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
+    if (view->RefusedItsFile())
+        entry = Entry(KindError, CStringIds::kIdsFileNotParameterFile, number);
+    else if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
         entry = Entry(KindError, CStringIds::kIdsOtherAxisFile, number);
     else if (view->IsClosing() || view->AxisAddress() != address)
         // The page did not take the axis as its own (its file names another type).
