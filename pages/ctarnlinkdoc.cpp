@@ -6,9 +6,10 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
+#include "platform/csmallfilereader.h"
+#include "res/cstringids.h"
 
 #include <QDateTime>
-#include <QFile>
 
 namespace {
 
@@ -43,10 +44,12 @@ void CTarnlinkDoc::SetTitle(const QString& title)
 
 bool CTarnlinkDoc::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const CSmallFileReader::Result file = CSmallFileReader::Read(path);
+    if (!file.IsRead()) {
+        SetOpenFailureReason(file.Reason(m_host.LoadResString(CStringIds::kIdsTooLargeToOpen)));
         return false;
-    m_lines = CParameterFileReader::SplitLines(file.readAll());
+    }
+    m_lines = CParameterFileReader::SplitLines(file.bytes);
     SetModifiedFlag(false);
     return true;
 }

@@ -67,6 +67,8 @@ public:
     void SetAxisAddress(int address) { m_axisAddress = address; }
     // The address of a parameter file or a new axis ("%02X").
     const QString& FileAddress() const { return m_fileAddress; }
+    // The page refused its file as no parameter file (and said so).
+    bool RefusedItsFile() const { return !m_fileReading.Usable(); }
     const QString& VersionText() const { return m_versionText; }
 
     CParameterForm& Form() { return *m_form; }

@@ -64,10 +64,10 @@ QPrinter& CDocManager::Printer()
     return *m_printer;
 }
 
-void CDocManager::ReportFailure(Failure failure, const QString& path) const
+void CDocManager::ReportFailure(Failure failure, const QString& path, const QString& reason) const
 {
     if (m_reporter)
-        m_reporter(failure, path);
+        m_reporter(failure, path, reason);
 }
 
 CDocument* CDocManager::OpenDocumentFile(const QString& path)

@@ -27,7 +27,9 @@ class CDocManager : public QObject {
     Q_OBJECT
 public:
     enum class Failure { Open, Save, Print };
-    using FailureReporter = std::function<void(Failure, const QString& path)>;
+    // `reason` says why, as the system or the file's reader put it; empty when unknown.
+    using FailureReporter =
+        std::function<void(Failure, const QString& path, const QString& reason)>;
     // Asks whether to save the modified document titled `title`: IdYes, IdNo or IdCancel
     // (message-box results).
     using SavePrompt = std::function<int(const QString& title)>;
@@ -46,7 +48,8 @@ public:
     QPrinter& Printer();
 
     void SetFailureReporter(FailureReporter reporter) { m_reporter = std::move(reporter); }
-    void ReportFailure(Failure failure, const QString& path) const;
+    void ReportFailure(Failure failure, const QString& path,
+                       const QString& reason = QString()) const;
     void SetSavePrompt(SavePrompt prompt) { m_savePrompt = std::move(prompt); }
 
     // Opens `path` with the template of its extension (the first template when none

@@ -71,9 +71,11 @@ CDocument* CDocTemplate::OpenDocumentFile(const QString& path)
         }
     } else {
         if (!document->OnOpenDocument(path)) {
+            // The document goes with its frame.
+            const QString reason = document->OpenFailureReason();
             delete frame;
             if (m_manager)
-                m_manager->ReportFailure(CDocManager::Failure::Open, path);
+                m_manager->ReportFailure(CDocManager::Failure::Open, path, reason);
             return nullptr;
         }
         document->SetPathName(path, false);

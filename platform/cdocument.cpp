@@ -45,8 +45,10 @@ bool CDocument::OnNewDocument()
 bool CDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetOpenFailureReason(file.errorString());
         return false;
+    }
     SetModifiedFlag(false);
     return true;
 }

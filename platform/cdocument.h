@@ -32,8 +32,11 @@ public:
     virtual int GetDefaultMenu() const { return 0; }
 
     virtual bool OnNewDocument();
-    // Reads the file; false when it cannot be read.
+    // Reads the file; false when it cannot be read, with the reason kept for the message.
     virtual bool OnOpenDocument(const QString& path);
+    // Why the last open failed, as the system or the file's reader put it; empty when no
+    // reason is known.
+    const QString& OpenFailureReason() const { return m_openFailureReason; }
     // Writes the file; the base writes nothing and fails.
     virtual bool OnSaveDocument(const QString& path);
     // Asked before a frame of the document closes.
@@ -53,6 +56,9 @@ public:
     // Closes every frame of the document, and so the document, without asking.
     void OnCloseDocument();
 
+protected:
+    void SetOpenFailureReason(const QString& reason) { m_openFailureReason = reason; }
+
 signals:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
@@ -66,6 +72,7 @@ private:
 
     QString m_pathName;
     QString m_title;
+    QString m_openFailureReason;
     bool m_modified = false;
     CDocTemplate* m_template = nullptr;
     QList<CMdiChildFrame*> m_frames;

@@ -23,6 +23,7 @@ public:
     static constexpr unsigned kIdsNotSaved = 10701;
     static constexpr unsigned kIdsNoCode = 10702;
     static constexpr unsigned kIdsProjectNotWritten = 10703;
+    static constexpr unsigned kIdsTooLargeToOpen = 10720;
     static constexpr unsigned kIdsFailedToOpen = 61697;
     static constexpr unsigned kIdsFailedToSave = 61698;
     static constexpr unsigned kIdsAskToSave = 61699;
@@ -72,6 +73,8 @@ public:
     static constexpr unsigned kIdsNotSent = 10708;
     static constexpr unsigned kIdsClipped = 10709;
     static constexpr unsigned kIdsNotSentAndClipped = 10710;
+    static constexpr unsigned kIdsFileTooLarge = 10721;
+    static constexpr unsigned kIdsFileNotParameterFile = 10722;
 
     // The parameter page.
     static constexpr unsigned kIdsModuleMissing = 10004;

@@ -296,6 +296,18 @@ constexpr Entry kEntries[] = {
      "Axis %d: Data transmitted, clipped before sending: %s"},
     {10710, "Achse %d: Daten übertragen, nicht gesendet: %s; begrenzt gesendet: %s",
      "Axis %d: Data transmitted, not sent: %s; clipped before sending: %s"},
+    // Files far larger than any parameter or project file are refused unread.
+    {10720,
+     "Die Datei ist größer als 1 MB und damit viel größer als jede Parameter- oder Projektdatei.",
+     "The file is larger than 1 MB, far larger than any parameter or project file."},
+    {10721, "Achse %d: Die Parameterdatei ist größer als 1 MB! Daten konnten nicht übertragen werden",
+     "Axis %d: The parameter file is larger than 1 MB! Data couldn’t be transmitted"},
+    // What the page says of the file, in the transfer report.
+    {10722,
+     "Achse %d: Die Datei ist keine gültige Parameterdatei (Adresse, Endstufentyp oder Name fehlt "
+     "oder ist ungültig)! Daten wurden nicht übertragen",
+     "Axis %d: The file is not a valid parameter file (address, power stage type or name missing "
+     "or invalid)! Data weren’t transmitted"},
     {57344, "Tarnlink", "Tarnlink"},
     {57345, "Bereit", "Ready"},
     {57600, "Neues Dokument erstellen\nNeu", "Create a new document\nNew"},

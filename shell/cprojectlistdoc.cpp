@@ -1,19 +1,22 @@
 #include "shell/cprojectlistdoc.h"
 
+#include "platform/csmallfilereader.h"
+#include "res/cstringids.h"
 #include "shell/cprojectfile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 bool CProjectListDoc::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const CSmallFileReader::Result file = CSmallFileReader::Read(path);
+    if (!file.IsRead()) {
+        SetOpenFailureReason(file.Reason(m_labels(CStringIds::kIdsTooLargeToOpen)));
         return false;
+    }
     m_arrAxisFiles.clear();
     m_arrAxisKeys.clear();
     const QList<CProjectFile::Line> lines =
-        CProjectFile::Read(file.readAll(), QFileInfo(path).absolutePath());
+        CProjectFile::Read(file.bytes, QFileInfo(path).absolutePath());
     for (const CProjectFile::Line& line : lines) {
         m_arrAxisFiles.append(line.path);
         m_arrAxisKeys.append(line.key);

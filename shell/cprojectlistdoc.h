@@ -4,13 +4,19 @@
 #pragma once
 
 #include "platform/cdocument.h"
+#include "shell/cprojectfile.h"
 
 #include <QStringList>
+
+#include <utility>
 
 class CProjectListDoc : public CDocument {
     Q_OBJECT
 public:
     static constexpr int kMenuId = 130;
+
+    // `labels` gives the texts of the current language.
+    explicit CProjectListDoc(CProjectFile::Labels labels) : m_labels(std::move(labels)) {}
 
     int GetDefaultMenu() const override { return kMenuId; }
     // Reads the axis lines of the project file; false when it cannot be read.
@@ -23,4 +29,7 @@ public:
     QStringList m_arrAxisFiles;
     QStringList m_arrAxisKeys;
     bool m_transferRunning = false;
+
+private:
+    CProjectFile::Labels m_labels;
 };

@@ -4,6 +4,7 @@
 #include "controls/grid/cgriddefs.h"
 #include "pages/cparameterfilereader.h"
 #include "platform/cmodalrunner.h"
+#include "platform/csmallfilereader.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
@@ -12,7 +13,6 @@
 #include "shell/ctarnlinkapp.h"
 #include "shell/ctreemarks.h"
 
-#include <QFile>
 #include <QFont>
 #include <QResizeEvent>
 
@@ -82,9 +82,9 @@ void CProjectListView::FillTable()
         return;
     QList<std::optional<QStringList>> files;
     for (const QString& path : document->m_arrAxisFiles) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            files.append(CParameterFileReader::SplitLines(file.readAll()));
+        const CSmallFileReader::Result file = CSmallFileReader::Read(path);
+        if (file.IsRead())
+            files.append(CParameterFileReader::SplitLines(file.bytes));
         else
             files.append(std::nullopt);
     }

@@ -5,13 +5,13 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
+#include "platform/csmallfilereader.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/ctarnlinkapp.h"
 
-#include <QFile>
 #include <QPointer>
 
 namespace {
@@ -135,10 +135,11 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != stageType)
         return Entry(KindWarning, CStringIds::kIdsOtherType, number);
-    QFile readable(file);
-    if (!readable.open(QIODevice::ReadOnly))
+    const CSmallFileReader::Status readable = CSmallFileReader::Read(file).status;
+    if (readable == CSmallFileReader::Status::TooLarge)
+        return Entry(KindError, CStringIds::kIdsFileTooLarge, number);
+    if (readable != CSmallFileReader::Status::Read)
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
-    readable.close();
 
     m_app.m_nextAddress = kOff;
     m_app.m_nextLabel.clear();
@@ -149,7 +150,9 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
     const QPointer<CMdiChildFrame> page(document->Frames().value(0));
     QString entry;
-    if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
+    if (view->RefusedItsFile())
+        entry = Entry(KindError, CStringIds::kIdsFileNotParameterFile, number);
+    else if (view->FileAddress().toInt(nullptr, 16) != address || view->FileAddress().isEmpty())
         entry = Entry(KindError, CStringIds::kIdsOtherAxisFile, number);
     else if (view->IsClosing() || view->AxisAddress() != address)
         // The page did not take the axis as its own (its file names another type).

@@ -18,6 +18,7 @@
 #include "shell/cshellopenchannel.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -44,12 +45,17 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
 {
     QCoreApplication::setOrganizationName(QString::fromLatin1(CAppSettings::kOrganisation));
     m_docManager.LoadRecentFiles();
-    m_docManager.SetFailureReporter([this](CDocManager::Failure failure, const QString&) {
-        const unsigned id = failure == CDocManager::Failure::Open   ? CStringIds::kIdsFailedToOpen
-                            : failure == CDocManager::Failure::Save ? CStringIds::kIdsFailedToSave
-                                                                    : CStringIds::kIdsFailedToPrint;
-        ShowMessage(LoadResString(id), MbOk | MbIconWarning);
-    });
+    m_docManager.SetFailureReporter(
+        [this](CDocManager::Failure failure, const QString& path, const QString& reason) {
+            if (failure == CDocManager::Failure::Open) {
+                ShowMessage(OpenFailureMessage(path, reason), MbOk | MbIconWarning);
+                return;
+            }
+            ShowMessage(LoadResString(failure == CDocManager::Failure::Save
+                                          ? CStringIds::kIdsFailedToSave
+                                          : CStringIds::kIdsFailedToPrint),
+                        MbOk | MbIconWarning);
+        });
     m_docManager.SetSavePrompt([this](const QString& title) {
         return ShowMessage(LoadResString(CStringIds::kIdsAskToSave).arg(title),
                            MbYesNoCancel | MbIconWarning);
@@ -94,9 +100,23 @@ bool CTarnlinkApp::RegisterTemplates()
         [this](CDocument& document) { return new CTarnlinkView(document, *this); }));
     m_docManager.AddDocTemplate(std::make_unique<CDocTemplate>(
         CProjectListDoc::kMenuId, [this] { return LoadResString(CProjectListDoc::kMenuId); },
-        [] { return std::make_unique<CProjectListDoc>(); }, [] { return new CChildList; },
+        [this] {
+            return std::make_unique<CProjectListDoc>(
+                [this](unsigned id) { return LoadResString(id); });
+        },
+        [] { return new CChildList; },
         [this](CDocument& document) { return new CProjectListView(document, *this); }));
     return m_docManager.Templates().size() == 2;
+}
+
+QString CTarnlinkApp::OpenFailureMessage(const QString& path, const QString& reason) const
+{
+    // Several files may be handed over at once: the message says which one failed and why.
+    QString text = LoadResString(CStringIds::kIdsFailedToOpen) + QStringLiteral("\r\n") +
+                   QDir::toNativeSeparators(path);
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    return text;
 }
 
 QStringList CTarnlinkApp::ParseCommandLine(const QStringList& arguments)

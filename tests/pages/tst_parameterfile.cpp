@@ -3,10 +3,12 @@
 #include "pages/cparameterfile.h"
 #include "pages/cparameterfilereader.h"
 #include "pages/cparameterline.h"
+#include "platform/csmallfilereader.h"
 #include "res/cstringtable.h"
 #include "tests/support/typenames.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Source = CParameterFile::Source;
@@ -82,6 +84,8 @@ private slots:
     void readRefusals();
     void readQuirks();
     void splitLines();
+    void fileSizeLimit_data();
+    void fileSizeLimit();
 };
 
 void TstParameterFile::build_data()
@@ -365,6 +369,41 @@ void TstParameterFile::splitLines()
     QCOMPARE(lines, (QStringList{"one\r\n", "two\r\n", "F\u00fchrung\r\n", "\r\n",
                                  "last\r\n"}));
     QVERIFY(CParameterFileReader::SplitLines(QByteArray()).isEmpty());
+}
+
+void TstParameterFile::fileSizeLimit_data()
+{
+    using Status = CSmallFileReader::Status;
+    QTest::addColumn<qint64>("size"); // of a file written for the row; -1 for the path as given
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<Status>("status");
+    QTest::newRow("empty") << qint64(0) << QString() << Status::Read;
+    QTest::newRow("at the limit") << CSmallFileReader::kMaxBytes << QString() << Status::Read;
+    QTest::newRow("one byte over")
+        << CSmallFileReader::kMaxBytes + 1 << QString() << Status::TooLarge;
+    // Endless and without a size: read no further than the limit.
+    QTest::newRow("device without size") << qint64(-1) << "/dev/zero" << Status::TooLarge;
+    QTest::newRow("directory") << qint64(-1) << "/" << Status::Unreadable;
+}
+
+void TstParameterFile::fileSizeLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(QString, path);
+    QFETCH(CSmallFileReader::Status, status);
+    QTemporaryDir dir;
+    if (size >= 0) {
+        path = dir.filePath(QStringLiteral("a.sdf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(size, '\n')), size);
+    } else if (!QFile::exists(path)) {
+        QSKIP("no such device here");
+    }
+    const CSmallFileReader::Result result = CSmallFileReader::Read(path);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.bytes.size(), status == CSmallFileReader::Status::Read ? size : 0);
+    QCOMPARE(result.error.isEmpty(), status != CSmallFileReader::Status::Unreadable);
 }
 
 QTEST_MAIN(TstParameterFile)

@@ -30,8 +30,10 @@ public:
     bool OnOpenDocument(const QString& path) override
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly)) {
+            SetOpenFailureReason(file.errorString());
             return false;
+        }
         text = QString::fromUtf8(file.readAll());
         return true;
     }
@@ -130,10 +132,11 @@ void TstDocView::init()
     m_runner = std::make_unique<CModalRunner>();
     m_manager = std::make_unique<CDocManager>(*m_settings, *m_runner);
     m_failures.clear();
-    m_manager->SetFailureReporter([this](CDocManager::Failure failure, const QString& path) {
-        m_failures.append(
-            (failure == CDocManager::Failure::Open ? QStringLiteral("open ") : QStringLiteral("save ")) +
-            path);
+    m_manager->SetFailureReporter([this](CDocManager::Failure failure, const QString& path,
+                                         const QString& reason) {
+        m_failures.append((failure == CDocManager::Failure::Open ? QStringLiteral("open ")
+                                                                 : QStringLiteral("save ")) +
+                          path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
     });
     m_window = std::make_unique<QMainWindow>();
     m_area = new QMdiArea(m_window.get());
@@ -256,7 +259,11 @@ void TstDocView::failedOpenLeavesNoWindow()
     CDocTemplate& sdf = AddTemplate(129, kSdfStrings);
     const QString missing = m_dir->filePath(QStringLiteral("fehlt.sdf"));
     QCOMPARE(m_manager->OpenDocumentFile(missing), nullptr);
-    QCOMPARE(m_failures, QStringList{QStringLiteral("open ") + missing});
+    // The document's reason goes along with the path.
+    QFile probe(missing);
+    QVERIFY(!probe.open(QIODevice::ReadOnly));
+    QCOMPARE(m_failures, QStringList{QStringLiteral("open ") + missing + QStringLiteral(": ") +
+                                     probe.errorString()});
     QVERIFY(m_area->subWindowList().isEmpty());
     QVERIFY(sdf.Documents().empty());
     QVERIFY(m_manager->RecentFiles().IsEmpty());

@@ -6,6 +6,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
+#include "platform/csmallfilereader.h"
 #include "shell/ccommandid.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -597,13 +598,27 @@ void TstProjects::transmitFaults()
     QFile spf(rig.Path("plant.spf"));
     QVERIFY(spf.open(QIODevice::Append));
     spf.write("[HWK 12] \\[03] Hub.sdf\r\n[KEV 13]   \\nowhere.sdf  \r\n"
-              "[KEV 99] \\[03] Hub.sdf\r\n");
+              "[KEV 99] \\[03] Hub.sdf\r\n[KEV 11] \\huge.sdf\r\n[KEV 10] \\junk.sdf\r\n");
     spf.close();
+    // Bytes of every value, no parameter file.
+    QFile junk(rig.Path("junk.sdf"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 4096; ++i)
+        junk.putChar(char((i * 7919) % 251));
+    junk.close();
+    // A good file of the KEV at 11 but for its size, which no real one comes near.
+    QFile huge(rig.Path("huge.sdf"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(rig.Read("[03] Hub.sdf").replace("Address\t\t\t\t[3]", "Address\t\t\t\t[B]") +
+               QByteArray(CSmallFileReader::kMaxBytes, '\n'));
+    huge.close();
     // The axis at 12 is known from a file only.
     rig.t.app().Axes().Add(12, 3, QStringLiteral("[12]"), CMainFrame::ImageGrey);
     QVERIFY(QFile::remove(rig.Path("[07] Axis.sdf")));
     // The stage at 5 is a KEV now.
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");
+    rig.bus.AddAxis(10, "KEV", "KEV 2.35");
+    rig.bus.AddAxis(11, "KEV", "KEV 2.35");
     rig.t.port().m_replyTimeout = 200;
     rig.frame->OnSearch();
     rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
@@ -627,7 +642,17 @@ void TstProjects::transmitFaults()
                           "couldn’t be transmitted",
                           "Fehler!|Axis 12: Axis is disconnected! Data couldn’t be transmitted",
                           "Fehler!|Axis 13: Axis is disconnected! Data couldn’t be transmitted",
-                          "Fehler!|Axis 99: Axis is disconnected! Data couldn’t be transmitted"}));
+                          "Fehler!|Axis 99: Axis is disconnected! Data couldn’t be transmitted",
+                          "Fehler!|Axis 11: The parameter file is larger than 1 MB! Data "
+                          "couldn’t be transmitted",
+                          // As the box during the run says.
+                          "Fehler!|Axis 10: The file is not a valid parameter file (address, "
+                          "power stage type or name missing or invalid)! Data weren’t "
+                          "transmitted"}));
+    QVERIFY(rig.t.messages.contains(
+        QStringLiteral("The file is not a valid parameter file (address, power stage type or name "
+                       "missing or invalid):\r\n") +
+        rig.Path("junk.sdf")));
 
     // The UQT's file was not written to the KEV stage.
     QCOMPARE(rig.Stored(5, "R"), 20);

@@ -7,6 +7,7 @@
 #include "platform/cdocmanager.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "platform/csmallfilereader.h"
 #include "shell/cchildframe.h"
 #include "shell/cchildlist.h"
 #include "shell/cmainframe.h"
@@ -14,14 +15,34 @@
 #include "shell/cprojectlistview.h"
 #include "tests/support/testapp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
+
+// Where a file that cannot be opened lies, made in `dir`: its path.
+QString UnopenableFile(const QTemporaryDir& dir, const QString& kind)
+{
+    if (kind == QStringLiteral("missing"))
+        return dir.filePath(QStringLiteral("fehlt.sdf"));
+    if (kind.startsWith(QStringLiteral("directory"))) {
+        const QString name = kind.mid(kind.indexOf(QLatin1Char(' ')) + 1);
+        QDir(dir.path()).mkdir(name);
+        return dir.filePath(name);
+    }
+    const bool folder = kind == QStringLiteral("in unreadable folder");
+    const QString directory = folder ? dir.filePath(QStringLiteral("zu")) : dir.path();
+    QDir(dir.path()).mkdir(QStringLiteral("zu"));
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("zu/achse.sdf"));
+    QFile::setPermissions(folder ? directory : path, QFileDevice::Permissions());
+    return path;
+}
 
 } // namespace
 
@@ -35,7 +56,8 @@ private slots:
     void offlineItemFoundByTreeItem_data();
     void offlineItemFoundByTreeItem();
     void commandLineFileOpensOffline();
-    void commandLineFileMissing();
+    void openFailureNamesFileAndReason_data();
+    void openFailureNamesFileAndReason();
     void fileOpenGivesOfflineDocument();
     void recentFilesOpenOffline();
     void missingRecentFileLeavesList();
@@ -223,15 +245,54 @@ void TstShellDocs::commandLineFileOpensOffline()
     QCOMPARE(area->subWindowList().size(), 1);
 }
 
-void TstShellDocs::commandLineFileMissing()
+void TstShellDocs::openFailureNamesFileAndReason_data()
 {
+    QTest::addColumn<bool>("commandLine"); // else File Open
+    QTest::addColumn<QString>("kind");
+    for (const bool commandLine : {true, false}) {
+        for (const char* kind : {"missing", "directory x.sdf", "directory x.spf", "unreadable",
+                                 "in unreadable folder"})
+            QTest::addRow("%s, %s", commandLine ? "command line" : "File Open", kind)
+                << commandLine << QString::fromLatin1(kind);
+    }
+}
+
+void TstShellDocs::openFailureNamesFileAndReason()
+{
+    QFETCH(bool, commandLine);
+    QFETCH(QString, kind);
     QTemporaryDir dir;
+    const QString path = UnopenableFile(dir, kind);
+    const auto restore = qScopeGuard([&dir] {
+        QFile::setPermissions(dir.filePath(QStringLiteral("zu")), QFileDevice::ReadOwner |
+                                                                      QFileDevice::WriteOwner |
+                                                                      QFileDevice::ExeOwner);
+    });
+    if (QFile(path).open(QIODevice::ReadOnly))
+        QSKIP("runs with the right to read every file (as root): no file is unreadable");
+
+    // The command line in German, File Open in English.
     TestApp t;
     t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
-    QVERIFY(t.app().InitInstance(
-        {QStringLiteral("tarnlink"), dir.filePath(QStringLiteral("fehlt.sdf"))}));
-    QTRY_COMPARE(t.messages.size(), 2);
-    QCOMPARE(t.messages.last(), QStringLiteral("Das Dokument konnte nicht geöffnet werden."));
+    QString failed = QStringLiteral("Das Dokument konnte nicht geöffnet werden.");
+    if (commandLine) {
+        QVERIFY(t.app().InitInstance({QStringLiteral("tarnlink"), path}));
+        QTRY_COMPARE(t.messages.size(), 2);
+    } else {
+        QVERIFY(t.app().InitInstance());
+        t.app().OnLanguageEnglish();
+        failed = QStringLiteral("Failed to open document.");
+        t.messages.clear();
+        t.AnswerFileDialog(path);
+        QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
+        QCOMPARE(t.messages.size(), 1);
+    }
+    // What Qt says, in the program's language, when it is asked to open the file.
+    QFile probe(path);
+    QVERIFY(!probe.open(QIODevice::ReadOnly));
+    QVERIFY(!probe.errorString().isEmpty());
+    QCOMPARE(t.messages.last(), failed + QStringLiteral("\r\n") + QDir::toNativeSeparators(path) +
+                                    QStringLiteral("\r\n") + probe.errorString());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
     QVERIFY(t.app().GetRecentFileList().IsEmpty());
 }
@@ -297,7 +358,11 @@ void TstShellDocs::missingRecentFileLeavesList()
     QVERIFY(t.app().InitInstance());
     t.messages.clear();
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57616));
-    QCOMPARE(t.messages, QStringList{QStringLiteral("Das Dokument konnte nicht geöffnet werden.")});
+    QCOMPARE(t.messages.size(), 1);
+    QVERIFY2(t.messages.first().startsWith(QStringLiteral("Das Dokument konnte nicht geöffnet "
+                                                          "werden.\r\n") +
+                                           QDir::toNativeSeparators(gone) + QStringLiteral("\r\n")),
+             qPrintable(t.messages.first()));
     QCOMPARE(t.app().GetRecentFileList().Entries(), QStringList{kept});
     QCOMPARE(t.app().MainFrame()->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept);
     QVERIFY(!t.app().MainFrame()->CommandAction(57617)->isEnabled());
@@ -306,26 +371,43 @@ void TstShellDocs::missingRecentFileLeavesList()
 
 void TstShellDocs::refusedFileStaysOutOfRecentList_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message"); // the start of the one message shown
+    QTest::addColumn<QString>("end");     // and its end
+    const QByteArray kev("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
+                         "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
+                         "Axis name:\t\t\t[pnAchse]\r\n");
     QTest::newRow("not a parameter file")
-        << QByteArray("Einkaufsliste\r\nBrot\r\n") << "Die Datei ist keine gültige Parameterdatei";
+        << "falsch.sdf" << QByteArray("Einkaufsliste\r\nBrot\r\n")
+        << "Die Datei ist keine gültige Parameterdatei" << QString();
     QTest::newRow("address of an online axis of another type")
-        << QByteArray("Tarnlink parameter file of 16.08.18 - 14:05\r\n"
-                      "Address\t\t\t\t[05]\r\nController version and type:\t[bKEV]\r\n"
-                      "Axis name:\t\t\t[pnAchse]\r\n")
-        << "Endstufe HWK mit Adresse [05] existiert bereits!";
+        << "falsch.sdf" << kev << "Endstufe HWK mit Adresse [05] existiert bereits!" << QString();
+    // Good files but for their size, which no real one comes near.
+    const QString tooLarge = QStringLiteral(
+        "\r\nDie Datei ist größer als 1 MB und damit viel größer als jede Parameter- oder "
+        "Projektdatei.");
+    const QByteArray padding(CSmallFileReader::kMaxBytes, '\n');
+    QTest::newRow("parameter file over 1 MB")
+        << "falsch.sdf" << kev + padding << "Das Dokument konnte nicht geöffnet werden.\r\n"
+        << tooLarge;
+    QTest::newRow("project file over 1 MB")
+        << "falsch.spf" << QByteArray("[KEV 3] \\a.sdf\r\n") + padding
+        << "Das Dokument konnte nicht geöffnet werden.\r\n"
+        << tooLarge;
 }
 
 void TstShellDocs::refusedFileStaysOutOfRecentList()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
+    QFETCH(QString, end);
     QTemporaryDir dir;
     QStringList kept;
-    for (const char* name : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
-        kept.prepend(TestApp::WriteKevFile(dir, QString::fromLatin1(name)));
-    const QString refused = dir.filePath(QStringLiteral("falsch.sdf"));
+    for (const char* kevName : {"a.sdf", "b.sdf", "c.sdf", "d.sdf"})
+        kept.prepend(TestApp::WriteKevFile(dir, QString::fromLatin1(kevName)));
+    const QString refused = dir.filePath(name);
     QFile file(refused);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -343,6 +425,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     QVERIFY(CCommandActions::Trigger(frame, 57601));
     QCOMPARE(t.messages.size(), 1);
     QVERIFY2(t.messages.first().startsWith(message), qPrintable(t.messages.first()));
+    QVERIFY2(t.messages.first().endsWith(end), qPrintable(t.messages.first()));
     QTRY_VERIFY(frame->MdiArea()->subWindowList().isEmpty());
     QCOMPARE(t.app().GetRecentFileList().Entries(), kept);
     QCOMPARE(frame->CommandAction(57616)->text(), QStringLiteral("&1 ") + kept.first());
