@@ -338,7 +338,9 @@ void TstCanLink::timeoutEmptiesTheReply()
     const double cpuBefore = ProcessCpuMs();
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     const double cpuUsed = ProcessCpuMs() - cpuBefore;
-    QVERIFY(clock.elapsed() >= 290 && clock.elapsed() < 2000);
+    // The upper bound only tells a wait that ends from one that does not, with room for a
+    // busy machine.
+    QVERIFY(clock.elapsed() >= 290 && clock.elapsed() < 10000);
     // The wait sleeps on a condition: a spinning wait would burn the whole 300 ms.
     QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms").arg(cpuUsed)));
     QCOMPARE(reply, QString());

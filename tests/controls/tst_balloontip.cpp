@@ -44,7 +44,7 @@ void TstBalloonTip::showsAfterDelayWithTipOnPoint()
     const QPoint point(400, 300);
     tip.Show(QStringLiteral("x"), &point);
     QVERIFY(!tip.isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 10000);
     const QSize body = tip.BodySize();
     QCOMPARE(tip.size(), QSize(body.width(), body.height() + 25));
     // The pointer's tip (w - 12, h + 15) sits on the point.
@@ -59,7 +59,7 @@ void TstBalloonTip::newShowReplacesPending()
     const QPoint second(300, 200);
     tip.Show(QStringLiteral("first"), &first);
     tip.Show(QStringLiteral("second text"), &second);
-    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(tip.isVisible(), 10000);
     QCOMPARE(tip.Text(), QStringLiteral("second text"));
     QCOMPARE(tip.TipPoint(), second);
     const QSize body = tip.BodySize();

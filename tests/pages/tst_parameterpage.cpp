@@ -217,7 +217,7 @@ void TstParameterPage::pollRunsOnlyWhileActiveAndOnline()
     CTarnlinkView* view = rig.OpenOnline();
     QVERIFY(view);
     rig.bus.WithAxis(3, [](SimAxis& a) { a.status = 0x20; });
-    QTRY_COMPARE_WITH_TIMEOUT(view->LampImage(Ids::kHomeLamp), CLedPictures::kGreenOff + 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(view->LampImage(Ids::kHomeLamp), CLedPictures::kGreenOff + 1, 20000);
 
     // Another page in front: this one stops asking.
     QMdiSubWindow* window = rig.frame->MdiArea()->activeSubWindow();
@@ -232,7 +232,7 @@ void TstParameterPage::pollRunsOnlyWhileActiveAndOnline()
 
     rig.frame->MdiArea()->setActiveSubWindow(window);
     QVERIFY(view->StatusTimer().isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("F?")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("F?")), 20000);
 
     // Listen mode: the tick asks nothing and the poll stays off.
     rig.t.port().m_listen = true;

@@ -388,7 +388,7 @@ void TstStatusEndstufe::stageStopsAnswering()
             rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
         else
             rig.line.SetSilent(true);
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 20000);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.PollTimer().isActive());
         QTest::qWait(1200);

@@ -1,7 +1,6 @@
 // The application object's string lookup and message pump.
 #include "tests/support/testapp.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
@@ -49,16 +48,13 @@ void TstAppServices::pumpServesWaitingEventsAndReturns()
     t.app().PumpPendingMessages();
     QCOMPARE(served, 2);
 
-    // With nothing waiting the pump does not wait for something to come.
+    // With nothing waiting the pump does not wait for something to come: a timer far off
+    // is still pending after it, however slowly a busy machine runs the test.
     QTimer later;
     later.setSingleShot(true);
-    later.start(500);
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < 20; ++i)
-        t.app().PumpPendingMessages();
-    QVERIFY2(clock.elapsed() < 200, "the pump waited for an event");
-    QVERIFY(later.isActive());
+    later.start(10000);
+    t.app().PumpPendingMessages();
+    QVERIFY2(later.isActive(), "the pump waited for an event");
 }
 
 void TstAppServices::pumpLeavesQuitRequestInPlace()

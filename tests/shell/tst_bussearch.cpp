@@ -604,7 +604,7 @@ void TstBusSearch::pagePollWaitsForInterfaceSheet()
     // With the sheet gone the page polls again.
     QVERIFY(view);
     rig.bus.ClearLog();
-    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("3:F?")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("3:F?")), 20000);
     QVERIFY(rig.t.messages.isEmpty());
 }
 

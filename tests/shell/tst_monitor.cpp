@@ -451,7 +451,9 @@ void TstMonitor::streamTestEndsAtEtx()
     QElapsedTimer stopWatch;
     stopWatch.start();
     rig.dialog->OnBnClickedTestStage();
-    QVERIFY(stopWatch.elapsed() < 2500);
+    // The first frame of the stream ends the test; a test that waited out the monitor's
+    // 5000 ms time-out instead is seen, and a busy machine has room.
+    QVERIFY(stopWatch.elapsed() < CDlgMonitor::kMacroTimeoutMs / 2);
     QCOMPARE(rig.Commands(), QList<QByteArray>{"Z#"});
     QCOMPARE(rig.bus.Requests().first().address, 0);
     // The stream as it came, framing and all.
@@ -515,20 +517,20 @@ void TstMonitor::loopsEndWhenStopped()
         listenedMeanwhile = rig.t.port().m_listen;
         StopBy(rig, Stop(stop));
     });
-    // Should the stop be missed, the loops still end, and late.
-    later.At(3000, [&] {
+    // Should the stop be missed, the loops still end, and late: the test then fails.
+    bool missed = false;
+    later.At(20000, [&] {
+        missed = true;
         if (rig.dialog) {
             rig.Control<QCheckBox>(CDlgMonitor::kLoopId)->setChecked(false);
             rig.t.port().m_listen = false;
         }
     });
-    QElapsedTimer stopWatch;
-    stopWatch.start();
     if (stream)
         rig.dialog->OnBnClickedTestStage();
     else
         rig.dialog->OnBnClickedSend();
-    QVERIFY(stopWatch.elapsed() < 2500);
+    QVERIFY2(!missed, "the loop went on after the stop");
     QCOMPARE(listenedMeanwhile, stream);
     QVERIFY(!rig.t.port().m_listen);
     // Nothing is sent once the loop has ended.

@@ -4,11 +4,12 @@
 // switching between answering, silence and wrong checksums. Nothing may crash, freeze or
 // delete a menu under its own command.
 //
-// Each run has a number that starts its random choices. It prints the number at the start
-// and, when it fails or dies, the actions it took, so the run can be replayed:
+// Each run has a number that starts its random choices. The test runs the same few numbers
+// every time (kRunNumbers), one data row each, so a failure can be run again as it was; it
+// prints each number at the start and, when a run fails or dies, the actions it took:
 //   TARNLINK_RANDOM_RUN=<number> [TARNLINK_RANDOM_ACTIONS=<n>] ./tst_randomuse
-// TARNLINK_RANDOM_SECONDS sets how long a run lasts; TARNLINK_RANDOM_LOG=1 prints the actions
-// of a run that passed too.
+// runs that number, or any other, alone. TARNLINK_RANDOM_SECONDS sets how long the test lasts,
+// shared by its runs; TARNLINK_RANDOM_LOG=1 prints the actions of a run that passed too.
 #include "pages/ctarnlinkview.h"
 #include "platform/ccommandactions.h"
 #include "platform/cmdichildframe.h"
@@ -82,6 +83,17 @@ int EnvInt(const char* name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
+}
+
+// The run numbers of every test run: fixed, so that a red run can be run again by its number.
+constexpr unsigned kRunNumbers[] = {1, 2, 3, 4};
+
+// The one run TARNLINK_RANDOM_RUN names, else kRunNumbers.
+QList<unsigned> RunNumbers()
+{
+    if (qEnvironmentVariableIsSet("TARNLINK_RANDOM_RUN"))
+        return {unsigned(EnvInt("TARNLINK_RANDOM_RUN", 0))};
+    return QList<unsigned>(std::begin(kRunNumbers), std::end(kRunNumbers));
 }
 
 // The longest a single user action may keep the window busy: a transfer or a search over a
@@ -515,14 +527,21 @@ private:
 class TstRandomUse : public QObject {
     Q_OBJECT
 private slots:
+    void randomUse_data();
     void randomUse();
 };
 
+void TstRandomUse::randomUse_data()
+{
+    QTest::addColumn<unsigned>("runNumber");
+    for (unsigned runNumber : RunNumbers())
+        QTest::addRow("run %u", runNumber) << runNumber;
+}
+
 void TstRandomUse::randomUse()
 {
-    const unsigned runNumber =
-        unsigned(EnvInt("TARNLINK_RANDOM_RUN", int(std::random_device{}() & 0x7fffffff)));
-    const int seconds = EnvInt("TARNLINK_RANDOM_SECONDS", 20);
+    QFETCH(unsigned, runNumber);
+    const qint64 runMs = EnvInt("TARNLINK_RANDOM_SECONDS", 20) * qint64(1000) / RunNumbers().size();
     const int maxActions = EnvInt("TARNLINK_RANDOM_ACTIONS", 1 << 30);
     g_replayLog = "run " + std::to_string(runNumber) + "\n";
     qInfo("random use: run %u (replay with TARNLINK_RANDOM_RUN=%u)", runNumber, runNumber);
@@ -537,7 +556,7 @@ void TstRandomUse::randomUse()
     QElapsedTimer run;
     run.start();
     int actions = 0;
-    while (run.elapsed() < seconds * 1000 && actions < maxActions) {
+    while (run.elapsed() < runMs && actions < maxActions) {
         user.NextStep();
         QElapsedTimer action;
         action.start();

@@ -25,8 +25,10 @@ namespace {
 
 const QString kProgram = QStringLiteral(TARNLINK_PROGRAM);
 
-// A later start ends within a second; under the sanitizers every start of the program is
-// several times slower, the loading of its libraries most (the build says which).
+// A later start ends at once: before the 3000 ms it would wait for a decision lock the running
+// program kept, with the rest left to a busy machine. Under the sanitizers every start is
+// several times slower, the loading of its libraries most, and the bound only tells that it
+// ends (the build says which).
 constexpr qint64 kEndsWithinMs = TARNLINK_ENDS_WITHIN_MS;
 
 // The stored settings of a program started by a test: a serial port that does not exist,

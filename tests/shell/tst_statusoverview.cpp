@@ -163,7 +163,7 @@ void TstStatusOverview::stageStopsAnswering()
         QCOMPARE(ShownRows(d), (QList<bool>{false, false, true, false, false, true, false, false}));
         rig.bus.ClearLog();
         rig.bus.WithAxis(2, [](SimAxis& a) { a.readings.remove("Q"); });
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 20000);
     });
     // The first unanswered "Q" ends the overview after its one message; the axis after it
     // is not asked, and no round starts while the message is open.
@@ -203,7 +203,7 @@ void TstStatusOverview::busDies()
         else
             rig.line.SetSilent(true);
         // The overview's own poll finds the bus dead and closes the dialog.
-        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 20000);
         closed = d.result() == QDialog::Rejected && !d.PollTimer().isActive();
     });
     QVERIFY(closed);
