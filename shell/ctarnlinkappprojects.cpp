@@ -122,14 +122,9 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     } else {
         // An offline axis is saved from its own page; another page would give another
         // axis's values under this address.
-        for (CMdiChildFrame* each : m_mainFrame->ChildFrames()) {
-            const CTarnlinkView* view = CMainFrame::ParameterViewOf(each);
-            if (view && view->AxisAddress() == address) {
-                frame = each;
-                ActivateDocumentWindow(each);
-                break;
-            }
-        }
+        frame = PageOfAxis(address);
+        if (frame)
+            ActivateDocumentWindow(frame);
     }
     // Only a page of this very axis may give the file listed under its address.
     const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
