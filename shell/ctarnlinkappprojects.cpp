@@ -141,7 +141,7 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
     const int type = m_axes.Type(address);
 
-    if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
+    if (!document->SaveCopy(QDir(directory).filePath(fileName))) {
         problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
     } else {
         document->SetModifiedFlag(false);

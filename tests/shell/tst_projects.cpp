@@ -19,6 +19,7 @@
 #include "tests/support/pdfpages.h"
 #include "tests/support/testapp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -202,6 +203,12 @@ void TstProjects::saveProjectKeepsUsersPages()
     QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
     QVERIFY(page);
     QCOMPARE(rig.Windows(), 1);
+    // The page's next title is not taken for one a save proposes: a new name shows.
+    CTarnlinkView* own = CMainFrame::ParameterViewOf(page);
+    QVERIFY(own);
+    own->Form().Edit(CPageControlIds::kNameEdit)->setText(QStringLiteral("Heber"));
+    own->Form().Button(CPageControlIds::kSetNameButton)->click();
+    QCOMPARE(page->windowTitle(), QStringLiteral("[03] Heber"));
     QVERIFY(!rig.Read("p.spf").contains("12]"));
     QVERIFY(rig.t.messages.join('\n').contains(QStringLiteral("12:")));
     QVERIFY(rig.frame->AxisItem(12));
