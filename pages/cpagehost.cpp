@@ -1,5 +1,7 @@
 #include "pages/cpagehost.h"
 
+#include "pages/ctarnlinkview.h"
+#include "platform/cmdichildframe.h"
 #include "res/cstringids.h"
 
 bool CPageHost::IsAxisOfType(const QString& text, int address, int* type) const
@@ -15,4 +17,29 @@ QString CPageHost::AxisExistsMessage(int type, const QString& address) const
     return LoadResString(CStringIds::kIdsAxisExists1) + TypeName(type) +
            LoadResString(CStringIds::kIdsAxisExists2) + address +
            LoadResString(CStringIds::kIdsAxisExists3);
+}
+
+CMdiChildFrame* CPageHost::PageOfAxis(int address, const CTarnlinkView* except) const
+{
+    if (!CAxisList::IsAddress(address))
+        return nullptr;
+    for (CMdiChildFrame* window : DocumentWindows()) {
+        const CTarnlinkView* view = CTarnlinkView::Of(window);
+        if (view && view != except && !view->IsClosing() && view->AxisAddress() == address)
+            return window;
+    }
+    return nullptr;
+}
+
+bool CPageHost::SettleAxis(int address, const CTarnlinkView* except)
+{
+    CAxisList& axes = Axes();
+    const int image = axes.Image(address);
+    if ((image != ImageYellow && image != ImageGrey) || PageOfAxis(address, except))
+        return false;
+    if (image == ImageYellow)
+        axes.SetImage(address, ImageGreen);
+    else
+        axes.Remove(address);
+    return true;
 }

@@ -16,6 +16,7 @@ class CBusPort;
 class CMdiChildFrame;
 class CMessageBoxService;
 class CSleepService;
+class CTarnlinkView;
 class QDialog;
 class QPixmap;
 class QMdiSubWindow;
@@ -64,6 +65,14 @@ public:
     virtual QList<CMdiChildFrame*> DocumentWindows() const = 0;
     virtual QMdiSubWindow* ActiveDocumentWindow() const = 0;
     virtual void ActivateDocumentWindow(QMdiSubWindow* window) = 0;
+
+    // The window of the file page that holds the axis at `address` as its own; `except` and
+    // pages on their way out do not count. Null when none does.
+    CMdiChildFrame* PageOfAxis(int address, const CTarnlinkView* except = nullptr) const;
+    // Yellow and grey say that a file page holds the axis. When none does (`except` aside),
+    // the axis shows what it is without one: yellow, found on the bus, is online (green);
+    // grey, known only from a file, leaves the list. True when it was put right.
+    bool SettleAxis(int address, const CTarnlinkView* except = nullptr);
 
     // Handed to the page that opens next: its bus address ("Off" for a file or a new axis),
     // its title, and for File New the new axis's address and type.

@@ -72,3 +72,11 @@ bool CTarnlinkDoc::OnSaveDocument(const QString& path)
     m_saved = true;
     return true;
 }
+
+bool CTarnlinkDoc::SaveCopy(const QString& path)
+{
+    const bool saved = OnSaveDocument(path);
+    // Set or not, the flag goes: the next title is the user's, whatever the save gave.
+    m_saved = false;
+    return saved;
+}

@@ -23,6 +23,9 @@ public:
     // Builds the parameter file from the document's own page and writes it; the old file
     // stays whole when anything fails.
     bool OnSaveDocument(const QString& path) override;
+    // The same file written to `path` beside the document's own, as a project save does:
+    // the document keeps its path and title, so no title follows that the save would drop.
+    bool SaveCopy(const QString& path);
     int GetDefaultMenu() const override { return kMenuId; }
 
 private:

@@ -541,30 +541,22 @@ void CTarnlinkView::OnSetFocus()
 
 void CTarnlinkView::UpdateAxisOnClose()
 {
-    const int address = m_axisAddress;
+    // A file page's own axis; an online page holds none, but the axis at its bus address is
+    // put right as it closes all the same.
+    const int address = m_address != kOff ? ScanAddress(m_address) : m_axisAddress;
     CAxisList& axes = m_host.Axes();
-    switch (axes.Image(address)) {
-    case CPageHost::ImageYellow: {
-        if (address >= m_host.m_addressCount)
-            return;
-        // The name may have changed while the page was open.
-        QString reply;
-        if (!TransactTo(QString::number(address, 16).toUpper(), "PN?", &reply))
-            return;
-        axes.SetImage(address, CPageHost::ImageGreen);
+    const int image = axes.Image(address);
+    // However the name read below ends, the axis no longer shows a page that is gone.
+    if (!m_host.SettleAxis(address, this)) {
+        if (image == CPageHost::ImageRed && address == m_axisAddress)
+            m_host.m_rememberedYellow = false;
+        return;
+    }
+    if (image != CPageHost::ImageYellow || address >= m_host.m_addressCount)
+        return;
+    // The name may have changed while the page was open; unread, the label stays as it was.
+    QString reply;
+    if (TransactTo(QString::number(address, 16).toUpper(), "PN?", &reply))
         axes.SetLabel(address, QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) +
                                    CReplyValue::Text(reply, 2));
-        break;
-    }
-    case CPageHost::ImageGrey:
-        // The axis was known only from this page's file.
-        m_axisAddress = -1;
-        axes.Remove(address);
-        break;
-    case CPageHost::ImageRed:
-        m_host.m_rememberedYellow = false;
-        break;
-    default:
-        break;
-    }
 }

@@ -247,8 +247,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
     CEndstufe* type = Type();
     const bool transmitted = type && type->TransmitSettings(m_fileAddress);
     m_host.m_currentType = m_deviceType;
-    // The page's closing reads the name back and completes the label.
-    m_host.Axes().SetLabel(number, LabelPrefix(number));
+    // The label keeps the name it has until the page's closing reads the stage's name back:
+    // a stage that does not answer then leaves the axis with the name it had, not without one.
     m_host.m_nextAddress = kOff;
     m_host.m_nextLabel.clear();
     CloseFrameLater();

@@ -206,6 +206,8 @@ void CTarnlinkView::RegisterAxis(const CParameterFileReader::Axis& axis)
     // An address the bus cannot carry is not listed.
     if (!valid || address < 0 || address >= CPageHost::kAddressSlots)
         return;
+    // An axis left showing a page that has gone takes this file as it would without one.
+    m_host.SettleAxis(address);
     if (m_host.Axes().Contains(address)) {
         JoinKnownAxis(address, axis.typeLine);
         return;
@@ -224,18 +226,12 @@ void CTarnlinkView::RegisterAxis(const CParameterFileReader::Axis& axis)
 
 void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
 {
-    const int image = m_host.Axes().Image(address);
-    if (image == CPageHost::ImageYellow || image == CPageHost::ImageGrey ||
-        m_host.m_rememberedYellow) {
-        // A file page of this axis is open already: it comes to the front, this one goes.
+    // A file page of this axis is open already: it comes to the front, this one goes. Only
+    // an open page refuses the file, never a picture or a flag left behind by one.
+    if (CMdiChildFrame* holder = m_host.PageOfAxis(address)) {
         CloseFrameLater();
-        for (CMdiChildFrame* child : m_host.DocumentWindows()) {
-            const CTarnlinkView* view = Of(child);
-            if (view && view != this && view->AxisAddress() == address) {
-                m_host.ActivateDocumentWindow(child);
-                break;
-            }
-        }
+        if (Of(holder) != this)
+            m_host.ActivateDocumentWindow(holder);
         return;
     }
     // The axis is online: the file joins it when it is of the same type.

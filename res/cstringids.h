@@ -28,6 +28,9 @@ public:
     static constexpr unsigned kIdsFailedToSave = 61698;
     static constexpr unsigned kIdsAskToSave = 61699;
     static constexpr unsigned kIdsFailedToPrint = 61704;
+    // A later start whose files the running program does not take.
+    static constexpr unsigned kIdsRunningNoAnswer = 10750;
+    static constexpr unsigned kIdsFilesNotHandedOver = 10751;
 
     // The main frame: title, status bar, axis tree and bus search.
     static constexpr unsigned kIdsAppTitle = 128;

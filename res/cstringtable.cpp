@@ -308,6 +308,11 @@ constexpr Entry kEntries[] = {
      "oder ist ungültig)! Daten wurden nicht übertragen",
      "Axis %d: The file is not a valid parameter file (address, power stage type or name missing "
      "or invalid)! Data weren’t transmitted"},
+    // A later start that finds the program running but not answering.
+    {10750, "Tarnlink läuft bereits, antwortet aber nicht.",
+     "Tarnlink is already running but doesn’t answer."},
+    {10751, "Diese Dateien konnten ihm nicht übergeben werden:",
+     "These files couldn’t be handed over to it:"},
     {57344, "Tarnlink", "Tarnlink"},
     {57345, "Bereit", "Ready"},
     {57600, "Neues Dokument erstellen\nNeu", "Create a new document\nNew"},

@@ -169,7 +169,9 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 
     CAxisList& axes = Axes();
     if (axes.Contains(address)) {
-        if (m_app.IsAxisOfType(version, address)) {
+        // A file page of the stage's type keeps its axis, found again, with the file's name.
+        // An axis that no page holds any more is listed anew as the stage answers.
+        if (m_app.IsAxisOfType(version, address) && m_app.PageOfAxis(address)) {
             axes.SetImage(address, ImageYellow);
             return true;
         }
@@ -219,12 +221,17 @@ void CMainFrame::OnStatusPoll()
             DropUnansweredAxis(address);
             return;
         }
+        // An axis still yellow after its file page went is online, and shows it from now on.
+        m_app.SettleAxis(address);
+        const bool joined = axes.Image(address) == ImageYellow;
         const int status = StatusWord(reply);
-        if ((status & 7) != 0 && image != ImageRed) {
-            m_app.m_rememberedYellow = image == ImageYellow;
+        if ((status & 7) != 0 && axes.Image(address) != ImageRed) {
+            m_app.m_rememberedYellow = joined;
             axes.SetImage(address, ImageRed);
-        } else if ((status & 7) == 0 && image == ImageRed) {
-            axes.SetImage(address, m_app.m_rememberedYellow ? ImageYellow : ImageGreen);
+        } else if ((status & 7) == 0 && axes.Image(address) == ImageRed) {
+            // Yellow again only for a file page that is still open.
+            const bool yellow = m_app.m_rememberedYellow && m_app.PageOfAxis(address);
+            axes.SetImage(address, yellow ? ImageYellow : ImageGreen);
         }
     }
 }

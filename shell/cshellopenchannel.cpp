@@ -1,5 +1,6 @@
 #include "shell/cshellopenchannel.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -20,6 +21,11 @@ constexpr qsizetype kMaxMessage = 1024 * 1024;
 constexpr int kDecisionWaitMs = 3000;
 constexpr int kConnectWaitMs = 1000;
 constexpr int kSendWaitMs = 1000;
+// The running program says it took the connection up. A program whose thread waits on a
+// stage that does not answer is back within a few seconds; one that has not answered by
+// then would leave the files lost without a word.
+const QByteArray kTaken = QByteArrayLiteral("taken\n");
+constexpr int kAnswerWaitMs = 5000;
 
 QString LockPath(const QString& name)
 {
@@ -78,6 +84,16 @@ bool CShellOpenChannel::Send(QLocalSocket& socket, const QStringList& files)
         if (!socket.waitForBytesWritten(kSendWaitMs))
             return false;
     }
+    const QDeadlineTimer answerDue(kAnswerWaitMs);
+    QByteArray answer;
+    while (answer.size() < kTaken.size()) {
+        if (socket.bytesAvailable() == 0 &&
+            !socket.waitForReadyRead(static_cast<int>(answerDue.remainingTime())))
+            return false;
+        answer += socket.read(kTaken.size() - answer.size());
+    }
+    if (answer != kTaken)
+        return false;
     // The end of the connection ends the message.
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState &&
@@ -110,8 +126,12 @@ void CShellOpenChannel::OnNewConnection()
         connect(socket, &QLocalSocket::disconnected, this,
                 [this, socket] { OnDisconnected(socket); });
         // A start that ended before the connection was taken up is read at once.
-        if (socket->state() != QLocalSocket::ConnectedState)
+        if (socket->state() != QLocalSocket::ConnectedState) {
             OnDisconnected(socket);
+            continue;
+        }
+        // The start waits for this before it goes: its files will be read.
+        socket->write(kTaken);
     }
 }
 

@@ -19,7 +19,7 @@ public:
     enum class Role {
         Serving,      // no program was running: this start is the one and listens
         HandedOver,   // a program runs and took the files: this start ends
-        NotDelivered, // a program runs but the files did not reach it: this start ends
+        NotDelivered, // a program runs but did not take the files in time: this start ends
         Alone,        // the channel could not be set up: this start runs without it
     };
 
@@ -32,8 +32,9 @@ public:
     static QString UserChannelName();
 
     // Decides this start's role: hands `files` (made absolute against this start's folder)
-    // to a running program, or becomes the running program. Takes at most a few seconds,
-    // normally a few milliseconds.
+    // to a running program, or becomes the running program. Handed over means the running
+    // program answered that it took them. Takes at most a few seconds, normally a few
+    // milliseconds.
     Role Claim(const QStringList& files);
 
     // What a handing start sends for `files`.

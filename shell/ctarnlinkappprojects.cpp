@@ -122,14 +122,9 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     } else {
         // An offline axis is saved from its own page; another page would give another
         // axis's values under this address.
-        for (CMdiChildFrame* each : m_mainFrame->ChildFrames()) {
-            const CTarnlinkView* view = CMainFrame::ParameterViewOf(each);
-            if (view && view->AxisAddress() == address) {
-                frame = each;
-                ActivateDocumentWindow(each);
-                break;
-            }
-        }
+        frame = PageOfAxis(address);
+        if (frame)
+            ActivateDocumentWindow(frame);
     }
     // Only a page of this very axis may give the file listed under its address.
     const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
@@ -146,7 +141,7 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
     const int type = m_axes.Type(address);
 
-    if (!document->OnSaveDocument(QDir(directory).filePath(fileName))) {
+    if (!document->SaveCopy(QDir(directory).filePath(fileName))) {
         problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
     } else {
         document->SetModifiedFlag(false);

@@ -318,7 +318,8 @@ void TstPageCommands::transmit()
     // The online page of the axis went first; the file page follows once the event is done.
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
     QCOMPARE(rig.ActiveView(), file);
-    QCOMPARE(rig.frame->AxisItem(3)->text(0), QStringLiteral("[03] "));
+    // The label keeps its name until the stage's is read back.
+    QCOMPARE(rig.frame->AxisItem(3)->text(0), QStringLiteral("[03] Axis"));
     QCOMPARE(rig.app().m_currentType, kKev);
     QCOMPARE(rig.app().m_nextAddress, QStringLiteral("Off"));
     QVERIFY(rig.app().m_nextLabel.isEmpty());

@@ -419,8 +419,9 @@ void TstParameterPage::closingUpdatesTreeItem_data()
 
     QTest::newRow("found again: name read back")
         << 0 << true << QStringList{"PN?"} << true << 2 << "[03] Neuer Name" << true;
+    // Unread, the name stays; the page is gone all the same.
     QTest::newRow("found again, no answer")
-        << 0 << false << QStringList{"PN?"} << true << 0 << "[03]" << true;
+        << 0 << false << QStringList{"PN?"} << true << 2 << "[03]" << true;
     QTest::newRow("file only: item removed")
         << 1 << true << QStringList{} << false << -1 << "" << true;
     QTest::newRow("red: yellow forgotten")

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -53,6 +54,18 @@ struct Rig {
     void AddOffline(int address, int type, const QString& label)
     {
         t.app().Axes().Add(address, type, label, CMainFrame::ImageGrey);
+    }
+    // File New: an offline page for a new axis at `address` ("%02X"), which joins an axis
+    // of its type found at that address.
+    CTarnlinkView* OpenNewPage(const QString& address, int type)
+    {
+        t.app().m_nextAddress = QStringLiteral("Off");
+        t.app().m_newAxisAddress = address;
+        t.app().m_currentType = type;
+        if (!t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString()))
+            return nullptr;
+        t.app().m_newAxisAddress.clear();
+        return CMainFrame::ParameterViewOf(frame->MdiArea()->activeSubWindow());
     }
     void SetStatus(int address, int status)
     {
@@ -91,6 +104,8 @@ private slots:
     void resetSendsCToEveryAxis();
     void doubleClickOpensAxis();
     void deletedItemIsReleasedByPages();
+    void stuckAxisIsRepaired_data();
+    void stuckAxisIsRepaired();
     void interfaceSheetOkSerial();
     void interfaceSheetCancelRestores();
     void interfaceSheetOkCan();
@@ -175,12 +190,12 @@ void TstBusSearch::offlineItemFoundAgain()
     Rig rig;
     rig.bus.AddAxis(3, "KEV");
     rig.bus.AddAxis(4, "KEV");
-    rig.AddOffline(3, kKev, QStringLiteral("[03] Aus Datei"));
+    QVERIFY(rig.OpenNewPage(QStringLiteral("03"), kKev));
     rig.AddOffline(4, kHwk, QStringLiteral("[04] Andere"));
     rig.AddOffline(9, kKev, QStringLiteral("[09] Weg"));
     rig.frame->OnSearch();
-    // Same type: the offline item turns yellow and keeps its label.
-    QCOMPARE(rig.Item(3)->text(0), QStringLiteral("[03] Aus Datei"));
+    // Same type: the offline item of the open page turns yellow and keeps its label.
+    QCOMPARE(rig.Item(3)->text(0), QStringLiteral("[03]"));
     QCOMPARE(CMainFrame::ItemImage(rig.Item(3)), int(CMainFrame::ImageYellow));
     // Other type: replaced by a new green item under the stage's own group.
     QCOMPARE(rig.Item(4)->parent(), rig.frame->GroupItem(kKev));
@@ -260,7 +275,8 @@ void TstBusSearch::pollTurnsItemsRedAndBack()
     rig.bus.AddAxis(1, "KEV");
     rig.bus.AddAxis(2, "KEV");
     rig.frame->OnSearch();
-    rig.t.app().Axes().SetImage(2, CMainFrame::ImageYellow);
+    QVERIFY(rig.OpenNewPage(QStringLiteral("02"), kKev));
+    QCOMPARE(CMainFrame::ItemImage(rig.Item(2)), int(CMainFrame::ImageYellow));
 
     for (int bit : {1, 2, 4}) {
         rig.SetStatus(1, bit | 0x20);
@@ -414,15 +430,9 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     Rig rig;
     rig.bus.AddAxis(3, "KEV");
     rig.frame->OnSearch();
-    // File New: an offline page for a new axis at 05, which stays open (an offline page
-    // whose file fails to read would close itself during the search).
-    rig.t.app().m_nextAddress = QStringLiteral("Off");
-    rig.t.app().m_newAxisAddress = QStringLiteral("05");
-    rig.t.app().m_currentType = kKev;
-    QVERIFY(
-        rig.t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString()));
-    const QPointer<CTarnlinkView> view =
-        CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
+    // A new axis at 05 stays open (an offline page whose file fails to read would close
+    // itself during the search).
+    const QPointer<CTarnlinkView> view = rig.OpenNewPage(QStringLiteral("05"), kKev);
     QVERIFY(view);
     // The page shows the found axis at 3; a new search deletes its green item and puts a
     // new one in its place. The page stays and no longer points at the deleted item.
@@ -432,6 +442,58 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     QVERIFY(rig.Item(3));
     QVERIFY(view);
     QCOMPARE(view->AxisAddress(), -1);
+}
+
+void TstBusSearch::stuckAxisIsRepaired_data()
+{
+    QTest::addColumn<int>("action"); // 0 search, 1 poll, 2 online page closed, 3 file opened
+    QTest::addColumn<int>("image");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("search") << 0 << int(CMainFrame::ImageGreen) << "[07] Hub";
+    QTest::newRow("poll") << 1 << int(CMainFrame::ImageGreen) << "[07] ";
+    QTest::newRow("online page closed") << 2 << int(CMainFrame::ImageGreen) << "[07] Hub";
+    QTest::newRow("file opened") << 3 << int(CMainFrame::ImageYellow) << "[07] ";
+}
+
+void TstBusSearch::stuckAxisIsRepaired()
+{
+    QFETCH(int, action);
+    QFETCH(int, image);
+    QFETCH(QString, label);
+    Rig rig;
+    QTemporaryDir dir;
+    rig.bus.AddAxis(7, "KEV");
+    rig.bus.WithAxis(7, [](SimAxis& a) { a.name = "Hub"; });
+    rig.frame->OnSearch();
+    rig.frame->StatusTimer().stop();
+    // An axis left yellow and nameless by a page that is gone, the flag of a red spell too.
+    rig.t.app().Axes().SetImage(7, CMainFrame::ImageYellow);
+    rig.t.app().Axes().SetLabel(7, QStringLiteral("[07] "));
+    rig.t.app().m_rememberedYellow = true;
+
+    if (action == 0) {
+        rig.frame->OnSearch();
+    } else if (action == 1) {
+        rig.frame->OnStatusPoll();
+    } else if (action == 2) {
+        rig.frame->TreeCtrl()->setCurrentItem(rig.Item(7));
+        rig.frame->OnTreeNotify();
+        QPointer<QMdiSubWindow> page = rig.frame->MdiArea()->activeSubWindow();
+        QVERIFY(CMainFrame::ParameterViewOf(page));
+        delete page.data();
+    } else {
+        // The file opens and its page holds the axis.
+        QVERIFY(rig.t.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, "a.sdf")));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
+        const CTarnlinkView* view =
+            CMainFrame::ParameterViewOf(rig.frame->MdiArea()->activeSubWindow());
+        QVERIFY(view && !view->IsClosing());
+        QCOMPARE(view->AxisAddress(), 7);
+    }
+    QCOMPARE(CMainFrame::ItemImage(rig.Item(7)), image);
+    QCOMPARE(rig.Item(7)->text(0), label);
+    QVERIFY(rig.t.messages.isEmpty());
 }
 
 void TstBusSearch::interfaceSheetOkSerial()

@@ -21,6 +21,7 @@
 #include "tests/support/sanitizers.h"
 #include "tests/support/testapp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -207,6 +208,12 @@ void TstProjects::saveProjectKeepsUsersPages()
     QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
     QVERIFY(page);
     QCOMPARE(rig.Windows(), 1);
+    // The page's next title is not taken for one a save proposes: a new name shows.
+    CTarnlinkView* own = CMainFrame::ParameterViewOf(page);
+    QVERIFY(own);
+    own->Form().Edit(CPageControlIds::kNameEdit)->setText(QStringLiteral("Heber"));
+    own->Form().Button(CPageControlIds::kSetNameButton)->click();
+    QCOMPARE(page->windowTitle(), QStringLiteral("[03] Heber"));
     QVERIFY(!rig.Read("p.spf").contains("12]"));
     QVERIFY(rig.t.messages.join('\n').contains(QStringLiteral("12:")));
     QVERIFY(rig.frame->AxisItem(12));
@@ -667,6 +674,9 @@ void TstProjects::transmitOverFailingBus_data()
     const QString done = QStringLiteral("Info|Axis %1: Data successfully transmitted");
     const QString timeout =
         QStringLiteral("Fehler!|Axis %1: Interface timeout during transmission");
+    // The stages lose their supply before the first byte of the transfer.
+    QTest::newRow("silent from the start")
+        << true << "3:PNHub" << QStringList{timeout.arg(3), timeout.arg(5), timeout.arg(7)};
     QTest::newRow("silent from the first axis's direction")
         << true << "3:G0" << QStringList{timeout.arg(3), timeout.arg(5), timeout.arg(7)};
     QTest::newRow("silent from the third axis's direction")
@@ -705,12 +715,33 @@ void TstProjects::transmitOverFailingBus()
         rig.line.SetSilentFrom(n);
     else // an echo "x" whose checksum is not 00
         rig.line.SetGivenReply(n, "\x02" + request.left(1).toLatin1() + "x:00\x03");
+    const QStringList labels = {rig.t.app().Axes().Label(3), rig.t.app().Axes().Label(5),
+                                rig.t.app().Axes().Label(7)};
     QCOMPARE(rig.Transmit(*view), report);
     QTRY_VERIFY(!rig.t.messages.isEmpty());
     // The axes after the fault were tried.
     const QStringList log = rig.Log();
     for (const QString& address : {QStringLiteral("5:"), QStringLiteral("7:")})
         QVERIFY2(!log.filter(QRegularExpression('^' + address)).isEmpty(), qPrintable(address));
+    // The pages the transfer opened have gone, while the line was still silent or not:
+    // every axis is online again with its name, whether its page read the name back or not.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    rig.line.SetSilentFrom(0);
+    QCOMPARE(rig.Windows(), 1);
+    QCOMPARE(QStringList({rig.t.app().Axes().Label(3), rig.t.app().Axes().Label(5),
+                          rig.t.app().Axes().Label(7)}),
+             labels);
+    for (int address : {3, 5, 7})
+        QCOMPARE(rig.t.app().Axes().Image(address), int(CMainFrame::ImageGreen));
+    // A parameter file for such an axis opens beside it.
+    rig.t.app().m_nextAddress = QStringLiteral("Off");
+    QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(rig.Windows(), 2);
+    QCOMPARE(rig.t.app().Axes().Image(3), int(CMainFrame::ImageYellow));
+    delete rig.frame->MdiArea()->activeSubWindow();
+    QCOMPARE(rig.t.app().Axes().Image(3), int(CMainFrame::ImageGreen));
 
     // The project can be opened and transmitted again.
     QVERIFY(!rig.frame->ProjectCommandsBlocked());

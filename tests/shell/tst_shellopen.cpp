@@ -1,7 +1,8 @@
 // A file opened from the desktop while the program runs: the later start hands its files to
 // the running program over the per-user local socket and ends at once; the running program
-// opens them offline and comes to the front; a socket left by a program that crashed does not
-// stop the next start from becoming the running one.
+// opens them offline and comes to the front; a running program that does not answer is
+// reported by the start; a socket left by a program that crashed does not stop the next start
+// from becoming the running one.
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "shell/cmainframe.h"
@@ -18,6 +19,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <thread>
 
 using Role = CShellOpenChannel::Role;
 
@@ -45,6 +49,22 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& config)
     return environment;
 }
 
+// A later start of the program, on a thread of its own as in a process of its own, while
+// this thread serves the running side.
+Role ClaimFromLaterStart(const QString& name, const QStringList& files)
+{
+    std::atomic<bool> done = false;
+    Role role = Role::Alone;
+    std::thread start([&] {
+        role = CShellOpenChannel(name).Claim(files);
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    start.join();
+    return role;
+}
+
 } // namespace
 
 class TstShellOpen : public QObject {
@@ -56,6 +76,8 @@ private slots:
     void whatOthersSend_data();
     void whatOthersSend();
     void secondStartHandsOverAndEnds();
+    void secondStartToProgramNotAnswering_data();
+    void secondStartToProgramNotAnswering();
     void socketOfCrashedProgramTakenOver();
     void filesWaitForABusyProgram();
 };
@@ -94,8 +116,7 @@ void TstShellOpen::handOver()
     QSignalSpy handed(&running, &CShellOpenChannel::filesHandedOver);
     QCOMPARE(running.Claim({}), Role::Serving);
 
-    CShellOpenChannel later(name);
-    QCOMPARE(later.Claim(named), Role::HandedOver);
+    QCOMPARE(ClaimFromLaterStart(name, named), Role::HandedOver);
     QTRY_COMPARE(handed.size(), 1);
     QCOMPARE(handed.first().first().toStringList(), arrived);
 }
@@ -141,7 +162,7 @@ void TstShellOpen::whatOthersSend()
     }
 
     // Whatever came before, the next start is still served.
-    QCOMPARE(CShellOpenChannel(name).Claim({QStringLiteral("/tmp/c.sdf")}), Role::HandedOver);
+    QCOMPARE(ClaimFromLaterStart(name, {QStringLiteral("/tmp/c.sdf")}), Role::HandedOver);
     QTRY_COMPARE(handed.size(), taken ? 2 : 1);
     QCOMPARE(handed.last().first().toStringList(), QStringList{"/tmp/c.sdf"});
 }
@@ -167,7 +188,8 @@ void TstShellOpen::secondStartHandsOverAndEnds()
     QElapsedTimer clock;
     clock.start();
     second.start(kProgram, {QStringLiteral("Achse 7.sdf")});
-    QVERIFY(second.waitForFinished(10000));
+    // This side answers from its event loop.
+    QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 10000);
     const qint64 took = clock.elapsed();
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
@@ -185,6 +207,59 @@ void TstShellOpen::secondStartHandsOverAndEnds()
     QVERIFY(!frame->isMinimized());
     // Only the missing port of the test's settings was reported, not the file.
     QCOMPARE(t.messages, QStringList{QStringLiteral("Schnittstelle kann nicht geöffnet werden!")});
+}
+
+void TstShellOpen::secondStartToProgramNotAnswering_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("German, a file")
+        << 0 << QStringList{"Achse 7.sdf"}
+        << QStringLiteral("Tarnlink läuft bereits, antwortet aber nicht. Diese Dateien konnten "
+                          "ihm nicht übergeben werden: %1/Achse 7.sdf");
+    QTest::newRow("English, no file")
+        << 1 << QStringList{} << QStringLiteral("Tarnlink is already running but doesn’t answer.");
+}
+
+void TstShellOpen::secondStartToProgramNotAnswering()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, named);
+    QFETCH(QString, said);
+    QTemporaryDir config;
+    QTemporaryDir files;
+    // A program that listens but never takes a connection up, as one that hangs.
+    const QString name = CShellOpenChannel::UserChannelName();
+    QLocalServer::removeServer(name);
+    QLocalServer hanging;
+    QVERIFY(hanging.listen(name));
+    QProcessEnvironment environment = ProgramEnvironment(config);
+    QSettings(config.filePath(QStringLiteral("Korvane GmbH/Tarnlink.conf")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Settings/Language"), language);
+
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(files.path());
+    second.start(kProgram, named);
+    QVERIFY(second.waitForStarted());
+    // The start waits a few seconds for an answer, then tells the user on standard error and
+    // in a box, which holds it until the user closes it: it has not ended as if all was well.
+    const QString line = QString(said).replace(QStringLiteral("%1"), files.path());
+    QByteArray error;
+    const auto told = [&] {
+        error += second.readAllStandardError();
+        return QString::fromLocal8Bit(error).split(QLatin1Char('\n')).contains(line) ||
+               second.state() == QProcess::NotRunning;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(told(), 60000);
+    QVERIFY2(QString::fromLocal8Bit(error).split(QLatin1Char('\n')).contains(line),
+             error.constData());
+    QCOMPARE(second.state(), QProcess::Running);
+    // It made no bus port.
+    QVERIFY(!second.readAllStandardOutput().contains("VORTAN"));
+    second.kill();
+    QVERIFY(second.waitForFinished());
 }
 
 void TstShellOpen::socketOfCrashedProgramTakenOver()
@@ -214,7 +289,7 @@ void TstShellOpen::socketOfCrashedProgramTakenOver()
     CShellOpenChannel channel(name);
     QSignalSpy handed(&channel, &CShellOpenChannel::filesHandedOver);
     QCOMPARE(channel.Claim({}), Role::Serving);
-    QCOMPARE(CShellOpenChannel(name).Claim({QStringLiteral("/tmp/a.sdf")}), Role::HandedOver);
+    QCOMPARE(ClaimFromLaterStart(name, {QStringLiteral("/tmp/a.sdf")}), Role::HandedOver);
     QTRY_COMPARE(handed.size(), 1);
     QCOMPARE(handed.first().first().toStringList(), QStringList{"/tmp/a.sdf"});
 }
