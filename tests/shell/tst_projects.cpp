@@ -6,7 +6,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
