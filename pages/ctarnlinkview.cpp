@@ -42,9 +42,9 @@ struct ListEntries {
 
 // Lists every type shows alike; the index of an entry is its value on the bus.
 constexpr ListEntries kCommonLists[] = {
-    {Ids::kDirectionCombo, {10436, 10435}},  // negative, positive
-    {Ids::kInputLogicCombo, {10437, 10438}}, // high active, low active
-    {Ids::kActivationCombo, {10439, 10440}}, // activated, deactivated
+    {Ids::kDirectionCombo, {CStringIds::kIdsNegative, CStringIds::kIdsPositive}},
+    {Ids::kInputLogicCombo, {CStringIds::kIdsHighActive, CStringIds::kIdsLowActive}},
+    {Ids::kActivationCombo, {CStringIds::kIdsActivated, CStringIds::kIdsDeactivated}},
 };
 
 void SetControlText(QWidget* control, const QString& text)
