@@ -6,6 +6,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
+#include "res/cbusaddress.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -35,7 +36,7 @@ void CTarnlinkDoc::SetTitle(const QString& title)
         result = GetTitle();
     } else if (!m_host.m_nextLabel.isEmpty()) {
         result = m_host.m_nextLabel;
-    } else if (m_host.m_nextAddress == QStringLiteral("Off")) {
+    } else if (m_host.m_nextAddress == CBusAddress::kOff) {
         result = OfflineTitle(title, m_host.m_newAxisAddress);
     }
     CDocument::SetTitle(result);

@@ -5,6 +5,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -15,8 +16,6 @@
 #include <QPointer>
 
 namespace {
-
-const QString kOff = QStringLiteral("Off");
 
 // The address part of a key as written, for the report of a key that names no bus address.
 QString AddressPartOf(const QString& key)
@@ -140,7 +139,7 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
     readable.close();
 
-    m_app.m_nextAddress = kOff;
+    m_app.m_nextAddress = CBusAddress::kOff;
     m_app.m_nextLabel.clear();
     m_app.m_transferRunning = true;
     CDocument* document = m_app.OpenDocumentFile(file);

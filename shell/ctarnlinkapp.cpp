@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "res/cbusaddress.h"
 #include "res/ccommandid.h"
 #include "res/cstringids.h"
 #include "res/cstringtable.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
 } // namespace
@@ -239,7 +239,7 @@ CDocument* CTarnlinkApp::OpenDocumentFile(const QString& path)
 
 CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
 {
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     return OpenDocumentFile(path);
 }
@@ -271,7 +271,7 @@ void CTarnlinkApp::OnShellOpen(const QStringList& files)
 
 void CTarnlinkApp::OnFileOpen()
 {
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     QString path;
     if (m_docManager.PromptFileName(path, true, nullptr))
@@ -300,7 +300,7 @@ void CTarnlinkApp::OnFileNew()
     CDlgAxisNew dialog(*this, m_mainFrame.get());
     if (m_modalRunner.Run(dialog) != QDialog::Accepted)
         return;
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     m_currentType = dialog.Type();
     m_newAxisAddress = dialog.Address();
