@@ -160,6 +160,7 @@ public:
     int m_displayType2 = -1;
     // Temperature-module settings, each its lower-case key and value ("xw0" ...).
     std::array<QString, 6> m_qelSettings;
+    // The allowed-current mark (0.01 A) as of the last full read or name change.
     int m_allowedMark = 0;
 
 protected:
