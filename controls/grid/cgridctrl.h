@@ -51,8 +51,8 @@ public:
         MouseDragging = 12,
     };
 
-    // Timer kAutoScrollTimerId, every kAutoScrollInterval ms while the button is down after
-    // a click in the cells: the selection follows the mouse beyond the table's edges.
+    // Timer kAutoScrollTimerId, every kAutoScrollInterval ms from a selecting click until the
+    // button is let go: the selection follows the mouse beyond the table's edges.
     static constexpr int kAutoScrollTimerId = 0x201;
     static constexpr int kAutoScrollInterval = 25;
     static constexpr int kResizeCaptureRange = 3;
