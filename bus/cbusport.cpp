@@ -5,13 +5,13 @@
 #include "platform/cansitext.h"
 #include "platform/cmessageboxstyle.h"
 #include "platform/ctickclock.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <utility>
 
 namespace {
 
-const QString kOff = QStringLiteral("Off");
 const QString kCanNotReady = QStringLiteral("CAN Contoller konnte nicht angesprochen werden!");
 const QString kWrongChecksum = QStringLiteral("Wrong Checksum!");
 const QString kCanTimeout = QStringLiteral("TIMEOUT");
@@ -136,8 +136,8 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
                               bool showErrors)
 {
     if (!SerialIsOpen())
-        return address == kOff ? false : ReportClosed();
-    if (address == kOff)
+        return address == CBusAddress::kOff ? false : ReportClosed();
+    if (address == CBusAddress::kOff)
         return true;
 
     const std::optional<QByteArray> frame =
@@ -230,7 +230,7 @@ CBusPort::Wait CBusPort::ReceiveReply(QByteArray& received)
 bool CBusPort::TransactCan(const QString& address, const QByteArray& command, QString* reply,
                            bool showErrors)
 {
-    if (address == kOff)
+    if (address == CBusAddress::kOff)
         return true;
     m_canAdapter.m_replyTimeout = m_replyTimeout;
     const QByteArray body = CanBody(address, command);

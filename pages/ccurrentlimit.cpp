@@ -2,7 +2,7 @@
 
 namespace {
 
-// Bounds of the kept current (0.01 A) where the margin grows, then the three margins in the
+// Bounds of the stored mark (0.01 A) where the margin grows, then the three margins in the
 // type's own unit.
 constexpr CCurrentLimit::Margins kTenthsMargins{10, 200, 400, 2, 5, 10};
 constexpr CCurrentLimit::Margins kDrqMargins{1, 200, 400, 20, 50, 100};
@@ -10,27 +10,27 @@ constexpr CCurrentLimit::Margins kLqnMargins{1, 100, 200, 20, 40, 50};
 
 } // namespace
 
-unsigned CCurrentLimit::ByMargins(const Margins& rule, unsigned mark, unsigned keptCurrent)
+unsigned CCurrentLimit::ByMargins(const Margins& rule, unsigned mark, unsigned storedMark)
 {
     unsigned margin = rule.large;
-    if (keptCurrent < rule.firstBound)
+    if (storedMark < rule.firstBound)
         margin = rule.small;
-    else if (keptCurrent < rule.secondBound)
+    else if (storedMark < rule.secondBound)
         margin = rule.middle;
     return mark / rule.divisor + margin;
 }
 
-unsigned CCurrentLimit::Tenths(unsigned mark, unsigned keptCurrent)
+unsigned CCurrentLimit::Tenths(unsigned mark, unsigned storedMark)
 {
-    return ByMargins(kTenthsMargins, mark, keptCurrent);
+    return ByMargins(kTenthsMargins, mark, storedMark);
 }
 
-unsigned CCurrentLimit::Drq(unsigned mark, unsigned keptCurrent)
+unsigned CCurrentLimit::Drq(unsigned mark, unsigned storedMark)
 {
-    return ByMargins(kDrqMargins, mark, keptCurrent);
+    return ByMargins(kDrqMargins, mark, storedMark);
 }
 
-unsigned CCurrentLimit::Lqn(unsigned mark, unsigned keptCurrent)
+unsigned CCurrentLimit::Lqn(unsigned mark, unsigned storedMark)
 {
-    return ByMargins(kLqnMargins, mark, keptCurrent);
+    return ByMargins(kLqnMargins, mark, storedMark);
 }

@@ -2,6 +2,7 @@
 
 #include "bus/cbusport.h"
 #include "platform/ccontrolids.h"
+#include "res/cbusaddress.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -102,7 +103,7 @@ void CDlgSetLogic::OnLevelClicked(int id)
         QByteArray("L") + kRowTexts[row].letter + QByteArray::number(level);
     const bool written = m_port.Transact(m_address, command, &reply, true);
     // An offline page cannot write: its choice is kept for the file.
-    if (written || m_address == QStringLiteral("Off"))
+    if (written || m_address == CBusAddress::kOff)
         m_levels[static_cast<std::size_t>(row)] = static_cast<qint8>(level);
     ShowLevel(row);
 }

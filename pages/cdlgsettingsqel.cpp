@@ -6,6 +6,7 @@
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/ccontrolids.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 
 namespace {
 
-const QString kOff = QStringLiteral("Off");
 constexpr int kFirstLabel = 1129;
 constexpr int kSpinWidth = 20;
 
@@ -125,7 +125,7 @@ void CDlgSettingsQEL::OnInitDialog()
 
 bool CDlgSettingsQEL::LoadSettings()
 {
-    const bool online = m_address != kOff;
+    const bool online = m_address != CBusAddress::kOff;
     for (int i = 0; i < kSettingCount; ++i) {
         QString reply = m_settings[std::size_t(i)];
         if (online && !m_host.BusPort().Transact(m_address, kSettings[i].key, &reply, true))
@@ -162,7 +162,7 @@ void CDlgSettingsQEL::OnVScroll(int index, int position)
 
 void CDlgSettingsQEL::OnOK()
 {
-    const bool online = m_address != kOff;
+    const bool online = m_address != CBusAddress::kOff;
     for (int i = 0; i < kSettingCount; ++i) {
         // Neither read nor chosen: the module keeps its value, the page its string.
         if (!m_known[std::size_t(i)])

@@ -18,14 +18,14 @@
 
 namespace {
 
-// Captions: controls 1135..1143 take the strings 10490..10498.
+// Captions: controls 1135..1143 take the strings from the dialog's first caption on.
 constexpr int kGroup = 1135;
 constexpr int kVersionLabel = 1136;
 constexpr int kMotorLabel = 1137;
 constexpr int kReferenceLabel = 1138;
 constexpr int kFirstLedLabel = 1139; // inputs 1, 2, outputs 1 to 3
 constexpr int kLastCaption = 1143;
-constexpr unsigned kCaptionStringOffset = 9355;
+constexpr unsigned kCaptionStringOffset = CStringIds::kIdsQelStatusFirstCaption - kGroup;
 
 constexpr int kBarBlocks = 10;
 constexpr int kBarWidth = 160;

@@ -19,6 +19,7 @@ class QLineEdit;
 class CDlgStatQEL : public CDialog {
     Q_OBJECT
 public:
+    // Timer kPollTimerId, every kPollMs: one round of reads (OnTimer).
     static constexpr int kPollTimerId = 23;
     static constexpr int kPollMs = 1000;
 
@@ -42,7 +43,7 @@ public:
 
     // One round of reads; false at the first that failed.
     bool PollStatus();
-    // Timer 23.
+    // On kPollTimerId.
     void OnTimer();
 
     const QTimer& PollTimer() const { return m_pollTimer; }

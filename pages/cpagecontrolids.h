@@ -2,6 +2,8 @@
 // by these numbers (CControlIds); the device-type tables name their targets with them.
 #pragma once
 
+#include "res/cstringids.h"
+
 class CPageControlIds {
 public:
     // The three current sliders, their value texts, scales and zone bars, by slider number
@@ -47,10 +49,12 @@ public:
     static constexpr int kInputLogicLabel = 1042;
     static constexpr int kOperationModeLabel = 1043;
 
-    // Captions taken from the string table: control id + 9371 for 1029..1059.
+    // Captions taken from the string table: controls 1029..1059 take the strings from the
+    // page's first caption on, in control order.
     static constexpr int kFirstCaption = 1029;
     static constexpr int kLastCaption = 1059;
-    static constexpr unsigned kCaptionStringOffset = 9371;
+    static constexpr unsigned kCaptionStringOffset =
+        CStringIds::kIdsPageFirstCaption - kFirstCaption;
 
     // Status lamps.
     static constexpr int kUndervoltageLamp = 1223;

@@ -8,6 +8,7 @@
 
 #include "bus/cbusporthost.h"
 #include "pages/caxislist.h"
+#include "res/cbusaddress.h"
 
 #include <QList>
 #include <QString>
@@ -76,7 +77,7 @@ public:
 
     // Handed to the page that opens next: its bus address ("Off" for a file or a new axis),
     // its title, and for File New the new axis's address and type.
-    QString m_nextAddress = QStringLiteral("Off");
+    QString m_nextAddress = CBusAddress::kOff;
     QString m_nextLabel;
     QString m_newAxisAddress;
     int m_currentType = 5;

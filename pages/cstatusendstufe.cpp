@@ -24,10 +24,10 @@ namespace {
 
 using Status = CStageStatus;
 
-// Captions: controls 1068..1084 take the strings 10470..10486.
+// Captions: controls 1068..1084 take the strings from the dialog's first caption on.
 constexpr int kFirstCaption = 1068;
 constexpr int kLastCaption = 1084;
-constexpr unsigned kCaptionStringOffset = 9402;
+constexpr unsigned kCaptionStringOffset = CStringIds::kIdsStageStatusFirstCaption - kFirstCaption;
 constexpr int kTemperatureLabel = 1073;
 constexpr int kVoltageLabel = 1074;
 constexpr int kCurrentLabel = 1075;

@@ -22,6 +22,7 @@ class QLineEdit;
 class CStatusEndstufe : public CDialog {
     Q_OBJECT
 public:
+    // Timer kPollTimerId, every kPollMs: one round of reads (OnTimer).
     static constexpr int kPollTimerId = 22;
     static constexpr int kPollMs = 500;
 
@@ -56,7 +57,7 @@ public:
 
     // One round of reads; false when a read failed (or the stage did not answer before).
     bool RefreshStatus();
-    // Timer 22.
+    // On kPollTimerId.
     void OnTimer();
     void OnBnClickedTurnPlus();
     void OnBnClickedTurnMinus();

@@ -7,6 +7,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
 #include "platform/csmallfilereader.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QDateTime>
@@ -36,7 +37,7 @@ void CTarnlinkDoc::SetTitle(const QString& title)
         result = GetTitle();
     } else if (!m_host.m_nextLabel.isEmpty()) {
         result = m_host.m_nextLabel;
-    } else if (m_host.m_nextAddress == QStringLiteral("Off")) {
+    } else if (m_host.m_nextAddress == CBusAddress::kOff) {
         result = OfflineTitle(title, m_host.m_newAxisAddress);
     }
     CDocument::SetTitle(result);

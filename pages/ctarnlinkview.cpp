@@ -9,6 +9,7 @@
 #include "pages/ctarnlinkdoc.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QAbstractButton>
@@ -30,7 +31,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-const QString kOff = QStringLiteral("Off");
 constexpr int kCanNameLength = 7;
 constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
@@ -42,9 +42,9 @@ struct ListEntries {
 
 // Lists every type shows alike; the index of an entry is its value on the bus.
 constexpr ListEntries kCommonLists[] = {
-    {Ids::kDirectionCombo, {10436, 10435}},  // negative, positive
-    {Ids::kInputLogicCombo, {10437, 10438}}, // high active, low active
-    {Ids::kActivationCombo, {10439, 10440}}, // activated, deactivated
+    {Ids::kDirectionCombo, {CStringIds::kIdsNegative, CStringIds::kIdsPositive}},
+    {Ids::kInputLogicCombo, {CStringIds::kIdsHighActive, CStringIds::kIdsLowActive}},
+    {Ids::kActivationCombo, {CStringIds::kIdsActivated, CStringIds::kIdsDeactivated}},
 };
 
 void SetControlText(QWidget* control, const QString& text)
@@ -350,7 +350,7 @@ void CTarnlinkView::EnableParameterControls(bool enable)
 void CTarnlinkView::OnBnClickedQelOnline()
 {
     QAbstractButton* moduleSwitch = m_form->Button(Ids::kQelSwitch);
-    const bool online = m_address != kOff;
+    const bool online = m_address != CBusAddress::kOff;
     const bool on = moduleSwitch->isChecked();
     QString reply;
     if (!Transact(on ? "XP1" : "XP0", &reply))
@@ -408,7 +408,7 @@ void CTarnlinkView::OnInitialUpdate()
     m_form->Edit(Ids::kNameEdit)
         ->setMaxLength(m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
 
-    if (m_address != kOff) {
+    if (m_address != CBusAddress::kOff) {
         if (!ReadAllParameters())
             return;
     } else if (!IsNewAxis()) {
@@ -441,7 +441,7 @@ void CTarnlinkView::FillCommonLists()
 
 void CTarnlinkView::OnActivateView(bool activate)
 {
-    if (activate && !Port().m_noAnswer && m_address != kOff)
+    if (activate && !Port().m_noAnswer && m_address != CBusAddress::kOff)
         m_statusTimer.start();
     else
         m_statusTimer.stop();
@@ -512,7 +512,7 @@ void CTarnlinkView::OnSetFocus()
     if (active) {
         const CTarnlinkView* view = Of(active);
         // A project window has no axis to place a page beside.
-        if (!view || view->AddressText() == kOff)
+        if (!view || view->AddressText() == CBusAddress::kOff)
             return;
         address = view->AddressText();
         if (address.size() == 1)
@@ -527,7 +527,7 @@ void CTarnlinkView::OnSetFocus()
     const QList<CMdiChildFrame*> frames = m_host.DocumentWindows();
     for (qsizetype i = frames.indexOf(active) + 1; i > 0 && i < frames.size(); ++i) {
         const CTarnlinkView* view = Of(frames[i]);
-        if (view && view->AddressText() == kOff && view->FileAddress() == address) {
+        if (view && view->AddressText() == CBusAddress::kOff && view->FileAddress() == address) {
             // The axis's parameter file opens beside its online page.
             frames[i]->move(active->x() + kBesideOnlinePage, active->y());
             frames[i]->stackUnder(active);
@@ -543,7 +543,7 @@ void CTarnlinkView::UpdateAxisOnClose()
 {
     // A file page's own axis; an online page holds none, but the axis at its bus address is
     // put right as it closes all the same.
-    const int address = m_address != kOff ? ScanAddress(m_address) : m_axisAddress;
+    const int address = m_address != CBusAddress::kOff ? ScanAddress(m_address) : m_axisAddress;
     CAxisList& axes = m_host.Axes();
     const int image = axes.Image(address);
     // However the name read below ends, the axis no longer shows a page that is gone.

@@ -31,6 +31,8 @@ class QMdiSubWindow;
 class CTarnlinkView : public CView {
     Q_OBJECT
 public:
+    // Timer kStatusTimerId, every kStatusPollMs while the page is active and online: the
+    // status poll of the lamps.
     static constexpr int kStatusTimerId = 21;
     static constexpr int kStatusPollMs = 500;
     // The scroll code with which the page's readers report a delay position.
@@ -144,7 +146,7 @@ public:
     // Enters the axis of a parameter file into the axis list.
     void RegisterAxis(const CParameterFileReader::Axis& axis);
 
-    // Timer 21: the status poll of the lamps.
+    // The status poll's timer, kStatusTimerId.
     QTimer& StatusTimer() { return m_statusTimer; }
     void OnTimer();
     // Places an offline page of the same axis beside this one when this one gets focus.
@@ -160,6 +162,7 @@ public:
     int m_displayType2 = -1;
     // Temperature-module settings, each its lower-case key and value ("xw0" ...).
     std::array<QString, 6> m_qelSettings;
+    // The allowed-current mark (0.01 A) as of the last full read or name change.
     int m_allowedMark = 0;
 
 protected:

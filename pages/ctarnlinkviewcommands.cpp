@@ -18,6 +18,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
 #include "platform/csleepservice.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QAbstractButton>
@@ -30,8 +31,6 @@
 namespace {
 
 using Ids = CPageControlIds;
-
-const QString kOff = QStringLiteral("Off");
 
 // The stage needs this long after a reset before it answers again.
 constexpr int kResetSettleMs = 2500;
@@ -140,7 +139,7 @@ void CTarnlinkView::OnBnClickedLoadDefaults()
         IsClosing())
         return;
     TransactWithTimeout("E", CReplyTimeouts::kLoadDefaults);
-    if (m_address != kOff)
+    if (m_address != CBusAddress::kOff)
         m_host.m_nextAddress = m_address;
     // The defaults carry no name.
     const int number = AxisNumber();
@@ -168,7 +167,7 @@ void CTarnlinkView::OnBnClickedQelReset()
 void CTarnlinkView::OnBnClickedSetName()
 {
     const QString name = m_form->Edit(Ids::kNameEdit)->text();
-    if (m_address != kOff &&
+    if (m_address != CBusAddress::kOff &&
         !TransactWithTimeout("PN" + CAnsiText::FromUnicode(name), CReplyTimeouts::kPageName))
         return;
     // What follows a ";" in the name is the axis's allowed current.
@@ -218,7 +217,7 @@ void CTarnlinkView::OnBnClickedQelSettings()
     if (result != QDialog::Accepted)
         return;
     // The module has the settings now, and the page's next save reads them from it.
-    if (m_address != kOff) {
+    if (m_address != CBusAddress::kOff) {
         MarkModified();
         return;
     }
@@ -249,7 +248,7 @@ bool CTarnlinkView::OnBnClickedTransmit()
     m_host.m_currentType = m_deviceType;
     // The label keeps the name it has until the page's closing reads the stage's name back:
     // a stage that does not answer then leaves the axis with the name it had, not without one.
-    m_host.m_nextAddress = kOff;
+    m_host.m_nextAddress = CBusAddress::kOff;
     m_host.m_nextLabel.clear();
     CloseFrameLater();
     return transmitted;

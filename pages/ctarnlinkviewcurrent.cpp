@@ -6,6 +6,7 @@
 #include "pages/creplyvalue.h"
 #include "pages/ctarnlinkview.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QSlider>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString kOff = QStringLiteral("Off");
 constexpr const char* kCurrentQueries[3] = {"S?", "R?", "A?"};
 // The yellow band beyond the allowed current, in thousandths of the bar.
 constexpr quint32 kBandWidth = 100;
@@ -40,7 +40,7 @@ int CTarnlinkView::ScanAddress(const QString& text)
 
 int CTarnlinkView::AxisNumber() const
 {
-    return ScanAddress(m_address != kOff ? m_address : m_fileAddress);
+    return ScanAddress(m_address != CBusAddress::kOff ? m_address : m_fileAddress);
 }
 
 bool CTarnlinkView::ReadAllParameters()

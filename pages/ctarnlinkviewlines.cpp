@@ -7,6 +7,7 @@
 #include "pages/types/cendstufeshared.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmessageboxservice.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QAbstractButton>
@@ -19,7 +20,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-const QString kOff = QStringLiteral("Off");
 constexpr int kKev = 0;
 constexpr int kDrqPlus = 5;
 constexpr int kUqt = 6;
@@ -33,7 +33,7 @@ const std::array<QString, 6> kDefaultModuleSettings = {
 
 void CTarnlinkView::SetUpOfflinePage()
 {
-    if (m_address != kOff)
+    if (m_address != CBusAddress::kOff)
         return;
     if (IsNewAxis()) {
         // File New: the new-axis dialog chose type and address.
@@ -252,7 +252,7 @@ void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
 bool CTarnlinkView::CollectFileContent(CParameterFile::Content& content)
 {
     using Source = CParameterFile::Source;
-    const bool online = m_address != kOff;
+    const bool online = m_address != CBusAddress::kOff;
     content.deviceType = m_deviceType;
     content.address = online ? m_address : m_fileAddress;
     content.versionText = m_versionText;

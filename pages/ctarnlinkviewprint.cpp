@@ -4,6 +4,7 @@
 #include "pages/ctarnlinkview.h"
 
 #include "pages/cpagecontrolids.h"
+#include "res/cbusaddress.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,8 +17,6 @@ namespace {
 using Ids = CPageControlIds;
 
 constexpr int kKev = 0;
-
-const QString kOff = QStringLiteral("Off");
 
 // The module's settings in the order the sheet and the file keep them.
 constexpr const char* kModuleQueries[] = {"XW", "XX", "XY", "XZ", "XF", "XT"};
@@ -36,7 +35,7 @@ void CTarnlinkView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
     m_printing = true;
     m_printVersionReply.clear();
     CView::OnBeginPrinting(painter, info);
-    if (m_address == kOff)
+    if (m_address == CBusAddress::kOff)
         return;
     // A stage that does not answer has shown its message; the sheet prints what the page
     // holds, and the queries stop at the first that fails.
@@ -58,7 +57,7 @@ CParameterSheet::Data CTarnlinkView::SheetData() const
 {
     CParameterSheet::Data data;
     data.deviceType = m_deviceType;
-    data.online = m_address != kOff;
+    data.online = m_address != CBusAddress::kOff;
     data.address = data.online ? m_address : m_fileAddress;
     data.typeName = m_host.TypeName(m_deviceType);
     data.versionReply = m_printVersionReply;

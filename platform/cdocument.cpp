@@ -27,14 +27,6 @@ void CDocument::SetPathName(const QString& path, bool addToRecentFiles)
         m_template->Manager()->AddToRecentFileList(m_pathName);
 }
 
-void CDocument::SetModifiedFlag(bool modified)
-{
-    if (m_modified == modified)
-        return;
-    m_modified = modified;
-    emit modifiedChanged(m_modified);
-}
-
 bool CDocument::OnNewDocument()
 {
     m_pathName.clear();
@@ -99,14 +91,6 @@ bool CDocument::DoSave(const QString& path, bool replace)
 CView* CDocument::FirstView() const
 {
     return m_frames.isEmpty() ? nullptr : m_frames.first()->GetActiveView();
-}
-
-void CDocument::OnCloseDocument()
-{
-    // Closing a frame may end the document, so work on a copy.
-    const QList<CMdiChildFrame*> frames = m_frames;
-    for (CMdiChildFrame* frame : frames)
-        frame->DeleteWindow();
 }
 
 void CDocument::AddFrame(CMdiChildFrame* frame)

@@ -25,7 +25,7 @@ public:
     void SetPathName(const QString& path, bool addToRecentFiles = true);
 
     bool IsModified() const { return m_modified; }
-    void SetModifiedFlag(bool modified = true);
+    void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
     CDocTemplate* GetDocTemplate() const { return m_template; }
     // The menu shown while the document's window is active; 0 takes the template's.
@@ -53,15 +53,12 @@ public:
 
     const QList<CMdiChildFrame*>& Frames() const { return m_frames; }
     CView* FirstView() const;
-    // Closes every frame of the document, and so the document, without asking.
-    void OnCloseDocument();
 
 protected:
     void SetOpenFailureReason(const QString& reason) { m_openFailureReason = reason; }
 
 signals:
     void titleChanged(const QString& title);
-    void modifiedChanged(bool modified);
 
 private:
     friend class CDocTemplate;

@@ -1,11 +1,14 @@
 #include "res/cmenutable.h"
 
+#include "res/ccommandid.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
 
 namespace {
 
+using C = CCommandId;
 constexpr int P = CMenuItem::kPopup;
 constexpr int S = CMenuItem::kSeparator;
 
@@ -13,80 +16,80 @@ constexpr int S = CMenuItem::kSeparator;
 constexpr CMenuItem kFileNewOpen[] = {
     {0, P, "&Datei", "&File"},
     {1, P, "&Neu", "&New"},
-    {2, 57600, "&Datei\tStrg+N", "&File\tStrg+N"},
-    {2, 32783, "&Projekt", "&Project"},
+    {2, C::kFileNew, "&Datei\tStrg+N", "&File\tStrg+N"},
+    {2, C::kNewProject, "&Projekt", "&Project"},
     {1, P, "Ö&ffnen...", "O&pen..."},
-    {2, 57601, "&Datei öffen...\tStrg+O", "Open &File...\tStrg+O"},
-    {2, 32789, "&Projekt öffnen...", "Open &Project..."},
+    {2, C::kFileOpen, "&Datei öffen...\tStrg+O", "Open &File...\tStrg+O"},
+    {2, C::kOpenProject, "&Projekt öffnen...", "Open &Project..."},
 };
 
 constexpr CMenuItem kViewStage[] = {
     {0, P, "&Ansicht", "&View"},
-    {1, 59392, "&Symbolleiste", "&Tool bar"},
-    {1, 59393, "Status&leiste", "&Status bar"},
-    {1, 32778, "&Endstufen", "&Power stages"},
+    {1, C::kViewToolBar, "&Symbolleiste", "&Tool bar"},
+    {1, C::kViewStatusBar, "Status&leiste", "&Status bar"},
+    {1, C::kViewAxisBar, "&Endstufen", "&Power stages"},
     {0, P, "&Endstufe", "&Power stage"},
-    {1, 32777, "&Suchen", "&Search"},
-    {1, 32779, "&Reset", "&Reset"},
-    {1, 32794, "S&tatusübersicht", "S&tatus overview"},
+    {1, C::kSearch, "&Suchen", "&Search"},
+    {1, C::kReset, "&Reset", "&Reset"},
+    {1, C::kStatusOverview, "S&tatusübersicht", "S&tatus overview"},
 };
 
 constexpr CMenuItem kOptions[] = {
     {0, P, "&Optionen", "&Options"},
-    {1, 32771, "&Schnittstellenparameter", "&Interface parameter"},
+    {1, C::kInterfaceParameters, "&Schnittstellenparameter", "&Interface parameter"},
     {1, P, "S&prache", "&Language"},
-    {2, 32792, "&Deutsch", "&German"},
-    {2, 32793, "&Englisch", "&English"},
-    {1, 32781, "&Monitor", "&Monitor"},
+    {2, C::kLanguageGerman, "&Deutsch", "&German"},
+    {2, C::kLanguageEnglish, "&Englisch", "&English"},
+    {1, C::kMonitor, "&Monitor", "&Monitor"},
 };
 
 constexpr CMenuItem kHelp[] = {
     {0, P, "&Hilfe", "&Help"},
-    {1, 57664, "&Info über Tarnlink...", "&About Tarnlink"},
+    {1, C::kAppAbout, "&Info über Tarnlink...", "&About Tarnlink"},
 };
 
 // Menu 128, the rest of its File menu.
 constexpr CMenuItem kMainFileRest[] = {
     {1, P, "&Speichern", "&Save"},
-    {2, 32786, "&Projekt speichern", "Save &Project"},
+    {2, C::kSaveProject, "&Projekt speichern", "Save &Project"},
     {1, S, "", ""},
-    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, C::kFileMru1, "Letzte Datei", "Letzte Datei"},
     {1, S, "", ""},
-    {1, 57602, "&Schließen", "&Close"},
-    {1, 57665, "&Beenden", "&Exit"},
+    {1, C::kFileClose, "&Schließen", "&Close"},
+    {1, C::kAppExit, "&Beenden", "&Exit"},
 };
 
 // Menu 129, the rest of its File menu: the page's document commands.
 constexpr CMenuItem kParameterFileRest[] = {
-    {1, 57602, "&Schließen", "&Close"},
+    {1, C::kFileClose, "&Schließen", "&Close"},
     {1, P, "&Speichern", "&Save"},
-    {2, 57603, "&Datei speichern\tStrg+S", "Save &File\tStrg+S"},
-    {2, 32786, "&Projekt speichern", "Save &Project"},
-    {1, 57604, "Speichern &unter...", "Save &As..."},
+    {2, C::kFileSave, "&Datei speichern\tStrg+S", "Save &File\tStrg+S"},
+    {2, C::kSaveProject, "&Projekt speichern", "Save &Project"},
+    {1, C::kFileSaveAs, "Speichern &unter...", "Save &As..."},
     {1, S, "", ""},
-    {1, 57607, "&Drucken...", "&Print..."},
-    {1, 57609, "Seiten&ansicht", "Print Pre&view"},
-    {1, 57606, "Drucker&einrichtung...", "P&rint Setup..."},
+    {1, C::kFilePrint, "&Drucken...", "&Print..."},
+    {1, C::kFilePrintPreview, "Seiten&ansicht", "Print Pre&view"},
+    {1, C::kFilePrintSetup, "Drucker&einrichtung...", "P&rint Setup..."},
     {1, S, "", ""},
-    {1, 57616, "Letzte Datei", "Letzte Datei"},
+    {1, C::kFileMru1, "Letzte Datei", "Letzte Datei"},
     {1, S, "", ""},
-    {1, 57665, "&Beenden", "&Exit"},
+    {1, C::kAppExit, "&Beenden", "&Exit"},
 };
 
 constexpr CMenuItem kWindow[] = {
     {0, P, "&Fenster", "&Window"},
-    {1, 57650, "Über&lappend", "&Cascade"},
-    {1, 57651, "&Nebeneinander", "&Tile"},
+    {1, C::kWindowCascade, "Über&lappend", "&Cascade"},
+    {1, C::kWindowTile, "&Nebeneinander", "&Tile"},
 };
 
 // Menu 130 adds the transfer under Power stage; 129 and 130 arrange minimised windows.
 constexpr CMenuItem kProjectTransmit[] = {
     {1, P, "&Projekt", "&Project"},
-    {2, 32797, "&Übertragen", "&Transmit"},
+    {2, C::kTransmitProject, "&Übertragen", "&Transmit"},
 };
 
 constexpr CMenuItem kArrangeIcons[] = {
-    {1, 57649, "&Symbole anordnen", "&Arrange Icons"},
+    {1, C::kWindowArrange, "&Symbole anordnen", "&Arrange Icons"},
 };
 
 template <std::size_t... N>

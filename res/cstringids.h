@@ -12,6 +12,10 @@ public:
     static constexpr unsigned kIdsStepWord = 10300;
     static constexpr unsigned kIdsOn = 10433;
     static constexpr unsigned kIdsOff = 10434;
+    static constexpr unsigned kIdsPositive = 10435;
+    static constexpr unsigned kIdsNegative = 10436;
+    static constexpr unsigned kIdsActivated = 10439;
+    static constexpr unsigned kIdsDeactivated = 10440;
     static constexpr unsigned kIdsBusAndSwitch = 10443;
     static constexpr unsigned kIdsBusExclusive = 10444;
 
@@ -50,6 +54,14 @@ public:
     static constexpr unsigned kIdsSearchNoController = 10355;
     static constexpr unsigned kIdsBaudSearching = 10356;
     static constexpr unsigned kIdsSearchStatus = 10360;
+    // The interface sheet: the baud-rate search's messages and the sheet's captions.
+    static constexpr unsigned kIdsControllerFound = 10350;
+    static constexpr unsigned kIdsControllerFoundOn = 10351;
+    static constexpr unsigned kIdsControllerFoundWith = 10352;
+    static constexpr unsigned kIdsControllerFoundEnd = 10353;
+    static constexpr unsigned kIdsNoControllerOn = 10357;
+    static constexpr unsigned kIdsNoControllerEnd = 10358;
+    static constexpr unsigned kIdsInterfaceFirstCaption = 10359;
     static constexpr unsigned kIdsNewAxisGroup = 10450;
     static constexpr unsigned kIdsNewAddressLabel = 10451;
     static constexpr unsigned kIdsNewTypeLabel = 10452;
@@ -92,6 +104,37 @@ public:
     static constexpr unsigned kIdsAddressLabel = 10101;
     static constexpr unsigned kIdsNameCharacters = 10202;
     static constexpr unsigned kIdsModuleGroup = 10454;
+    static constexpr unsigned kIdsPageFirstCaption = 10400;
+
+    // The lines of a parameter file.
+    static constexpr unsigned kIdsFileHeading = 10100;
+    static constexpr unsigned kIdsFileVersion = 10102;
+    static constexpr unsigned kIdsFileName = 10103;
+    static constexpr unsigned kIdsFileCurrentHeading = 10104;
+    static constexpr unsigned kIdsFileStopCurrent = 10105;
+    static constexpr unsigned kIdsFileRunCurrent = 10106;
+    static constexpr unsigned kIdsFileBoostCurrent = 10107;
+    static constexpr unsigned kIdsFileParameterHeading = 10108;
+    static constexpr unsigned kIdsFileStep = 10109;
+    static constexpr unsigned kIdsFileDirection = 10110;
+    static constexpr unsigned kIdsFileInputFunction = 10111;
+    static constexpr unsigned kIdsFileInputLogic = 10112;
+    static constexpr unsigned kIdsFileDelay = 10113;
+    static constexpr unsigned kIdsFileActivation = 10114;
+    static constexpr unsigned kIdsFileOutputFunction = 10115;
+    static constexpr unsigned kIdsFileOperationMode = 10116;
+    static constexpr unsigned kIdsFileModule = 10117;
+    static constexpr unsigned kIdsFileNoModule = 10118;
+    static constexpr unsigned kIdsFileModuleVersion = 10119;
+    static constexpr unsigned kIdsFileFirstSetting = 10120; // the module's six settings
+    static constexpr unsigned kIdsFileDisplay1 = 10126;
+    static constexpr unsigned kIdsFileDisplay2 = 10127;
+    static constexpr unsigned kIdsFileLogicClock = 10128;
+    static constexpr unsigned kIdsFileLogicDirection = 10129;
+    static constexpr unsigned kIdsFileLogicBoost = 10130;
+    static constexpr unsigned kIdsFileLogicActivation = 10131;
+    static constexpr unsigned kIdsFileLogicReset = 10132;
+    static constexpr unsigned kIdsFileLogicDeselect = 10133;
 
     // The device types' own controls.
     static constexpr unsigned kIdsOverdrive = 10431;
@@ -105,6 +148,8 @@ public:
     static constexpr unsigned kIdsQelFirstLabel = 10460;
     static constexpr unsigned kIdsQelSettingsTitle = 10466;
     static constexpr unsigned kIdsStageStatusTitle = 10487;
+    static constexpr unsigned kIdsStageStatusFirstCaption = 10470;
+    static constexpr unsigned kIdsQelStatusFirstCaption = 10490;
     static constexpr unsigned kIdsQelStatusTitle = 10499;
 
     // The printed parameter sheet.

@@ -1,5 +1,7 @@
 #include "shell/cartwork.h"
 
+#include "res/ccommandid.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -103,14 +105,14 @@ QIcon CArtwork::CommandIcon(int command)
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     switch (command) {
-    case 57600: DrawPage(p); break;
-    case 57601: DrawFolder(p); break;
-    case 57603: DrawDisk(p, QColor(0x30, 0x50, 0xa0)); break;
-    case 32786: DrawDisk(p, QColor(0x30, 0x90, 0x50)); break;
-    case 57607: DrawPrinter(p); break;
-    case 57664: DrawQuestion(p); break;
-    case 32777: DrawMagnifier(p); break;
-    case 32779: DrawReset(p); break;
+    case CCommandId::kFileNew: DrawPage(p); break;
+    case CCommandId::kFileOpen: DrawFolder(p); break;
+    case CCommandId::kFileSave: DrawDisk(p, QColor(0x30, 0x50, 0xa0)); break;
+    case CCommandId::kSaveProject: DrawDisk(p, QColor(0x30, 0x90, 0x50)); break;
+    case CCommandId::kFilePrint: DrawPrinter(p); break;
+    case CCommandId::kAppAbout: DrawQuestion(p); break;
+    case CCommandId::kSearch: DrawMagnifier(p); break;
+    case CCommandId::kReset: DrawReset(p); break;
     default: return {};
     }
     p.end();

@@ -108,10 +108,11 @@ void CDlgInterface::BuildForm()
 
 void CDlgInterface::SetTexts()
 {
-    // Controls 1116..1125 take strings 10359..10368, in control order.
+    // Controls 1116..1125 take the sheet's ten captions, in control order.
     for (int i = 0; i < 10; ++i) {
         QWidget* control = CControlIds::Find(this, 1116 + i);
-        const QString text = m_app.LoadResString(10359 + i);
+        const QString text =
+            m_app.LoadResString(CStringIds::kIdsInterfaceFirstCaption + unsigned(i));
         if (auto* button = qobject_cast<QPushButton*>(control))
             button->setText(text);
         else if (auto* group = qobject_cast<QGroupBox*>(control))
@@ -120,7 +121,7 @@ void CDlgInterface::SetTexts()
             label->setText(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")));
     }
     if (window() != this)
-        window()->setWindowTitle(m_app.LoadResString(10369));
+        window()->setWindowTitle(m_app.LoadResString(CStringIds::kIdsInterfaceCaption));
     FitStatusTexts();
 }
 
@@ -316,14 +317,18 @@ void CDlgInterface::EndSearch(bool found, int rateIndex, bool twoByte, const QSt
         m_width->setCurrentIndex(twoByte ? 1 : 0);
         m_app.m_addressCount = twoByte ? 32 : 16;
         m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchSuccess));
-        m_app.ShowMessage(m_app.LoadResString(10350) + answer.mid(1) + m_app.LoadResString(10351) +
-                              portName + m_app.LoadResString(10352) + Rates().at(rateIndex) +
-                              m_app.LoadResString(10353),
+        m_app.ShowMessage(m_app.LoadResString(CStringIds::kIdsControllerFound) + answer.mid(1) +
+                              m_app.LoadResString(CStringIds::kIdsControllerFoundOn) + portName +
+                              m_app.LoadResString(CStringIds::kIdsControllerFoundWith) +
+                              Rates().at(rateIndex) +
+                              m_app.LoadResString(CStringIds::kIdsControllerFoundEnd),
                           MbOk);
     } else {
         m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchNoController));
         SetOneByteWidth();
-        m_app.ShowMessage(m_app.LoadResString(10357) + portName + m_app.LoadResString(10358), MbOk);
+        m_app.ShowMessage(m_app.LoadResString(CStringIds::kIdsNoControllerOn) + portName +
+                              m_app.LoadResString(CStringIds::kIdsNoControllerEnd),
+                          MbOk);
     }
     SetSearchLayout(false);
 }

@@ -37,6 +37,7 @@ public:
     static constexpr int kTypeCount = CPageHost::kTypeCount;
     static constexpr int kAddressSlots = CPageHost::kAddressSlots;
     static constexpr int kAxisBarId = 123;
+    // Timer kStatusTimerId, every kStatusPollMs: the status poll of every listed axis.
     static constexpr int kStatusTimerId = 20;
     static constexpr int kStatusPollMs = 2000;
     static constexpr int kCancelSearchId = 1096;
@@ -124,7 +125,7 @@ public:
     // bus or the open windows under it are off.
     void BlockProjectCommands(bool block);
     bool ProjectCommandsBlocked() const { return m_projectCommandsBlocked; }
-    // For the time of a project save or transfer: the status poll (timer 20) stopped, so
+    // For the time of a project save or transfer: the status poll (kStatusTimerId) stopped, so
     // that it can neither drop the axis being worked on nor start a search, and the
     // blocking commands off; both as they were afterwards.
     class ProjectRun {
@@ -138,7 +139,7 @@ public:
         QPointer<CMainFrame> m_frame;
         bool m_polling;
     };
-    // Timer 20: the status poll of every listed axis.
+    // The status poll's timer, kStatusTimerId.
     QTimer& StatusTimer() { return m_statusTimer; }
     void OnStatusPoll();
 

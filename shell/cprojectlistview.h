@@ -21,6 +21,8 @@ class CTreeMarks;
 class CProjectListView : public CView {
     Q_OBJECT
 public:
+    // Timer kRepaintTimerId, every kRepaintMs: the frames drawn anew over whatever the tree
+    // painted (OnTimer).
     static constexpr int kRepaintTimerId = 25;
     static constexpr int kRepaintMs = 200;
     static constexpr int kGridId = 100;
@@ -34,7 +36,7 @@ public:
 
     CProjectListDoc* GetDocument() const;
 
-    // Reads the project's parameter files once and marks the tree; starts timer 25.
+    // Reads the project's parameter files once and marks the tree; starts kRepaintTimerId.
     void OnInitialUpdate() override;
     void OnActivateView(bool activate) override;
     // Printing is the grid's: each step hands the painter and print information on to it.
@@ -61,7 +63,7 @@ private:
     void FillGrid();
     // The label column refuses every edit, typed, cut or pasted.
     void OnGridNotify(NM_GRIDVIEW* nm);
-    // Timer 25: the frames drawn anew over whatever the tree painted.
+    // On kRepaintTimerId.
     void OnTimer();
 
     CTarnlinkApp& m_app;

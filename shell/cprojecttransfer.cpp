@@ -6,6 +6,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
 #include "platform/csmallfilereader.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -15,8 +16,6 @@
 #include <QPointer>
 
 namespace {
-
-const QString kOff = QStringLiteral("Off");
 
 // The address part of a key as written, for the report of a key that names no bus address.
 QString AddressPartOf(const QString& key)
@@ -141,7 +140,7 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     if (readable != CSmallFileReader::Status::Read)
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
 
-    m_app.m_nextAddress = kOff;
+    m_app.m_nextAddress = CBusAddress::kOff;
     m_app.m_nextLabel.clear();
     m_app.m_transferRunning = true;
     CDocument* document = m_app.OpenDocumentFile(file);

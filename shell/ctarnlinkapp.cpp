@@ -4,13 +4,14 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
+#include "res/cbusaddress.h"
+#include "res/ccommandid.h"
 #include "res/cstringids.h"
 #include "res/cstringtable.h"
 #include "shell/caboutdlg.h"
 #include "shell/cartwork.h"
 #include "shell/cchildframe.h"
 #include "shell/cchildlist.h"
-#include "shell/ccommandid.h"
 #include "shell/cdlgaxisnew.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
@@ -29,7 +30,6 @@
 
 namespace {
 
-const QString kOff = QStringLiteral("Off");
 const QString kParameterFileExtension = QStringLiteral(".sdf");
 
 } // namespace
@@ -259,7 +259,7 @@ CDocument* CTarnlinkApp::OpenDocumentFile(const QString& path)
 
 CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
 {
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     return OpenDocumentFile(path);
 }
@@ -291,7 +291,7 @@ void CTarnlinkApp::OnShellOpen(const QStringList& files)
 
 void CTarnlinkApp::OnFileOpen()
 {
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     QString path;
     if (m_docManager.PromptFileName(path, true, nullptr))
@@ -320,7 +320,7 @@ void CTarnlinkApp::OnFileNew()
     CDlgAxisNew dialog(*this, m_mainFrame.get());
     if (m_modalRunner.Run(dialog) != QDialog::Accepted)
         return;
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     m_currentType = dialog.Type();
     m_newAxisAddress = dialog.Address();

@@ -5,6 +5,7 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
+#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -14,12 +15,6 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QTreeWidget>
-
-namespace {
-
-const QString kOff = QStringLiteral("Off");
-
-} // namespace
 
 QStringList CTarnlinkApp::ProjectFileFilters()
 {
@@ -53,7 +48,7 @@ void CTarnlinkApp::OnOpenProject()
     QString path;
     if (!m_docManager.PromptFileName(path, true, ProjectFileFilters(), QStringLiteral("spf")))
         return;
-    m_nextAddress = kOff;
+    m_nextAddress = CBusAddress::kOff;
     m_nextLabel.clear();
     OpenDocumentFile(path);
 }

@@ -30,6 +30,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
     setFrameShape(QFrame::StyledPanel);
     ReadSystemColours();
     m_crGridBkColour = m_crShadow;
+    m_autoScrollTimer.setInterval(kAutoScrollInterval);
+    connect(&m_autoScrollTimer, &QTimer::timeout, this, &CGridCtrl::OnTimer);
     SetupDefaultCells();
     SetRowCount(nRows);
     SetColumnCount(nCols);

@@ -51,6 +51,8 @@ public:
         MouseDragging = 12,
     };
 
+    // Timer kAutoScrollTimerId, every kAutoScrollInterval ms from a selecting click until the
+    // button is let go: the selection follows the mouse beyond the table's edges.
     static constexpr int kAutoScrollTimerId = 0x201;
     static constexpr int kAutoScrollInterval = 25;
     static constexpr int kResizeCaptureRange = 3;
@@ -332,7 +334,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -483,7 +484,7 @@ private:
     int m_nResizeCaptureRange = kResizeCaptureRange;
     int m_nSizingIndex = -1;   // the row or column being sized
     int m_nWheelRemainder = 0; // wheel delta not yet turned into lines
-    int m_nTimerID = 0;
+    QTimer m_autoScrollTimer; // kAutoScrollTimerId
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
     QRect m_SizingClip; // where that band may go

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTimerEvent>
 #include <QWheelEvent>
 
 bool CGridCtrl::viewportEvent(QEvent* event)
@@ -354,8 +353,8 @@ void CGridCtrl::OnLButtonDown(Qt::KeyboardModifiers mods, QPoint point)
             m_MouseMode = m_bListMode ? MouseSelectRow : MouseSelectCells;
             OnSelecting(clicked);
         }
-        if (m_nTimerID == 0)
-            m_nTimerID = startTimer(kAutoScrollInterval);
+        if (!m_autoScrollTimer.isActive())
+            m_autoScrollTimer.start();
     }
     m_LastMousePoint = point;
 }
@@ -396,10 +395,7 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CGridCtrl::OnLButtonUp(QPoint point)
 {
     m_bLMouseButtonDown = false;
-    if (m_nTimerID) {
-        killTimer(m_nTimerID);
-        m_nTimerID = 0;
-    }
+    m_autoScrollTimer.stop();
     QPoint origin;
     QPoint inCell = GetCellOrigin(m_idCurrentCell.row, m_idCurrentCell.col, &origin)
                         ? point - origin
@@ -531,21 +527,12 @@ void CGridCtrl::OnRButtonUp(QPoint point)
     SendMessageToParent(cell.row, cell.col, NmRClick);
 }
 
-void CGridCtrl::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_nTimerID)
-        OnTimer();
-    else
-        QAbstractScrollArea::timerEvent(event);
-}
-
 void CGridCtrl::OnTimer()
 {
     // A window that opened while the button was down takes its release, and the grid never
     // hears of it: the gesture ends here rather than scrolling on without a button.
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
-        killTimer(m_nTimerID);
-        m_nTimerID = 0;
+        m_autoScrollTimer.stop();
         m_bLMouseButtonDown = false;
         m_MouseMode = MouseNothing;
         return;

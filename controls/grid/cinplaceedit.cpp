@@ -13,12 +13,7 @@ bool g_endingEdit = false;
 
 CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment align, int id,
                            int row, int col, const QString& text, uint nFirstChar)
-    : QLineEdit(parent),
-      m_nID(id),
-      m_nRow(row),
-      m_nCol(col),
-      m_sInitText(text),
-      m_nFirstChar(nFirstChar),
+    : QLineEdit(parent), CInPlaceEditor(*this, id, row, col, text, nFirstChar),
       m_bExitOnArrows(nFirstChar != kGridMouseStart)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -53,19 +48,8 @@ void CInPlaceEdit::SendChar(uint nChar)
 
 bool CInPlaceEdit::event(QEvent* event)
 {
-    // Tab ends the edit instead of moving the focus along the window's chain.
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
-            return true;
-        }
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    return QLineEdit::event(event);
+    return TakeEvent(event, [this](QKeyEvent* key) { keyPressEvent(key); }) ||
+           QLineEdit::event(event);
 }
 
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
@@ -110,22 +94,7 @@ void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
     EndEdit();
 }
 
-void CInPlaceEdit::Leave(uint key)
-{
-    m_nLastChar = key;
-    if (QWidget* parent = parentWidget())
-        parent->setFocus(Qt::OtherFocusReason);
-    // Without a window to take the focus (an inactive window) the edit ends here.
-    EndEdit();
-}
-
 void CInPlaceEdit::EndEdit()
 {
-    if (g_endingEdit || m_bEnded)
-        return;
-    g_endingEdit = true;
-    m_bEnded = true;
-    emit EndLabelEdit(EndLabelEditInfo(m_nID, m_nRow, m_nCol, text(), m_nLastChar));
-    close();
-    g_endingEdit = false;
+    EndOnce(g_endingEdit, text(), [this](const GV_DISPINFO& info) { emit EndLabelEdit(info); });
 }

@@ -20,7 +20,6 @@ public:
     void Start();
     void SendChar(uint nChar) override;
     void EndEdit() override;
-    CCellID EditedCell() const override { return CCellID(m_nRow, m_nCol); }
 
 signals:
     void EndLabelEdit(const GV_DISPINFO& info);
@@ -31,15 +30,5 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Ends editing with `key` by giving the focus back to the grid.
-    void Leave(uint key);
-
-    int m_nID;
-    int m_nRow;
-    int m_nCol;
-    QString m_sInitText;
-    uint m_nFirstChar;
-    uint m_nLastChar = 0;
     bool m_bExitOnArrows;
-    bool m_bEnded = false;
 };

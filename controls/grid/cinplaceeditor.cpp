@@ -1,7 +1,15 @@
 #include "controls/grid/cinplaceeditor.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
+
+CInPlaceEditor::CInPlaceEditor(QWidget& editor, int id, int row, int col, const QString& text,
+                               uint nFirstChar)
+    : m_sInitText(text), m_nFirstChar(nFirstChar), m_editor(editor), m_nID(id), m_nRow(row),
+      m_nCol(col)
+{
+}
 
 bool CInPlaceEditor::SelectsWholeText(uint nChar)
 {
@@ -46,4 +54,41 @@ void CInPlaceEditor::Widen(QWidget* editor, int wanted)
     if (QWidget* parent = editor->parentWidget())
         right = qMin(right, parent->width());
     editor->resize(qMax(editor->width(), right - editor->x()), editor->height());
+}
+
+bool CInPlaceEditor::TakeEvent(QEvent* event, const std::function<void(QKeyEvent*)>& keyPress)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPress(key);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return false;
+}
+
+void CInPlaceEditor::Leave(uint key)
+{
+    m_nLastChar = key;
+    if (QWidget* parent = m_editor.parentWidget())
+        parent->setFocus(Qt::OtherFocusReason);
+    // Without a window to take the focus (an inactive window) the edit ends here.
+    EndEdit();
+}
+
+void CInPlaceEditor::EndOnce(bool& ending, const QString& text,
+                             const std::function<void(const GV_DISPINFO&)>& report)
+{
+    if (ending || m_bEnded)
+        return;
+    ending = true;
+    m_bEnded = true;
+    report(EndLabelEditInfo(m_nID, m_nRow, m_nCol, text, m_nLastChar));
+    m_editor.close();
+    ending = false;
 }

@@ -1,5 +1,7 @@
 // What the grid's cells ask of an in-place editor whatever its kind: take one more key while
-// it is open, and end now (reporting the text as if the user had left the editor).
+// it is open, and end now (reporting the text as if the user had left the editor). It also
+// holds what both kinds of editor do alike: which cell they edit, how they take Tab and the
+// window's shortcuts, how they leave and how they end once.
 #pragma once
 
 #include "controls/grid/cgriddefs.h"
@@ -7,6 +9,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
+class QEvent;
 class QKeyEvent;
 class QWidget;
 
@@ -17,7 +22,7 @@ public:
     virtual void SendChar(uint nChar) = 0;
     virtual void EndEdit() = 0;
     // The cell whose text the editor reports when it ends.
-    virtual CCellID EditedCell() const = 0;
+    CCellID EditedCell() const { return CCellID(m_nRow, m_nCol); }
 
     // Whether the key that opened an editor is one that keeps the text and selects it
     // (navigation keys and the blank) rather than one that types over it.
@@ -27,4 +32,32 @@ public:
     // Widens `editor` to `wanted` pixels, up to the right edge of its parent (the grid's
     // client area); its height stays.
     static void Widen(QWidget* editor, int wanted);
+
+protected:
+    // `editor` is the widget of the editor itself.
+    CInPlaceEditor(QWidget& editor, int id, int row, int col, const QString& text,
+                   uint nFirstChar);
+
+    // What an editor's event() does before its widget's own: Tab and Back-tab go to
+    // `keyPress`, which ends the edit, instead of moving the focus along the window's chain,
+    // and no shortcut of the window takes a key from the editor. True when it took `event`.
+    static bool TakeEvent(QEvent* event, const std::function<void(QKeyEvent*)>& keyPress);
+    // Ends editing with `key` by giving the focus back to the grid.
+    void Leave(uint key);
+    // Reports `text` through `report` once and closes the editor. `ending` is set while an
+    // editor of this kind reports: the report goes to the grid, which may close other
+    // editors, and those end without reporting.
+    void EndOnce(bool& ending, const QString& text,
+                 const std::function<void(const GV_DISPINFO&)>& report);
+
+    const QString m_sInitText;
+    const uint m_nFirstChar;
+
+private:
+    QWidget& m_editor;
+    int m_nID;
+    int m_nRow;
+    int m_nCol;
+    uint m_nLastChar = 0;
+    bool m_bEnded = false;
 };

@@ -13,12 +13,7 @@ bool g_endingMultiLine = false;
 
 CInPlaceMultiLine::CInPlaceMultiLine(QWidget* parent, const QRect& rect, int id, int row,
                                      int col, const QString& text, uint nFirstChar)
-    : QPlainTextEdit(parent),
-      m_nID(id),
-      m_nRow(row),
-      m_nCol(col),
-      m_sInitText(text),
-      m_nFirstChar(nFirstChar)
+    : QPlainTextEdit(parent), CInPlaceEditor(*this, id, row, col, text, nFirstChar)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("InPlaceMultiLine"));
@@ -64,18 +59,8 @@ void CInPlaceMultiLine::SendChar(uint nChar)
 
 bool CInPlaceMultiLine::event(QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
-            return true;
-        }
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    return QPlainTextEdit::event(event);
+    return TakeEvent(event, [this](QKeyEvent* key) { keyPressEvent(key); }) ||
+           QPlainTextEdit::event(event);
 }
 
 void CInPlaceMultiLine::keyPressEvent(QKeyEvent* event)
@@ -128,21 +113,8 @@ void CInPlaceMultiLine::focusOutEvent(QFocusEvent* event)
     EndEdit();
 }
 
-void CInPlaceMultiLine::Leave(uint key)
-{
-    m_nLastChar = key;
-    if (QWidget* parent = parentWidget())
-        parent->setFocus(Qt::OtherFocusReason);
-    EndEdit();
-}
-
 void CInPlaceMultiLine::EndEdit()
 {
-    if (g_endingMultiLine || m_bEnded)
-        return;
-    g_endingMultiLine = true;
-    m_bEnded = true;
-    emit EndLabelEdit(EndLabelEditInfo(m_nID, m_nRow, m_nCol, toPlainText(), m_nLastChar));
-    close();
-    g_endingMultiLine = false;
+    EndOnce(g_endingMultiLine, toPlainText(),
+            [this](const GV_DISPINFO& info) { emit EndLabelEdit(info); });
 }

@@ -17,7 +17,6 @@ public:
     void Start();
     void SendChar(uint nChar) override;
     void EndEdit() override;
-    CCellID EditedCell() const override { return CCellID(m_nRow, m_nCol); }
 
 signals:
     void EndLabelEdit(const GV_DISPINFO& info);
@@ -28,18 +27,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void Leave(uint key);
     void Type(uint nChar);
 
-    int m_nID;
-    int m_nRow;
-    int m_nCol;
-    QString m_sInitText;
-    uint m_nFirstChar;
-    uint m_nLastChar = 0;
     // Set by the first key pressed in the editor itself, so that a Return typed there
     // breaks the line while the Return that opened the editor does not.
     bool m_bKeyPressed = false;
     bool m_bTypingForProgram = false;
-    bool m_bEnded = false;
 };

@@ -49,7 +49,8 @@ public:
     virtual void PollOperationState() {}
 
 protected:
-    // The current the page keeps for the allowed-current rules (0.01 A).
+    // The allowed-current mark the page stored at its last full read or name change
+    // (0.01 A), from which the allowed-current rules take their margin.
     unsigned KeptCurrent() const;
 
     CTarnlinkView& m_view;

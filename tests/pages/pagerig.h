@@ -14,10 +14,8 @@
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
 #include "shell/cmainframe.h"
-#include "tests/sim/simbus.h"
-#include "tests/sim/simserialline.h"
+#include "tests/support/simbusapp.h"
 #include "tests/support/sliderpixels.h"
-#include "tests/support/testapp.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -50,19 +48,10 @@ const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?",  "G?", "L?",
 using StageValues = QList<QPair<QByteArray, int>>;
 
 // The program started on a simulated serial bus with a KEV at address 3.
-struct Rig {
-    SimBus bus;
-    SimSerialLine line{bus};
-    TestApp t;
-    CMainFrame* frame = nullptr;
-
+struct Rig : SimBusApp {
     Rig()
     {
         bus.AddAxis(3, "KEV", "KEV 2.35");
-        line.Start();
-        t.app().Settings().SetActiveCom(line.PortPath());
-        t.app().InitInstance();
-        frame = t.app().MainFrame();
         if (!QTest::qWaitForWindowExposed(frame))
             qWarning("main window not shown");
     }

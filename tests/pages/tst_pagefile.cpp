@@ -2,7 +2,7 @@
 // byte, opened again into the same values, the tree item of a file, and the files and
 // addresses that are refused.
 #include "platform/ccommandactions.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "tests/pages/pagerig.h"
 #include "tests/support/filesizelimit.h"
 

@@ -10,9 +10,7 @@
 #include "shell/ccansettings.h"
 #include "shell/cdlginterface.h"
 #include "shell/cmainframe.h"
-#include "tests/sim/simbus.h"
-#include "tests/sim/simserialline.h"
-#include "tests/support/testapp.h"
+#include "tests/support/simbusapp.h"
 
 #include <QComboBox>
 #include <QMdiArea>
@@ -28,19 +26,12 @@
 namespace {
 
 // The program started on a simulated serial bus.
-struct Rig {
-    SimBus bus;
-    SimSerialLine line{bus};
-    TestApp t;
-    CMainFrame* frame = nullptr;
-
+struct Rig : SimBusApp {
     explicit Rig(bool twoByte = false)
+        : SimBusApp([twoByte](SimBusApp& rig) {
+              rig.t.app().Settings().SetAxAddr(twoByte ? 1 : 0);
+          })
     {
-        line.Start();
-        t.app().Settings().SetActiveCom(line.PortPath());
-        t.app().Settings().SetAxAddr(twoByte ? 1 : 0);
-        t.app().InitInstance();
-        frame = t.app().MainFrame();
     }
     QTreeWidgetItem* Item(int address) { return frame->AxisItem(address); }
     QStringList Labels(int type)

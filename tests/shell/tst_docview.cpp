@@ -280,7 +280,7 @@ void TstDocView::lastFrameEndsDocument()
     QCOMPARE(sdf.Documents().size(), std::size_t{1});
     QCOMPARE(m_area->subWindowList().size(), 1);
 
-    second->OnCloseDocument();
+    second->Frames().first()->DeleteWindow();
     QVERIFY(second.isNull());
     QVERIFY(sdf.Documents().empty());
     QVERIFY(m_area->subWindowList().isEmpty());

@@ -6,13 +6,11 @@
 #include "platform/ccommandactions.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/cdlgaxisnew.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistview.h"
-#include "tests/sim/simbus.h"
-#include "tests/sim/simserialline.h"
-#include "tests/support/testapp.h"
+#include "tests/support/simbusapp.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -30,25 +28,12 @@ namespace {
 enum class Start { NoWindow, Page, TwoPages, Project };
 
 // The program on a simulated bus with a KEV at 3 and an HWT at 6, both found by a search.
-struct Rig {
-    SimBus bus;
-    SimSerialLine line{bus};
-    TestApp t;
-    CMainFrame* frame = nullptr;
-    QTemporaryDir dir;
-
+struct Rig : SimBusApp {
     Rig()
     {
         bus.AddAxis(3, "KEV", "KEV 2.35");
         bus.AddAxis(6, "HWT", "HWT 1.00");
-        line.Start();
-        t.app().Settings().SetActiveCom(line.PortPath());
-        t.app().InitInstance();
-        frame = t.app().MainFrame();
-        t.app().OnLanguageEnglish();
-        t.port().m_replyTimeout = 200;
-        frame->OnSearch();
-        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+        SearchInEnglish();
         // Every dialog is answered: a file dialog with `fileAnswer`, the new axis dialog with
         // its proposal, reports closed.
         t.app().ModalRunner().SetScript([this](QDialog& dialog) {
@@ -64,8 +49,6 @@ struct Rig {
         });
     }
     QString fileAnswer;
-    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-    int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
     void OpenPage(int address)
     {
         frame->TreeCtrl()->setCurrentItem(frame->AxisItem(address));

@@ -2,7 +2,7 @@
 // and macros on Enter, the sequence once and looped, the stream test after "Z#", the ways
 // the dialog closes while they run, and the frame's command that opens it.
 #include "platform/ccontrolids.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/cdlgmonitor.h"
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"

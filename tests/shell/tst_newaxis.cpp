@@ -205,7 +205,7 @@ void TstNewAxis::everyTypeOpensOfflinePage()
     // The page saves a parameter file that reads back as the same page.
     const QString first = dir.filePath(QStringLiteral("neu.sdf"));
     QVERIFY(view->GetDocument()->DoSave(first));
-    view->GetDocument()->OnCloseDocument();
+    view->GetDocument()->Frames().first()->DeleteWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(t.app().OpenOfflineDocument(first));
     QPointer<CTarnlinkView> again = ActiveView(t);
@@ -394,7 +394,7 @@ void TstNewAxis::pageMenu()
     QVERIFY(QFileInfo(pdf).size() > 0);
 
     // With the page gone the frame's own menu is back.
-    view->GetDocument()->OnCloseDocument();
+    view->GetDocument()->Frames().first()->DeleteWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(TopMenus(*frame), mainBar);
     QVERIFY(t.messages.isEmpty());

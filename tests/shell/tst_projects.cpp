@@ -7,7 +7,7 @@
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
 #include "platform/csmallfilereader.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojectlistdoc.h"
@@ -19,6 +19,7 @@
 #include "tests/support/filesizelimit.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/sanitizers.h"
+#include "tests/support/simbusapp.h"
 #include "tests/support/testapp.h"
 
 #include <QAbstractButton>
@@ -47,13 +48,7 @@ constexpr int kLqn = 1;
 
 // The program on a simulated bus with a KEV at 3, a UQT at 5, a DRQ+ at 7 and a DRQ2+ at 9,
 // all found by a search.
-struct Rig {
-    SimBus bus;
-    SimSerialLine line{bus};
-    TestApp t;
-    CMainFrame* frame = nullptr;
-    QTemporaryDir dir;
-
+struct Rig : SimBusApp {
     Rig()
     {
         bus.AddAxis(3, "KEV", "KEV 2.35");
@@ -62,22 +57,13 @@ struct Rig {
         bus.AddAxis(9, "DRQ2+", "DRQ2+ 1.00");
         bus.WithAxis(3, [](SimAxis& a) { a.name = "Hub"; });
         bus.WithAxis(5, [](SimAxis& a) { a.name = "Vor/schub"; });
-        line.Start();
-        t.app().Settings().SetActiveCom(line.PortPath());
-        t.app().InitInstance();
-        frame = t.app().MainFrame();
-        t.app().OnLanguageEnglish();
-        t.port().m_replyTimeout = 200;
-        frame->OnSearch();
-        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+        SearchInEnglish();
     }
-    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     QByteArray Read(const QString& name) const
     {
         QFile file(Path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
     CProjectListView* OpenProject(const QString& name)
     {
         CDocument* document = t.app().OpenDocumentFile(Path(name));

@@ -14,7 +14,7 @@
 #include "platform/ccommandactions.h"
 #include "platform/cmdichildframe.h"
 #include "platform/cmodalrunner.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/cdlgaxisnew.h"
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"

@@ -5,7 +5,7 @@
 #include "controls/dockingbar/cmybar.h"
 #include "platform/ccommandactions.h"
 #include "platform/cmdichildframe.h"
-#include "shell/ccommandid.h"
+#include "res/ccommandid.h"
 #include "shell/ckeyindicators.h"
 #include "shell/cmainframe.h"
 #include "tests/support/testapp.h"

@@ -1,0 +1,45 @@
+// The program started on the simulated serial bus: the stage simulator on a pseudo-terminal,
+// the test application with that terminal as its port, the main window up. The rigs of the
+// tests that run the whole program against the bus build on it. The start sends nothing on
+// the bus, so a rig stocks the bus after it.
+#pragma once
+
+#include "shell/cmainframe.h"
+#include "tests/sim/simbus.h"
+#include "tests/sim/simserialline.h"
+#include "tests/support/testapp.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QTemporaryDir>
+
+#include <functional>
+
+struct SimBusApp {
+    SimBus bus;
+    SimSerialLine line{bus};
+    TestApp t;
+    CMainFrame* frame = nullptr;
+    QTemporaryDir dir;
+
+    // `setUp` changes the settings before the program starts.
+    explicit SimBusApp(const std::function<void(SimBusApp&)>& setUp = {})
+    {
+        line.Start();
+        t.app().Settings().SetActiveCom(line.PortPath());
+        if (setUp)
+            setUp(*this);
+        t.app().InitInstance();
+        frame = t.app().MainFrame();
+    }
+    // The bus searched with the program in English, each empty address given a short time.
+    void SearchInEnglish()
+    {
+        t.app().OnLanguageEnglish();
+        t.port().m_replyTimeout = 200;
+        frame->OnSearch();
+        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    }
+    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+    int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
+};
