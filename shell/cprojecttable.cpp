@@ -174,16 +174,19 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
                 axis.addressText + QStringLiteral(" - ") + value, true};
     }
     if (has("[pn"))
-        return {label(10405), after("[pn")};
+        return {label(CStringIds::kIdsAxisNameLabel), after("[pn")};
     static constexpr const char* kCurrents[3] = {"[s", "[r", "[a"};
     for (unsigned i = 0; i < 3; ++i) {
         if (has(kCurrents[i]))
-            return {label(10402 + i), FormatCurrent(after(kCurrents[i]), axis.type)};
+            return {label(CStringIds::kIdsStopCurrentLabel + i),
+                    FormatCurrent(after(kCurrents[i]), axis.type)};
     }
     if (has("[m"))
-        return {label(10407), StepText(axis.type, after("[m"), label(CStringIds::kIdsStepWord))};
+        return {label(CStringIds::kIdsStepResolutionLabel),
+                StepText(axis.type, after("[m"), label(CStringIds::kIdsStepWord))};
     if (has("[g"))
-        return {label(10409), choose(IsOne(after("[g")), 10435, 10436)};
+        return {label(CStringIds::kIdsDirectionLabel),
+                choose(IsOne(after("[g")), CStringIds::kIdsPositive, CStringIds::kIdsNegative)};
     if (has("[t")) {
         const QString value = after("[t");
         bool number = false;
@@ -191,22 +194,25 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
         const QString text = CDeviceTypeTables::DelayTableText(position);
         // The types that count the delay in steps; a step past the table shows as written.
         if (axis.type == Hwt || axis.type == DrqPlus)
-            return {label(10408), number && !text.isEmpty() ? text : value};
-        return {label(10408), value + QStringLiteral(" ms")};
+            return {label(CStringIds::kIdsDelayTimeLabel),
+                    number && !text.isEmpty() ? text : value};
+        return {label(CStringIds::kIdsDelayTimeLabel), value + QStringLiteral(" ms")};
     }
     if (has("[u"))
-        return {label(10410), choose(IsOne(after("[u")), 10440, 10439)};
+        return {label(CStringIds::kIdsActivationLabel),
+                choose(IsOne(after("[u")), CStringIds::kIdsDeactivated, CStringIds::kIdsActivated)};
     if (has("[pc")) {
         const QString value = after("[pc");
         if (IsZero(value))
-            return {label(10432), label(CStringIds::kIdsOff)};
+            return {label(CStringIds::kIdsCurrentShape), label(CStringIds::kIdsOff)};
         if (axis.type != Lqn)
-            return {label(10432), label(CStringIds::kIdsOn)};
-        return {label(10432),
+            return {label(CStringIds::kIdsCurrentShape), label(CStringIds::kIdsOn)};
+        return {label(CStringIds::kIdsCurrentShape),
                 IsOne(value) ? QStringLiteral("Standard Mode") : QStringLiteral("Expert Mode")};
     }
     if (has("[h"))
-        return {label(10411), IsOne(after("[h")) ? label(10446) : QStringLiteral("Boost")};
+        return {label(CStringIds::kIdsInputFunctionLabel),
+                IsOne(after("[h")) ? label(CStringIds::kIdsActivation) : QStringLiteral("Boost")};
     if (has("[pl") || has("[pm")) {
         const QString value = after(has("[pl") ? "[pl" : "[pm");
         bool number = false;
@@ -219,28 +225,30 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
     }
     if (has("[pe")) {
         const QString value = after("[pe");
+        const QString chopper = label(CStringIds::kIdsChopperFrequency);
         if (axis.type == Uqt)
-            return {label(10445), UqtChopperText(value)};
-        return {label(10445), IsZero(value)  ? QStringLiteral("50 kHz")
-                              : IsOne(value) ? QStringLiteral("75 kHz")
-                                             : QStringLiteral("100 kHz")};
+            return {chopper, UqtChopperText(value)};
+        return {chopper, IsZero(value)  ? QStringLiteral("50 kHz")
+                         : IsOne(value) ? QStringLiteral("75 kHz")
+                                        : QStringLiteral("100 kHz")};
     }
     if (has("[o")) {
         const QString value = after("[o");
-        return {label(10412), IsZero(value)  ? label(10441)
-                              : IsOne(value) ? label(10442)
-                                             : QStringLiteral("Ready")};
+        return {label(CStringIds::kIdsOutputFunctionLabel),
+                IsZero(value)  ? label(CStringIds::kIdsErrorSum)
+                : IsOne(value) ? label(CStringIds::kIdsBasicPosition)
+                               : QStringLiteral("Ready")};
     }
     if (has("[po"))
         return {QStringLiteral("Overdrive:"),
                 choose(IsZero(after("[po")), CStringIds::kIdsOff, CStringIds::kIdsOn)};
     if (HasOneLogicLevel(axis.type) && has("[l"))
-        return {label(10413),
+        return {label(CStringIds::kIdsInputLogicLabel),
                 choose(IsOne(after("[l")), CStringIds::kIdsLowActive, CStringIds::kIdsHighActive)};
     static constexpr const char* kLogicKeys[6] = {"[lt", "[ld", "[lb", "[la", "[lr", "[lx"};
     for (unsigned i = 0; i < 6; ++i) {
         if (!HasOneLogicLevel(axis.type) && has(kLogicKeys[i]))
-            return {QStringLiteral("Logik --> ") + label(10620 + i),
+            return {QStringLiteral("Logik --> ") + label(CStringIds::kIdsFirstLogicLabel + i),
                     choose(IsOne(after(kLogicKeys[i])), CStringIds::kIdsLowActive,
                            CStringIds::kIdsHighActive)};
     }
@@ -253,29 +261,32 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
             return {CDeviceTypeTables::UqtOverdriveFrequencyLabel(),
                     number && !text.isEmpty() ? text : value};
         }
-        return {label(10414), choose(IsZero(value), 10443, 10444)};
+        return {label(CStringIds::kIdsOperationModeLabel),
+                choose(IsZero(value), CStringIds::kIdsBusAndSwitch, CStringIds::kIdsBusExclusive)};
     }
     if (has("[pb"))
-        return {label(10414),
+        return {label(CStringIds::kIdsOperationModeLabel),
                 IsZero(after("[pb")) ? QStringLiteral("Bus") : QStringLiteral("Standalone")};
     if (has("[xp"))
         return {QStringLiteral("QEL - Status"), IsZero(after("[xp"))
                                                     ? QStringLiteral("QEL offline")
                                                     : QStringLiteral("QEL online")};
     if (has("[xb"))
-        return {label(10467), after("[xb")};
+        return {label(CStringIds::kIdsQelVersionLabel), after("[xb")};
     if (has("[xw"))
-        return {label(10460),
+        return {label(CStringIds::kIdsQelFirstLabel),
                 IsZero(after("[xw")) ? QStringLiteral("Pt100") : QStringLiteral("K - Element")};
     static constexpr const char* kLimits[3] = {"[xx", "[xy", "[xz"};
     for (unsigned i = 0; i < 3; ++i) {
         if (has(kLimits[i]))
-            return {label(10461 + i), after(kLimits[i]) + QStringLiteral(" \u00b0C")};
+            return {label(CStringIds::kIdsTemperatureLimit1 + i),
+                    after(kLimits[i]) + QStringLiteral(" \u00b0C")};
     }
     if (has("[xf"))
-        return {label(10464), QStringLiteral("Limit %1").arg(CReplyValue::ToInt(after("[xf")))};
+        return {label(CStringIds::kIdsLedLimitLabel),
+                QStringLiteral("Limit %1").arg(CReplyValue::ToInt(after("[xf")))};
     if (has("[xt"))
-        return {label(10465), after("[xt") + QStringLiteral(" min")};
+        return {label(CStringIds::kIdsHeatTimeLabel), after("[xt") + QStringLiteral(" min")};
     // The address line and lines of no known key keep an empty row.
     return {};
 }
