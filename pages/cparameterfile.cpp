@@ -7,7 +7,6 @@ namespace {
 using Source = CParameterFile::Source;
 using TypeLine = CParameterFile::TypeLine;
 
-constexpr int kKev = 0;
 constexpr int kDashes = 74;
 
 const std::vector<TypeLine> kLogicSix = {
@@ -22,6 +21,7 @@ std::vector<TypeLine> Join(std::vector<TypeLine> first, const std::vector<TypeLi
     return first;
 }
 
+// By type number.
 const std::vector<TypeLine> kTypeLines[] = {
     // KEV; its input logic, which the stage reads and takes back, after its own lines
     {{10111, "h", Source::InputCombo}, {10115, "o", Source::OutputCombo},
@@ -53,6 +53,7 @@ const std::vector<TypeLine> kTypeLines[] = {
     // VNE+
     {{10116, "px", Source::ModeCombo}},
 };
+static_assert(std::size(kTypeLines) == CDeviceType::kCount, "one entry per device type");
 
 QString ValueLine(const QString& label, const char* key, int value)
 {
@@ -61,12 +62,9 @@ QString ValueLine(const QString& label, const char* key, int value)
 
 } // namespace
 
-const std::vector<TypeLine>& CParameterFile::TypeLines(int deviceType)
+const std::vector<TypeLine>& CParameterFile::TypeLines(DeviceType deviceType)
 {
-    static const std::vector<TypeLine> none;
-    if (deviceType < 0 || deviceType >= static_cast<int>(std::size(kTypeLines)))
-        return none;
-    return kTypeLines[deviceType];
+    return kTypeLines[CDeviceType::Index(deviceType)];
 }
 
 QString CParameterFile::Header(const Labels& label, const QDateTime& when)
@@ -95,7 +93,7 @@ QString CParameterFile::Text(const Content& c, const Labels& label, const QDateT
     for (const TypeLine& line : TypeLines(c.deviceType))
         text += ValueLine(label(line.label), line.key,
                           c.sources[static_cast<std::size_t>(line.source)]);
-    if (c.deviceType == kKev)
+    if (CDeviceType::Info(c.deviceType).temperatureModule)
         text += ModuleBlock(c, label);
     return text;
 }

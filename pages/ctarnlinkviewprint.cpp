@@ -15,8 +15,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr int kKev = 0;
-
 const QString kOff = QStringLiteral("Off");
 
 // The module's settings in the order the sheet and the file keep them.
@@ -43,7 +41,7 @@ void CTarnlinkView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
     if (!Transact("B", &m_printVersionReply))
         return;
     const auto* box = qobject_cast<QAbstractButton*>(m_form->Control(Ids::kQelSwitch));
-    if (m_deviceType != kKev || !box || !box->isChecked())
+    if (!CDeviceType::Info(m_deviceType).temperatureModule || !box || !box->isChecked())
         return;
     for (std::size_t i = 0; i < std::size(kModuleQueries); ++i) {
         QString reply;
@@ -60,7 +58,7 @@ CParameterSheet::Data CTarnlinkView::SheetData() const
     data.deviceType = m_deviceType;
     data.online = m_address != kOff;
     data.address = data.online ? m_address : m_fileAddress;
-    data.typeName = m_host.TypeName(m_deviceType);
+    data.typeName = CDeviceType::Name(m_deviceType);
     data.versionReply = m_printVersionReply;
     data.name = m_form->Edit(Ids::kNameEdit)->text();
     for (int slider = 0; slider < 3; ++slider)

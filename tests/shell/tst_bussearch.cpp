@@ -42,7 +42,7 @@ struct Rig {
         frame = t.app().MainFrame();
     }
     QTreeWidgetItem* Item(int address) { return frame->AxisItem(address); }
-    QStringList Labels(int type)
+    QStringList Labels(DeviceType type)
     {
         QStringList labels;
         const QTreeWidgetItem* group = frame->GroupItem(type);
@@ -50,7 +50,7 @@ struct Rig {
             labels.append(group->child(i)->text(0));
         return labels;
     }
-    void AddOffline(int address, int type, const QString& label)
+    void AddOffline(int address, DeviceType type, const QString& label)
     {
         t.app().Axes().Add(address, type, label, CMainFrame::ImageGrey);
     }
@@ -67,8 +67,8 @@ struct Rig {
     }
 };
 
-constexpr int kKev = 0;
-constexpr int kHwk = 3;
+constexpr DeviceType kKev = DeviceType::Kev;
+constexpr DeviceType kHwk = DeviceType::Hwk;
 
 } // namespace
 
@@ -166,8 +166,8 @@ void TstBusSearch::searchThirtyTwoAddresses()
     // Sorted by label, which is address order.
     QCOMPARE(rig.Labels(kHwk),
              (QStringList{QStringLiteral("[17] Axis"), QStringLiteral("[30] Axis")}));
-    QCOMPARE(rig.Labels(7), QStringList{QStringLiteral("[02] Axis")});
-    QVERIFY(rig.Labels(5).isEmpty()); // "DRQ2+" does not name DRQ+
+    QCOMPARE(rig.Labels(DeviceType::Drq2Plus), QStringList{QStringLiteral("[02] Axis")});
+    QVERIFY(rig.Labels(DeviceType::DrqPlus).isEmpty()); // "DRQ2+" does not name DRQ+
 }
 
 void TstBusSearch::offlineItemFoundAgain()
@@ -388,7 +388,7 @@ void TstBusSearch::doubleClickOpensAxis()
 {
     Rig rig;
     rig.AddOffline(4, kHwk, QStringLiteral("[04]"));
-    rig.t.app().m_currentType = 5;
+    rig.t.app().m_currentType = DeviceType::DrqPlus;
     QTreeWidget* tree = rig.frame->TreeCtrl();
     tree->setCurrentItem(rig.Item(4));
     rig.t.port().m_replyTimeout = 50;
