@@ -26,10 +26,10 @@ int CAxisList::Count() const
                                           [](const std::optional<Axis>& a) { return bool(a); }));
 }
 
-int CAxisList::Type(int address) const
+std::optional<DeviceType> CAxisList::Type(int address) const
 {
     const Axis* axis = Find(address);
-    return axis ? axis->type : kTypeCount;
+    return axis ? std::optional(axis->type) : std::nullopt;
 }
 
 int CAxisList::Image(int address) const
@@ -50,9 +50,9 @@ float CAxisList::AllowedCurrent(int address) const
     return axis ? axis->allowedCurrent : kNoAllowedCurrent;
 }
 
-bool CAxisList::Add(int address, int type, const QString& label, int image)
+bool CAxisList::Add(int address, DeviceType type, const QString& label, int image)
 {
-    if (!IsAddress(address) || type < 0 || type >= kTypeCount)
+    if (!IsAddress(address))
         return false;
     Remove(address);
     m_axes[static_cast<std::size_t>(address)] = Axis{type, image, label, AllowedCurrentIn(label)};

@@ -4,6 +4,8 @@
 // transfer and the status overview ask it. It says when an axis appears, changes or goes.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,7 +16,6 @@ class CAxisList : public QObject {
     Q_OBJECT
 public:
     static constexpr int kAddressSlots = 32;
-    static constexpr int kTypeCount = 9;
     // The state of an axis, as the index of its picture in the tree. The box is the
     // picture of the tree's root and groups, never of an axis.
     enum AxisImage { ImageYellow = 0, ImageGrey = 1, ImageGreen = 2, ImageRed = 3, ImageBox = 4 };
@@ -22,7 +23,7 @@ public:
     static constexpr float kNoAllowedCurrent = -1.0f;
 
     struct Axis {
-        int type = kTypeCount;
+        DeviceType type = DeviceType::Kev;
         int image = ImageGrey;
         QString label;
         // In 0.01 A; kNoAllowedCurrent for none.
@@ -36,16 +37,16 @@ public:
     // The axis at `address`; null when none is listed.
     const Axis* Find(int address) const;
     int Count() const;
-    // The device type of the axis at `address`; kTypeCount when none is listed.
-    int Type(int address) const;
+    // The device type of the axis at `address`; none when no axis is listed there.
+    std::optional<DeviceType> Type(int address) const;
     // The picture of the axis at `address`; -1 when none is listed.
     int Image(int address) const;
     QString Label(int address) const;
     float AllowedCurrent(int address) const;
 
-    // Lists an axis at `address`, in place of one listed there; false for an address or a
-    // type out of range.
-    bool Add(int address, int type, const QString& label, int image);
+    // Lists an axis at `address`, in place of one listed there; false for an address out
+    // of range.
+    bool Add(int address, DeviceType type, const QString& label, int image);
     void SetImage(int address, int image);
     void SetLabel(int address, const QString& label);
     void Remove(int address);

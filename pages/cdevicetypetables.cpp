@@ -1,5 +1,6 @@
 #include "pages/cdevicetypetables.h"
 
+#include "pages/cdevicetype.h"
 #include "pages/cpagecontrolids.h"
 
 #include <algorithm>
@@ -29,43 +30,9 @@ constexpr CParamQuery kCommonReads[] = {
     {"U?", QueryTarget::Combo, CPageControlIds::kActivationCombo},
 };
 
-// ---- the current scales, one text per current range --------------------------------------
-
-constexpr const char* kScaleTo1_4A =
-    "0       0,2     0,4      0,6     0,8      1,0     1,2     1,4 A";
-constexpr const char* kScaleTo2_5A =
-    "0            0,5         1,0          1,5         2,0         2,5 A";
-constexpr const char* kScaleTo3_5A =
-    "0       0,5      1,0     1,5     2,0     2,5     3,0      3,5A";
-constexpr const char* kScaleTo6A =
-    "0         1,0      2,0      3,0       4,0      5,0      6,0     A";
-constexpr const char* kScaleTo10A =
-    "0          2,0        4,0        6,0         8,0       10,0       A";
-
-// By device-type index: KEV, LQN, HWT, HWK, HVR, DRQ+, UQT, DRQ2+, VNE+.
-constexpr CCurrentScale kCurrentScales[] = {
-    {kScaleTo6A, 10},    {kScaleTo2_5A, 100}, {kScaleTo6A, 10},
-    {kScaleTo6A, 10},    {kScaleTo1_4A, 10},  {kScaleTo6A, 100},
-    {kScaleTo3_5A, 100}, {kScaleTo6A, 100},   {kScaleTo10A, 100},
-};
-
-constexpr CCurrentScale kNoScale = {"", 0};
-
 // ---- KEV: 0.1 A per slider step up to 6.3 A, and the temperature module ------------------
 
-constexpr const char* kKevSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",  "1/10 ",
-                                     "1/20 ", "1/32 ", "1/64 ", "1/128 ", "1/256 "};
-
-const CPageSetup kKevSetup = {
-    63,
-    5,
-    kKevSteps,
-    kScaleTo6A,
-    1,
-    200,
-    1.59,
-    true,
-};
+const CPageSetup kKevSetup = {63, 5, 1, 200, 1.59};
 
 constexpr CParamQuery kKevReads[] = {
     {"H?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
@@ -98,11 +65,7 @@ constexpr CParamWrite kLevelWrites[] = {
 
 // ---- LQN: 0.01 A per slider step up to 2.5 A, current shape with chopper, four levels ----
 
-constexpr const char* kThirteenSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ",   "1/8 ",
-                                          "1/10 ", "1/16 ", "1/20 ", "1/32 ",  "1/64 ",
-                                          "1/128 ", "1/256 ", "1/512 "};
-
-const CPageSetup kLqnSetup = {250, 25, kThirteenSteps, kScaleTo2_5A, 1, 200, 4.0, false};
+const CPageSetup kLqnSetup = {250, 25, 1, 200, 4.0};
 
 // The lock first: a locked stage keeps its chopper frequency out of reach.
 constexpr CParamQuery kLqnReads[] = {
@@ -121,7 +84,7 @@ constexpr CParamWrite kLqnWrites[] = {
 
 // ---- HWT: 0.1 A per slider step up to 6.3 A, the delay in steps --------------------------
 
-const CPageSetup kHwtSetup = {63, 5, kThirteenSteps, kScaleTo6A, 0, 15, 1.59, false};
+const CPageSetup kHwtSetup = {63, 5, 0, 15, 1.59};
 
 constexpr CParamQuery kHwtReads[] = {
     {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
@@ -139,14 +102,8 @@ constexpr CParamWrite kHwtWrites[] = {
 
 // ---- HWK and HVR: 0.1 A per slider step, two display menus, six levels, a lock -----------
 
-// With "1/2,5 " written with a comma; the HWK offers the first nine.
-constexpr const char* kCommaSteps[] = {"1/1 ",  "1/2 ",  "1/2,5 ", "1/4 ",   "1/5 ",
-                                       "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
-                                       "1/64 ", "1/128 ", "1/256 ", "1/512 "};
-
-const CPageSetup kHwkSetup = {
-    63, 5, std::span<const char* const>(kCommaSteps).first(9), kScaleTo6A, 0, 1000, 1.59, false};
-const CPageSetup kHvrSetup = {14, 2, kCommaSteps, kScaleTo1_4A, 0, 1000, 7.14, false};
+const CPageSetup kHwkSetup = {63, 5, 0, 1000, 1.59};
+const CPageSetup kHvrSetup = {14, 2, 0, 1000, 7.14};
 
 constexpr CParamQuery kHwkReads[] = {
     {"PS?", QueryTarget::Lock, 0},
@@ -181,12 +138,7 @@ constexpr CParamWrite kHvrWrites[] = {
 
 // ---- DRQ+: 0.01 A per slider step up to 6.3 A, the delay in steps, a parameter lock -------
 
-// The resolutions of the types with 1/2.5 and 1/512.
-constexpr const char* kFourteenSteps[] = {"1/1 ",  "1/2 ",  "1/2.5 ", "1/4 ",   "1/5 ",
-                                          "1/8 ",  "1/10 ", "1/16 ",  "1/20 ",  "1/32 ",
-                                          "1/64 ", "1/128 ", "1/256 ", "1/512 "};
-
-const CPageSetup kDrqPlusSetup = {630, 50, kFourteenSteps, kScaleTo6A, 0, 15, 1.59, false};
+const CPageSetup kDrqPlusSetup = {630, 50, 0, 15, 1.59};
 
 constexpr CParamQuery kDrqPlusReads[] = {
     {"PC?", QueryTarget::Combo, CPageControlIds::kInputFunctionCombo},
@@ -205,16 +157,7 @@ constexpr CParamWrite kDrqPlusWrites[] = {
 
 // ---- UQT: 0.01 A per slider step up to 3.5 A, overdrive and its frequency ----------------
 
-const CPageSetup kUqtSetup = {
-    350,
-    25,
-    kFourteenSteps,
-    kScaleTo3_5A,
-    1,
-    150,
-    2.86,
-    false,
-};
+const CPageSetup kUqtSetup = {350, 25, 1, 150, 2.86};
 
 constexpr int kUqtFrequencies[] = {
     1000,   2000,   3000,   4000,   5000,   6000,   7000,   8000,   9000,
@@ -222,6 +165,8 @@ constexpr int kUqtFrequencies[] = {
     60000,  70000,  80000,  90000,  100000, 110000, 120000, 130000, 140000,
     150000, 160000, 170000, 180000, 190000, 200000, 210000, 220000,
 };
+
+constexpr const char* kUqtChopperFrequencies[] = {"18 kHz", "20 kHz", "22 kHz", "25 kHz"};
 
 // No version either: the stage is known by its type alone.
 constexpr CParamQuery kUqtReads[] = {
@@ -240,10 +185,7 @@ constexpr CParamWrite kUqtWrites[] = {
 
 // ---- DRQ2+: 0.01 A per slider step up to 6.3 A, the input logic its only extra -----------
 
-constexpr const char* kDrq2PlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",   "1/8 ",  "1/16 ",
-                                          "1/32 ", "1/64 ", "1/128 ", "1/256 "};
-
-const CPageSetup kDrq2PlusSetup = {630, 50, kDrq2PlusSteps, kScaleTo6A, 0, 1000, 1.59, false};
+const CPageSetup kDrq2PlusSetup = {630, 50, 0, 1000, 1.59};
 
 constexpr CParamWrite kDrq2PlusWrites[] = {
     {"L", WriteSource::Combo, CPageControlIds::kInputLogicCombo},
@@ -251,29 +193,18 @@ constexpr CParamWrite kDrq2PlusWrites[] = {
 
 // ---- VNE+: 0.01 A per slider step up to 11 A, currents and steps alone -------------------
 
-// Full step, current-shaped, plain, current-shaped with boost, and the conventional half step.
-constexpr const char* kVnePlusSteps[] = {"1/1 ",  "1/2 ",  "1/4 ",  "1/5 ", "1/10 ", "1/20 ",
-                                         "1/2 ",  "1/4 ",  "1/5 ",  "1/10 ", "1/20 ", "1/4 ",
-                                         "1/5 ",  "1/10 ", "1/20 ", "1/2 "};
-constexpr const char* kVnePlusSuffixes[] = {
-    "",           " (CS)",      " (CS)",      " (CS)",      " (CS)", " (CS)", "", "", "", "",
-    "",           " (CS + BU)", " (CS + BU)", " (CS + BU)", " (CS + BU)", " (konv.)"};
-static_assert(std::size(kVnePlusSteps) == std::size(kVnePlusSuffixes));
-
-const CPageSetup kVnePlusSetup = {
-    1100,
-    100,
-    kVnePlusSteps,
-    kScaleTo10A,
-    0,
-    1000,
-    0.909,
-    false,
-};
+const CPageSetup kVnePlusSetup = {1100, 100, 0, 1000, 0.909};
 
 constexpr CParamQuery kVnePlusReads[] = {
     {"B?", QueryTarget::Firmware, 0},
 };
+
+// The reads of the separate input levels a type has in place of the one input logic.
+std::span<const CParamQuery> LevelReadsOf(DeviceType type)
+{
+    const auto count = static_cast<std::size_t>(CDeviceType::Info(type).inputLevels);
+    return std::span<const CParamQuery>(kLevelReads).first(count);
+}
 
 } // namespace
 
@@ -285,20 +216,6 @@ QString CDeviceTypeTables::DelayTableText(int position)
     if (position < 0 || position > 15)
         return {};
     return QStringLiteral("%1 ms").arg(kMilliseconds[position]);
-}
-
-bool CDeviceTypeTables::DelayInSteps(int deviceType)
-{
-    constexpr int kHwt = 2;
-    constexpr int kDrqPlus = 5;
-    return deviceType == kHwt || deviceType == kDrqPlus;
-}
-
-const CCurrentScale& CDeviceTypeTables::CurrentScale(int deviceType)
-{
-    if (deviceType < 0 || deviceType >= static_cast<int>(std::size(kCurrentScales)))
-        return kNoScale;
-    return kCurrentScales[deviceType];
 }
 
 std::span<const CParamQuery> CDeviceTypeTables::CommonReads()
@@ -331,6 +248,16 @@ std::span<const CParamWrite> CDeviceTypeTables::LevelWrites(std::size_t count)
     return std::span<const CParamWrite>(kLevelWrites).first(std::min(count, std::size(kLevelWrites)));
 }
 
+QStringList CDeviceTypeTables::UqtChopperFrequencies()
+{
+    return {std::begin(kUqtChopperFrequencies), std::end(kUqtChopperFrequencies)};
+}
+
+QString CDeviceTypeTables::UqtChopperFrequencyText(int index)
+{
+    return UqtChopperFrequencies().value(index);
+}
+
 std::span<const int> CDeviceTypeTables::UqtOverdriveFrequencies()
 {
     return kUqtFrequencies;
@@ -351,7 +278,7 @@ QString CDeviceTypeTables::UqtOverdriveFrequencyLabel()
 const CTypeTables& CDeviceTypeTables::Lqn()
 {
     static const CTypeTables tables{kLqnSetup, kLqnReads, kLqnWrites,
-                                    std::span<const CParamQuery>(kLevelReads).first(4)};
+                                    LevelReadsOf(DeviceType::Lqn)};
     return tables;
 }
 
@@ -363,13 +290,15 @@ const CTypeTables& CDeviceTypeTables::Hwt()
 
 const CTypeTables& CDeviceTypeTables::Hwk()
 {
-    static const CTypeTables tables{kHwkSetup, kHwkReads, kHwkWrites, kLevelReads};
+    static const CTypeTables tables{kHwkSetup, kHwkReads, kHwkWrites,
+                                    LevelReadsOf(DeviceType::Hwk)};
     return tables;
 }
 
 const CTypeTables& CDeviceTypeTables::Hvr()
 {
-    static const CTypeTables tables{kHvrSetup, kHvrReads, kHvrWrites, kLevelReads};
+    static const CTypeTables tables{kHvrSetup, kHvrReads, kHvrWrites,
+                                    LevelReadsOf(DeviceType::Hvr)};
     return tables;
 }
 
@@ -395,9 +324,4 @@ const CTypeTables& CDeviceTypeTables::VnePlus()
 {
     static const CTypeTables tables{kVnePlusSetup, kVnePlusReads, {}, {}};
     return tables;
-}
-
-std::span<const char* const> CDeviceTypeTables::VnePlusStepSuffixes()
-{
-    return kVnePlusSuffixes;
 }

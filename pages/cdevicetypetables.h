@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
@@ -49,24 +50,14 @@ struct CParamWrite {
     int arg;
 };
 
-// How a type shapes the common part of the page.
+// How a type shapes the common part of the page; its step list, its current scale and the
+// temperature module are in its row of CDeviceType.
 struct CPageSetup {
     int sliderMax;
     int tickFrequency;
-    std::span<const char* const> stepPrefixes; // each followed by the step word
-    const char* scaleText;                      // under all three sliders
     int spinMin;
     int spinMax;
     double markerScale;
-    bool keepsModule; // the temperature-module controls stay on the page
-};
-
-// The current scale under a type's three sliders: the text the type shows there, and how
-// many slider positions make one ampere (10 for the types that count in 0.1 A, 100 for
-// those that count in 0.01 A), which places each number of the text under its position.
-struct CCurrentScale {
-    const char* text;
-    int stepsPerAmpere;
 };
 
 // What the tables say of one type.
@@ -93,9 +84,11 @@ public:
     // in steps (HWT, DRQ+): "1 ms" for 0 up to "1000 ms" for 15; empty for any other
     // position.
     static QString DelayTableText(int position);
-    // Whether device type `deviceType` counts the delay in steps of that table.
-    static bool DelayInSteps(int deviceType);
 
+    // The chopper frequencies a UQT offers ("18 kHz" ..); the index is the value of "PE".
+    static QStringList UqtChopperFrequencies();
+    // Entry `index` of that list; empty for an index the list lacks.
+    static QString UqtChopperFrequencyText(int index);
     // The overdrive frequencies a UQT offers, in Hz; the index is the value of "K".
     static std::span<const int> UqtOverdriveFrequencies();
     // Entry `index` of the UQT's overdrive-frequency list as its page shows it ("25000 Hz");
@@ -103,8 +96,6 @@ public:
     static QString UqtOverdriveFrequencyText(int index);
     // The label of that list, the same in both languages.
     static QString UqtOverdriveFrequencyLabel();
-    // The current scale of device type `deviceType` (0..8); an empty one outside that.
-    static const CCurrentScale& CurrentScale(int deviceType);
 
     static const CPageSetup& KevSetup();
     // After the common reads; all but the module switch "XP?".
@@ -119,6 +110,4 @@ public:
     static const CTypeTables& Uqt();
     static const CTypeTables& Drq2Plus(); // reads as the VNE+
     static const CTypeTables& VnePlus();  // writes only the common ones up to the direction
-    // What follows the step word of each VNE+ step resolution (empty for none).
-    static std::span<const char* const> VnePlusStepSuffixes();
 };

@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr int kLqn = 1;
-// An LQN has the first four inputs only.
-constexpr int kLqnRows = 4;
-
 struct Row {
     const char* label;
     char letter;
@@ -65,8 +61,10 @@ CDlgSetLogic::CDlgSetLogic(CBusPort& port, QWidget* parent) : QDialog(parent), m
 
 void CDlgSetLogic::OnInitDialog()
 {
-    if (m_deviceType == kLqn) {
-        for (int row = kLqnRows; row < kRows; ++row) {
+    // A type with fewer separate inputs (the LQN has the first four only) hides the rest.
+    const int levels = CDeviceType::Info(m_deviceType).inputLevels;
+    if (levels > 0) {
+        for (int row = levels; row < kRows; ++row) {
             CControlIds::Find(this, kFirstLabel + row)->hide();
             for (QAbstractButton* radio : m_rows[static_cast<std::size_t>(row)]->buttons())
                 radio->hide();

@@ -4,6 +4,8 @@
 // four. Its texts are German in both languages.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -24,7 +26,7 @@ public:
     CDlgSetLogic(CBusPort& port, QWidget* parent = nullptr);
 
     // Set before the dialog runs; the levels are read back after it, whatever its result.
-    int m_deviceType = 0;
+    DeviceType m_deviceType = DeviceType::Kev;
     QString m_address;
     // Clock, direction, boost, activation, reset, deselect: 0 positive, 1 negative; any
     // other value is a level the page does not know, with neither radio selected.

@@ -4,17 +4,14 @@
 #include "platform/cmdichildframe.h"
 #include "res/cstringids.h"
 
-bool CPageHost::IsAxisOfType(const QString& text, int address, int* type) const
+bool CPageHost::IsAxisOfType(const QString& text, int address) const
 {
-    const int listed = Axes().Type(address);
-    if (type)
-        *type = listed;
-    return TypeNamedIn(text) == listed;
+    return CDeviceType::NamedIn(text) == Axes().Type(address);
 }
 
-QString CPageHost::AxisExistsMessage(int type, const QString& address) const
+QString CPageHost::AxisExistsMessage(DeviceType type, const QString& address) const
 {
-    return LoadResString(CStringIds::kIdsAxisExists1) + TypeName(type) +
+    return LoadResString(CStringIds::kIdsAxisExists1) + CDeviceType::Name(type) +
            LoadResString(CStringIds::kIdsAxisExists2) + address +
            LoadResString(CStringIds::kIdsAxisExists3);
 }

@@ -1,9 +1,8 @@
 // What the parameter pages need of the program around them: texts, messages, the pump and
-// the bus port (as the bus port itself needs them), the modal runs of dialogs, the
-// device-type names, the list of axes the power-stage tree shows, its pictures and poll,
-// the open document windows, and the values handed from the window that opens a page to
-// the page. The application object provides it, so that the pages can be built and tried
-// without the main frame.
+// the bus port (as the bus port itself needs them), the modal runs of dialogs, the list of
+// axes the power-stage tree shows, its pictures and poll, the open document windows, and
+// the values handed from the window that opens a page to the page. The application object
+// provides it, so that the pages can be built and tried without the main frame.
 #pragma once
 
 #include "bus/cbusporthost.h"
@@ -24,14 +23,13 @@ class QMdiSubWindow;
 
 class CPageHost : public CBusPortHost {
 public:
-    static constexpr int kTypeCount = CAxisList::kTypeCount;
     static constexpr int kAddressSlots = CAxisList::kAddressSlots;
     // The state of an axis: the index of its picture in the tree.
     using AxisImage = CAxisList::AxisImage;
     using enum CAxisList::AxisImage;
 
     // The refusal of a second axis at `address` ("%02X") that the tree holds for `type`.
-    QString AxisExistsMessage(int type, const QString& address) const;
+    QString AxisExistsMessage(DeviceType type, const QString& address) const;
 
     virtual CBusPort& BusPort() = 0;
     virtual CSleepService& Sleeper() = 0;
@@ -46,21 +44,15 @@ public:
     // Picture `image` of the tree (an AxisImage), 16 x 15.
     virtual QPixmap TreeImage(int image) const = 0;
 
-    // The device type named in `text`: the first of the nine names that occurs in it;
-    // kTypeCount when none does.
-    virtual int TypeNamedIn(const QString& text) const = 0;
-    // The name of type `type`; empty outside 0..8.
-    virtual QString TypeName(int type) const = 0;
-
     // The axes the tree lists, by bus address.
     virtual CAxisList& Axes() = 0;
     virtual const CAxisList& Axes() const = 0;
     // Lists an axis known only from a file at `address` (0..31) as of `type`, with `label`
     // and `image`, and opens the tree's branches to it; false when the list cannot take it.
-    virtual bool AddAxis(int address, int type, const QString& label, int image) = 0;
-    // Whether `text` names the type of the axis at `address` (its type, or kTypeCount for
-    // none, goes to `type`).
-    bool IsAxisOfType(const QString& text, int address, int* type = nullptr) const;
+    virtual bool AddAxis(int address, DeviceType type, const QString& label, int image) = 0;
+    // Whether `text` names the type of the axis at `address`; a text that names no type
+    // names that of an address without an axis.
+    bool IsAxisOfType(const QString& text, int address) const;
 
     // The document windows, topmost first, and the active one.
     virtual QList<CMdiChildFrame*> DocumentWindows() const = 0;
@@ -80,7 +72,7 @@ public:
     QString m_nextAddress = CBusAddress::kOff;
     QString m_nextLabel;
     QString m_newAxisAddress;
-    int m_currentType = 5;
+    DeviceType m_currentType = DeviceType::DrqPlus;
     // 16 or 32 bus addresses.
     quint8 m_addressCount = 0;
     // A project transfer runs: its report speaks for the pages, which stay silent.

@@ -9,7 +9,6 @@ using Ids = CStringIds;
 using Source = CParameterFile::Source;
 using TypeLine = CParameterFile::TypeLine;
 
-constexpr int kKev = 0;
 constexpr int kDashes = 74;
 
 const std::vector<TypeLine> kLogicSix = {
@@ -34,6 +33,7 @@ constexpr unsigned kMode = Ids::kIdsFileOperationMode;
 constexpr unsigned kDisplay1 = Ids::kIdsFileDisplay1;
 constexpr unsigned kDisplay2 = Ids::kIdsFileDisplay2;
 
+// By type number.
 const std::vector<TypeLine> kTypeLines[] = {
     // KEV; its input logic, which the stage reads and takes back, after its own lines
     {{kInput, "h", Source::InputCombo}, {kOutput, "o", Source::OutputCombo},
@@ -66,6 +66,7 @@ const std::vector<TypeLine> kTypeLines[] = {
     // VNE+
     {{kMode, "px", Source::ModeCombo}},
 };
+static_assert(std::size(kTypeLines) == CDeviceType::kCount, "one entry per device type");
 
 QString ValueLine(const QString& label, const char* key, int value)
 {
@@ -74,12 +75,9 @@ QString ValueLine(const QString& label, const char* key, int value)
 
 } // namespace
 
-const std::vector<TypeLine>& CParameterFile::TypeLines(int deviceType)
+const std::vector<TypeLine>& CParameterFile::TypeLines(DeviceType deviceType)
 {
-    static const std::vector<TypeLine> none;
-    if (deviceType < 0 || deviceType >= static_cast<int>(std::size(kTypeLines)))
-        return none;
-    return kTypeLines[deviceType];
+    return kTypeLines[CDeviceType::Index(deviceType)];
 }
 
 QString CParameterFile::Header(const Labels& label, const QDateTime& when)
@@ -108,7 +106,7 @@ QString CParameterFile::Text(const Content& c, const Labels& label, const QDateT
     for (const TypeLine& line : TypeLines(c.deviceType))
         text += ValueLine(label(line.label), line.key,
                           c.sources[static_cast<std::size_t>(line.source)]);
-    if (c.deviceType == kKev)
+    if (CDeviceType::Info(c.deviceType).temperatureModule)
         text += ModuleBlock(c, label);
     return text;
 }

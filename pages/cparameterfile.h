@@ -4,6 +4,8 @@
 // this program and the Windows one.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -39,7 +41,7 @@ public:
     };
 
     struct Content {
-        int deviceType = 0;
+        DeviceType deviceType = DeviceType::Kev;
         QString address;     // as on the bus, or the file address of an offline page
         QString versionText; // begins with the echo "b"
         QString name;
@@ -51,7 +53,7 @@ public:
         int delayTime = 0;
         int activation = 0;
         std::array<int, static_cast<std::size_t>(Source::Count)> sources{};
-        // KEV only: the temperature module.
+        // The types with the temperature module only (KEV).
         bool moduleTicked = false;
         bool moduleOnline = false;  // lines are the stage's replies "xb.." .. "xt.."
         QStringList moduleLines;    // offline: the six stored settings "xw0" .. "xt10"
@@ -60,7 +62,7 @@ public:
     using Labels = std::function<QString(unsigned)>;
 
     // The device type's own lines, in file order.
-    static const std::vector<TypeLine>& TypeLines(int deviceType);
+    static const std::vector<TypeLine>& TypeLines(DeviceType deviceType);
 
     static QString Text(const Content& content, const Labels& label, const QDateTime& when);
     // The dated header line, the dash line and the empty line that open a parameter file

@@ -1,5 +1,7 @@
 #include "pages/cparameterfilereader.h"
 
+#include "pages/caxislist.h"
+#include "pages/cdevicetype.h"
 #include "pages/cparameterline.h"
 #include "platform/cansitext.h"
 
@@ -9,9 +11,6 @@
 namespace {
 
 using Key = CParameterFileReader::Key;
-
-constexpr int kTypeCount = 9;
-constexpr int kAddressSlots = 32;
 
 // The keys whose value is a number right behind the key, in the order they are applied
 // within one line (the name comes first, the module switch and settings last).
@@ -46,7 +45,7 @@ bool IsBusAddress(const QString& address)
         return false;
     bool hex = false;
     const int value = address.toInt(&hex, 16);
-    return hex && value >= 0 && value < kAddressSlots;
+    return hex && CAxisList::IsAddress(value);
 }
 
 } // namespace
@@ -66,8 +65,7 @@ QStringList CParameterFileReader::SplitLines(const QByteArray& bytes)
 }
 
 CParameterFileReader::Refusal CParameterFileReader::CheckAddressLines(const QStringList& lines,
-                                                                      const QString& addressLabel,
-                                                                      const TypeLookup& typeNamedIn)
+                                                                      const QString& addressLabel)
 {
     // Every address line needs a bus address and, below it, a type line naming a known
     // type and the name line; a file without any address line is no parameter file.
@@ -80,24 +78,23 @@ CParameterFileReader::Refusal CParameterFileReader::CheckAddressLines(const QStr
             return Refusal::BadAddress;
         if (i + 2 >= lines.size())
             return Refusal::MissingLines;
-        if (typeNamedIn(lines[i + 1]) >= kTypeCount)
+        if (!CDeviceType::NamedIn(lines[i + 1]))
             return Refusal::UnknownType;
     }
     return any ? Refusal::None : Refusal::NoAddressLine;
 }
 
 CParameterFileReader::Result CParameterFileReader::Read(const QStringList& lines,
-                                                        const QString& addressLabel,
-                                                        const TypeLookup& typeNamedIn)
+                                                        const QString& addressLabel)
 {
     Result result;
-    result.refusal = CheckAddressLines(lines, addressLabel, typeNamedIn);
+    result.refusal = CheckAddressLines(lines, addressLabel);
     if (!result.Usable())
         return result;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].contains(addressLabel))
             result.axes.append(AxisOf(CParameterLine::BracketText(lines[i]), lines.value(i + 1),
-                                      lines.value(i + 2), typeNamedIn));
+                                      lines.value(i + 2)));
     }
     for (const QString& line : lines) {
         result.lines.append(ReadLine(line));
@@ -109,14 +106,13 @@ CParameterFileReader::Result CParameterFileReader::Read(const QStringList& lines
 
 CParameterFileReader::Axis CParameterFileReader::AxisOf(const QString& address,
                                                         const QString& typeLine,
-                                                        const QString& nameLine,
-                                                        const TypeLookup& typeNamedIn)
+                                                        const QString& nameLine)
 {
     Axis axis;
     axis.address = address.size() == 1 ? QLatin1Char('0') + address : address;
     axis.typeLine = typeLine;
     axis.versionText = CParameterLine::BracketText(typeLine);
-    axis.type = typeNamedIn(typeLine);
+    axis.type = CDeviceType::NamedIn(typeLine);
     if (nameLine.contains(QStringLiteral("[pn")))
         axis.name = CParameterLine::TextAfterKey(nameLine, QStringLiteral("[pn"));
     return axis;

@@ -3,12 +3,14 @@
 // sets, in the order the page applies them. No widgets here; the page applies the result.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <optional>
 
 class CParameterFileReader {
 public:
@@ -65,7 +67,7 @@ public:
         QString address;     // two hexadecimal digits as written, or what the file holds
         QString typeLine;    // the whole line below the address line
         QString versionText; // its bracket text, "b" and the stage's version
-        int type = 0;        // the device type named in the type line
+        std::optional<DeviceType> type; // the device type named in the type line
         QString name;        // the axis name from "[pn", empty when there is none
     };
 
@@ -84,23 +86,17 @@ public:
         bool Usable() const { return refusal == Refusal::None; }
     };
 
-    // The device type named in a text: 0..8, or 9 for none.
-    using TypeLookup = std::function<int(const QString&)>;
-
     // The file's bytes (Windows-1252, lines ended by CR LF or LF) as text lines, each ended
     // by "\r\n" again.
     static QStringList SplitLines(const QByteArray& bytes);
     // What `lines` say. `addressLabel` is the label of the address line in the current
     // language.
-    static Result Read(const QStringList& lines, const QString& addressLabel,
-                       const TypeLookup& typeNamedIn);
+    static Result Read(const QStringList& lines, const QString& addressLabel);
     // The axis of one address line with the two lines below it.
-    static Axis AxisOf(const QString& address, const QString& typeLine, const QString& nameLine,
-                       const TypeLookup& typeNamedIn);
+    static Axis AxisOf(const QString& address, const QString& typeLine, const QString& nameLine);
     // What one value line sets.
     static Line ReadLine(const QString& line);
 
 private:
-    static Refusal CheckAddressLines(const QStringList& lines, const QString& addressLabel,
-                                     const TypeLookup& typeNamedIn);
+    static Refusal CheckAddressLines(const QStringList& lines, const QString& addressLabel);
 };

@@ -10,13 +10,6 @@
 
 namespace {
 
-constexpr int kKev = 0;
-constexpr int kLqn = 1;
-constexpr int kHwt = 2;
-constexpr int kHwk = 3;
-constexpr int kHvr = 4;
-constexpr int kDrqPlus = 5;
-
 const QString kEol = QStringLiteral("\r\n");
 const QString kNotAvailable = QStringLiteral("N/A");
 // A block breaks its lines at CR LF, and at a lone LF or CR as well.
@@ -131,7 +124,7 @@ QString CParameterSheet::DisplayName(int entry)
 
 bool CParameterSheet::HasModuleBlock() const
 {
-    return m_data.deviceType == kKev && m_data.moduleTicked;
+    return CDeviceType::Info(m_data.deviceType).temperatureModule && m_data.moduleTicked;
 }
 
 QStringList CParameterSheet::Blocks() const
@@ -169,11 +162,10 @@ QString CParameterSheet::CurrentBlock() const
 
 QString CParameterSheet::LogicRows() const
 {
-    const int type = m_data.deviceType;
-    if (type != kLqn && type != kHwk && type != kHvr)
-        return m_text(CStringIds::kIdsSheetInputLogic) + m_data.inputLogic + kEol;
     // The LQN has the first four inputs only.
-    const unsigned rows = type == kLqn ? 4 : 6;
+    const auto rows = static_cast<unsigned>(CDeviceType::Info(m_data.deviceType).inputLevels);
+    if (rows == 0)
+        return m_text(CStringIds::kIdsSheetInputLogic) + m_data.inputLogic + kEol;
     QString text;
     for (unsigned i = 0; i < rows; ++i) {
         const int level = m_data.logicLevels[i];
@@ -186,31 +178,59 @@ QString CParameterSheet::LogicRows() const
     return text;
 }
 
+QString CParameterSheet::InputFunctionRows() const
+{
+    switch (m_data.deviceType) {
+    case DeviceType::Kev:
+        return m_text(CStringIds::kIdsSheetInputFunction) + m_data.inputFunction + kEol;
+    case DeviceType::Lqn:
+    case DeviceType::Hwt:
+    case DeviceType::DrqPlus:
+        return m_text(CStringIds::kIdsSheetCurrentShape) + m_data.inputFunction + kEol;
+    case DeviceType::Hwk:
+    case DeviceType::Hvr:
+        return m_text(CStringIds::kIdsSheetDisplay) + QStringLiteral(" 1:\t\t\t\t") +
+               DisplayName(m_data.display1) + kEol + m_text(CStringIds::kIdsSheetDisplay) +
+               QStringLiteral(" 2:\t\t\t\t") + DisplayName(m_data.display2) + kEol;
+    case DeviceType::Uqt:
+    case DeviceType::Drq2Plus:
+    case DeviceType::VnePlus:
+        break;
+    }
+    return {};
+}
+
+QString CParameterSheet::OutputFunctionLabel() const
+{
+    switch (m_data.deviceType) {
+    case DeviceType::Kev:
+        return m_text(CStringIds::kIdsSheetOutputFunction);
+    case DeviceType::Lqn:
+        return m_text(CStringIds::kIdsSheetChopper);
+    case DeviceType::Hwt:
+    case DeviceType::Hwk:
+    case DeviceType::DrqPlus:
+        return m_text(CStringIds::kIdsSheetOverdrive);
+    case DeviceType::Hvr:
+    case DeviceType::Uqt:
+    case DeviceType::Drq2Plus:
+    case DeviceType::VnePlus:
+        break;
+    }
+    return {};
+}
+
 QString CParameterSheet::ParameterBlock() const
 {
-    const int type = m_data.deviceType;
     QString block = m_text(CStringIds::kIdsSheetParameterHeading) +
                     m_text(CStringIds::kIdsSheetStep) + m_data.step + kEol +
-                    m_text(CStringIds::kIdsSheetDirection) + m_data.direction + kEol + LogicRows();
-    if (type == kKev) {
-        block += m_text(CStringIds::kIdsSheetInputFunction) + m_data.inputFunction + kEol;
-    } else if (type == kLqn || type == kHwt || type == kDrqPlus) {
-        block += m_text(CStringIds::kIdsSheetCurrentShape) + m_data.inputFunction + kEol;
-    } else if (type == kHwk || type == kHvr) {
-        block += m_text(CStringIds::kIdsSheetDisplay) + QStringLiteral(" 1:\t\t\t\t") +
-                 DisplayName(m_data.display1) + kEol;
-        block += m_text(CStringIds::kIdsSheetDisplay) + QStringLiteral(" 2:\t\t\t\t") +
-                 DisplayName(m_data.display2) + kEol;
-    }
-    block += m_text(CStringIds::kIdsSheetActivation) + m_data.activation + kEol;
-    if (type == kKev)
-        block += m_text(CStringIds::kIdsSheetOutputFunction);
-    else if (type == kLqn)
-        block += m_text(CStringIds::kIdsSheetChopper);
-    else if (type == kHwt || type == kHwk || type == kDrqPlus)
-        block += m_text(CStringIds::kIdsSheetOverdrive);
-    if (type != kHvr)
-        block += m_data.outputFunction + kEol;
+                    m_text(CStringIds::kIdsSheetDirection) + m_data.direction + kEol + LogicRows() +
+                    InputFunctionRows() + m_text(CStringIds::kIdsSheetActivation) +
+                    m_data.activation + kEol;
+    // The HVR has no output function; the types without a label of their own list the
+    // value alone.
+    if (m_data.deviceType != DeviceType::Hvr)
+        block += OutputFunctionLabel() + m_data.outputFunction + kEol;
     return block + m_text(CStringIds::kIdsSheetOperationMode) + m_data.operationMode;
 }
 
@@ -234,9 +254,10 @@ QString CParameterSheet::ModuleBlock() const
 
 int CParameterSheet::SeparatorUnits(int block) const
 {
-    if (block == 2 && m_data.deviceType == kLqn)
+    if (block == 2 && m_data.deviceType == DeviceType::Lqn)
         return kLqnSeparator;
-    if (block == 2 && (m_data.deviceType == kHwk || m_data.deviceType == kHvr))
+    if (block == 2 &&
+        (m_data.deviceType == DeviceType::Hwk || m_data.deviceType == DeviceType::Hvr))
         return kDisplaySeparator;
     return kSeparators[block];
 }

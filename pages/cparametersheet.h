@@ -3,6 +3,8 @@
 // frame and header onto one page of any paint device. No widgets here.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QDate>
 #include <QSize>
 #include <QString>
@@ -19,7 +21,7 @@ public:
 
     // What the page shows and knows, as texts where the page shows texts.
     struct Data {
-        int deviceType = 0;
+        DeviceType deviceType = DeviceType::Kev;
         bool online = false;
         QString address;      // the bus address, or the file address of an offline page
         QString typeName;
@@ -62,6 +64,9 @@ private:
     QString ParameterBlock() const;
     QString ModuleBlock() const;
     QString LogicRows() const;
+    QString InputFunctionRows() const;
+    // The output function's label as the type names it; empty where it has none.
+    QString OutputFunctionLabel() const;
     QString VersionText() const;
     bool HasModuleBlock() const;
     // Where the separator under block `block` (0..3) runs, in layout units.

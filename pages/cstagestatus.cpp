@@ -12,16 +12,23 @@ struct VoltageBands {
     int high;
 };
 
-VoltageBands BandsOf(int type)
+VoltageBands BandsOf(DeviceType type)
 {
     switch (type) {
-    case CStageStatus::Lqn:
+    case DeviceType::Lqn:
         return {16, 50, 55};
-    case CStageStatus::Hvr:
+    case DeviceType::Hvr:
         return {20, 30, 40};
-    default:
-        return {30, 75, 80};
+    case DeviceType::Kev:
+    case DeviceType::Hwt:
+    case DeviceType::Hwk:
+    case DeviceType::DrqPlus:
+    case DeviceType::Uqt:
+    case DeviceType::Drq2Plus:
+    case DeviceType::VnePlus:
+        break;
     }
+    return {30, 75, 80};
 }
 
 int HexDigit(QChar c)
@@ -51,14 +58,14 @@ std::optional<int> CStageStatus::Scale(const QString& reply)
     return scale;
 }
 
-bool CStageStatus::AsksScales(int type, bool can)
+bool CStageStatus::AsksScales(DeviceType type, bool can)
 {
-    return type != Kev && type != Uqt && !can;
+    return type != DeviceType::Kev && type != DeviceType::Uqt && !can;
 }
 
-QString CStageStatus::FpgaVersion(int type, const QString& reply)
+QString CStageStatus::FpgaVersion(DeviceType type, const QString& reply)
 {
-    if (type == Uqt || type == VnePlus) {
+    if (type == DeviceType::Uqt || type == DeviceType::VnePlus) {
         const QString version = CReplyValue::Text(reply, 2);
         return version.isEmpty() ? kNotAvailable : version;
     }
@@ -72,7 +79,7 @@ QString CStageStatus::FpgaVersion(int type, const QString& reply)
            QString::asprintf("%02d.%02d", HexDigit(reply.at(kMajorIndex)), HexDigit(reply.back()));
 }
 
-CStageStatus::BarColour CStageStatus::VoltageColour(int type, int raw, int scale)
+CStageStatus::BarColour CStageStatus::VoltageColour(DeviceType type, int raw, int scale)
 {
     const VoltageBands bands = BandsOf(type);
     if (raw < bands.low * scale)
@@ -104,30 +111,29 @@ std::array<bool, 4> CStageStatus::StateLamps(const QString& value, bool lqnNewFi
             value == QStringLiteral("2"), value == QStringLiteral("3")};
 }
 
-bool CStageStatus::IsNewLqn(int type, float firmware)
+bool CStageStatus::IsNewLqn(DeviceType type, float firmware)
 {
-    return type == Lqn && firmware > 1.0f;
+    return type == DeviceType::Lqn && firmware > 1.0f;
 }
 
-CStageStatus::Layout CStageStatus::LayoutFor(int type, float firmware)
+CStageStatus::Layout CStageStatus::LayoutFor(DeviceType type, float firmware)
 {
     switch (type) {
-    case Kev:
-    case Hwk:
-        return {};
-    case Lqn:
+    case DeviceType::Kev:
+    case DeviceType::Hwk:
+        break;
+    case DeviceType::Lqn:
         return IsNewLqn(type, firmware) ? Layout{kMeasures, {}} : Layout{kCurrentRow, {}};
-    case Hvr:
-    case DrqPlus:
+    case DeviceType::Hvr:
+    case DeviceType::DrqPlus:
         return {kCurrentRow, {}};
-    case Uqt:
-    case Drq2Plus:
+    case DeviceType::Uqt:
+    case DeviceType::Drq2Plus:
         return {kVoltageOfUqt, {kSetHomeButton}};
-    case Hwt:
+    case DeviceType::Hwt:
         return {kMeasures, {}};
-    case VnePlus:
+    case DeviceType::VnePlus:
         return {kMeasures + kLevelLamps + QList<int>{kSetHomeButton}, {}};
-    default:
-        return {};
     }
+    return {};
 }

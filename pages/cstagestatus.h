@@ -3,6 +3,8 @@
 // the lamps of the state reply, and which of the dialog's controls each device type shows.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QList>
 #include <QString>
 
@@ -11,9 +13,6 @@
 
 class CStageStatus {
 public:
-    // Device-type indexes, in the program's fixed order.
-    enum Type { Kev, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
-
     // The colours of a measure's bar: in range, near a limit, beyond it.
     enum class BarColour { Green, Yellow, Red };
 
@@ -26,14 +25,14 @@ public:
     static std::optional<int> Scale(const QString& reply);
     // Whether `type` reports its own scales; the KEV and the UQT, and every stage on CAN,
     // work with the default.
-    static bool AsksScales(int type, bool can);
+    static bool AsksScales(DeviceType type, bool can);
 
     // The FPGA version as shown from the reply to "BF?"; "N/A" for a reply too short to
     // hold one.
-    static QString FpgaVersion(int type, const QString& reply);
+    static QString FpgaVersion(DeviceType type, const QString& reply);
 
     // The colour of the voltage bar for `raw` at `scale` on a stage of `type`.
-    static BarColour VoltageColour(int type, int raw, int scale);
+    static BarColour VoltageColour(DeviceType type, int raw, int scale);
     static BarColour TemperatureColour(int raw, int scale);
 
     // The four state lamps (ready, undervoltage, overtemperature, short circuit) for the
@@ -41,11 +40,11 @@ public:
     // as "3" and lights both of the last two.
     static std::array<bool, 4> StateLamps(const QString& value, bool lqnNewFirmware);
     // An LQN above firmware 1.0 reports neither measures nor their scales.
-    static bool IsNewLqn(int type, float firmware);
+    static bool IsNewLqn(DeviceType type, float firmware);
 
     struct Layout {
         QList<int> hidden;   // control numbers
         QList<int> disabled; // control numbers
     };
-    static Layout LayoutFor(int type, float firmware);
+    static Layout LayoutFor(DeviceType type, float firmware);
 };

@@ -196,8 +196,8 @@ void CStatusEndstufe::OnInitDialog()
         return;
     }
     Edit(kSoftwareEdit)->setText(CReplyValue::Text(reply, 1));
-    if (m_deviceType == Status::DrqPlus || m_deviceType == Status::Uqt ||
-        m_deviceType == Status::VnePlus) {
+    if (m_deviceType == DeviceType::DrqPlus || m_deviceType == DeviceType::Uqt ||
+        m_deviceType == DeviceType::VnePlus) {
         if (!Ask("BF?", &reply)) {
             EndDialog(Rejected);
             return;
@@ -305,27 +305,28 @@ bool CStatusEndstufe::RefreshStatus()
     if (m_host.BusPort().m_noAnswer)
         return false;
     switch (m_deviceType) {
-    case Status::Kev:
-    case Status::Hwk:
+    case DeviceType::Kev:
+    case DeviceType::Hwk:
         if (!ReadVoltage() || !ReadCurrent() || !ReadTemperature() || !ReadLevels())
             return false;
         break;
-    case Status::Lqn:
-    case Status::Hvr:
-    case Status::DrqPlus:
-    case Status::Uqt:
-    case Status::Drq2Plus:
+    case DeviceType::Lqn:
+    case DeviceType::Hvr:
+    case DeviceType::DrqPlus:
+    case DeviceType::Uqt:
+    case DeviceType::Drq2Plus:
         if (Status::IsNewLqn(m_deviceType, m_firmware))
             break;
-        if (!ReadTemperature() || (m_deviceType != Status::Uqt && !ReadVoltage()))
+        if (!ReadTemperature() || (m_deviceType != DeviceType::Uqt && !ReadVoltage()))
             return false;
         break;
-    default:
+    case DeviceType::Hwt:
+    case DeviceType::VnePlus:
         break;
     }
     if (!ReadState())
         return false;
-    if (m_deviceType == Status::DrqPlus && !ReadLock())
+    if (m_deviceType == DeviceType::DrqPlus && !ReadLock())
         return false;
     return ReadStatusWord();
 }

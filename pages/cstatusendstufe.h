@@ -4,6 +4,7 @@
 // stage every 500 ms while it is open; a stage that stops answering closes it.
 #pragma once
 
+#include "pages/cdevicetype.h"
 #include "platform/cdialog.h"
 
 #include <QColor>
@@ -74,7 +75,7 @@ public:
 
     // Set by the opener before the dialog runs.
     QString m_address;
-    int m_deviceType = 0;
+    DeviceType m_deviceType = DeviceType::Kev;
     float m_firmware = 0.0f;
     // The reset test ran: the stage has its stored parameters again.
     bool m_reset = false;

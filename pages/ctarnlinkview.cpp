@@ -287,8 +287,8 @@ void CTarnlinkView::SetDelay(int position)
 {
     QSpinBox* spin = m_form->DelaySpin();
     const bool inRange = position >= spin->minimum() && position <= spin->maximum();
-    m_delayKnown =
-        position != kUnknownValue && (inRange || !CDeviceTypeTables::DelayInSteps(m_deviceType));
+    m_delayKnown = position != kUnknownValue &&
+                   (inRange || CDeviceType::Info(m_deviceType).delay != DelayKind::TableSteps);
     m_delayClipped = m_delayKnown && !inRange;
     if (!m_delayKnown) {
         m_form->Edit(Ids::kDelayText)->clear();

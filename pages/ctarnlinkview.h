@@ -62,7 +62,8 @@ public:
 
     // "%X" of the bus address, or "Off".
     const QString& AddressText() const { return m_address; }
-    int DeviceType() const { return m_deviceType; }
+    // The enumeration is named in full: the name alone means this member inside the class.
+    ::DeviceType DeviceType() const { return m_deviceType; }
     // The bus address under which the axis list holds the page's axis; -1 when the page
     // has none or the axis left the list.
     int AxisAddress() const { return m_axisAddress; }
@@ -181,7 +182,8 @@ private:
     // An offline page for File New's axis rather than for a file.
     bool IsNewAxis() const;
     void ApplyOperationMode(int value);
-    void JoinKnownAxis(int address, const QString& typeLine);
+    // A file of the axis the list holds at `address` as of type `listed`.
+    void JoinKnownAxis(int address, ::DeviceType listed, const QString& typeLine);
     void SetLamp(int lampId, int picture);
     void SwitchLamp(int lampId, int offPicture, bool on);
     void ShowStatus(int status);
@@ -252,7 +254,7 @@ private:
 
     CPageHost& m_host;
     std::unique_ptr<CParameterForm> m_form;
-    int m_deviceType = 4;
+    ::DeviceType m_deviceType = ::DeviceType::Hvr;
     QString m_address;
     QString m_fileAddress;
     QString m_versionText;
@@ -279,9 +281,9 @@ private:
     QString m_printVersionReply;
     QString m_moduleVersionText;
 
-    // The device-type object and the index it was made for, none before the initial update.
+    // The device-type object and the type it was made for, none before the initial update.
     // A file or the tree may settle another type while the page opens: Type() then makes the
     // object anew.
     std::unique_ptr<CEndstufe> m_type;
-    std::optional<int> m_typeMadeFor;
+    std::optional<::DeviceType> m_typeMadeFor;
 };

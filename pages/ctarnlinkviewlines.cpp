@@ -20,10 +20,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr int kKev = 0;
-constexpr int kDrqPlus = 5;
-constexpr int kUqt = 6;
-
 const std::array<QString, 6> kDefaultModuleSettings = {
     QStringLiteral("xw0"),   QStringLiteral("xx100"), QStringLiteral("xy150"),
     QStringLiteral("xz200"), QStringLiteral("xf1"),   QStringLiteral("xt10"),
@@ -41,10 +37,9 @@ void CTarnlinkView::SetUpOfflinePage()
         m_fileAddress = m_host.m_newAxisAddress;
         return;
     }
-    m_deviceType = 0;
-    m_fileReading = CParameterFileReader::Read(
-        GetDocument()->Lines(), LoadResString(CStringIds::kIdsAddressLabel),
-        [this](const QString& text) { return m_host.TypeNamedIn(text); });
+    m_deviceType = ::DeviceType::Kev;
+    m_fileReading = CParameterFileReader::Read(GetDocument()->Lines(),
+                                               LoadResString(CStringIds::kIdsAddressLabel));
     if (!m_fileReading.Usable()) {
         m_host.ShowMessage(LoadResString(CStringIds::kIdsNotAParameterFile) +
                                GetDocument()->GetPathName(),
@@ -132,7 +127,8 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
         break;
     case Key::Overdrive:
         // The UQT keeps its overdrive in the first function list, the others in the second.
-        select(m_deviceType == kUqt ? Ids::kInputFunctionCombo : Ids::kOutputFunctionCombo);
+        select(m_deviceType == ::DeviceType::Uqt ? Ids::kInputFunctionCombo
+                                                 : Ids::kOutputFunctionCombo);
         break;
     case Key::OutputFunction:
     case Key::ChopperFrequency:
@@ -161,7 +157,7 @@ void CTarnlinkView::ApplyParameterValue(const CParameterFileReader::Value& value
 
 void CTarnlinkView::ApplyOperationMode(int value)
 {
-    if (m_deviceType == kDrqPlus) {
+    if (m_deviceType == ::DeviceType::DrqPlus) {
         if (auto* edit = m_form->Edit(Ids::kModeEdit))
             edit->setText(LoadResString(value == 0 ? CStringIds::kIdsBusAndSwitch
                                                    : CStringIds::kIdsBusExclusive));
@@ -175,10 +171,9 @@ void CTarnlinkView::InitControlsForType()
     for (int id = Ids::kStatusButton; id <= Ids::kDefaultsButton; ++id)
         m_form->Control(id)->setEnabled(false);
     m_form->Control(Ids::kTransmitButton)->setEnabled(true);
-    if (m_deviceType >= 0 && m_deviceType < CPageHost::kTypeCount)
-        RegisterAxis(CParameterFileReader::AxisOf(
-            m_fileAddress, QStringLiteral("[b") + m_host.TypeName(m_deviceType) + QLatin1Char(']'),
-            QString(), [this](const QString& text) { return m_host.TypeNamedIn(text); }));
+    RegisterAxis(CParameterFileReader::AxisOf(
+        m_fileAddress, QStringLiteral("[b") + CDeviceType::Name(m_deviceType) + QLatin1Char(']'),
+        QString()));
     for (int id :
          {Ids::kStepCombo, Ids::kDirectionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
           Ids::kActivationCombo, Ids::kOutputFunctionCombo, Ids::kOperationModeCombo})
@@ -208,23 +203,23 @@ void CTarnlinkView::RegisterAxis(const CParameterFileReader::Axis& axis)
         return;
     // An axis left showing a page that has gone takes this file as it would without one.
     m_host.SettleAxis(address);
-    if (m_host.Axes().Contains(address)) {
-        JoinKnownAxis(address, axis.typeLine);
+    if (const std::optional<::DeviceType> listed = m_host.Axes().Type(address)) {
+        JoinKnownAxis(address, *listed, axis.typeLine);
         return;
     }
     // A file of no known type cannot be listed under a type.
-    if (axis.type >= CPageHost::kTypeCount)
+    if (!axis.type)
         return;
     const QString name = axis.name.isEmpty() ? QString() : QLatin1Char(' ') + axis.name;
-    if (!m_host.AddAxis(address, axis.type,
+    if (!m_host.AddAxis(address, *axis.type,
                         QStringLiteral("[%1]").arg(address, 2, 10, QLatin1Char('0')) + name,
                         CPageHost::ImageGrey))
         return;
     m_axisAddress = address;
-    m_deviceType = axis.type;
+    m_deviceType = *axis.type;
 }
 
-void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
+void CTarnlinkView::JoinKnownAxis(int address, ::DeviceType listed, const QString& typeLine)
 {
     // A file page of this axis is open already: it comes to the front, this one goes. Only
     // an open page refuses the file, never a picture or a flag left behind by one.
@@ -235,15 +230,14 @@ void CTarnlinkView::JoinKnownAxis(int address, const QString& typeLine)
         return;
     }
     // The axis is online: the file joins it when it is of the same type.
-    int group = CPageHost::kTypeCount;
-    if (m_host.IsAxisOfType(typeLine, address, &group)) {
+    if (m_host.IsAxisOfType(typeLine, address)) {
         m_axisAddress = address;
-        m_deviceType = group;
+        m_deviceType = listed;
         m_host.Axes().SetImage(address, CPageHost::ImageYellow);
         return;
     }
     if (!m_host.m_transferRunning) {
-        m_host.ShowMessage(m_host.AxisExistsMessage(group, m_fileAddress), MbOk);
+        m_host.ShowMessage(m_host.AxisExistsMessage(listed, m_fileAddress), MbOk);
     }
     // The refused page leaves the online axis alone as it closes.
     CloseFrameLater();
@@ -289,7 +283,7 @@ bool CTarnlinkView::CollectFileContent(CParameterFile::Content& content)
     content.moduleTicked = box && box->isChecked();
     content.moduleOnline = online;
     content.moduleLines.clear();
-    if (m_deviceType != kKev || !content.moduleTicked)
+    if (!CDeviceType::Info(m_deviceType).temperatureModule || !content.moduleTicked)
         return true;
     if (!online) {
         for (const QString& setting : m_qelSettings)

@@ -16,8 +16,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr int kKev = 0;
-
 // The module's settings in the order the sheet and the file keep them.
 constexpr const char* kModuleQueries[] = {"XW", "XX", "XY", "XZ", "XF", "XT"};
 
@@ -42,7 +40,7 @@ void CTarnlinkView::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
     if (!Transact("B", &m_printVersionReply))
         return;
     const auto* box = qobject_cast<QAbstractButton*>(m_form->Control(Ids::kQelSwitch));
-    if (m_deviceType != kKev || !box || !box->isChecked())
+    if (!CDeviceType::Info(m_deviceType).temperatureModule || !box || !box->isChecked())
         return;
     for (std::size_t i = 0; i < std::size(kModuleQueries); ++i) {
         QString reply;
@@ -59,7 +57,7 @@ CParameterSheet::Data CTarnlinkView::SheetData() const
     data.deviceType = m_deviceType;
     data.online = m_address != CBusAddress::kOff;
     data.address = data.online ? m_address : m_fileAddress;
-    data.typeName = m_host.TypeName(m_deviceType);
+    data.typeName = CDeviceType::Name(m_deviceType);
     data.versionReply = m_printVersionReply;
     data.name = m_form->Edit(Ids::kNameEdit)->text();
     for (int slider = 0; slider < 3; ++slider)

@@ -90,6 +90,22 @@ public:
     static constexpr unsigned kIdsNotSentAndClipped = 10710;
     static constexpr unsigned kIdsFileTooLarge = 10721;
     static constexpr unsigned kIdsFileNotParameterFile = 10722;
+    // The project view's row labels and values; the labels are the page's captions.
+    static constexpr unsigned kIdsStopCurrentLabel = 10402; // then run and boost current
+    static constexpr unsigned kIdsAxisNameLabel = 10405;
+    static constexpr unsigned kIdsStepResolutionLabel = 10407;
+    static constexpr unsigned kIdsDelayTimeLabel = 10408;
+    static constexpr unsigned kIdsDirectionLabel = 10409;
+    static constexpr unsigned kIdsActivationLabel = 10410;
+    static constexpr unsigned kIdsInputFunctionLabel = 10411;
+    static constexpr unsigned kIdsOutputFunctionLabel = 10412;
+    static constexpr unsigned kIdsInputLogicLabel = 10413;
+    static constexpr unsigned kIdsOperationModeLabel = 10414;
+    static constexpr unsigned kIdsTemperatureLimit1 = 10461; // then limits 2 and 3
+    static constexpr unsigned kIdsLedLimitLabel = 10464;
+    static constexpr unsigned kIdsHeatTimeLabel = 10465;
+    static constexpr unsigned kIdsQelVersionLabel = 10467;
+    static constexpr unsigned kIdsFirstLogicLabel = 10620; // clock, direction .. deselect
 
     // The parameter page.
     static constexpr unsigned kIdsModuleMissing = 10004;

@@ -89,8 +89,9 @@ CDlgAxisNew::CDlgAxisNew(const CPageHost& host, QWidget* parent) : QDialog(paren
 
 void CDlgAxisNew::OnInitDialog(const CPageHost& host)
 {
-    for (int type = 0; type < CPageHost::kTypeCount; ++type)
-        m_typeCombo->addItem(host.TypeName(type));
+    // The list's indexes are the types' numbers.
+    for (const CDeviceTypeInfo& type : CDeviceType::All())
+        m_typeCombo->addItem(QString::fromLatin1(type.name));
     m_typeCombo->setCurrentIndex(0);
     const int count = host.m_addressCount > 0 ? host.m_addressCount : kDefaultAddressCount;
     m_addressSpin->setRange(0, count - 1);
@@ -108,6 +109,6 @@ void CDlgAxisNew::OnSpinMoved(int position)
 void CDlgAxisNew::accept()
 {
     m_address = HexAddress(m_addressSpin->value());
-    m_type = std::max(0, m_typeCombo->currentIndex());
+    m_type = CDeviceType::FromInt(m_typeCombo->currentIndex()).value_or(DeviceType::Kev);
     QDialog::accept();
 }

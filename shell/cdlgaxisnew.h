@@ -2,6 +2,8 @@
 // read from the bus. The caller opens the offline page from the chosen values.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -23,9 +25,9 @@ public:
 
     explicit CDlgAxisNew(const CPageHost& host, QWidget* parent = nullptr);
 
-    // The chosen address as "%02X" and device-type index; empty and 0 until OK.
+    // The chosen address as "%02X" and device type; empty and KEV until OK.
     const QString& Address() const { return m_address; }
-    int Type() const { return m_type; }
+    DeviceType Type() const { return m_type; }
 
     void accept() override;
 
@@ -37,5 +39,5 @@ private:
     QSpinBox* m_addressSpin = nullptr;
     QLineEdit* m_axisEdit = nullptr;
     QString m_address;
-    int m_type = 0;
+    DeviceType m_type = DeviceType::Kev;
 };

@@ -53,10 +53,6 @@ constexpr QSize kTreeIconSize(16, 15);
 constexpr int kAxisLabelCharacters = 16;
 constexpr int kLastOfferedCanRate = 3;
 
-// The group label of each device type: its name and the mark of its family.
-constexpr const char* kGroupSuffix[CMainFrame::kTypeCount] = {"", "+", "+", "+",    "+",
-                                                              "", "+", "",  "/VNL+"};
-
 constexpr int kCommands[] = {
     CCommandId::kFileNew,
     CCommandId::kNewProject,
@@ -547,12 +543,13 @@ void CMainFrame::CreateTree()
 
     m_rootItem = new QTreeWidgetItem(tree, {m_app.LoadResString(CStringIds::kIdsTreeRoot)});
     SetItemImage(m_rootItem, ImageBox);
-    for (int type = 0; type < kTypeCount; ++type) {
-        const QString label = m_app.m_typeNames[static_cast<std::size_t>(type)] +
-                              QString::fromLatin1(kGroupSuffix[type]);
+    // The group label of each device type: its name and the mark of its family.
+    for (const CDeviceTypeInfo& type : CDeviceType::All()) {
+        const QString label =
+            QString::fromLatin1(type.name) + QString::fromLatin1(type.groupSuffix);
         auto* group = new QTreeWidgetItem(m_rootItem, {label});
         SetItemImage(group, ImageBox);
-        m_groupItems[static_cast<std::size_t>(type)] = group;
+        m_groupItems[CDeviceType::Index(type.type)] = group;
     }
     for (int address = 0; address < kAddressSlots; ++address) {
         if (Axes().Contains(address))
@@ -568,10 +565,9 @@ QTreeWidget* CMainFrame::TreeCtrl() const
     return m_axisBar ? m_axisBar->Tree() : nullptr;
 }
 
-QTreeWidgetItem* CMainFrame::GroupItem(int type) const
+QTreeWidgetItem* CMainFrame::GroupItem(DeviceType type) const
 {
-    return (type >= 0 && type < kTypeCount) ? m_groupItems[static_cast<std::size_t>(type)]
-                                            : nullptr;
+    return m_groupItems[CDeviceType::Index(type)];
 }
 
 QTreeWidgetItem* CMainFrame::AxisItem(int address) const

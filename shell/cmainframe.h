@@ -34,7 +34,6 @@ class QTreeWidgetItem;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kTypeCount = CPageHost::kTypeCount;
     static constexpr int kAddressSlots = CPageHost::kAddressSlots;
     static constexpr int kAxisBarId = 123;
     // Timer kStatusTimerId, every kStatusPollMs: the status poll of every listed axis.
@@ -81,7 +80,7 @@ public:
     CMyBar* AxisBar() const { return m_axisBar; }
     QTreeWidget* TreeCtrl() const;
     QTreeWidgetItem* RootItem() const { return m_rootItem; }
-    QTreeWidgetItem* GroupItem(int type) const;
+    QTreeWidgetItem* GroupItem(DeviceType type) const;
     // The item that shows the axis at bus address `address` (0..31); null when the axis
     // list holds none there.
     QTreeWidgetItem* AxisItem(int address) const;
@@ -196,7 +195,7 @@ private:
     CMyBar* m_axisBar = nullptr;
     QList<QIcon> m_treeIcons;
     QTreeWidgetItem* m_rootItem = nullptr;
-    std::array<QTreeWidgetItem*, kTypeCount> m_groupItems{};
+    std::array<QTreeWidgetItem*, CDeviceType::kCount> m_groupItems{}; // by type number
     std::array<QTreeWidgetItem*, kAddressSlots> m_axisItems{};
     int m_menuId = 0;
     std::map<int, CMenuBuilder::Menus> m_menus;

@@ -177,9 +177,8 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
         }
         axes.Remove(address);
     }
-    const int type = m_app.TypeNamedIn(version);
-    if (type < kTypeCount) {
-        axes.Add(address, type,
+    if (const std::optional<DeviceType> type = CDeviceType::NamedIn(version)) {
+        axes.Add(address, *type,
                  QStringLiteral("[%1] ").arg(address, 2, 10, QLatin1Char('0')) + name.mid(2),
                  ImageGreen);
         *found = true;

@@ -1,5 +1,6 @@
 #include "shell/cprojectfile.h"
 
+#include "pages/caxislist.h"
 #include "pages/cparameterfile.h"
 #include "pages/creplyvalue.h"
 #include "platform/cansitext.h"
@@ -7,34 +8,10 @@
 #include <QDir>
 
 #include <algorithm>
-#include <array>
 
-namespace {
-
-constexpr int kAddressSlots = 32;
-
-// By device-type index; DRQ2+ and VNE+ have none.
-constexpr std::array<const char*, 9> kTypeCodes = {"KEV", "LQN", "HWT", "HWK", "HVR",
-                                                   "DRQ", "UQK", "",    ""};
-
-} // namespace
-
-QString CProjectFile::TypeCode(int deviceType)
+QString CProjectFile::TypeCode(DeviceType deviceType)
 {
-    if (deviceType < 0 || deviceType >= static_cast<int>(kTypeCodes.size()))
-        return {};
-    return QString::fromLatin1(kTypeCodes[static_cast<std::size_t>(deviceType)]);
-}
-
-int CProjectFile::TypeOfCode(const QString& code)
-{
-    if (code.isEmpty())
-        return -1;
-    for (std::size_t type = 0; type < kTypeCodes.size(); ++type) {
-        if (code == QLatin1String(kTypeCodes[type]))
-            return static_cast<int>(type);
-    }
-    return -1;
+    return QString::fromLatin1(CDeviceType::Info(deviceType).fileCode);
 }
 
 QString CProjectFile::ParameterFileName(const QString& title)
@@ -97,7 +74,7 @@ CProjectFile::KeyParts CProjectFile::ParseKey(const QString& key)
     KeyParts parts;
     if (!key.startsWith(QLatin1Char('[')))
         return parts;
-    parts.deviceType = TypeOfCode(key.mid(1, 3));
+    parts.deviceType = CDeviceType::OfFileCode(key.mid(1, 3));
     // The address stands after "[", the code and a blank, up to the "]".
     const qsizetype close = key.indexOf(QLatin1Char(']'));
     if (close < 0 || close <= 4)
@@ -107,7 +84,7 @@ CProjectFile::KeyParts CProjectFile::ParseKey(const QString& key)
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     const int address = digits ? CReplyValue::ToInt(number) : -1;
-    if (address >= 0 && address < kAddressSlots)
+    if (CAxisList::IsAddress(address))
         parts.address = address;
     return parts;
 }

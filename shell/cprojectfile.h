@@ -5,17 +5,20 @@
 // separator when read. No widgets here: the shell writes and reads projects through it.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class CProjectFile {
 public:
     struct Axis {
-        int deviceType = 0;
+        DeviceType deviceType = DeviceType::Kev;
         int address = 0;  // 0..31
         QString fileName; // of the parameter file, without directory
     };
@@ -26,19 +29,17 @@ public:
         QString path;
     };
 
-    // What a key names; -1 where it names no known type or no bus address.
+    // What a key names; none where it names no known type, -1 for no bus address.
     struct KeyParts {
-        int deviceType = -1;
+        std::optional<DeviceType> deviceType;
         int address = -1;
     };
 
     using Labels = std::function<QString(unsigned)>;
 
-    // The three-letter code a type's axes are listed with; empty for DRQ2+, VNE+ and any
-    // other index, which the format has no code for.
-    static QString TypeCode(int deviceType);
-    // The type a code stands for; -1 for none.
-    static int TypeOfCode(const QString& code);
+    // The three-letter code a type's axes are listed with; empty for DRQ2+ and VNE+, which
+    // the format has no code for.
+    static QString TypeCode(DeviceType deviceType);
     // The name of a parameter document's file: its title, ".sdf" added unless the title
     // ends with it, and every character a file name cannot hold (the axis name may carry
     // them) replaced by "_".

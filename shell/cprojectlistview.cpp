@@ -89,10 +89,8 @@ void CProjectListView::FillTable()
             files.append(std::nullopt);
     }
     const CAxisList& axes = m_app.Axes();
-    const CProjectTable::Context context{
-        [this](unsigned id) { return m_app.LoadResString(id); },
-        [this](const QString& text) { return m_app.TypeNamedIn(text); },
-        [&axes](int address) { return axes.Contains(address) ? axes.Type(address) : -1; }};
+    const CProjectTable::Context context{[this](unsigned id) { return m_app.LoadResString(id); },
+                                         [&axes](int address) { return axes.Type(address); }};
     m_table = CProjectTable::Build(files, context);
 }
 

@@ -9,57 +9,22 @@
 
 namespace {
 
-enum Type { Kev = 0, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
-
 constexpr int kDisplayMenuCount = 5;
 
-// The step lists of the six types the project view has a step-text row for (KEV, LQN,
-// HWT, HWK, HVR, DRQ+); the UQT's is its page's list; the other types' values are shown as
-// they stand.
-const QStringList kKevSteps = {"1", "2", "4", "5", "8", "10", "20", "32", "64", "128", "256"};
-const QStringList kLqnSteps = {"1",  "2",  "4",  "5",   "8",   "10", "16",
-                               "20", "32", "64", "128", "256", "512"};
-const QStringList kHwkSteps = {"1", "2", "2.5", "4", "5", "8", "10", "16", "20"};
-const QStringList kDrqSteps = {"1",  "2",  "2.5", "4",  "5",   "8",   "10",
-                               "16", "20", "32",  "64", "128", "256", "512"};
-
-const QStringList* StepDivisors(int type)
+// How the view reads the lines of a file of `type`; those of a file of no known type as
+// written, with six logic levels.
+const CProjectDecoding& DecodingOf(std::optional<DeviceType> type)
 {
-    switch (type) {
-    case Kev:
-        return &kKevSteps;
-    case Lqn:
-    case Hwt:
-        return &kLqnSteps;
-    case Hwk:
-        return &kHwkSteps;
-    case Hvr:
-    case DrqPlus:
-        return &kDrqSteps;
-    default:
-        return nullptr;
-    }
+    static constexpr CProjectDecoding kUnknownType{{}, false, false, false};
+    return type ? CDeviceType::Info(*type).project : kUnknownType;
 }
 
-// The types whose currents count in 0.01 A; the others count in 0.1 A.
-bool CountsHundredths(int type)
+// A list entry by the value's index; the value as written where it is no index of the list.
+QString ListText(const QString& value, QString (*entry)(int))
 {
-    return type == Lqn || type == DrqPlus || type == Uqt || type == Drq2Plus || type == VnePlus;
-}
-
-// The types with one input logic level ("[l"); the others have six ("[lt" .. "[lx").
-bool HasOneLogicLevel(int type)
-{
-    return type == Kev || type == Hwt || type == DrqPlus || type == Uqt || type == Drq2Plus;
-}
-
-// The UQT's chopper frequencies by their list index; another value shows as written.
-QString UqtChopperText(const QString& value)
-{
-    static const QStringList texts = {"18 kHz", "20 kHz", "22 kHz", "25 kHz"};
     bool number = false;
-    const int index = value.toInt(&number);
-    return number && index >= 0 && index < texts.size() ? texts.at(index) : value;
+    const QString text = entry(value.toInt(&number));
+    return number && !text.isEmpty() ? text : value;
 }
 
 bool IsOne(const QString& value)
@@ -75,33 +40,28 @@ bool IsZero(const QString& value)
 } // namespace
 
 struct CProjectTable::Axis {
-    int address = -1;      // 0..31, or -1 for an address the bus cannot carry
-    QString addressText;   // "[%02d]", or the file's text when it is no bus address
-    int type = kTypeCount; // the file's device type, from its "[b" line
+    int address = -1;               // 0..31, or -1 for an address the bus cannot carry
+    QString addressText;            // "[%02d]", or the file's text when it is no bus address
+    std::optional<DeviceType> type; // the file's device type, from its "[b" line
     bool shaded = false;
 };
 
-QString CProjectTable::FormatCurrent(const QString& value, int deviceType)
+QString CProjectTable::FormatCurrent(const QString& value, std::optional<DeviceType> deviceType)
 {
-    const double amps = CReplyValue::ToFloat(value);
-    return CountsHundredths(deviceType) ? QString::asprintf("%0.2f A", amps / 100.0)
-                                        : QString::asprintf("%0.1f A", amps / 10.0);
+    const CurrentUnit unit =
+        deviceType ? CDeviceType::Info(*deviceType).currentUnit : CurrentUnit::Tenth;
+    return CDeviceType::CurrentText(unit, CReplyValue::ToFloat(value));
 }
 
-QString CProjectTable::StepText(int deviceType, const QString& value, const QString& stepWord)
+QString CProjectTable::StepText(std::optional<DeviceType> deviceType, const QString& value,
+                                const QString& stepWord)
 {
-    const QStringList* divisors = StepDivisors(deviceType);
+    const std::span<const char* const> steps = DecodingOf(deviceType).steps;
     bool number = false;
     const int index = value.toInt(&number);
-    if (deviceType == Uqt) {
-        const std::span<const char* const> prefixes = CDeviceTypeTables::Uqt().setup.stepPrefixes;
-        if (!number || index < 0 || index >= static_cast<int>(prefixes.size()))
-            return value;
-        return QString::fromLatin1(prefixes[static_cast<std::size_t>(index)]) + stepWord;
-    }
-    if (!divisors || !number || index < 0 || index >= divisors->size())
+    if (!number || index < 0 || index >= static_cast<int>(steps.size()))
         return value;
-    return QStringLiteral("1/") + divisors->at(index) + QLatin1Char(' ') + stepWord;
+    return QString::fromLatin1(steps[static_cast<std::size_t>(index)]) + stepWord;
 }
 
 CProjectTable::Result CProjectTable::Build(const QList<std::optional<QStringList>>& files,
@@ -120,9 +80,9 @@ CProjectTable::Result CProjectTable::Build(const QList<std::optional<QStringList
             AddLine(line, axis, context, result);
     }
     // An axis of the tree that no file of the project names.
-    for (int address = 0; address < kAddressSlots; ++address) {
+    for (int address = 0; address < CAxisList::kAddressSlots; ++address) {
         int& mark = result.axisMarks[static_cast<std::size_t>(address)];
-        if (mark == MarkNone && context.treeTypeOf(address) >= 0)
+        if (mark == MarkNone && context.treeTypeOf(address))
             mark = MarkRed;
     }
     return result;
@@ -135,7 +95,7 @@ void CProjectTable::AddLine(const QString& line, Axis& axis, const Context& cont
         bool hex = false;
         const int address = text.toInt(&hex, 16);
         const bool onBus =
-            hex && !text.isEmpty() && text.size() <= 2 && address >= 0 && address < kAddressSlots;
+            hex && !text.isEmpty() && text.size() <= 2 && CAxisList::IsAddress(address);
         axis.address = onBus ? address : -1;
         axis.addressText = onBus ? QString::asprintf("[%02d]", address)
                                  : QLatin1Char('[') + text + QLatin1Char(']');
@@ -168,45 +128,51 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
 
     if (has("[b")) {
         const QString value = after("[b");
-        axis.type = context.typeNamedIn(value);
+        axis.type = CDeviceType::NamedIn(value);
         MarkAxis(axis, context, result);
         return {label(CStringIds::kIdsAddressAndTypeHeading),
                 axis.addressText + QStringLiteral(" - ") + value, true};
     }
     if (has("[pn"))
-        return {label(10405), after("[pn")};
+        return {label(CStringIds::kIdsAxisNameLabel), after("[pn")};
     static constexpr const char* kCurrents[3] = {"[s", "[r", "[a"};
     for (unsigned i = 0; i < 3; ++i) {
         if (has(kCurrents[i]))
-            return {label(10402 + i), FormatCurrent(after(kCurrents[i]), axis.type)};
+            return {label(CStringIds::kIdsStopCurrentLabel + i),
+                    FormatCurrent(after(kCurrents[i]), axis.type)};
     }
     if (has("[m"))
-        return {label(10407), StepText(axis.type, after("[m"), label(CStringIds::kIdsStepWord))};
+        return {label(CStringIds::kIdsStepResolutionLabel),
+                StepText(axis.type, after("[m"), label(CStringIds::kIdsStepWord))};
     if (has("[g"))
-        return {label(10409), choose(IsOne(after("[g")), 10435, 10436)};
+        return {label(CStringIds::kIdsDirectionLabel),
+                choose(IsOne(after("[g")), CStringIds::kIdsPositive, CStringIds::kIdsNegative)};
     if (has("[t")) {
         const QString value = after("[t");
         bool number = false;
         const int position = value.toInt(&number);
         const QString text = CDeviceTypeTables::DelayTableText(position);
         // The types that count the delay in steps; a step past the table shows as written.
-        if (axis.type == Hwt || axis.type == DrqPlus)
-            return {label(10408), number && !text.isEmpty() ? text : value};
-        return {label(10408), value + QStringLiteral(" ms")};
+        if (axis.type && CDeviceType::Info(*axis.type).delay == DelayKind::TableSteps)
+            return {label(CStringIds::kIdsDelayTimeLabel),
+                    number && !text.isEmpty() ? text : value};
+        return {label(CStringIds::kIdsDelayTimeLabel), value + QStringLiteral(" ms")};
     }
     if (has("[u"))
-        return {label(10410), choose(IsOne(after("[u")), 10440, 10439)};
+        return {label(CStringIds::kIdsActivationLabel),
+                choose(IsOne(after("[u")), CStringIds::kIdsDeactivated, CStringIds::kIdsActivated)};
     if (has("[pc")) {
         const QString value = after("[pc");
         if (IsZero(value))
-            return {label(10432), label(CStringIds::kIdsOff)};
-        if (axis.type != Lqn)
-            return {label(10432), label(CStringIds::kIdsOn)};
-        return {label(10432),
+            return {label(CStringIds::kIdsCurrentShape), label(CStringIds::kIdsOff)};
+        if (!DecodingOf(axis.type).shapeModes)
+            return {label(CStringIds::kIdsCurrentShape), label(CStringIds::kIdsOn)};
+        return {label(CStringIds::kIdsCurrentShape),
                 IsOne(value) ? QStringLiteral("Standard Mode") : QStringLiteral("Expert Mode")};
     }
     if (has("[h"))
-        return {label(10411), IsOne(after("[h")) ? label(10446) : QStringLiteral("Boost")};
+        return {label(CStringIds::kIdsInputFunctionLabel),
+                IsOne(after("[h")) ? label(CStringIds::kIdsActivation) : QStringLiteral("Boost")};
     if (has("[pl") || has("[pm")) {
         const QString value = after(has("[pl") ? "[pl" : "[pm");
         bool number = false;
@@ -219,63 +185,66 @@ CProjectTable::Row CProjectTable::DecodeLine(const QString& line, Axis& axis,
     }
     if (has("[pe")) {
         const QString value = after("[pe");
-        if (axis.type == Uqt)
-            return {label(10445), UqtChopperText(value)};
-        return {label(10445), IsZero(value)  ? QStringLiteral("50 kHz")
-                              : IsOne(value) ? QStringLiteral("75 kHz")
-                                             : QStringLiteral("100 kHz")};
+        const QString chopper = label(CStringIds::kIdsChopperFrequency);
+        if (DecodingOf(axis.type).uqtLists)
+            return {chopper, ListText(value, CDeviceTypeTables::UqtChopperFrequencyText)};
+        return {chopper, IsZero(value)  ? QStringLiteral("50 kHz")
+                         : IsOne(value) ? QStringLiteral("75 kHz")
+                                        : QStringLiteral("100 kHz")};
     }
     if (has("[o")) {
         const QString value = after("[o");
-        return {label(10412), IsZero(value)  ? label(10441)
-                              : IsOne(value) ? label(10442)
-                                             : QStringLiteral("Ready")};
+        return {label(CStringIds::kIdsOutputFunctionLabel),
+                IsZero(value)  ? label(CStringIds::kIdsErrorSum)
+                : IsOne(value) ? label(CStringIds::kIdsBasicPosition)
+                               : QStringLiteral("Ready")};
     }
     if (has("[po"))
         return {QStringLiteral("Overdrive:"),
                 choose(IsZero(after("[po")), CStringIds::kIdsOff, CStringIds::kIdsOn)};
-    if (HasOneLogicLevel(axis.type) && has("[l"))
-        return {label(10413),
+    const bool oneInputLogic = DecodingOf(axis.type).oneInputLogic;
+    if (oneInputLogic && has("[l"))
+        return {label(CStringIds::kIdsInputLogicLabel),
                 choose(IsOne(after("[l")), CStringIds::kIdsLowActive, CStringIds::kIdsHighActive)};
     static constexpr const char* kLogicKeys[6] = {"[lt", "[ld", "[lb", "[la", "[lr", "[lx"};
     for (unsigned i = 0; i < 6; ++i) {
-        if (!HasOneLogicLevel(axis.type) && has(kLogicKeys[i]))
-            return {QStringLiteral("Logik --> ") + label(10620 + i),
+        if (!oneInputLogic && has(kLogicKeys[i]))
+            return {QStringLiteral("Logik --> ") + label(CStringIds::kIdsFirstLogicLabel + i),
                     choose(IsOne(after(kLogicKeys[i])), CStringIds::kIdsLowActive,
                            CStringIds::kIdsHighActive)};
     }
     if (has("[px")) {
         const QString value = after("[px");
         // A UQT keeps its overdrive frequency's list index there, not a bus mode.
-        if (axis.type == Uqt) {
-            bool number = false;
-            const QString text = CDeviceTypeTables::UqtOverdriveFrequencyText(value.toInt(&number));
+        if (DecodingOf(axis.type).uqtLists)
             return {CDeviceTypeTables::UqtOverdriveFrequencyLabel(),
-                    number && !text.isEmpty() ? text : value};
-        }
-        return {label(10414), choose(IsZero(value), 10443, 10444)};
+                    ListText(value, CDeviceTypeTables::UqtOverdriveFrequencyText)};
+        return {label(CStringIds::kIdsOperationModeLabel),
+                choose(IsZero(value), CStringIds::kIdsBusAndSwitch, CStringIds::kIdsBusExclusive)};
     }
     if (has("[pb"))
-        return {label(10414),
+        return {label(CStringIds::kIdsOperationModeLabel),
                 IsZero(after("[pb")) ? QStringLiteral("Bus") : QStringLiteral("Standalone")};
     if (has("[xp"))
         return {QStringLiteral("QEL - Status"), IsZero(after("[xp"))
                                                     ? QStringLiteral("QEL offline")
                                                     : QStringLiteral("QEL online")};
     if (has("[xb"))
-        return {label(10467), after("[xb")};
+        return {label(CStringIds::kIdsQelVersionLabel), after("[xb")};
     if (has("[xw"))
-        return {label(10460),
+        return {label(CStringIds::kIdsQelFirstLabel),
                 IsZero(after("[xw")) ? QStringLiteral("Pt100") : QStringLiteral("K - Element")};
     static constexpr const char* kLimits[3] = {"[xx", "[xy", "[xz"};
     for (unsigned i = 0; i < 3; ++i) {
         if (has(kLimits[i]))
-            return {label(10461 + i), after(kLimits[i]) + QStringLiteral(" \u00b0C")};
+            return {label(CStringIds::kIdsTemperatureLimit1 + i),
+                    after(kLimits[i]) + QStringLiteral(" \u00b0C")};
     }
     if (has("[xf"))
-        return {label(10464), QStringLiteral("Limit %1").arg(CReplyValue::ToInt(after("[xf")))};
+        return {label(CStringIds::kIdsLedLimitLabel),
+                QStringLiteral("Limit %1").arg(CReplyValue::ToInt(after("[xf")))};
     if (has("[xt"))
-        return {label(10465), after("[xt") + QStringLiteral(" min")};
+        return {label(CStringIds::kIdsHeatTimeLabel), after("[xt") + QStringLiteral(" min")};
     // The address line and lines of no known key keep an empty row.
     return {};
 }
@@ -284,12 +253,12 @@ void CProjectTable::MarkAxis(const Axis& axis, const Context& context, Result& r
 {
     if (axis.address < 0)
         return;
-    const int treeType = context.treeTypeOf(axis.address);
-    if (treeType >= 0) {
+    const std::optional<DeviceType> treeType = context.treeTypeOf(axis.address);
+    if (treeType) {
         result.axisMarks[static_cast<std::size_t>(axis.address)] =
             treeType == axis.type ? MarkGreen : MarkYellow;
-    } else if (axis.type >= 0 && axis.type < kTypeCount) {
+    } else if (axis.type) {
         // The project's axis is missing from the tree: its type's group shows it.
-        result.groupMarks[static_cast<std::size_t>(axis.type)] = MarkRed;
+        result.groupMarks[CDeviceType::Index(*axis.type)] = MarkRed;
     }
 }

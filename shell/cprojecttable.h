@@ -5,6 +5,9 @@
 // the marks; this class reads nothing but the lines it is given.
 #pragma once
 
+#include "pages/caxislist.h"
+#include "pages/cdevicetype.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,8 +18,6 @@
 
 class CProjectTable {
 public:
-    static constexpr int kAddressSlots = 32;
-    static constexpr int kTypeCount = 9;
     // What a value the file marks as unknown ("-1") shows.
     static constexpr const char* kUnknownValue = "?";
 
@@ -31,29 +32,29 @@ public:
 
     struct Result {
         QList<Row> rows;
-        std::array<int, kAddressSlots> axisMarks{};
-        std::array<int, kTypeCount> groupMarks{};
+        std::array<int, CAxisList::kAddressSlots> axisMarks{};
+        std::array<int, CDeviceType::kCount> groupMarks{}; // by type number
     };
 
     struct Context {
         // Texts of the current language by string id.
         std::function<QString(unsigned)> label;
-        // The device type named in a text (0..8, 9 for none).
-        std::function<int(const QString&)> typeNamedIn;
-        // The device type of the tree group that lists the axis at an address; -1 when the
-        // tree has no item for it.
-        std::function<int(int)> treeTypeOf;
+        // The device type of the tree group that lists the axis at an address; none when
+        // the tree has no item for it.
+        std::function<std::optional<DeviceType>(int)> treeTypeOf;
     };
 
     // One entry per project line: the lines of its parameter file, or nothing when the file
     // could not be read.
     static Result Build(const QList<std::optional<QStringList>>& files, const Context& context);
 
-    // "%.1f A" or "%.2f A" of a current as the type counts it (0.1 A or 0.01 A).
-    static QString FormatCurrent(const QString& value, int deviceType);
+    // "%.1f A" or "%.2f A" of a current as the type counts it (0.1 A or 0.01 A); a file of
+    // no known type counts in 0.1 A.
+    static QString FormatCurrent(const QString& value, std::optional<DeviceType> deviceType);
     // The text of a step-resolution value of a type; the number itself where the type's
     // list has no such entry.
-    static QString StepText(int deviceType, const QString& value, const QString& stepWord);
+    static QString StepText(std::optional<DeviceType> deviceType, const QString& value,
+                            const QString& stepWord);
 
 private:
     struct Axis;

@@ -130,9 +130,8 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     // An axis known only from a file is not on the bus.
     if (axis->image == CAxisList::ImageGrey)
         return Entry(KindError, CStringIds::kIdsNotConnected, number);
-    const int stageType = axis->type;
     // Another type's settings would be written with the wrong commands and scales.
-    if (parts.deviceType != stageType)
+    if (parts.deviceType != axis->type)
         return Entry(KindWarning, CStringIds::kIdsOtherType, number);
     const CSmallFileReader::Status readable = CSmallFileReader::Read(file).status;
     if (readable == CSmallFileReader::Status::TooLarge)

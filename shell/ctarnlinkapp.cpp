@@ -63,10 +63,6 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     if (!RegisterTemplates())
         return false;
 
-    static constexpr const char* kTypeNames[kTypeCount] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
-                                                           "DRQ+", "UQT", "DRQ2+", "VNE+"};
-    for (int i = 0; i < kTypeCount; ++i)
-        m_typeNames[i] = QString::fromLatin1(kTypeNames[i]);
     m_busPort.m_checksum = static_cast<std::uint32_t>(m_settings.Checksum());
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
@@ -131,22 +127,7 @@ QStringList CTarnlinkApp::ParseCommandLine(const QStringList& arguments)
     return files;
 }
 
-int CTarnlinkApp::TypeNamedIn(const QString& text) const
-{
-    for (int type = 0; type < kTypeCount; ++type) {
-        const QString& name = m_typeNames[static_cast<std::size_t>(type)];
-        if (!name.isEmpty() && text.contains(name))
-            return type;
-    }
-    return kTypeCount;
-}
-
-QString CTarnlinkApp::TypeName(int type) const
-{
-    return type >= 0 && type < kTypeCount ? m_typeNames[static_cast<std::size_t>(type)] : QString();
-}
-
-bool CTarnlinkApp::AddAxis(int address, int type, const QString& label, int image)
+bool CTarnlinkApp::AddAxis(int address, DeviceType type, const QString& label, int image)
 {
     if (!m_axes.Add(address, type, label, image))
         return false;
@@ -324,9 +305,9 @@ void CTarnlinkApp::OnFileNew()
     m_nextLabel.clear();
     m_currentType = dialog.Type();
     m_newAxisAddress = dialog.Address();
-    m_newAxisTypeName = TypeName(dialog.Type());
+    m_newAxisTypeName = CDeviceType::Name(dialog.Type());
     if (const CAxisList::Axis* axis = m_axes.Find(m_newAxisAddress.toInt(nullptr, 16))) {
-        const int group = axis->type;
+        const DeviceType group = axis->type;
         // Only an online axis of the same type may get a second, offline page.
         if (group != dialog.Type() || axis->image != ImageGreen) {
             ShowMessage(AxisExistsMessage(group, m_newAxisAddress), MbOk);

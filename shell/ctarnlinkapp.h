@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QTranslator>
 
-#include <array>
 #include <memory>
 
 class CDocument;
@@ -31,8 +30,8 @@ public:
     CTarnlinkApp(const CTarnlinkApp&) = delete;
     CTarnlinkApp& operator=(const CTarnlinkApp&) = delete;
 
-    // Start-up: settings, recent files, document types, device-type names, the main frame,
-    // the stored language. `arguments` is the command line as QCoreApplication gives it;
+    // Start-up: settings, recent files, document types, the main frame, the stored
+    // language. `arguments` is the command line as QCoreApplication gives it;
     // the files it names are opened once the start-up is through. The files that later
     // starts hand over through `shellOpen` are opened as they arrive.
     bool InitInstance(const QStringList& arguments = {}, CShellOpenChannel* shellOpen = nullptr);
@@ -48,15 +47,12 @@ public:
     // The main window's interface pane shows the port closed.
     void OnPortLost() override;
 
-    int TypeNamedIn(const QString& text) const override;
-    QString TypeName(int type) const override;
-
     // What the pages reach of the main frame; the frame's answers, or nothing before it
     // exists.
     CBusPort& BusPort() override { return m_busPort; }
     CAxisList& Axes() override { return m_axes; }
     const CAxisList& Axes() const override { return m_axes; }
-    bool AddAxis(int address, int type, const QString& label, int image) override;
+    bool AddAxis(int address, DeviceType type, const QString& label, int image) override;
     QList<CMdiChildFrame*> DocumentWindows() const override;
     QMdiSubWindow* ActiveDocumentWindow() const override;
     void ActivateDocumentWindow(QMdiSubWindow* window) override;
@@ -116,7 +112,6 @@ public:
     void OnLanguageEnglish();
 
     QString m_newAxisTypeName;
-    std::array<QString, kTypeCount> m_typeNames;
     bool m_windowReused = true;
 
 private:

@@ -134,16 +134,16 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     const QString title = document->GetTitle();
     const QString fileName = CProjectFile::ParameterFileName(title);
     m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
-    const int type = m_axes.Type(address);
+    const std::optional<DeviceType> type = m_axes.Type(address);
 
     if (!document->SaveCopy(QDir(directory).filePath(fileName))) {
         problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
     } else {
         document->SetModifiedFlag(false);
-        if (CProjectFile::TypeCode(type).isEmpty())
+        if (!type || CProjectFile::TypeCode(*type).isEmpty())
             problems.append(AxisMessage(CStringIds::kIdsNoCode, QString::number(address)));
         else
-            listed.append({type, address, fileName});
+            listed.append({*type, address, fileName});
     }
     // A window opened for the save goes again; the user's own windows stay.
     if (openedHere)

@@ -25,7 +25,7 @@ CTreeMarks::CTreeMarks(CMainFrame& frame)
 CTreeMarks::~CTreeMarks() = default;
 
 void CTreeMarks::SetMarks(const std::array<int, kAddressSlots>& axisMarks,
-                          const std::array<int, kTypeCount>& groupMarks)
+                          const std::array<int, CDeviceType::kCount>& groupMarks)
 {
     m_axisMarks = axisMarks;
     m_groupMarks = groupMarks;
@@ -75,9 +75,9 @@ QList<CTreeMarks::Frame> CTreeMarks::Frames() const
         if (rect.isValid())
             frames.append({rect, MarkColour(m_axisMarks[static_cast<std::size_t>(address)])});
     }
-    for (int type = 0; type < kTypeCount; ++type) {
-        const int mark = m_groupMarks[static_cast<std::size_t>(type)];
-        const QTreeWidgetItem* group = m_frame->GroupItem(type);
+    for (const CDeviceTypeInfo& type : CDeviceType::All()) {
+        const int mark = m_groupMarks[CDeviceType::Index(type.type)];
+        const QTreeWidgetItem* group = m_frame->GroupItem(type.type);
         const QRect rect = group && mark != 0 ? TextRect(group, kGroupFrameWidth) : QRect();
         if (rect.isValid())
             frames.append({rect, MarkColour(mark)});

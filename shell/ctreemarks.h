@@ -4,6 +4,9 @@
 // the tree's viewport, so the tree's own painting cannot cover the frames.
 #pragma once
 
+#include "pages/caxislist.h"
+#include "pages/cdevicetype.h"
+
 #include <QColor>
 #include <QList>
 #include <QPointer>
@@ -19,8 +22,7 @@ class QTreeWidgetItem;
 class CTreeMarks : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kAddressSlots = 32;
-    static constexpr int kTypeCount = 9;
+    static constexpr int kAddressSlots = CAxisList::kAddressSlots;
     // The frames' widths from the left edge of the item's text.
     static constexpr int kAxisFrameWidth = 23;
     static constexpr int kGroupFrameWidth = 37;
@@ -33,8 +35,9 @@ public:
     explicit CTreeMarks(CMainFrame& frame);
     ~CTreeMarks() override;
 
+    // The groups' marks by type number.
     void SetMarks(const std::array<int, kAddressSlots>& axisMarks,
-                  const std::array<int, kTypeCount>& groupMarks);
+                  const std::array<int, CDeviceType::kCount>& groupMarks);
     // The colour of mark `mark` (0 white, 1 green, 2 yellow, 3 red).
     static QColor MarkColour(int mark);
     // The frames as they are drawn now, in viewport coordinates: every axis of the tree,
@@ -52,5 +55,5 @@ private:
     QPointer<CMainFrame> m_frame;
     QPointer<QTreeWidget> m_tree;
     std::array<int, kAddressSlots> m_axisMarks{};
-    std::array<int, kTypeCount> m_groupMarks{};
+    std::array<int, CDeviceType::kCount> m_groupMarks{};
 };

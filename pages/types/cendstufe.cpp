@@ -8,32 +8,49 @@
 #include "pages/types/cendstufehwt.h"
 #include "pages/types/cendstufekev.h"
 #include "pages/types/cendstufelqn.h"
+#include "pages/types/cendstufeshared.h"
 #include "pages/types/cendstufeuqt.h"
 #include "pages/types/cendstufevneplus.h"
 
-std::unique_ptr<CEndstufe> CEndstufe::Create(int deviceType, CTarnlinkView& view)
+std::unique_ptr<CEndstufe> CEndstufe::Create(DeviceType deviceType, CTarnlinkView& view)
 {
     switch (deviceType) {
-    case 0:
+    case DeviceType::Kev:
         return std::make_unique<CEndstufeKEV>(view);
-    case 1:
+    case DeviceType::Lqn:
         return std::make_unique<CEndstufeLQN>(view);
-    case 2:
+    case DeviceType::Hwt:
         return std::make_unique<CEndstufeHWT>(view);
-    case 3:
+    case DeviceType::Hwk:
         return std::make_unique<CEndstufeHWK>(view);
-    case 4:
+    case DeviceType::Hvr:
         return std::make_unique<CEndstufeHVR>(view);
-    case 5:
+    case DeviceType::DrqPlus:
         return std::make_unique<CEndstufeDRQPlus>(view);
-    case 6:
+    case DeviceType::Uqt:
         return std::make_unique<CEndstufeUQT>(view);
-    case 7:
+    case DeviceType::Drq2Plus:
         return std::make_unique<CEndstufeDRQ2Plus>(view);
-    case 8:
+    case DeviceType::VnePlus:
         return std::make_unique<CEndstufeVNEPlus>(view);
-    default:
-        return nullptr;
+    }
+    return nullptr;
+}
+
+void CEndstufe::ShowCurrentText(int slider)
+{
+    CEndstufeShared::ShowCurrentText(m_view, slider);
+}
+
+void CEndstufe::ShowDelayTime(int position, const QWidget* scrollControl)
+{
+    switch (CDeviceType::Info(m_view.DeviceType()).delay) {
+    case DelayKind::Milliseconds:
+        CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
+        break;
+    case DelayKind::TableSteps:
+        CEndstufeShared::ShowDelayTable(m_view, position, scrollControl);
+        break;
     }
 }
 

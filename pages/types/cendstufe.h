@@ -3,6 +3,8 @@
 // page holds the one object of its type, made by Create, and calls it through this base.
 #pragma once
 
+#include "pages/cdevicetype.h"
+
 #include <QString>
 
 #include <memory>
@@ -17,9 +19,8 @@ public:
     CEndstufe(const CEndstufe&) = delete;
     CEndstufe& operator=(const CEndstufe&) = delete;
 
-    // The object of device type `deviceType` (0 KEV, 1 LQN, 2 HWT, 3 HWK, 4 HVR, 5 DRQ+,
-    // 6 UQT, 7 DRQ2+, 8 VNE+) for `view`; null for any other index.
-    static std::unique_ptr<CEndstufe> Create(int deviceType, CTarnlinkView& view);
+    // The object of device type `deviceType` for `view`.
+    static std::unique_ptr<CEndstufe> Create(DeviceType deviceType, CTarnlinkView& view);
 
     // Ranges, lists, labels and which controls the page shows.
     virtual void SetupPage() = 0;
@@ -27,10 +28,12 @@ public:
     virtual bool ReadAll() = 0;
     // The page's values to the stage at `address`; false at the first write that fails.
     virtual bool TransmitSettings(const QString& address) = 0;
-    // The value text and tool tip of current slider `slider` (0 stop, 1 run, 2 boost).
-    virtual void ShowCurrentText(int slider) = 0;
-    // The delay text of spin position `position` when the scroll came from the delay spin.
-    virtual void ShowDelayTime(int position, const QWidget* scrollControl) = 0;
+    // The value text and tool tip of current slider `slider` (0 stop, 1 run, 2 boost), in
+    // the current unit of the page's type.
+    void ShowCurrentText(int slider);
+    // The delay text of spin position `position` when the scroll came from the delay spin,
+    // as the page's type counts the delay.
+    void ShowDelayTime(int position, const QWidget* scrollControl);
 
     // The type's values for a new axis; a type without defaults leaves the page as it is.
     virtual void LoadDefaults() {}

@@ -31,16 +31,6 @@ bool CEndstufeDRQ2Plus::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Drq2Plus());
 }
 
-void CEndstufeDRQ2Plus::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
-}
-
-void CEndstufeDRQ2Plus::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
-}
-
 void CEndstufeDRQ2Plus::LoadDefaults()
 {
     CEndstufeShared::LoadDrqDefaults(m_view);

@@ -12,8 +12,6 @@ public:
     // The reads of the VNE+.
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     // The defaults of the DRQ+.
     void LoadDefaults() override;

@@ -43,16 +43,6 @@ bool CEndstufeDRQPlus::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::DrqPlus());
 }
 
-void CEndstufeDRQPlus::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
-}
-
-void CEndstufeDRQPlus::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayTable(m_view, position, scrollControl);
-}
-
 void CEndstufeDRQPlus::LoadDefaults()
 {
     CEndstufeShared::LoadDrqDefaults(m_view);

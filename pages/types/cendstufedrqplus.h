@@ -13,8 +13,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     void LoadDefaults() override;
     unsigned CurrentLimit(unsigned mark) const override;

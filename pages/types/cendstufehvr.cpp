@@ -27,16 +27,6 @@ bool CEndstufeHVR::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hvr());
 }
 
-void CEndstufeHVR::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
-}
-
-void CEndstufeHVR::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
-}
-
 void CEndstufeHVR::LoadDefaults()
 {
     CEndstufeShared::LoadCurrentDefaults(m_view);

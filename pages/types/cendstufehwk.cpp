@@ -32,16 +32,6 @@ bool CEndstufeHWK::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hwk());
 }
 
-void CEndstufeHWK::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
-}
-
-void CEndstufeHWK::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
-}
-
 void CEndstufeHWK::LoadDefaults()
 {
     CEndstufeShared::LoadCurrentDefaults(m_view);

@@ -12,8 +12,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     // Stop, run and boost current and the delay time as on a KEV.
     void LoadDefaults() override;

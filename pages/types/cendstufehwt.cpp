@@ -34,16 +34,6 @@ bool CEndstufeHWT::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Hwt());
 }
 
-void CEndstufeHWT::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
-}
-
-void CEndstufeHWT::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayTable(m_view, position, scrollControl);
-}
-
 void CEndstufeHWT::LoadDefaults()
 {
     CEndstufeShared::SetDefaults(m_view, 1, 2, 4, 10);

@@ -12,8 +12,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     // Stop, run and boost current 0.1, 0.2 and 0.4 A, delay step 10 (40 ms).
     void LoadDefaults() override;

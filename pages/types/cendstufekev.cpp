@@ -71,16 +71,6 @@ bool CEndstufeKEV::TransmitSettings(const QString& address)
     return true;
 }
 
-void CEndstufeKEV::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 10);
-}
-
-void CEndstufeKEV::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
-}
-
 void CEndstufeKEV::LoadDefaults()
 {
     CEndstufeShared::LoadCurrentDefaults(m_view);

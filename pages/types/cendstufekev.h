@@ -12,8 +12,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     void LoadDefaults() override;
     // A run current below 0.1 A is raised to 0.1 A.

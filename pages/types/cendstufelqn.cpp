@@ -43,16 +43,6 @@ bool CEndstufeLQN::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Lqn());
 }
 
-void CEndstufeLQN::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
-}
-
-void CEndstufeLQN::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
-}
-
 void CEndstufeLQN::LoadDefaults()
 {
     CEndstufeShared::SetDefaults(m_view, 10, 20, 40, 40);

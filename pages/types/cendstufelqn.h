@@ -13,8 +13,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     // Stop, run and boost current 0.10, 0.20 and 0.40 A, delay 40 ms.
     void LoadDefaults() override;

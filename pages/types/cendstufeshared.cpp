@@ -31,6 +31,18 @@ int EchoLength(const char* query)
     return static_cast<int>(std::strlen(query)) - 1;
 }
 
+// The step list of `type`, each entry its step word between prefix and suffix.
+void FillSteps(CTarnlinkView& view, const CDeviceTypeInfo& type)
+{
+    const QString step = view.LoadResString(CStringIds::kIdsStepWord);
+    QComboBox* steps = view.Form().Combo(Ids::kStepCombo);
+    steps->clear();
+    for (std::size_t i = 0; i < type.steps.size(); ++i) {
+        const char* suffix = i < type.stepSuffixes.size() ? type.stepSuffixes[i] : "";
+        steps->addItem(QString::fromLatin1(type.steps[i]) + step + QString::fromLatin1(suffix));
+    }
+}
+
 } // namespace
 
 void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
@@ -40,17 +52,14 @@ void CEndstufeShared::SetupPage(CTarnlinkView& view, const CPageSetup& setup)
         form.Slider(which)->setRange(0, setup.sliderMax);
         form.Slider(which)->setTickInterval(setup.tickFrequency);
     }
-    const QString step = view.LoadResString(CStringIds::kIdsStepWord);
-    QComboBox* steps = form.Combo(Ids::kStepCombo);
-    steps->clear();
-    for (const char* prefix : setup.stepPrefixes)
-        steps->addItem(QString::fromLatin1(prefix) + step);
-    const int stepsPerAmpere = CDeviceTypeTables::CurrentScale(view.DeviceType()).stepsPerAmpere;
+    const CDeviceTypeInfo& type = CDeviceType::Info(view.DeviceType());
+    FillSteps(view, type);
+    const int stepsPerAmpere = CDeviceType::StepsPerAmpere(type.currentUnit);
     for (int which = 0; which < 3; ++which) {
-        form.Scale(which)->setText(QString::fromLatin1(setup.scaleText));
+        form.Scale(which)->setText(QString::fromLatin1(type.scaleText));
         form.Scale(which)->SetStepsPerUnit(stepsPerAmpere);
     }
-    if (!setup.keepsModule) {
+    if (!type.temperatureModule) {
         for (int id : {Ids::kQelStatusButton, Ids::kQelResetButton, Ids::kQelSettingsButton,
                        Ids::kQelGroup, Ids::kQelSwitch})
             form.Control(id)->hide();
@@ -209,16 +218,15 @@ bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,
     return true;
 }
 
-void CEndstufeShared::ShowCurrentText(CTarnlinkView& view, int slider, int divisor)
+void CEndstufeShared::ShowCurrentText(CTarnlinkView& view, int slider)
 {
     QSlider* control = view.Form().Slider(slider);
     if (!control)
         return;
-    const double current = control->value() / static_cast<double>(divisor);
+    const CurrentUnit unit = CDeviceType::Info(view.DeviceType()).currentUnit;
     // A current the page does not know shows no value.
-    const QString text = view.CurrentKnown(slider)
-                             ? QString::asprintf(divisor == 10 ? "%.01f A" : "%.02f A", current)
-                             : QString();
+    const QString text =
+        view.CurrentKnown(slider) ? CDeviceType::CurrentText(unit, control->value()) : QString();
     view.Form().CurrentText(slider)->setText(text);
     control->setToolTip(text);
     if (QToolTip::isVisible() && control->underMouse())

@@ -5,6 +5,7 @@
 // HVR).
 #pragma once
 
+#include "pages/cdevicetype.h"
 #include "pages/cdevicetypetables.h"
 
 #include <QString>
@@ -21,7 +22,8 @@ class QWidget;
 class CEndstufeShared {
 public:
     // Shapes sliders, step list, scales, the delay spin and the marker scale; hides the
-    // temperature-module controls of a type that has none.
+    // temperature-module controls of a type that has none. The step list, the scales and
+    // the module come from the row of the page's type.
     static void SetupPage(CTarnlinkView& view, const CPageSetup& setup);
     // One read per query in order, each value to its control; false at the first query
     // that gets no answer, leaving the controls set so far as they are.
@@ -45,9 +47,9 @@ public:
     static bool WriteValues(CTarnlinkView& view, const QString& address,
                             std::span<const CParamWrite> writes);
 
-    // "%.01f A" (divisor 10) or "%.02f A" (divisor 100) of the slider's position into its
-    // value text and its tool tip.
-    static void ShowCurrentText(CTarnlinkView& view, int slider, int divisor);
+    // The slider's position as a current of the page's type into its value text and its
+    // tool tip.
+    static void ShowCurrentText(CTarnlinkView& view, int slider);
     // "%d ms" into the delay text when the scroll came from the delay spin.
     static void ShowDelayMilliseconds(CTarnlinkView& view, int position,
                                       const QWidget* scrollControl);

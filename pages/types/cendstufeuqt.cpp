@@ -23,8 +23,7 @@ void CEndstufeUQT::SetupPage()
     CEndstufeShared::FillList(form.Combo(Ids::kInputFunctionCombo),
                               {QStringLiteral("Off"), QStringLiteral("On")});
     CEndstufeShared::FillList(form.Combo(Ids::kOutputFunctionCombo),
-                              {QStringLiteral("18 kHz"), QStringLiteral("20 kHz"),
-                               QStringLiteral("22 kHz"), QStringLiteral("25 kHz")});
+                              CDeviceTypeTables::UqtChopperFrequencies());
     form.Label(Ids::kInputFunctionLabel)->setText(m_view.LoadResString(CStringIds::kIdsOverdrive));
     form.Label(Ids::kOutputFunctionLabel)
         ->setText(m_view.LoadResString(CStringIds::kIdsChopperFrequency));
@@ -47,16 +46,6 @@ bool CEndstufeUQT::TransmitSettings(const QString& address)
     // The currents go out as the sliders stand, as the stage reports them and as a released
     // slider writes them, so that a file saved from a stage gives it back the same values.
     return CEndstufeShared::TransmitType(m_view, address, CDeviceTypeTables::Uqt());
-}
-
-void CEndstufeUQT::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
-}
-
-void CEndstufeUQT::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }
 
 void CEndstufeUQT::LoadDefaults()

@@ -13,8 +13,6 @@ public:
     void SetupPage() override;
     bool ReadAll() override;
     bool TransmitSettings(const QString& address) override;
-    void ShowCurrentText(int slider) override;
-    void ShowDelayTime(int position, const QWidget* scrollControl) override;
 
     // The defaults of the DRQ+; the delay text is the one the spin's position shows.
     void LoadDefaults() override;

@@ -14,11 +14,6 @@ using Ids = CPageControlIds;
 void CEndstufeVNEPlus::SetupPage()
 {
     CEndstufeShared::SetupPage(m_view, CDeviceTypeTables::VnePlus().setup);
-    QComboBox* steps = m_view.Form().Combo(Ids::kStepCombo);
-    const auto suffixes = CDeviceTypeTables::VnePlusStepSuffixes();
-    for (int i = 0; i < steps->count() && i < static_cast<int>(suffixes.size()); ++i)
-        steps->setItemText(i, steps->itemText(i) +
-                                  QString::fromLatin1(suffixes[static_cast<std::size_t>(i)]));
     CEndstufeShared::ShowControls(
         m_view,
         {Ids::kOutputFunctionCombo, Ids::kInputFunctionCombo, Ids::kInputLogicCombo,
@@ -42,14 +37,4 @@ bool CEndstufeVNEPlus::TransmitSettings(const QString& address)
     return CEndstufeShared::TransmitName(m_view, address) &&
            CEndstufeShared::WriteValues(m_view, address,
                                         CDeviceTypeTables::CommonWrites().first(5));
-}
-
-void CEndstufeVNEPlus::ShowCurrentText(int slider)
-{
-    CEndstufeShared::ShowCurrentText(m_view, slider, 100);
-}
-
-void CEndstufeVNEPlus::ShowDelayTime(int position, const QWidget* scrollControl)
-{
-    CEndstufeShared::ShowDelayMilliseconds(m_view, position, scrollControl);
 }

@@ -9,7 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const CProjectFile::Line& line : lines) {
         const CProjectFile::KeyParts key = CProjectFile::ParseKey(line.key);
         FuzzInput::Require(key.address >= -1 && key.address < 32, "an address is 0..31 or none");
-        FuzzInput::Require(key.deviceType >= -1 && key.deviceType < 9, "a type is 0..8 or none");
+        FuzzInput::Require(!key.deviceType ||
+                               CDeviceType::FromInt(CDeviceType::ToInt(*key.deviceType)),
+                           "a type is 0..8 or none");
     }
     return 0;
 }

@@ -5,7 +5,6 @@
 #include "res/cstringtable.h"
 #include "shell/cprojecttable.h"
 #include "tests/fuzz/fuzzinput.h"
-#include "tests/support/typenames.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -18,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const CProjectTable::Context context{
         [](unsigned id) { return CStringTable::Lookup(id, UiLanguage::English); },
-        TypeNames::TypeNamedIn,
-        [](int address) { return address % 10 == 9 ? -1 : address % 10; }};
+        [](int address) { return CDeviceType::FromInt(address % 10 == 9 ? -1 : address % 10); }};
     const CProjectTable::Result result = CProjectTable::Build(files, context);
     for (int mark : result.axisMarks)
         FuzzInput::Require(mark >= CProjectTable::MarkNone && mark <= CProjectTable::MarkRed,

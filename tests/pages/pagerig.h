@@ -36,9 +36,15 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr int kKev = 0;
-constexpr int kHwk = 3;
-constexpr int kHvr = 4;
+constexpr DeviceType kKev = DeviceType::Kev;
+constexpr DeviceType kLqn = DeviceType::Lqn;
+constexpr DeviceType kHwt = DeviceType::Hwt;
+constexpr DeviceType kHwk = DeviceType::Hwk;
+constexpr DeviceType kHvr = DeviceType::Hvr;
+constexpr DeviceType kDrqPlus = DeviceType::DrqPlus;
+constexpr DeviceType kUqt = DeviceType::Uqt;
+constexpr DeviceType kDrq2Plus = DeviceType::Drq2Plus;
+constexpr DeviceType kVnePlus = DeviceType::VnePlus;
 
 // What the page reads from a KEV, in this order.
 const QStringList kKevReads = {"PN?", "S?", "R?", "A?", "M?",  "G?", "L?",
@@ -64,7 +70,7 @@ struct Rig : SimBusApp {
             out.append(QString::fromLatin1(r.command));
         return out;
     }
-    QTreeWidgetItem* AddItem(int address, int type, const QString& label, int image)
+    QTreeWidgetItem* AddItem(int address, DeviceType type, const QString& label, int image)
     {
         app().Axes().Add(address, type, label, image);
         frame->RootItem()->setExpanded(true);
@@ -95,7 +101,7 @@ struct Rig : SimBusApp {
     // An axis of type `type` (its simulated type `typeName`, holding `values`) at `address`,
     // listed online as the bus search lists it and opened by a double-click; its status poll
     // stopped.
-    CTarnlinkView* OpenOnlineAxis(int address, int type, const QByteArray& typeName,
+    CTarnlinkView* OpenOnlineAxis(int address, DeviceType type, const QByteArray& typeName,
                                   const QString& label, const StageValues& values = {})
     {
         bus.AddAxis(address, typeName);
@@ -118,7 +124,7 @@ struct Rig : SimBusApp {
     }
     // An axis of type `type` named "Hubachse" (version 1.62, holding `values`) at
     // `address`, opened by a double-click and read; its status poll stopped.
-    CTarnlinkView* OpenRead(int address, int type, const QByteArray& typeName,
+    CTarnlinkView* OpenRead(int address, DeviceType type, const QByteArray& typeName,
                             const StageValues& values)
     {
         bus.AddAxis(address, typeName, typeName + " 1.62");
@@ -142,7 +148,7 @@ struct Rig : SimBusApp {
         return box->currentIndex() == 1 ? Commands() : QStringList{QStringLiteral("no move")};
     }
     // A new offline axis, as File New makes it.
-    CTarnlinkView* OpenNew(int type, const QString& address)
+    CTarnlinkView* OpenNew(DeviceType type, const QString& address)
     {
         app().m_nextAddress = QStringLiteral("Off");
         app().m_nextLabel.clear();
@@ -203,18 +209,22 @@ inline bool TransmitByType(CTarnlinkView* view, int address)
     return type && type->TransmitSettings(QString::number(address, 16).toUpper());
 }
 
-// The device-type names the simulator knows, by device-type index.
-inline const QByteArray kSimNames[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
+// The device-type name the simulator knows for `type`.
+inline QByteArray SimName(DeviceType type)
+{
+    static const QByteArray names[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
                                         "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    return names[static_cast<int>(type)];
+}
 
 // The columns "type" and "english" with a row per device type and language.
 inline void AddTypeAndLanguageRows()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<bool>("english");
-    for (int type = 0; type < 9; ++type) {
-        QTest::addRow("%s German", kSimNames[type].constData()) << type << false;
-        QTest::addRow("%s English", kSimNames[type].constData()) << type << true;
+    for (const CDeviceTypeInfo& type : CDeviceType::All()) {
+        QTest::addRow("%s German", SimName(type.type).constData()) << type.type << false;
+        QTest::addRow("%s English", SimName(type.type).constData()) << type.type << true;
     }
 }
 

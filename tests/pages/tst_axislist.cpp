@@ -34,7 +34,7 @@ void TstAxisList::allowedCurrentFromLabel()
     QCOMPARE(CAxisList::AllowedCurrentIn(label), current);
     // Computed where the label is set, whether it comes with the axis or later.
     CAxisList axes;
-    QVERIFY(axes.Add(5, 0, label, CAxisList::ImageGrey));
+    QVERIFY(axes.Add(5, DeviceType::Kev, label, CAxisList::ImageGrey));
     QCOMPARE(axes.AllowedCurrent(5), current);
     axes.SetLabel(5, QStringLiteral("[05]"));
     QCOMPARE(axes.AllowedCurrent(5), CAxisList::kNoAllowedCurrent);
@@ -57,15 +57,15 @@ void TstAxisList::appearChangeGo()
     };
 
     // Appear: only addresses and types the bus and the tree can hold.
-    QVERIFY(!axes.Add(-1, 0, "x", CAxisList::ImageGreen));
-    QVERIFY(!axes.Add(32, 0, "x", CAxisList::ImageGreen));
-    QVERIFY(!axes.Add(3, 9, "x", CAxisList::ImageGreen));
+    QVERIFY(!axes.Add(-1, DeviceType::Kev, "x", CAxisList::ImageGreen));
+    QVERIFY(!axes.Add(32, DeviceType::Kev, "x", CAxisList::ImageGreen));
+    QVERIFY(!CDeviceType::FromInt(9));
     QCOMPARE(said(), QList<int>({0, 0, 0}));
-    QVERIFY(axes.Add(31, 8, "[31] Tisch;3", CAxisList::ImageGreen));
+    QVERIFY(axes.Add(31, DeviceType::VnePlus, "[31] Tisch;3", CAxisList::ImageGreen));
     QCOMPARE(added.first().first().toInt(), 31);
     QCOMPARE(said(), QList<int>({1, 0, 0}));
     QCOMPARE(axes.Count(), 1);
-    QCOMPARE(axes.Type(31), 8);
+    QCOMPARE(axes.Type(31), DeviceType::VnePlus);
     QCOMPARE(axes.Image(31), int(CAxisList::ImageGreen));
     QCOMPARE(axes.Label(31), QStringLiteral("[31] Tisch;3"));
 
@@ -80,15 +80,15 @@ void TstAxisList::appearChangeGo()
     axes.SetLabel(2, QStringLiteral("[02]"));
     QCOMPARE(said(), QList<int>({0, 0, 0}));
     QCOMPARE(axes.Image(2), -1);
-    QCOMPARE(axes.Type(2), int(CAxisList::kTypeCount));
+    QVERIFY(!axes.Type(2));
 
     // Another axis at a taken address first lets the old one go.
-    QVERIFY(axes.Add(31, 0, "[31]", CAxisList::ImageGrey));
+    QVERIFY(axes.Add(31, DeviceType::Kev, "[31]", CAxisList::ImageGrey));
     QCOMPARE(said(), QList<int>({1, 0, 1}));
-    QCOMPARE(axes.Type(31), 0);
+    QCOMPARE(axes.Type(31), DeviceType::Kev);
 
     // Go.
-    QVERIFY(axes.Add(4, 1, "[04]", CAxisList::ImageGrey));
+    QVERIFY(axes.Add(4, DeviceType::Lqn, "[04]", CAxisList::ImageGrey));
     axes.Remove(31);
     axes.Remove(31);
     QCOMPARE(said(), QList<int>({1, 0, 1}));

@@ -6,13 +6,6 @@
 
 namespace {
 
-constexpr int kLqn = 1;
-constexpr int kHwt = 2;
-constexpr int kDrqPlus = 5;
-constexpr int kUqt = 6;
-constexpr int kDrq2Plus = 7;
-constexpr int kVnePlus = 8;
-
 const QString kQuestion =
     QStringLiteral("Eingestellter Strom > zulässiger Motorstrom\r\nTrotzdem übernehmen?");
 const QString kTimeout = QStringLiteral("Schnittstelle TIMEOUT!");
@@ -427,7 +420,7 @@ void TstCurrentCheck::everyDelayStepIsWritten()
 
 void TstCurrentCheck::limitsOfTypes_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QString>("current"); // typed behind the name
     QTest::addColumn<int>("limit");       // the first slider position that asks
 
@@ -441,7 +434,7 @@ void TstCurrentCheck::limitsOfTypes_data()
 
 void TstCurrentCheck::limitsOfTypes()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QString, current);
     QFETCH(int, limit);
     Rig rig;
@@ -547,7 +540,7 @@ void TstCurrentCheck::pageGrowsWithTheBars_data()
 
 void TstCurrentCheck::pageGrowsWithTheBars()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(bool, english);
     Rig rig;
     if (english)

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kDrqPlus = 5;
-
 // How often the page read the whole stage (each read opens with the name) at `address`.
 int ReadsOf(const SimBus& bus, int address)
 {

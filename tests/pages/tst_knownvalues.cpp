@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr int kLqn = 1;
-constexpr int kHwt = 2;
-constexpr int kUqt = 6;
-constexpr int kVnePlus = 8;
 constexpr int kAddress = 6;
 
 QByteArray FileOf(const QByteArray& type, const QByteArray& lines)
@@ -65,7 +61,7 @@ void TstKnownValues::initTestCase()
 
 void TstKnownValues::fileTransmitsWhatItHolds_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<QStringList>("shown"); // the delay and the current texts
@@ -81,12 +77,12 @@ void TstKnownValues::fileTransmitsWhatItHolds_data()
         << QStringList{"150 ms", "0.35 A"};
     // A KEV file has no input-logic line: the stage keeps its own.
     QTest::newRow("KEV without input logic")
-        << int(kKev)
+        << kKev
         << QByteArray("Stop current:\t\t\t[s2]\r\nInput function:\t\t\t[h1]\r\n"
                       "\r\nTemperaturmodul:\t\t[xp0]\r\n")
         << QStringList{"S2", "H1", "XP0"} << QStringList{"", "0.2 A"};
     QTest::newRow("HWK with two lines")
-        << int(kHwk) << QByteArray("Stop current:\t\t\t[s5]\r\nStep resolution:\t\t[m2]\r\n")
+        << kHwk << QByteArray("Stop current:\t\t\t[s5]\r\nStep resolution:\t\t[m2]\r\n")
         << QStringList{"S5", "M2"} << QStringList{"", "0.5 A"};
     // Values outside the controls' tables are no values; a current beyond the slider is
     // its highest.
@@ -99,11 +95,10 @@ void TstKnownValues::fileTransmitsWhatItHolds_data()
     QTest::newRow("HWT delay -1") << kHwt << QByteArray("Current delay time:\t\t[t-1]\r\n")
                                   << QStringList{} << QStringList{"", ""};
     // Its highest position, not its low sixteen bits, which would read as 12.
-    QTest::newRow("HWK delay 65548")
-        << int(kHwk) << QByteArray("Current delay time:\t\t[t65548]\r\n") << QStringList{"T1000"}
-        << QStringList{"1000 ms", ""};
+    QTest::newRow("HWK delay 65548") << kHwk << QByteArray("Current delay time:\t\t[t65548]\r\n")
+                                     << QStringList{"T1000"} << QStringList{"1000 ms", ""};
     QTest::newRow("HVR display menus and levels out of range")
-        << int(kHvr)
+        << kHvr
         << QByteArray("Display Type 1:\t\t\t[pl5]\r\nDisplay Type 2:\t\t\t[pm4]\r\n"
                       "Logic --> Takt\t\t\t[lt2]\r\nLogic --> Reset\t\t\t[lr1]\r\n")
         << QStringList{"PM4", "LR1"} << QStringList{"", ""};
@@ -114,16 +109,16 @@ void TstKnownValues::fileTransmitsWhatItHolds_data()
 
 void TstKnownValues::fileTransmitsWhatItHolds()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QByteArray, lines);
     QFETCH(QStringList, sent);
     QFETCH(QStringList, shown);
     Rig rig;
-    rig.bus.AddAxis(kAddress, kSimNames[type]);
+    rig.bus.AddAxis(kAddress, SimName(type));
     rig.SetOn(kAddress, "L", 1);
     rig.AddItem(kAddress, type, QStringLiteral("[06] Achse"), CMainFrame::ImageGreen);
     QTemporaryDir dir;
-    QVERIFY(rig.app().OpenOfflineDocument(WriteFile(dir, FileOf(kSimNames[type], lines))));
+    QVERIFY(rig.app().OpenOfflineDocument(WriteFile(dir, FileOf(SimName(type), lines))));
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QCOMPARE(page->DeviceType(), type);
@@ -170,7 +165,7 @@ void TstKnownValues::unknownsSurviveASave()
 
 void TstKnownValues::outOfRangeFromStage_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<StageValues>("stage");
     QTest::addColumn<int>("control");
     QTest::addColumn<QString>("left"); // the write that the transmission leaves out
@@ -178,25 +173,25 @@ void TstKnownValues::outOfRangeFromStage_data()
                                        << "T";
     QTest::newRow("HWT delay step -1") << kHwt << StageValues{{"T", -1}}
                                        << int(Ids::kDelayText) << "T";
-    QTest::newRow("HWK step resolution 20") << int(kHwk) << StageValues{{"M", 20}}
-                                            << int(Ids::kStepCombo) << "M";
-    QTest::newRow("HWK display menu 7") << int(kHwk) << StageValues{{"PL", 7}}
-                                        << int(Ids::kInputFunctionCombo) << "PL";
+    QTest::newRow("HWK step resolution 20")
+        << kHwk << StageValues{{"M", 20}} << int(Ids::kStepCombo) << "M";
+    QTest::newRow("HWK display menu 7")
+        << kHwk << StageValues{{"PL", 7}} << int(Ids::kInputFunctionCombo) << "PL";
     QTest::newRow("LQN chopper frequency 5") << kLqn << StageValues{{"PE", 5}}
                                              << int(Ids::kOutputFunctionCombo) << "PE";
     // No control shows it: the level itself is unknown.
-    QTest::newRow("HVR clock level 3") << int(kHvr) << StageValues{{"LT", 3}} << -1 << "LT";
+    QTest::newRow("HVR clock level 3") << kHvr << StageValues{{"LT", 3}} << -1 << "LT";
 }
 
 void TstKnownValues::outOfRangeFromStage()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(StageValues, stage);
     QFETCH(int, control);
     QFETCH(QString, left);
     Rig rig;
     CTarnlinkView* view =
-        rig.OpenOnlineAxis(kAddress, type, kSimNames[type], QStringLiteral("[06] Axis"), stage);
+        rig.OpenOnlineAxis(kAddress, type, SimName(type), QStringLiteral("[06] Axis"), stage);
     QVERIFY(view);
     QVERIFY(rig.t.messages.isEmpty());
     if (auto* combo = Control<QComboBox>(view, control))
@@ -216,7 +211,7 @@ void TstKnownValues::outOfRangeFromStage()
 
 void TstKnownValues::beyondRangeFromStageIsClipped_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QByteArray>("mnemonic");
     QTest::addColumn<int>("value"); // what the stage holds
     QTest::addColumn<int>("text");  // the control that shows the value
@@ -224,25 +219,24 @@ void TstKnownValues::beyondRangeFromStageIsClipped_data()
     QTest::addColumn<int>("clipped"); // what the page saves and sends
     const int delay = Ids::kDelayText;
     QTest::newRow("HVR run 2.0 A")
-        << int(kHvr) << QByteArray("R") << 20 << int(Ids::kCurrentTexts[1]) << "1.4 A" << 14;
+        << kHvr << QByteArray("R") << 20 << int(Ids::kCurrentTexts[1]) << "1.4 A" << 14;
     QTest::newRow("HVR boost 2.0 A")
-        << int(kHvr) << QByteArray("A") << 20 << int(Ids::kCurrentTexts[2]) << "1.4 A" << 14;
+        << kHvr << QByteArray("A") << 20 << int(Ids::kCurrentTexts[2]) << "1.4 A" << 14;
     QTest::newRow("KEV stop 7.0 A")
-        << int(kKev) << QByteArray("S") << 70 << int(Ids::kCurrentTexts[0]) << "6.3 A" << 63;
+        << kKev << QByteArray("S") << 70 << int(Ids::kCurrentTexts[0]) << "6.3 A" << 63;
     QTest::newRow("LQN run 3.00 A")
         << kLqn << QByteArray("R") << 300 << int(Ids::kCurrentTexts[1]) << "2.50 A" << 250;
     QTest::newRow("VNE+ boost 12.00 A")
         << kVnePlus << QByteArray("A") << 1200 << int(Ids::kCurrentTexts[2]) << "11.00 A" << 1100;
-    QTest::newRow("KEV delay 250 ms")
-        << int(kKev) << QByteArray("T") << 250 << delay << "200 ms" << 200;
+    QTest::newRow("KEV delay 250 ms") << kKev << QByteArray("T") << 250 << delay << "200 ms" << 200;
     QTest::newRow("UQT delay 0 ms") << kUqt << QByteArray("T") << 0 << delay << "1 ms" << 1;
     QTest::newRow("HWK delay 2000 ms")
-        << int(kHwk) << QByteArray("T") << 2000 << delay << "1000 ms" << 1000;
+        << kHwk << QByteArray("T") << 2000 << delay << "1000 ms" << 1000;
 }
 
 void TstKnownValues::beyondRangeFromStageIsClipped()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QByteArray, mnemonic);
     QFETCH(int, value);
     QFETCH(int, text);
@@ -250,7 +244,7 @@ void TstKnownValues::beyondRangeFromStageIsClipped()
     QFETCH(int, clipped);
     Rig rig;
     QPointer<CTarnlinkView> online = rig.OpenOnlineAxis(
-        kAddress, type, kSimNames[type], QStringLiteral("[06] Axis"), {{mnemonic, value}});
+        kAddress, type, SimName(type), QStringLiteral("[06] Axis"), {{mnemonic, value}});
     QVERIFY(online);
     QCOMPARE(Control<QLineEdit>(online, text)->text(), shown);
     QTemporaryDir dir;
@@ -274,22 +268,22 @@ void TstKnownValues::beyondRangeFromStageIsClipped()
 
 void TstKnownValues::spinAtItsEndSendsOnRelease_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QString>("sent");
-    QTest::newRow("KEV up at 200 ms") << int(kKev) << 250 << true << "T200";
+    QTest::newRow("KEV up at 200 ms") << kKev << 250 << true << "T200";
     QTest::newRow("UQT down at 1 ms") << kUqt << 0 << false << "T1";
 }
 
 void TstKnownValues::spinAtItsEndSendsOnRelease()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(int, value);
     QFETCH(bool, up);
     QFETCH(QString, sent);
     Rig rig;
-    QPointer<CTarnlinkView> view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type],
+    QPointer<CTarnlinkView> view = rig.OpenOnlineAxis(kAddress, type, SimName(type),
                                                       QStringLiteral("[06] Axis"), {{"T", value}});
     QVERIFY(view);
     auto* spin = Control<QSpinBox>(view, Ids::kDelaySpin);
@@ -329,7 +323,7 @@ void TstKnownValues::unreadPageWritesNothing()
 
 void TstKnownValues::modifiedOnlyWhenKept_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<int>("combo");
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<bool>("modified");
@@ -338,21 +332,21 @@ void TstKnownValues::modifiedOnlyWhenKept_data()
                                           << QStringList{} << false;
     QTest::newRow("VNE+ operation mode") << kVnePlus << int(Ids::kOperationModeCombo)
                                          << QStringList{} << false;
-    QTest::newRow("HVR output function") << int(kHvr) << int(Ids::kOutputFunctionCombo)
-                                         << QStringList{} << false;
+    QTest::newRow("HVR output function")
+        << kHvr << int(Ids::kOutputFunctionCombo) << QStringList{} << false;
     QTest::newRow("HWT overdrive") << kHwt << int(Ids::kOutputFunctionCombo)
                                    << QStringList{"PO1"} << true;
 }
 
 void TstKnownValues::modifiedOnlyWhenKept()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(int, combo);
     QFETCH(QStringList, sent);
     QFETCH(bool, modified);
     Rig rig;
     CTarnlinkView* view =
-        rig.OpenOnlineAxis(kAddress, type, kSimNames[type], QStringLiteral("[06] Axis"));
+        rig.OpenOnlineAxis(kAddress, type, SimName(type), QStringLiteral("[06] Axis"));
     QVERIFY(view);
     QComboBox* box = Control<QComboBox>(view, combo);
     box->addItems({QStringLiteral("a"), QStringLiteral("b")});

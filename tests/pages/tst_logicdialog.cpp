@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kLqn = 1;
 constexpr int kAddress = 5;
 const QString kTimeout = QStringLiteral("Schnittstelle TIMEOUT!");
 
@@ -53,22 +52,22 @@ void TstLogicDialog::initTestCase()
 
 void TstLogicDialog::radiosShowLevels_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<Levels>("levels");
     QTest::addColumn<QList<int>>("checked");
     QTest::addColumn<bool>("lastRowsShown");
-    QTest::newRow("HWK 0 1 0 0 1 1") << int(kHwk) << Levels{0, 1, 0, 0, 1, 1}
+    QTest::newRow("HWK 0 1 0 0 1 1") << kHwk << Levels{0, 1, 0, 0, 1, 1}
                                      << QList<int>{1201, 1204, 1205, 1207, 1210, 1212} << true;
     QTest::newRow("LQN, four rows") << kLqn << Levels{1, 0, 1, 0, 0, 1}
                                     << QList<int>{1202, 1203, 1206, 1207, 1209, 1212} << false;
     // A level the page does not know shows neither side.
-    QTest::newRow("unknown levels") << int(kHvr) << Levels{-1, 1, -1, 0, 7, -1}
-                                    << QList<int>{1204, 1207} << true;
+    QTest::newRow("unknown levels")
+        << kHvr << Levels{-1, 1, -1, 0, 7, -1} << QList<int>{1204, 1207} << true;
 }
 
 void TstLogicDialog::radiosShowLevels()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(Levels, levels);
     QFETCH(QList<int>, checked);
     QFETCH(bool, lastRowsShown);

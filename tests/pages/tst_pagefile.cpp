@@ -12,11 +12,6 @@
 
 namespace {
 
-constexpr int kDrqPlus = 5;
-constexpr int kUqt = 6;
-constexpr int kDrq2Plus = 7;
-constexpr int kVnePlus = 8;
-
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
@@ -338,7 +333,7 @@ void TstPageFile::typeFilesRoundTrip_data()
 {
     QTest::addColumn<QString>("golden");
     QTest::addColumn<int>("language");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<StageValues>("stage");
     QTest::addColumn<QList<int>>("carried"); // the lists whose choice the file keeps
@@ -371,27 +366,25 @@ void TstPageFile::typeFilesRoundTrip_data()
         << StageValues{{"S", 10}, {"R", 630}, {"A", 400},  {"M", 8},
                        {"G", 1},  {"L", 1},   {"T", 1000}, {"U", 0}}
         << common + QList<int>{Ids::kInputLogicCombo};
-    const int lqn = 1;
-    const int hwt = 2;
     const QList<int> modeLists = common + QList<int>{Ids::kOperationModeCombo};
     QTest::newRow("LQN German, four levels")
-        << "lqn_de.sdf" << german << lqn << QByteArray("Hubachse")
+        << "lqn_de.sdf" << german << kLqn << QByteArray("Hubachse")
         << StageValues{{"S", 55},  {"R", 210}, {"A", 250}, {"M", 12}, {"G", 1},
                        {"T", 150}, {"U", 1},   {"PS", 1},  {"PC", 2}, {"PE", 1},
                        {"PX", 1},  {"LT", 1},  {"LD", 0},  {"LB", 1}, {"LA", 0}}
         << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
     QTest::newRow("HWT English, the delay in steps")
-        << "hwt_en.sdf" << english << hwt << QByteArray("Spindel \xd6")
+        << "hwt_en.sdf" << english << kHwt << QByteArray("Spindel \xd6")
         << StageValues{{"S", 5},  {"R", 17}, {"A", 30}, {"M", 8},  {"G", 1}, {"L", 1},
                        {"T", 13}, {"U", 0},  {"PC", 1}, {"PO", 1}, {"PX", 1}}
         << drqLists;
     QTest::newRow("HWK English, two displays and six levels")
-        << "hwk_en.sdf" << english << int(kHwk) << QByteArray("Vorschub")
+        << "hwk_en.sdf" << english << kHwk << QByteArray("Vorschub")
         << StageValues{{"S", 5},  {"R", 17}, {"A", 30}, {"M", 2},  {"G", 0},  {"T", 1000},
                        {"U", 1},  {"PS", 1}, {"PL", 2}, {"PM", 3}, {"PO", 1}, {"PX", 0},
                        {"LT", 0}, {"LD", 1}, {"LB", 0}, {"LA", 1}, {"LR", 0}, {"LX", 1}}
         << modeLists + QList<int>{Ids::kInputFunctionCombo, Ids::kOutputFunctionCombo};
-    QTest::newRow("HVR German") << "hvr_de.sdf" << german << int(kHvr) << QByteArray("Greifer")
+    QTest::newRow("HVR German") << "hvr_de.sdf" << german << kHvr << QByteArray("Greifer")
                                 << StageValues{{"S", 3},  {"R", 14}, {"A", 10}, {"M", 13},
                                                {"G", 1},  {"T", 20}, {"U", 0},  {"PS", 1},
                                                {"PL", 4}, {"PM", 0}, {"PX", 1}, {"LT", 1},
@@ -409,13 +402,13 @@ void TstPageFile::typeFilesRoundTrip()
 {
     QFETCH(QString, golden);
     QFETCH(int, language);
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QByteArray, name);
     QFETCH(StageValues, stage);
     QFETCH(QList<int>, carried);
     Rig rig;
     rig.app().SetUiLanguage(UiLanguage(language));
-    const QByteArray typeName = kSimNames[type];
+    const QByteArray typeName = SimName(type);
     rig.bus.AddAxis(5, typeName, typeName + " 1.62");
     rig.bus.WithAxis(5, [&name](SimAxis& axis) { axis.name = name; });
     rig.SetOn(5, stage);

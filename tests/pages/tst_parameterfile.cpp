@@ -5,7 +5,6 @@
 #include "pages/cparameterline.h"
 #include "platform/csmallfilereader.h"
 #include "res/cstringtable.h"
-#include "tests/support/typenames.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,7 +28,7 @@ void Set(CParameterFile::Content& c, Source source, int value)
 CParameterFile::Content Kev()
 {
     CParameterFile::Content c;
-    c.deviceType = 0;
+    c.deviceType = DeviceType::Kev;
     return c;
 }
 
@@ -45,7 +44,7 @@ QString Render(const CParameterFileReader::Result& result)
     for (const CParameterFileReader::Axis& axis : result.axes)
         out.append(QStringLiteral("axis %1 type %2 version %3 name %4")
                        .arg(axis.address)
-                       .arg(axis.type)
+                       .arg(axis.type ? CDeviceType::ToInt(*axis.type) : -1)
                        .arg(axis.versionText, axis.name));
     for (const CParameterFileReader::Line& line : result.lines) {
         QStringList values;
@@ -149,7 +148,7 @@ void TstParameterFile::build_data()
     }
     {
         CParameterFile::Content c;
-        c.deviceType = 3;
+        c.deviceType = DeviceType::Hwk;
         c.address = QStringLiteral("0A");
         c.versionText = QStringLiteral("bHWK");
         c.stopCurrent = 5;
@@ -173,7 +172,7 @@ void TstParameterFile::build_data()
     }
     {
         CParameterFile::Content c;
-        c.deviceType = 7;
+        c.deviceType = DeviceType::Drq2Plus;
         c.address = QStringLiteral("07");
         c.versionText = QStringLiteral("bDRQ2+");
         c.name = QStringLiteral("Z");
@@ -206,9 +205,12 @@ void TstParameterFile::build()
 
 void TstParameterFile::typeLines()
 {
-    const auto keys = [](int type) {
+    const auto keys = [](int number) {
         QStringList out;
-        for (const CParameterFile::TypeLine& line : CParameterFile::TypeLines(type))
+        const std::optional<DeviceType> type = CDeviceType::FromInt(number);
+        if (!type)
+            return out;
+        for (const CParameterFile::TypeLine& line : CParameterFile::TypeLines(*type))
             out.append(QString::fromLatin1(line.key));
         return out;
     };
@@ -298,8 +300,7 @@ void TstParameterFile::readGolden()
     const QByteArray bytes = Golden(golden);
     QVERIFY(!bytes.isEmpty());
     const CParameterFileReader::Result result = CParameterFileReader::Read(
-        CParameterFileReader::SplitLines(bytes),
-        CStringTable::Lookup(10101, UiLanguage(language)), TypeNames::TypeNamedIn);
+        CParameterFileReader::SplitLines(bytes), CStringTable::Lookup(10101, UiLanguage(language)));
     QVERIFY(result.Usable());
     QCOMPARE(Render(result), expected);
 }
@@ -338,7 +339,7 @@ void TstParameterFile::readRefusals()
     QFETCH(QStringList, lines);
     QFETCH(CParameterFileReader::Refusal, refusal);
     const CParameterFileReader::Result result =
-        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNames::TypeNamedIn);
+        CParameterFileReader::Read(lines, QStringLiteral("Address"));
     QCOMPARE(result.refusal, refusal);
     // A refused file says nothing more.
     if (refusal != CParameterFileReader::Refusal::None)
@@ -354,7 +355,7 @@ void TstParameterFile::readQuirks()
         "Address\t[3]", "Type:\t[bLQN+ 1.0]", "Name:\t[pn]", "Both:\t[t20][s7]",
         "Off here:\t[xp0][pb1]", "Never read:\t[r9]"};
     const CParameterFileReader::Result result =
-        CParameterFileReader::Read(lines, QStringLiteral("Address"), TypeNames::TypeNamedIn);
+        CParameterFileReader::Read(lines, QStringLiteral("Address"));
     QVERIFY(result.Usable());
     QCOMPARE(Render(result), QStringLiteral("axis 03 type 1 version bLQN+ 1.0 name \n"
                                             "s=20 t=20\n"

@@ -334,7 +334,7 @@ void TstParameterPage::fileAddressRegistersAxis_data()
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("typeLine");
     QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QString>("label");
 
     QTest::newRow("HWK at 05") << "05"
@@ -354,7 +354,7 @@ void TstParameterPage::fileAddressRegistersAxis()
     QFETCH(QString, address);
     QFETCH(QString, typeLine);
     QFETCH(int, slot);
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QString, label);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("achse.sdf"));
@@ -517,14 +517,14 @@ void TstParameterPage::currentScalesLineUp_data()
 
 void TstParameterPage::currentScalesLineUp()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(bool, english);
     Rig rig;
     if (english)
         rig.app().OnLanguageEnglish();
     QPointer<CTarnlinkView> view = rig.OpenNew(type, QStringLiteral("04"));
     QVERIFY(view);
-    const QString text = QString::fromLatin1(CDeviceTypeTables::CurrentScale(type).text);
+    const QString text = QString::fromLatin1(CDeviceType::Info(type).scaleText);
     if (view->Form().Scale(0)->text().isEmpty())
         QSKIP("this device type does not shape its page yet");
     // The numbers of the scale, each a current in amperes.

@@ -15,21 +15,18 @@
 
 namespace {
 
-constexpr int kLqn = 1;
-constexpr int kUqt = 6;
-
 // A4 at about 600 dots per inch: layout units of 24 pixels down and 23 across.
 const QSize kPage(4680, 6840);
 constexpr int kV = 24;
 constexpr int kH = 23;
 
-CParameterSheet::Data SampleData(int type, bool online, bool module)
+CParameterSheet::Data SampleData(DeviceType type, bool online, bool module)
 {
     CParameterSheet::Data data;
     data.deviceType = type;
     data.online = online;
     data.address = QStringLiteral("05");
-    data.typeName = QString::fromLatin1(kSimNames[type]);
+    data.typeName = QString::fromLatin1(SimName(type));
     data.versionReply = QStringLiteral("bX V2.10");
     data.name = QStringLiteral("Tisch");
     data.currents = {QStringLiteral("1.0 A"), QStringLiteral("2.0 A"), QStringLiteral("2.5 A")};
@@ -153,7 +150,7 @@ private slots:
 
 void TstParameterSheet::parameterBlock_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("block");
     const QString de = QStringLiteral("Weitere Endstufenparameter:\r\n\nSchrittauflösung:\t\t\tST\r\n"
@@ -187,7 +184,7 @@ void TstParameterSheet::parameterBlock_data()
 
 void TstParameterSheet::parameterBlock()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(int, language);
     QFETCH(QString, block);
     const CParameterSheet sheet(SampleData(type, true, true), Texts(Language(language)));
@@ -275,7 +272,7 @@ void TstParameterSheet::valuesOutOfReach()
 
 void TstParameterSheet::pageLayout_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QList<int>>("separators"); // in layout units below the margin
     QTest::newRow("KEV with module") << kKev << QList<int>{36, 65, 106, 147};
     QTest::newRow("LQN") << kLqn << QList<int>{36, 65, 119};
@@ -285,7 +282,7 @@ void TstParameterSheet::pageLayout_data()
 
 void TstParameterSheet::pageLayout()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QList<int>, separators);
     PaintRecorder recorder(kPage);
     {
@@ -332,25 +329,25 @@ void TstParameterSheet::pageLayout()
         QCOMPARE(run.font.bold(), run.text.startsWith(QStringLiteral("Tarnlink")) ||
                                       run.text == QStringLiteral("07.03.2026"));
     }
-    QVERIFY(lines.contains(QStringLiteral("Endstufentyp: ") + QString::fromLatin1(kSimNames[type])));
+    QVERIFY(lines.contains(QStringLiteral("Endstufentyp: ") + QString::fromLatin1(SimName(type))));
     QVERIFY(lines.contains(QStringLiteral("Betriebsart: BM")));
 }
 
 void TstParameterSheet::valuesInOneColumnOnPaper_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<int>("language");
-    for (int type = 0; type < 9; ++type) {
+    for (const CDeviceTypeInfo& info : CDeviceType::All()) {
         for (int language : {0, 1})
-            QTest::addRow("%s %s", kSimNames[type].constData(),
+            QTest::addRow("%s %s", SimName(info.type).constData(),
                           language == 0 ? "German" : "English")
-                << type << language;
+                << info.type << language;
     }
 }
 
 void TstParameterSheet::valuesInOneColumnOnPaper()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(int, language);
     const CParameterSheet sheet(SampleData(type, true, true), Texts(Language(language)));
     QTemporaryDir dir;
@@ -370,7 +367,7 @@ void TstParameterSheet::valuesInOneColumnOnPaper()
 
 void TstParameterSheet::pagePrintsItsSheet_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<bool>("online");
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("asked");
@@ -406,7 +403,7 @@ void TstParameterSheet::pagePrintsItsSheet_data()
 
 void TstParameterSheet::pagePrintsItsSheet()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(bool, online);
     QFETCH(int, language);
     QFETCH(QStringList, asked);
@@ -420,7 +417,7 @@ void TstParameterSheet::pagePrintsItsSheet()
         rig.SetOn(3, {{"XW", 1}, {"XX", 120}, {"XF", 1}});
         view = rig.OpenOnline();
     } else {
-        view = rig.OpenOnlineAxis(5, type, kSimNames[type], QStringLiteral("[05] Axis"),
+        view = rig.OpenOnlineAxis(5, type, SimName(type), QStringLiteral("[05] Axis"),
                                   {{"LT", 0}, {"LX", 1}, {"PL", 0}, {"PM", 1}});
     }
     QVERIFY(view);

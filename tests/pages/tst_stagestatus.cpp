@@ -3,6 +3,8 @@
 // and the four state lamps of the reply to "Q".
 #include "pages/cstagestatus.h"
 
+#include "pages/cdevicetype.h"
+
 #include <QTest>
 
 namespace {
@@ -11,12 +13,15 @@ using Status = CStageStatus;
 using Colour = Status::BarColour;
 using Lamps = std::array<bool, 4>; // ready, undervoltage, overtemperature, short circuit
 
-constexpr int kKev = Status::Kev, kLqn = Status::Lqn, kHvr = Status::Hvr;
-constexpr int kTemperature = -1; // a row of the temperature bar, whatever the type
+using Type = std::optional<DeviceType>; // none: a row of the temperature bar
+constexpr DeviceType kKev = DeviceType::Kev, kLqn = DeviceType::Lqn, kHvr = DeviceType::Hvr;
+const Type kTemperature;
 
 } // namespace
 
 Q_DECLARE_METATYPE(Colour)
+Q_DECLARE_METATYPE(Type)
+Q_DECLARE_METATYPE(DeviceType)
 Q_DECLARE_METATYPE(Lamps)
 
 class TstStageStatus : public QObject {
@@ -30,7 +35,7 @@ private slots:
 
 void TstStageStatus::barColour_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<Type>("type");
     QTest::addColumn<int>("raw");
     QTest::addColumn<int>("scale");
     QTest::addColumn<Colour>("colour");
@@ -39,7 +44,7 @@ void TstStageStatus::barColour_data()
     // second, yellow below the third, red from there on.
     struct Bands {
         const char* name;
-        int type;
+        DeviceType type;
         int scale;
         int low, good, high;
     };
@@ -48,17 +53,17 @@ void TstStageStatus::barColour_data()
                               {"HVR at scale 20", kHvr, 20, 20, 30, 40}};
     for (const Bands& b : voltages) {
         QTest::addRow("%s voltage just below %d", b.name, b.low)
-            << b.type << b.low * b.scale - 1 << b.scale << Colour::Yellow;
+            << Type(b.type) << b.low * b.scale - 1 << b.scale << Colour::Yellow;
         QTest::addRow("%s voltage at %d", b.name, b.low)
-            << b.type << b.low * b.scale << b.scale << Colour::Green;
+            << Type(b.type) << b.low * b.scale << b.scale << Colour::Green;
         QTest::addRow("%s voltage just below %d", b.name, b.good)
-            << b.type << b.good * b.scale - 1 << b.scale << Colour::Green;
+            << Type(b.type) << b.good * b.scale - 1 << b.scale << Colour::Green;
         QTest::addRow("%s voltage at %d", b.name, b.good)
-            << b.type << b.good * b.scale << b.scale << Colour::Yellow;
+            << Type(b.type) << b.good * b.scale << b.scale << Colour::Yellow;
         QTest::addRow("%s voltage just below %d", b.name, b.high)
-            << b.type << b.high * b.scale - 1 << b.scale << Colour::Yellow;
+            << Type(b.type) << b.high * b.scale - 1 << b.scale << Colour::Yellow;
         QTest::addRow("%s voltage at %d", b.name, b.high)
-            << b.type << b.high * b.scale << b.scale << Colour::Red;
+            << Type(b.type) << b.high * b.scale << b.scale << Colour::Red;
     }
     QTest::newRow("temperature below zero") << kTemperature << -50 << 10 << Colour::Green;
     QTest::newRow("temperature just below 60") << kTemperature << 599 << 10 << Colour::Green;
@@ -73,19 +78,19 @@ void TstStageStatus::barColour_data()
 
 void TstStageStatus::barColour()
 {
-    QFETCH(int, type);
+    QFETCH(Type, type);
     QFETCH(int, raw);
     QFETCH(int, scale);
     QFETCH(Colour, colour);
-    if (type == kTemperature)
+    if (!type)
         QCOMPARE(Status::TemperatureColour(raw, scale), colour);
     else
-        QCOMPARE(Status::VoltageColour(type, raw, scale), colour);
+        QCOMPARE(Status::VoltageColour(*type, raw, scale), colour);
 }
 
 void TstStageStatus::stateLamps_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<float>("firmware");
     QTest::addColumn<QString>("state");
     QTest::addColumn<Lamps>("lamps");
@@ -111,7 +116,7 @@ void TstStageStatus::stateLamps_data()
 
 void TstStageStatus::stateLamps()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(float, firmware);
     QFETCH(QString, state);
     QFETCH(Lamps, lamps);

@@ -26,7 +26,7 @@ void AddStage(Rig& rig, const QByteArray& type, const QMap<QByteArray, QByteArra
 
 // Sets the dialog up for `address` and runs it through a script that only returns: the
 // dialog stays as its set-up and first poll left it.
-int SetUp(Rig& rig, Dlg& dialog, const QString& address, int type, float firmware = 0.0f)
+int SetUp(Rig& rig, Dlg& dialog, const QString& address, DeviceType type, float firmware = 0.0f)
 {
     dialog.m_address = address;
     dialog.m_deviceType = type;
@@ -165,12 +165,11 @@ void TstStatusEndstufe::scales()
 
 void TstStatusEndstufe::stateLamps_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<float>("firmware");
     QTest::addColumn<QByteArray>("state");
     QTest::addColumn<QList<int>>("lamps"); // ready, undervoltage, overtemperature, short
 
-    const int kLqn = 1;
     QTest::newRow("ready") << kKev << 0.0f << QByteArray("0") << QList<int>{165, 168, 168, 168};
     QTest::newRow("undervoltage") << kKev << 0.0f << QByteArray("1")
                                   << QList<int>{164, 169, 168, 168};
@@ -190,7 +189,7 @@ void TstStatusEndstufe::stateLamps_data()
 
 void TstStatusEndstufe::stateLamps()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(float, firmware);
     QFETCH(QByteArray, state);
     QFETCH(QList<int>, lamps);
@@ -249,7 +248,8 @@ void TstStatusEndstufe::layoutByType()
     Rig rig;
     AddStage(rig, type);
     Dlg dialog(rig.app());
-    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), index, firmware), int(QDialog::Accepted));
+    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), *CDeviceType::FromInt(index), firmware),
+             int(QDialog::Accepted));
     QVERIFY(rig.t.messages.isEmpty());
     for (int id = 1016; id <= 1275; ++id) {
         QWidget* control = CControlIds::Find(&dialog, id);
@@ -292,7 +292,8 @@ void TstStatusEndstufe::fpgaVersion()
     AddStage(rig, type, {{"BF?", value}});
     rig.bus.WithAxis(5, [](SimAxis& a) { a.versionText = "Typ 1.23"; });
     Dlg dialog(rig.app());
-    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), index), int(QDialog::Accepted));
+    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), *CDeviceType::FromInt(index)),
+             int(QDialog::Accepted));
     QCOMPARE(dialog.Edit(Dlg::kSoftwareEdit)->text(), QStringLiteral("Typ 1.23"));
     QCOMPARE(dialog.Edit(Dlg::kFpgaEdit)->text(), shown);
 }
@@ -303,7 +304,7 @@ void TstStatusEndstufe::lockedStage()
     AddStage(rig, "DRQ+");
     rig.bus.WithAxis(5, [](SimAxis& a) { a.params["PS"] = 0; });
     Dlg dialog(rig.app());
-    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), 5), int(QDialog::Accepted));
+    QCOMPARE(SetUp(rig, dialog, QStringLiteral("5"), DeviceType::DrqPlus), int(QDialog::Accepted));
     const int buttons[] = {Dlg::kTurnPlusButton, Dlg::kTurnMinusButton, Dlg::kSetHomeButton,
                            Dlg::kResetButton};
     for (int id : buttons)

@@ -1,5 +1,5 @@
 // The device-type factory: each of the nine device-type indices gets its own type's object,
-// and an index outside them gets none.
+// and an index outside them gets no type, so no object.
 #include "pages/types/cendstufedrq2plus.h"
 #include "pages/types/cendstufedrqplus.h"
 #include "pages/types/cendstufehvr.h"
@@ -48,9 +48,12 @@ void TstTypeFactory::typeOfIndex()
     QFETCH(int, index);
     QFETCH(QByteArray, type);
     Rig rig;
-    QPointer<CTarnlinkView> view = rig.OpenNew(0, QStringLiteral("04"));
+    QPointer<CTarnlinkView> view = rig.OpenNew(DeviceType::Kev, QStringLiteral("04"));
     QVERIFY(view);
-    const std::unique_ptr<CEndstufe> made = CEndstufe::Create(index, *view);
+    // A number becomes a type only through the checked conversion.
+    const std::optional<DeviceType> deviceType = CDeviceType::FromInt(index);
+    const std::unique_ptr<CEndstufe> made =
+        deviceType ? CEndstufe::Create(*deviceType, *view) : nullptr;
     const CEndstufe* object = made.get();
     QCOMPARE(object ? QByteArray(typeid(*object).name()) : QByteArray(), type);
 }

@@ -12,12 +12,6 @@
 
 namespace {
 
-constexpr int kLqn = 1;
-constexpr int kHwt = 2;
-constexpr int kDrqPlus = 5;
-constexpr int kUqt = 6;
-constexpr int kDrq2Plus = 7;
-constexpr int kVnePlus = 8;
 constexpr int kAddress = 5;
 
 // Control id -> the text it shows (a list's entries joined by "|").
@@ -163,7 +157,7 @@ void TstTypePages::initTestCase()
 
 void TstTypePages::setupTexts_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<bool>("english");
     QTest::addColumn<bool>("online"); // else a new page, as File New opens it
     QTest::addColumn<QStringList>("steps");
@@ -308,7 +302,7 @@ void TstTypePages::setupTexts_data()
 
 void TstTypePages::setupTexts()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(bool, english);
     QFETCH(bool, online);
     QFETCH(QStringList, steps);
@@ -323,7 +317,7 @@ void TstTypePages::setupTexts()
     Rig rig;
     if (english)
         rig.app().OnLanguageEnglish();
-    CTarnlinkView* view = online ? rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis")
+    CTarnlinkView* view = online ? rig.OpenOnlineAxis(kAddress, type, SimName(type), "[05] Axis")
                                  : rig.OpenNew(type, QStringLiteral("04"));
     QVERIFY(view);
     QVERIFY(rig.t.messages.isEmpty());
@@ -364,7 +358,7 @@ void TstTypePages::setupTexts()
 
 void TstTypePages::readAll_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<StageValues>("stage");
     QTest::addColumn<QStringList>("reads");
     QTest::addColumn<QStringList>("shown"); // as Shown() lists them
@@ -463,7 +457,7 @@ void TstTypePages::readAll_data()
 
 void TstTypePages::readAll()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(StageValues, stage);
     QFETCH(QStringList, reads);
     QFETCH(QStringList, shown);
@@ -471,7 +465,7 @@ void TstTypePages::readAll()
     QFETCH(Levels, levels);
     QFETCH(QList<int>, displays);
     Rig rig;
-    CTarnlinkView* view = rig.OpenRead(kAddress, type, kSimNames[type], stage);
+    CTarnlinkView* view = rig.OpenRead(kAddress, type, SimName(type), stage);
     QVERIFY(view);
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.Commands().mid(0, reads.size()), reads);
@@ -488,7 +482,7 @@ void TstTypePages::readAll()
 
 void TstTypePages::defaults_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QList<int>>("positions"); // sliders, then the spin
     QTest::addColumn<Texts>("texts");
     QTest::addColumn<Choices>("entries");
@@ -545,13 +539,13 @@ void TstTypePages::defaults_data()
 
 void TstTypePages::defaults()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QList<int>, positions);
     QFETCH(Texts, texts);
     QFETCH(Choices, entries);
     QFETCH(QStringList, sent);
     Rig rig;
-    rig.bus.AddAxis(10, kSimNames[type]);
+    rig.bus.AddAxis(10, SimName(type));
     rig.bus.ClearLog();
     CTarnlinkView* view = rig.OpenNew(type, QStringLiteral("0A"));
     QVERIFY(view);
@@ -577,7 +571,7 @@ void TstTypePages::defaults()
     QCOMPARE(item->text(0), QStringLiteral("[10]"));
     QCOMPARE(item->parent(), rig.frame->GroupItem(type));
     QCOMPARE(CMainFrame::ItemImage(item), int(CMainFrame::ImageGrey));
-    QCOMPARE(view->VersionText(), "b" + rig.app().m_typeNames[std::size_t(type)]);
+    QCOMPARE(view->VersionText(), "b" + QString::fromLatin1(SimName(type)));
 
     // Every value is shown, saved and sent: the page knows them all. Only the VNE+'s hidden
     // operation-mode list has no entries, so its file records no mode.
@@ -600,7 +594,7 @@ void TstTypePages::defaults()
 
 void TstTypePages::transmitOrder_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<PageValues>("values");
     QTest::addColumn<bool>("module");
     QTest::addColumn<bool>("silent");
@@ -659,14 +653,14 @@ void TstTypePages::transmitOrder_data()
 
 void TstTypePages::transmitOrder()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(PageValues, values);
     QFETCH(bool, module);
     QFETCH(bool, silent);
     QFETCH(QStringList, expected);
     QFETCH(StageValues, held);
     Rig rig;
-    CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
+    CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, SimName(type), "[05] Axis");
     QVERIFY(view);
     // The name field of a UQT takes no typing, and its page never read a name.
     FillIn(view, values);
@@ -693,7 +687,7 @@ void TstTypePages::transmitOrder()
 
 void TstTypePages::listChangesWrite_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<int>("combo");
     QTest::addColumn<QString>("command");
     QTest::newRow("KEV operation mode") << kKev << int(Ids::kOperationModeCombo) << "PB1";
@@ -721,11 +715,11 @@ void TstTypePages::listChangesWrite_data()
 
 void TstTypePages::listChangesWrite()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(int, combo);
     QFETCH(QString, command);
     Rig rig;
-    CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis");
+    CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, SimName(type), "[05] Axis");
     QVERIFY(view);
     QVERIFY(!view->GetDocument()->IsModified());
     QCOMPARE(rig.ChooseNextEntry(view, combo), QStringList{command});
@@ -736,7 +730,7 @@ void TstTypePages::listChangesWrite()
 
 void TstTypePages::lockAfterRead_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<bool>("english");
     QTest::addColumn<int>("state");
     QTest::addColumn<bool>("enabled");
@@ -747,10 +741,10 @@ void TstTypePages::lockAfterRead_data()
         Ids::kSliders[0],      Ids::kSliders[1], Ids::kStepCombo,   Ids::kDirectionCombo,
         Ids::kActivationCombo, Ids::kDelaySpin,  Ids::kStoreButton, Ids::kResetButton,
         Ids::kDefaultsButton,  Ids::kLogicButton};
-    for (int type : {kLqn, kHwk, kHvr}) {
-        QTest::addRow("%s ps0", kSimNames[type].constData())
+    for (DeviceType type : {kLqn, kHwk, kHvr}) {
+        QTest::addRow("%s ps0", SimName(type).constData())
             << type << false << 0 << false << levelTypes << "";
-        QTest::addRow("%s ps1", kSimNames[type].constData())
+        QTest::addRow("%s ps1", SimName(type).constData())
             << type << false << 1 << true << levelTypes << "";
     }
     QTest::newRow("HWK ps2") << kHwk << false << 2 << true << levelTypes << "";
@@ -769,7 +763,7 @@ void TstTypePages::lockAfterRead_data()
 
 void TstTypePages::lockAfterRead()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(bool, english);
     QFETCH(int, state);
     QFETCH(bool, enabled);
@@ -779,7 +773,7 @@ void TstTypePages::lockAfterRead()
     if (english)
         rig.app().OnLanguageEnglish();
     CTarnlinkView* view =
-        rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis", {{"PS", state}});
+        rig.OpenOnlineAxis(kAddress, type, SimName(type), "[05] Axis", {{"PS", state}});
     QVERIFY(view);
     for (int id : controls)
         QVERIFY2(Control(view, id)->isEnabled() == enabled, qPrintable(QString::number(id)));
@@ -1030,7 +1024,7 @@ void TstTypePages::vneStepEntries()
 
 void TstTypePages::markSitsAtTheCurrent_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     QTest::addColumn<QString>("current");
     QTest::addColumn<int>("position"); // the slider position of that current
     QTest::newRow("VNE+ 5.5 A") << kVnePlus << "5,5" << 550;
@@ -1043,12 +1037,11 @@ void TstTypePages::markSitsAtTheCurrent_data()
 
 void TstTypePages::markSitsAtTheCurrent()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QFETCH(QString, current);
     QFETCH(int, position);
     Rig rig;
-    CTarnlinkView* view =
-        rig.OpenOnlineAxis(kAddress, type, kSimNames[type], "[05] Axis;" + current);
+    CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, type, SimName(type), "[05] Axis;" + current);
     QVERIFY(view);
     QSlider* run = Control<QSlider>(view, Ids::kSliders[1]);
     run->setValue(position);

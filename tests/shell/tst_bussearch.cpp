@@ -34,7 +34,7 @@ struct Rig : SimBusApp {
     {
     }
     QTreeWidgetItem* Item(int address) { return frame->AxisItem(address); }
-    QStringList Labels(int type)
+    QStringList Labels(DeviceType type)
     {
         QStringList labels;
         const QTreeWidgetItem* group = frame->GroupItem(type);
@@ -42,13 +42,13 @@ struct Rig : SimBusApp {
             labels.append(group->child(i)->text(0));
         return labels;
     }
-    void AddOffline(int address, int type, const QString& label)
+    void AddOffline(int address, DeviceType type, const QString& label)
     {
         t.app().Axes().Add(address, type, label, CMainFrame::ImageGrey);
     }
     // File New: an offline page for a new axis at `address` ("%02X"), which joins an axis
     // of its type found at that address.
-    CTarnlinkView* OpenNewPage(const QString& address, int type)
+    CTarnlinkView* OpenNewPage(const QString& address, DeviceType type)
     {
         t.app().m_nextAddress = QStringLiteral("Off");
         t.app().m_newAxisAddress = address;
@@ -71,8 +71,8 @@ struct Rig : SimBusApp {
     }
 };
 
-constexpr int kKev = 0;
-constexpr int kHwk = 3;
+constexpr DeviceType kKev = DeviceType::Kev;
+constexpr DeviceType kHwk = DeviceType::Hwk;
 
 } // namespace
 
@@ -172,8 +172,8 @@ void TstBusSearch::searchThirtyTwoAddresses()
     // Sorted by label, which is address order.
     QCOMPARE(rig.Labels(kHwk),
              (QStringList{QStringLiteral("[17] Axis"), QStringLiteral("[30] Axis")}));
-    QCOMPARE(rig.Labels(7), QStringList{QStringLiteral("[02] Axis")});
-    QVERIFY(rig.Labels(5).isEmpty()); // "DRQ2+" does not name DRQ+
+    QCOMPARE(rig.Labels(DeviceType::Drq2Plus), QStringList{QStringLiteral("[02] Axis")});
+    QVERIFY(rig.Labels(DeviceType::DrqPlus).isEmpty()); // "DRQ2+" does not name DRQ+
 }
 
 void TstBusSearch::offlineItemFoundAgain()
@@ -395,7 +395,7 @@ void TstBusSearch::doubleClickOpensAxis()
 {
     Rig rig;
     rig.AddOffline(4, kHwk, QStringLiteral("[04]"));
-    rig.t.app().m_currentType = 5;
+    rig.t.app().m_currentType = DeviceType::DrqPlus;
     QTreeWidget* tree = rig.frame->TreeCtrl();
     tree->setCurrentItem(rig.Item(4));
     rig.t.port().m_replyTimeout = 50;

@@ -290,8 +290,8 @@ void TstMainFrame::treeRootAndGroups()
              (QStringList{"KEV", "LQN+", "HWT+", "HWK+", "HVR+", "DRQ+", "UQT+", "DRQ2+",
                           "VNE+/VNL+"}));
     QCOMPARE(CMainFrame::ItemImage(root), int(CMainFrame::ImageBox));
-    for (int type = 0; type < CMainFrame::kTypeCount; ++type) {
-        QCOMPARE(frame->GroupItem(type), root->child(type));
+    for (int type = 0; type < CDeviceType::kCount; ++type) {
+        QCOMPARE(frame->GroupItem(*CDeviceType::FromInt(type)), root->child(type));
         QCOMPARE(CMainFrame::ItemImage(root->child(type)), int(CMainFrame::ImageBox));
         QCOMPARE(root->child(type)->childCount(), 0);
     }

@@ -29,8 +29,8 @@
 
 namespace {
 
-constexpr int kKev = 0;
-constexpr int kHwk = 3;
+constexpr DeviceType kKev = DeviceType::Kev;
+constexpr DeviceType kHwk = DeviceType::Hwk;
 
 UiLanguage Language(int row)
 {
@@ -41,7 +41,7 @@ UiLanguage Language(int row)
 // `seen` gets the dialog's state as the user found it.
 struct NewAxisAnswer {
     int address = 0;
-    int type = 0;
+    DeviceType type = DeviceType::Kev;
     bool accept = true;
     int spinMaximum = -1;
     QStringList types = {};
@@ -61,7 +61,7 @@ void AnswerNewAxis(TestApp& t, NewAxisAnswer& answer)
         for (int i = 0; i < combo->count(); ++i)
             answer.types.append(combo->itemText(i));
         spin->setValue(answer.address);
-        combo->setCurrentIndex(answer.type);
+        combo->setCurrentIndex(CDeviceType::ToInt(answer.type));
         if (!answer.accept)
             return int(QDialog::Rejected);
         dialog.accept();
@@ -162,20 +162,20 @@ void TstNewAxis::dialogTextsAndRange()
     combo->setCurrentIndex(5);
     dialog.accept();
     QCOMPARE(dialog.Address(), QStringLiteral("0A"));
-    QCOMPARE(dialog.Type(), 5);
+    QCOMPARE(dialog.Type(), DeviceType::DrqPlus);
 }
 
 void TstNewAxis::everyTypeOpensOfflinePage_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<DeviceType>("type");
     const char* names[] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
     for (int type = 0; type < 9; ++type)
-        QTest::newRow(names[type]) << type;
+        QTest::newRow(names[type]) << *CDeviceType::FromInt(type);
 }
 
 void TstNewAxis::everyTypeOpensOfflinePage()
 {
-    QFETCH(int, type);
+    QFETCH(DeviceType, type);
     QTemporaryDir dir;
     TestApp t;
     QVERIFY(t.app().InitInstance());
@@ -221,7 +221,7 @@ void TstNewAxis::everyTypeOpensOfflinePage()
 void TstNewAxis::addressHeldInTree_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<int>("heldType");
+    QTest::addColumn<DeviceType>("heldType");
     QTest::addColumn<int>("image");
     QTest::addColumn<QString>("message"); // empty: the page opens
     QTest::newRow("another type, German")
@@ -242,7 +242,7 @@ void TstNewAxis::addressHeldInTree_data()
 void TstNewAxis::addressHeldInTree()
 {
     QFETCH(int, language);
-    QFETCH(int, heldType);
+    QFETCH(DeviceType, heldType);
     QFETCH(int, image);
     QFETCH(QString, message);
     TestApp t;

@@ -4,7 +4,6 @@
 #include "res/cstringtable.h"
 #include "shell/cprojectfile.h"
 #include "shell/cprojecttable.h"
-#include "tests/support/typenames.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,10 +25,11 @@ private slots:
 
 namespace {
 
+// `tree`: the type number of each axis the tree lists, by address.
 CProjectTable::Context EnglishContext(const QMap<int, int>& tree = {})
 {
     return {[](unsigned id) { return CStringTable::Lookup(id, UiLanguage::English); },
-            TypeNames::TypeNamedIn, [tree](int address) { return tree.value(address, -1); }};
+            [tree](int address) { return CDeviceType::FromInt(tree.value(address, -1)); }};
 }
 
 } // namespace
@@ -37,10 +37,11 @@ CProjectTable::Context EnglishContext(const QMap<int, int>& tree = {})
 void TstProjectFile::write()
 {
     // Handed over out of address order; DRQ2+ (7) and VNE+ (8) have no code and no line.
+    using enum DeviceType;
     const QList<CProjectFile::Axis> axes = {
-        {3, 12, "[Offline] [12].sdf"}, {0, 3, "[03] Hub_achse.sdf"}, {7, 4, "Z.sdf"},
-        {5, 5, "Tisch.sdf"},           {6, 0, "Spindel.sdf"},       {8, 9, "V.sdf"},
-        {4, 31, "Pump.sdf"},
+        {Hwk, 12, "[Offline] [12].sdf"}, {Kev, 3, "[03] Hub_achse.sdf"}, {Drq2Plus, 4, "Z.sdf"},
+        {DrqPlus, 5, "Tisch.sdf"},       {Uqt, 0, "Spindel.sdf"},        {VnePlus, 9, "V.sdf"},
+        {Hvr, 31, "Pump.sdf"},
     };
     const auto label = [](unsigned id) { return CStringTable::Lookup(id, UiLanguage::English); };
     QFile golden(QStringLiteral(TARNLINK_GOLDEN_DIR "/project_en.spf"));
@@ -87,7 +88,7 @@ void TstProjectFile::read()
 void TstProjectFile::parseKey_data()
 {
     QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("type"); // -1: none
     QTest::addColumn<int>("address");
 
     QTest::newRow("KEV 3") << "[KEV 3]" << 0 << 3;
@@ -113,7 +114,7 @@ void TstProjectFile::parseKey()
     QFETCH(int, type);
     QFETCH(int, address);
     const CProjectFile::KeyParts parts = CProjectFile::ParseKey(key);
-    QCOMPARE(parts.deviceType, type);
+    QCOMPARE(parts.deviceType, CDeviceType::FromInt(type));
     QCOMPARE(parts.address, address);
 }
 

@@ -43,8 +43,8 @@
 
 namespace {
 
-constexpr int kKev = 0;
-constexpr int kLqn = 1;
+constexpr DeviceType kKev = DeviceType::Kev;
+constexpr DeviceType kLqn = DeviceType::Lqn;
 
 // The program on a simulated bus with a KEV at 3, a UQT at 5, a DRQ+ at 7 and a DRQ2+ at 9,
 // all found by a search.
@@ -303,7 +303,7 @@ void TstProjects::openProjectShowsTableAndFrames()
     // The UQT is listed with its code and marked green all the same; the KEV at 3 is gone from the
     // bus tree, an HWK sits in the tree at 11.
     rig.t.app().Axes().Remove(3);
-    rig.t.app().Axes().Add(11, 3, QStringLiteral("[11]"), CMainFrame::ImageYellow);
+    rig.t.app().Axes().Add(11, DeviceType::Hwk, QStringLiteral("[11]"), CMainFrame::ImageYellow);
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
@@ -332,7 +332,7 @@ void TstProjects::openProjectShowsTableAndFrames()
     QCOMPARE(table.axisMarks[5], int(CProjectTable::MarkGreen));
     QCOMPARE(table.axisMarks[7], int(CProjectTable::MarkGreen));
     QCOMPARE(table.axisMarks[11], int(CProjectTable::MarkRed));
-    QCOMPARE(table.groupMarks[kKev], int(CProjectTable::MarkRed));
+    QCOMPARE(table.groupMarks[CDeviceType::Index(kKev)], int(CProjectTable::MarkRed));
     QVERIFY(!marks->Frames().isEmpty());
     QVERIFY(view->RepaintTimer().isActive());
 
@@ -607,7 +607,7 @@ void TstProjects::transmitFaults()
                QByteArray(CSmallFileReader::kMaxBytes, '\n'));
     huge.close();
     // The axis at 12 is known from a file only.
-    rig.t.app().Axes().Add(12, 3, QStringLiteral("[12]"), CMainFrame::ImageGrey);
+    rig.t.app().Axes().Add(12, DeviceType::Hwk, QStringLiteral("[12]"), CMainFrame::ImageGrey);
     QVERIFY(QFile::remove(rig.Path("[07] Axis.sdf")));
     // The stage at 5 is a KEV now.
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");

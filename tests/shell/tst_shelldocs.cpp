@@ -193,8 +193,8 @@ void TstShellDocs::offlineItemFoundByTreeItem()
     CMainFrame* frame = app.MainFrame();
     QMdiArea* area = frame->MdiArea();
 
-    app.Axes().Add(4, 0, QStringLiteral("[04] Achse"), CMainFrame::ImageGrey);
-    app.Axes().Add(6, 0, QStringLiteral("[06] Achse"), CMainFrame::ImageGrey);
+    app.Axes().Add(4, DeviceType::Kev, QStringLiteral("[04] Achse"), CMainFrame::ImageGrey);
+    app.Axes().Add(6, DeviceType::Kev, QStringLiteral("[06] Achse"), CMainFrame::ImageGrey);
 
     const QString label = QStringLiteral("[Offline] [04] Achse");
     CMdiChildFrame* own = OpenAxis(app, QStringLiteral("Off"), label);
@@ -213,7 +213,7 @@ void TstShellDocs::offlineItemFoundByTreeItem()
     QCOMPARE(area->subWindowList().size(), 2);
 
     // An offline item that no window shows opens a new one, whatever the titles say.
-    app.Axes().Add(7, 1, QStringLiteral("[07] Achse"), CMainFrame::ImageGrey);
+    app.Axes().Add(7, DeviceType::Lqn, QStringLiteral("[07] Achse"), CMainFrame::ImageGrey);
     frame->TreeCtrl()->setCurrentItem(frame->AxisItem(7));
     CMdiChildFrame* opened = OpenAxis(app, QStringLiteral("Off"), label);
     QVERIFY(opened != own && opened != twin);
@@ -418,7 +418,7 @@ void TstShellDocs::refusedFileStaysOutOfRecentList()
     t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
     QVERIFY(t.app().InitInstance());
     CMainFrame* frame = t.app().MainFrame();
-    t.app().Axes().Add(5, 3, QStringLiteral("[05] Achse"), CMainFrame::ImageGreen);
+    t.app().Axes().Add(5, DeviceType::Hwk, QStringLiteral("[05] Achse"), CMainFrame::ImageGreen);
     t.messages.clear();
 
     t.AnswerFileDialog(refused);

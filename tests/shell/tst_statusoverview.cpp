@@ -14,8 +14,6 @@ namespace {
 
 using Dlg = CDlgStatGesamt;
 
-constexpr int kLqn = 1;
-constexpr int kHwt = 2;
 constexpr int kStatusOverview = 32794;
 
 // Axes at 2 (KEV), 9 (HWT) and 30 (LQN with firmware 0.90) listed in the tree; the KEV at 3

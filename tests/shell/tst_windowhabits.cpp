@@ -183,7 +183,7 @@ void TstWindowHabits::axisBarFitsLabel()
     QTreeWidget* tree = frame->AxisBar()->Tree();
     QCOMPARE(tree->font().pointSize(), pointSize);
     // Sixteen characters, as the search lists an axis: address and name.
-    QVERIFY(t.app().AddAxis(3, 0, QStringLiteral("[03] Drehtisch 2"), 2));
+    QVERIFY(t.app().AddAxis(3, DeviceType::Kev, QStringLiteral("[03] Drehtisch 2"), 2));
     QTreeWidgetItem* item = frame->AxisItem(3);
     QVERIFY(item);
     QCoreApplication::processEvents();
