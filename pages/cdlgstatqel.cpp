@@ -224,13 +224,13 @@ void CDlgStatQEL::ShowLeds()
 void CDlgStatQEL::OnTimer()
 {
     // The timer waits while a poll runs, so the message of a failed read cannot stack
-    // further polls. Only a module that stopped answering ends the polling: an answer with
-    // a wrong checksum leaves the port's no-answer flag as it was, and the next poll follows.
+    // further polls. Only a module that stopped answering, or a port that has gone, ends the
+    // polling: after an answer with a wrong checksum the next poll follows.
     m_pollTimer.stop();
-    if (m_host.BusPort().m_noAnswer)
+    const CBusPort& port = m_host.BusPort();
+    if (port.m_noAnswer)
         return;
-    PollStatus();
-    if (!m_host.BusPort().m_noAnswer)
+    if (PollStatus() || (!port.m_noAnswer && port.IsOpen()))
         m_pollTimer.start();
 }
 

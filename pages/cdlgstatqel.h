@@ -1,6 +1,7 @@
 // The live state of the temperature module (QEL) beside a KEV: its software version, the
 // motor and the reference temperature as numbers and bars, two inputs, three outputs and
-// the three temperature limits. It asks the module once a second until a read times out.
+// the three temperature limits. It asks the module once a second until a read times out or
+// the port goes.
 #pragma once
 
 #include "platform/cdialog.h"

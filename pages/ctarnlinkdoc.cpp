@@ -57,6 +57,21 @@ bool CTarnlinkDoc::OnOpenDocument(const QString& path)
 
 bool CTarnlinkDoc::OnSaveDocument(const QString& path)
 {
+    if (!WriteFile(path))
+        return false;
+    // The title the save is about to give is the one the document already has.
+    m_saved = true;
+    return true;
+}
+
+bool CTarnlinkDoc::SaveCopy(const QString& path)
+{
+    // No title follows a copy, so the flag that drops one is left as it is.
+    return WriteFile(path);
+}
+
+bool CTarnlinkDoc::WriteFile(const QString& path)
+{
     // The values come from this document's own page, whichever window is active.
     auto* view = qobject_cast<CTarnlinkView*>(FirstView());
     if (!view)
@@ -67,17 +82,5 @@ bool CTarnlinkDoc::OnSaveDocument(const QString& path)
     const QByteArray bytes = CParameterFile::Bytes(
         content, [this](unsigned id) { return m_host.LoadResString(id); },
         QDateTime::currentDateTime());
-    if (!CSaveFileWriter::WriteFile(path, bytes))
-        return false;
-    // The title the save is about to give is the one the document already has.
-    m_saved = true;
-    return true;
-}
-
-bool CTarnlinkDoc::SaveCopy(const QString& path)
-{
-    const bool saved = OnSaveDocument(path);
-    // Set or not, the flag goes: the next title is the user's, whatever the save gave.
-    m_saved = false;
-    return saved;
+    return CSaveFileWriter::WriteFile(path, bytes);
 }

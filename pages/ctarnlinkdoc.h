@@ -29,6 +29,9 @@ public:
     int GetDefaultMenu() const override { return kMenuId; }
 
 private:
+    // The parameter file of the document's own page, written to `path`.
+    bool WriteFile(const QString& path);
+
     CPageHost& m_host;
     QStringList m_lines;
     // Set by a save; the title the framework proposes after it is then dropped.

@@ -223,10 +223,9 @@ void CTarnlinkView::JoinKnownAxis(int address, ::DeviceType listed, const QStrin
 {
     // A file page of this axis is open already: it comes to the front, this one goes. Only
     // an open page refuses the file, never a picture or a flag left behind by one.
-    if (CMdiChildFrame* holder = m_host.PageOfAxis(address)) {
+    if (CMdiChildFrame* holder = m_host.PageOfAxis(address, this)) {
         CloseFrameLater();
-        if (Of(holder) != this)
-            m_host.ActivateDocumentWindow(holder);
+        m_host.ActivateDocumentWindow(holder);
         return;
     }
     // The axis is online: the file joins it when it is of the same type.

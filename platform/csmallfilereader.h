@@ -28,4 +28,7 @@ public:
     };
 
     static Result Read(const QString& path);
+    // Read's status for `path` as far as opening it and its size tell, for a check before the
+    // file is read elsewhere: a file that tells its size is opened, not read.
+    static Status Probe(const QString& path);
 };

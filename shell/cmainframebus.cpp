@@ -222,12 +222,12 @@ void CMainFrame::OnStatusPoll()
         }
         // An axis still yellow after its file page went is online, and shows it from now on.
         m_app.SettleAxis(address);
-        const bool joined = axes.Image(address) == ImageYellow;
+        const int shown = axes.Image(address);
         const int status = StatusWord(reply);
-        if ((status & 7) != 0 && axes.Image(address) != ImageRed) {
-            m_app.m_rememberedYellow = joined;
+        if ((status & 7) != 0 && shown != ImageRed) {
+            m_app.m_rememberedYellow = shown == ImageYellow;
             axes.SetImage(address, ImageRed);
-        } else if ((status & 7) == 0 && axes.Image(address) == ImageRed) {
+        } else if ((status & 7) == 0 && shown == ImageRed) {
             // Yellow again only for a file page that is still open.
             const bool yellow = m_app.m_rememberedYellow && m_app.PageOfAxis(address);
             axes.SetImage(address, yellow ? ImageYellow : ImageGreen);

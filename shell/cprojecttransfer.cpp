@@ -133,7 +133,8 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     // Another type's settings would be written with the wrong commands and scales.
     if (parts.deviceType != axis->type)
         return Entry(KindWarning, CStringIds::kIdsOtherType, number);
-    const CSmallFileReader::Status readable = CSmallFileReader::Read(file).status;
+    // Checked without reading it: the page reads it as it opens.
+    const CSmallFileReader::Status readable = CSmallFileReader::Probe(file);
     if (readable == CSmallFileReader::Status::TooLarge)
         return Entry(KindError, CStringIds::kIdsFileTooLarge, number);
     if (readable != CSmallFileReader::Status::Read)

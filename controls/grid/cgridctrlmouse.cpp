@@ -327,14 +327,8 @@ void CGridCtrl::OnLButtonDown(Qt::KeyboardModifiers mods, QPoint point)
         if (m_bAllowDragAndDrop)
             m_MouseMode = MousePrepareDrag;
     }
-    if (m_MouseMode == MouseNothing) {
-        if (m_bAllowColumnResize && MouseOverColumnResizeArea(point))
-            m_MouseMode = MouseOverColDivide;
-        else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
-            m_MouseMode = MouseOverRowDivide;
-        if (m_MouseMode != MouseNothing)
-            OnSetCursor(point);
-    }
+    if (m_MouseMode == MouseNothing)
+        UpdateResizeCursor(point);
     if (m_MouseMode == MouseOverColDivide) {
         StartColumnSizing(point);
     } else if (m_MouseMode == MouseOverRowDivide) {

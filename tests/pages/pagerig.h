@@ -88,10 +88,6 @@ struct Rig : SimBusApp {
         QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
     }
-    CTarnlinkView* ActiveView() const
-    {
-        return CMainFrame::ParameterViewOf(frame->MdiArea()->activeSubWindow());
-    }
     // The KEV at address 3 opened by a double-click on its tree item.
     CTarnlinkView* OpenOnline()
     {
@@ -146,17 +142,6 @@ struct Rig : SimBusApp {
         bus.ClearLog();
         QTest::keyClick(box, Qt::Key_Down);
         return box->currentIndex() == 1 ? Commands() : QStringList{QStringLiteral("no move")};
-    }
-    // A new offline axis, as File New makes it.
-    CTarnlinkView* OpenNew(DeviceType type, const QString& address)
-    {
-        app().m_nextAddress = QStringLiteral("Off");
-        app().m_nextLabel.clear();
-        app().m_newAxisAddress = address;
-        app().m_currentType = type;
-        app().DocManager().FindTemplate(129)->OpenDocumentFile(QString());
-        app().m_newAxisAddress.clear();
-        return ActiveView();
     }
 };
 

@@ -405,6 +405,7 @@ void TstParameterFile::fileSizeLimit()
     QCOMPARE(result.status, status);
     QCOMPARE(result.bytes.size(), status == CSmallFileReader::Status::Read ? size : 0);
     QCOMPARE(result.error.isEmpty(), status != CSmallFileReader::Status::Unreadable);
+    QCOMPARE(CSmallFileReader::Probe(path), status);
 }
 
 QTEST_MAIN(TstParameterFile)

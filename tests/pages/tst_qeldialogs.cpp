@@ -1,7 +1,8 @@
 // The temperature module's dialogs beside a KEV against the simulated bus: its settings read
 // from and written to the module online, kept in the page's strings and file offline, and
 // nothing written that was not read; its status with the temperature bars, inputs, outputs
-// and limit lamps, polled on after a wrong checksum and no more after a time-out.
+// and limit lamps, polled on after a wrong checksum and no more after a time-out or with the
+// port gone.
 #include "controls/busyblocks/cbusyblocksctrl.h"
 #include "pages/cdlgsettingsqel.h"
 #include "pages/cdlgstatqel.h"
@@ -194,28 +195,32 @@ void TstQelDialogs::statusLamps()
 
 void TstQelDialogs::statusPollingEnds_data()
 {
-    QTest::addColumn<bool>("timeOut");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("pollsOn");
-    QTest::newRow("wrong checksum: polls on") << false << true;
-    QTest::newRow("time-out: stops") << true << false;
+    QTest::newRow("wrong checksum: polls on") << "checksum" << true;
+    QTest::newRow("time-out: stops") << "time-out" << false;
+    QTest::newRow("port gone: stops") << "port gone" << false;
 }
 
 void TstQelDialogs::statusPollingEnds()
 {
-    QFETCH(bool, timeOut);
+    QFETCH(QString, fault);
     QFETCH(bool, pollsOn);
     Rig rig;
     rig.t.port().m_checksum = 1;
     rig.t.port().m_replyTimeout = 200;
     Stat dialog(rig.app());
     RunOn<Stat>(rig, dialog, [&](Stat& d) {
-        rig.line.SetSilent(timeOut);
-        if (!timeOut)
+        if (fault == QLatin1String("checksum"))
             rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
+        else if (fault == QLatin1String("time-out"))
+            rig.line.SetSilent(true);
+        else
+            rig.line.Stop();
         d.OnTimer();
         QCOMPARE(d.PollTimer().isActive(), pollsOn);
         // The line mended: a dialog that polls on reads the module again, one that stopped
-        // after a time-out asks nothing more.
+        // asks nothing more.
         rig.line.SetSilent(false);
         rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
         rig.bus.ClearLog();

@@ -46,18 +46,6 @@ struct Rig : SimBusApp {
     {
         t.app().Axes().Add(address, type, label, CMainFrame::ImageGrey);
     }
-    // File New: an offline page for a new axis at `address` ("%02X"), which joins an axis
-    // of its type found at that address.
-    CTarnlinkView* OpenNewPage(const QString& address, DeviceType type)
-    {
-        t.app().m_nextAddress = QStringLiteral("Off");
-        t.app().m_newAxisAddress = address;
-        t.app().m_currentType = type;
-        if (!t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString()))
-            return nullptr;
-        t.app().m_newAxisAddress.clear();
-        return CMainFrame::ParameterViewOf(frame->MdiArea()->activeSubWindow());
-    }
     void SetStatus(int address, int status)
     {
         bus.WithAxis(address, [status](SimAxis& a) { a.status = status; });
@@ -181,7 +169,7 @@ void TstBusSearch::offlineItemFoundAgain()
     Rig rig;
     rig.bus.AddAxis(3, "KEV");
     rig.bus.AddAxis(4, "KEV");
-    QVERIFY(rig.OpenNewPage(QStringLiteral("03"), kKev));
+    QVERIFY(rig.OpenNew(kKev, QStringLiteral("03")));
     rig.AddOffline(4, kHwk, QStringLiteral("[04] Andere"));
     rig.AddOffline(9, kKev, QStringLiteral("[09] Weg"));
     rig.frame->OnSearch();
@@ -266,7 +254,7 @@ void TstBusSearch::pollTurnsItemsRedAndBack()
     rig.bus.AddAxis(1, "KEV");
     rig.bus.AddAxis(2, "KEV");
     rig.frame->OnSearch();
-    QVERIFY(rig.OpenNewPage(QStringLiteral("02"), kKev));
+    QVERIFY(rig.OpenNew(kKev, QStringLiteral("02")));
     QCOMPARE(CMainFrame::ItemImage(rig.Item(2)), int(CMainFrame::ImageYellow));
 
     for (int bit : {1, 2, 4}) {
@@ -423,7 +411,7 @@ void TstBusSearch::deletedItemIsReleasedByPages()
     rig.frame->OnSearch();
     // A new axis at 05 stays open (an offline page whose file fails to read would close
     // itself during the search).
-    const QPointer<CTarnlinkView> view = rig.OpenNewPage(QStringLiteral("05"), kKev);
+    const QPointer<CTarnlinkView> view = rig.OpenNew(kKev, QStringLiteral("05"));
     QVERIFY(view);
     // The page shows the found axis at 3; a new search deletes its green item and puts a
     // new one in its place. The page stays and no longer points at the deleted item.

@@ -4,6 +4,9 @@
 // the bus, so a rig stocks the bus after it.
 #pragma once
 
+#include "pages/ctarnlinkdoc.h"
+#include "platform/cdoctemplate.h"
+#include "res/cbusaddress.h"
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
@@ -42,4 +45,19 @@ struct SimBusApp {
     }
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
+    CTarnlinkView* ActiveView() const
+    {
+        return CMainFrame::ParameterViewOf(frame->MdiArea()->activeSubWindow());
+    }
+    // A new offline axis of `type` at `address` ("%02X"), as File New makes it.
+    CTarnlinkView* OpenNew(DeviceType type, const QString& address)
+    {
+        t.app().m_nextAddress = CBusAddress::kOff;
+        t.app().m_nextLabel.clear();
+        t.app().m_newAxisAddress = address;
+        t.app().m_currentType = type;
+        t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString());
+        t.app().m_newAxisAddress.clear();
+        return ActiveView();
+    }
 };
