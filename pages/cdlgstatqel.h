@@ -20,8 +20,7 @@ class QLineEdit;
 class CDlgStatQEL : public CDialog {
     Q_OBJECT
 public:
-    // Timer kPollTimerId, every kPollMs: one round of reads (OnTimer).
-    static constexpr int kPollTimerId = 23;
+    // The poll timer, every kPollMs: one round of reads (OnTimer).
     static constexpr int kPollMs = 1000;
 
     static constexpr int kVersionEdit = 1008;
@@ -44,7 +43,7 @@ public:
 
     // One round of reads; false at the first that failed.
     bool PollStatus();
-    // On kPollTimerId.
+    // On the poll timer.
     void OnTimer();
 
     const QTimer& PollTimer() const { return m_pollTimer; }

@@ -23,8 +23,7 @@ class QLineEdit;
 class CStatusEndstufe : public CDialog {
     Q_OBJECT
 public:
-    // Timer kPollTimerId, every kPollMs: one round of reads (OnTimer).
-    static constexpr int kPollTimerId = 22;
+    // The poll timer, every kPollMs: one round of reads (OnTimer).
     static constexpr int kPollMs = 500;
 
     static constexpr int kSoftwareEdit = 1016;
@@ -58,7 +57,7 @@ public:
 
     // One round of reads; false when a read failed (or the stage did not answer before).
     bool RefreshStatus();
-    // On kPollTimerId.
+    // On the poll timer.
     void OnTimer();
     void OnBnClickedTurnPlus();
     void OnBnClickedTurnMinus();

@@ -31,9 +31,8 @@ class QMdiSubWindow;
 class CTarnlinkView : public CView {
     Q_OBJECT
 public:
-    // Timer kStatusTimerId, every kStatusPollMs while the page is active and online: the
+    // The status timer, every kStatusPollMs while the page is active and online: the
     // status poll of the lamps.
-    static constexpr int kStatusTimerId = 21;
     static constexpr int kStatusPollMs = 500;
     // The scroll code with which the page's readers report a delay position.
     static constexpr int kThumbPosition = 4;
@@ -147,7 +146,7 @@ public:
     // Enters the axis of a parameter file into the axis list.
     void RegisterAxis(const CParameterFileReader::Axis& axis);
 
-    // The status poll's timer, kStatusTimerId.
+    // The status poll's timer.
     QTimer& StatusTimer() { return m_statusTimer; }
     void OnTimer();
     // Places an offline page of the same axis beside this one when this one gets focus.

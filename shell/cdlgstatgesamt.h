@@ -19,8 +19,7 @@ class QLineEdit;
 class CDlgStatGesamt : public CDialog {
     Q_OBJECT
 public:
-    // Timer kPollTimerId, every kPollMs: one round over the rows shown (OnTimer).
-    static constexpr int kPollTimerId = 30;
+    // The poll timer, every kPollMs: one round over the rows shown (OnTimer).
     static constexpr int kPollMs = 500;
     static constexpr int kRows = 8;
     static constexpr int kFirstBar = 1145;
@@ -35,7 +34,7 @@ public:
 
     // Shows the eight addresses from `base` (0, 8, 16 or 24) and starts the poll.
     void ShowPage(int base);
-    // On kPollTimerId.
+    // On the poll timer.
     void OnTimer();
 
     const QTimer& PollTimer() const { return m_pollTimer; }

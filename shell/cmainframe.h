@@ -36,8 +36,7 @@ class CMainFrame : public QMainWindow {
 public:
     static constexpr int kAddressSlots = CPageHost::kAddressSlots;
     static constexpr int kAxisBarId = 123;
-    // Timer kStatusTimerId, every kStatusPollMs: the status poll of every listed axis.
-    static constexpr int kStatusTimerId = 20;
+    // The status timer, every kStatusPollMs: the status poll of every listed axis.
     static constexpr int kStatusPollMs = 2000;
     static constexpr int kCancelSearchId = 1096;
     // The picture index of a tree item.
@@ -124,7 +123,7 @@ public:
     // bus or the open windows under it are off.
     void BlockProjectCommands(bool block);
     bool ProjectCommandsBlocked() const { return m_projectCommandsBlocked; }
-    // For the time of a project save or transfer: the status poll (kStatusTimerId) stopped, so
+    // For the time of a project save or transfer: the status poll stopped, so
     // that it can neither drop the axis being worked on nor start a search, and the
     // blocking commands off; both as they were afterwards.
     class ProjectRun {
@@ -138,7 +137,7 @@ public:
         QPointer<CMainFrame> m_frame;
         bool m_polling;
     };
-    // The status poll's timer, kStatusTimerId.
+    // The status poll's timer.
     QTimer& StatusTimer() { return m_statusTimer; }
     void OnStatusPoll();
 

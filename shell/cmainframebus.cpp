@@ -1,5 +1,5 @@
 // The main frame's work on the bus: the search that fills the axis list, the status poll
-// that keeps the axes' lamps current (kStatusTimerId), the reset of all axes, opening an axis by
+// that keeps the axes' lamps current, the reset of all axes, opening an axis by
 // double-click, and the interface-parameter sheet.
 #include "shell/cmainframe.h"
 

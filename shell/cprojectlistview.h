@@ -21,9 +21,8 @@ class CTreeMarks;
 class CProjectListView : public CView {
     Q_OBJECT
 public:
-    // Timer kRepaintTimerId, every kRepaintMs: the frames drawn anew over whatever the tree
+    // The repaint timer, every kRepaintMs: the frames drawn anew over whatever the tree
     // painted (OnTimer).
-    static constexpr int kRepaintTimerId = 25;
     static constexpr int kRepaintMs = 200;
     static constexpr int kGridId = 100;
     static constexpr int kLabelWidth = 350;
@@ -36,7 +35,7 @@ public:
 
     CProjectListDoc* GetDocument() const;
 
-    // Reads the project's parameter files once and marks the tree; starts kRepaintTimerId.
+    // Reads the project's parameter files once and marks the tree; starts the repaint timer.
     void OnInitialUpdate() override;
     void OnActivateView(bool activate) override;
     // Printing is the grid's: each step hands the painter and print information on to it.
@@ -63,7 +62,7 @@ private:
     void FillGrid();
     // The label column refuses every edit, typed, cut or pasted.
     void OnGridNotify(NM_GRIDVIEW* nm);
-    // On kRepaintTimerId.
+    // On the repaint timer.
     void OnTimer();
 
     CTarnlinkApp& m_app;

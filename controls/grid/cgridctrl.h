@@ -51,9 +51,8 @@ public:
         MouseDragging = 12,
     };
 
-    // Timer kAutoScrollTimerId, every kAutoScrollInterval ms from a selecting click until the
-    // button is let go: the selection follows the mouse beyond the table's edges.
-    static constexpr int kAutoScrollTimerId = 0x201;
+    // The auto-scroll timer's interval: from a selecting click until the button is let go,
+    // the selection follows the mouse beyond the table's edges.
     static constexpr int kAutoScrollInterval = 25;
     static constexpr int kResizeCaptureRange = 3;
     static constexpr int kWheelDelta = 120;
@@ -484,7 +483,7 @@ private:
     int m_nResizeCaptureRange = kResizeCaptureRange;
     int m_nSizingIndex = -1;   // the row or column being sized
     int m_nWheelRemainder = 0; // wheel delta not yet turned into lines
-    QTimer m_autoScrollTimer; // kAutoScrollTimerId
+    QTimer m_autoScrollTimer; // every kAutoScrollInterval ms while a selecting button is down
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
     QRect m_SizingClip; // where that band may go
