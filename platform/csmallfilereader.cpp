@@ -8,9 +8,9 @@ using Result = CSmallFileReader::Result;
 using Status = CSmallFileReader::Status;
 constexpr qint64 kMaxBytes = CSmallFileReader::kMaxBytes;
 
-// Opens `path` and refuses it when it is too large; with `wanted` false a file that tells its
+// Opens `path` and refuses it when it is too large; with `read` false a file that tells its
 // size is not read at all.
-Result Take(const QString& path, bool wanted)
+Result Take(const QString& path, bool read)
 {
     Result result;
     QFile file(path);
@@ -23,14 +23,18 @@ Result Take(const QString& path, bool wanted)
             result.status = Status::TooLarge;
             return result;
         }
-        if (!wanted) {
+        if (!read) {
             result.status = Status::Read;
             return result;
         }
     }
     // A device that tells no size, or a file that grows while it is read, is read no further
-    // than one byte past the limit.
-    result.bytes = file.read(kMaxBytes + 1);
+    // than one byte past the limit; a file that tells its size is read to one byte past it,
+    // so that a small file takes no buffer of the limit's size.
+    const qint64 told = file.isSequential() ? kMaxBytes : file.size();
+    result.bytes = file.read(told + 1);
+    if (result.bytes.size() > told && told < kMaxBytes)
+        result.bytes += file.read(kMaxBytes + 1 - result.bytes.size()); // it grew
     if (file.error() != QFileDevice::NoError) {
         result.bytes.clear();
         result.error = file.errorString();
