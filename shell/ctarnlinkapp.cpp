@@ -48,7 +48,8 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     m_docManager.SetFailureReporter(
         [this](CDocManager::Failure failure, const QString& path, const QString& reason) {
             if (failure == CDocManager::Failure::Open) {
-                ShowMessage(OpenFailureMessage(path, reason), MbOk | MbIconWarning);
+                ShowMessage(FileMessage(CStringIds::kIdsFailedToOpen, path, reason),
+                            MbOk | MbIconWarning);
                 return;
             }
             ShowMessage(LoadResString(failure == CDocManager::Failure::Save
@@ -105,11 +106,9 @@ bool CTarnlinkApp::RegisterTemplates()
     return m_docManager.Templates().size() == 2;
 }
 
-QString CTarnlinkApp::OpenFailureMessage(const QString& path, const QString& reason) const
+QString CTarnlinkApp::FileMessage(unsigned id, const QString& path, const QString& reason) const
 {
-    // Several files may be handed over at once: the message says which one failed and why.
-    QString text = LoadResString(CStringIds::kIdsFailedToOpen) + QStringLiteral("\r\n") +
-                   QDir::toNativeSeparators(path);
+    QString text = LoadResString(id) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
     return text;

@@ -132,8 +132,9 @@ private:
     QString m_programDirectory;
 
     bool RegisterTemplates();
-    // "Failed to open document." with the file's path and the reason on lines of their own.
-    QString OpenFailureMessage(const QString& path, const QString& reason) const;
+    // The text of `id` with the file's path, and the reason when there is one, on lines of
+    // their own: several files may be worked on at once, so a message says which one.
+    QString FileMessage(unsigned id, const QString& path, const QString& reason = {}) const;
     // Clears the new axis that File New handed to the page it opened.
     void ForgetNewAxis();
     void SaveProjectAxis(int address, const QString& directory, QList<CProjectFile::Axis>& listed,

@@ -69,9 +69,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     // is written either.
     CSaveFileWriter project(path);
     if (!project.Open()) {
-        ShowMessage(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
-                        QDir::toNativeSeparators(path),
-                    MbOk | MbIconWarning);
+        ShowMessage(FileMessage(CStringIds::kIdsProjectNotWritten, path), MbOk | MbIconWarning);
         return false;
     }
     const QString directory = QFileInfo(path).absolutePath();
@@ -94,8 +92,7 @@ bool CTarnlinkApp::SaveProject(const QString& path)
         listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
     const bool written = project.Commit(bytes);
     if (!written)
-        problems.prepend(LoadResString(CStringIds::kIdsProjectNotWritten) + QStringLiteral("\r\n") +
-                         QDir::toNativeSeparators(path));
+        problems.prepend(FileMessage(CStringIds::kIdsProjectNotWritten, path));
     if (!problems.isEmpty())
         ShowMessage(problems.join(QStringLiteral("\r\n")), MbOk | MbIconWarning);
     return written;
