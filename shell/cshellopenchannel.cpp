@@ -76,14 +76,9 @@ CShellOpenChannel::Role CShellOpenChannel::Claim(const QStringList& files)
 
 bool CShellOpenChannel::Send(QLocalSocket& socket, const QStringList& files)
 {
-    QStringList absolute;
-    for (const QString& file : files)
-        absolute.append(QFileInfo(file).absoluteFilePath());
-    socket.write(Message(absolute));
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(kSendWaitMs))
-            return false;
-    }
+    // The files go only once the running program has taken the connection up: one that
+    // does not answer in time gets nothing, so what the start reports as not handed over
+    // does not open later after all, when that program comes back.
     const QDeadlineTimer answerDue(kAnswerWaitMs);
     QByteArray answer;
     while (answer.size() < kTaken.size()) {
@@ -94,6 +89,14 @@ bool CShellOpenChannel::Send(QLocalSocket& socket, const QStringList& files)
     }
     if (answer != kTaken)
         return false;
+    QStringList absolute;
+    for (const QString& file : files)
+        absolute.append(QFileInfo(file).absoluteFilePath());
+    socket.write(Message(absolute));
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(kSendWaitMs))
+            return false;
+    }
     // The end of the connection ends the message.
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState &&
@@ -125,7 +128,7 @@ void CShellOpenChannel::OnNewConnection()
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { OnReadyRead(socket); });
         connect(socket, &QLocalSocket::disconnected, this,
                 [this, socket] { OnDisconnected(socket); });
-        // A start that ended before the connection was taken up is read at once.
+        // A start that gave up before the connection was taken up sent no files: it goes.
         if (socket->state() != QLocalSocket::ConnectedState) {
             OnDisconnected(socket);
             continue;

@@ -258,6 +258,11 @@ void TstShellOpen::secondStartToProgramNotAnswering()
     QCOMPARE(second.state(), QProcess::Running);
     // It made no bus port.
     QVERIFY(!second.readAllStandardOutput().contains("VORTAN"));
+    // What it said was not handed over must not open after all when the program comes back.
+    QLocalSocket* late = hanging.nextPendingConnection();
+    QVERIFY(late);
+    late->waitForReadyRead(200);
+    QCOMPARE(late->readAll(), QByteArray());
     second.kill();
     QVERIFY(second.waitForFinished());
 }
