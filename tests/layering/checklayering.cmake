@@ -5,16 +5,18 @@
 #
 # Which target a file is of:
 # - the targets that list it among their sources (pagerig.h is of every page test);
-# - a header no target lists is of the target that lists the file of its name beside it
-#   (cfoo.h beside a listed cfoo.cpp), else of the library of its folder: the nearest folder
-#   upwards that defines a library. Where that folder defines several, it is of the topmost
-#   ones, those no other library of the folder links (platform/: tarnlink_platform_bus and
-#   tarnlink_platform, both; shell/: tarnlink_shell). A header of several targets is read as
-#   a file of each, so it may include only what every one of them links;
+# - a header no target lists (in a library's folder or below it, or beside a listed file) is
+#   of the target that lists the file of its name beside it (cfoo.h beside a listed
+#   cfoo.cpp), else of the library of its folder: the nearest folder upwards that defines a
+#   library. Where that folder defines several, it is of the topmost ones, those no other
+#   library of the folder links (platform/: tarnlink_platform_bus and tarnlink_platform,
+#   both; shell/: tarnlink_shell);
 # - any other file is of no target.
+# A file of several targets is read as a file of each, so it may include only what every one
+# of them links, and a target may include it when it is or links one of them.
 #
-# The rule, for every target (libraries, the program, tests, benchmarks, the simulator) and
-# every file of it:
+# The rule, for every target (libraries, the program, tests, benchmarks, fuzz targets, the
+# simulator) and every file of it:
 # - each #include line (those inside #if too; one computed by a macro is not seen) names
 #   a file of the target itself, whose includes are read in turn,
 #   or a file of a library the target links, directly or through others (read as a file of
@@ -43,6 +45,8 @@ foreach(target IN LISTS LAYERING_TARGETS)
     cmake_path(REMOVE_EXTENSION file LAST_ONLY OUTPUT_VARIABLE stem)
     string(MD5 key "${stem}")
     list(APPEND stem_owners_${key} ${target})
+    cmake_path(GET file PARENT_PATH dir)
+    list(APPEND listed_folders ${dir})
   endforeach()
 endforeach()
 
@@ -69,32 +73,39 @@ function(layering_folder_libraries dir out)
   set(${out} ${top} PARENT_SCOPE)
 endfunction()
 
-# The headers no target lists, each given to its targets (the rule above), and added to the
-# files to read of each: extra_<target>.
+# The headers no target lists, in the folders of libraries and below them and beside the
+# listed files, each given to its targets (the rule above) and added to the files to read of
+# each: extra_<target>.
 foreach(library IN LISTS LAYERING_LIBRARIES)
-  list(APPEND folders ${LAYERING_DIR_${library}})
+  file(GLOB_RECURSE found LIST_DIRECTORIES false
+    ${LAYERING_DIR_${library}}/*.h ${LAYERING_DIR_${library}}/*.hpp)
+  list(APPEND headers ${found})
 endforeach()
-list(REMOVE_DUPLICATES folders)
-foreach(folder IN LISTS folders)
-  file(GLOB_RECURSE headers LIST_DIRECTORIES false ${folder}/*.h ${folder}/*.hpp)
-  foreach(header IN LISTS headers)
-    string(MD5 key "${header}")
-    cmake_path(IS_PREFIX LAYERING_BUILD "${header}" in_build)
-    if(in_build OR DEFINED owners_${key})
-      continue()
-    endif()
-    cmake_path(REMOVE_EXTENSION header LAST_ONLY OUTPUT_VARIABLE stem)
-    string(MD5 stem_key "${stem}")
-    set(owners ${stem_owners_${stem_key}})
-    cmake_path(GET header PARENT_PATH dir)
-    while(NOT owners AND NOT dir STREQUAL LAYERING_ROOT)
-      layering_folder_libraries(${dir} owners)
-      cmake_path(GET dir PARENT_PATH dir)
-    endwhile()
-    set(owners_${key} ${owners})
-    foreach(owner IN LISTS owners)
-      list(APPEND extra_${owner} ${header})
-    endforeach()
+list(REMOVE_DUPLICATES listed_folders)
+foreach(folder IN LISTS listed_folders)
+  file(GLOB found LIST_DIRECTORIES false ${folder}/*.h ${folder}/*.hpp)
+  list(APPEND headers ${found})
+endforeach()
+list(REMOVE_DUPLICATES headers)
+foreach(header IN LISTS headers)
+  string(MD5 key "${header}")
+  cmake_path(IS_PREFIX LAYERING_BUILD "${header}" in_build)
+  if(in_build OR DEFINED owners_${key})
+    continue()
+  endif()
+  cmake_path(REMOVE_EXTENSION header LAST_ONLY OUTPUT_VARIABLE stem)
+  string(MD5 stem_key "${stem}")
+  set(owners ${stem_owners_${stem_key}})
+  cmake_path(GET header PARENT_PATH dir)
+  cmake_path(IS_PREFIX LAYERING_ROOT "${dir}" NORMALIZE inside)
+  while(NOT owners AND inside AND NOT dir STREQUAL LAYERING_ROOT)
+    layering_folder_libraries(${dir} owners)
+    cmake_path(GET dir PARENT_PATH dir)
+    cmake_path(IS_PREFIX LAYERING_ROOT "${dir}" NORMALIZE inside)
+  endwhile()
+  set(owners_${key} ${owners})
+  foreach(owner IN LISTS owners)
+    list(APPEND extra_${owner} ${header})
   endforeach()
 endforeach()
 
