@@ -400,7 +400,7 @@ private:
     bool IsMultiLineCell(int nRow, int nCol) const;
     // Column 0 while the owner keeps it from pastes and drops.
     bool IsProtectedColumn(int nCol) const { return m_bProtectFirstColumn && nCol == 0; }
-    void PasteLine(int nRow, int nCol, int targetRow, const QString& line, bool& rowMultiLine,
+    void PasteLine(int nRow, int nCol, int targetRow, QStringView line, bool& rowMultiLine,
                    bool tabSeen, int& maxRow, int& maxCol);
     void InsertPasteRow(int targetRow);
     void NumberRows(int fromRow);

@@ -139,12 +139,13 @@ void CGridCtrl::InsertPasteRow(int targetRow)
     }
 }
 
-void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line,
+void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, QStringView line,
                           bool& rowMultiLine, bool tabSeen, int& maxRow, int& maxCol)
 {
-    const QStringList cells = line.split(QLatin1Char('\t'));
     int colOffset = 0;
-    for (const QString& cellText : cells) {
+    while (!line.isEmpty()) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        const QStringView cellText = tab < 0 ? line : line.left(tab);
         // The class of the start row's cell one column right of the offset decides (counted
         // from column 0, not from the paste column); past the grid's edge the previous class
         // holds.
@@ -159,11 +160,14 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line
         }
         // Text beyond the grid's edge, or into a protected first column, is dropped.
         if (IsValid(targetRow, targetCol) && !IsProtectedColumn(targetCol)) {
-            UpdateItemText(targetRow, targetCol, cellText.trimmed());
+            UpdateItemText(targetRow, targetCol, cellText.trimmed().toString());
             SetItemState(targetRow, targetCol, GetItemState(targetRow, targetCol) & ~GvisSelected);
             maxRow = qMax(maxRow, targetRow);
             maxCol = qMax(maxCol, targetCol);
         }
+        // The next cell is what follows the tab: a tab that ends the line leaves nothing, so
+        // it adds no empty cell (and no second row).
+        line = tab < 0 ? QStringView() : line.mid(tab + 1);
         ++colOffset;
     }
 }
