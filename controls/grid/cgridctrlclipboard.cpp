@@ -148,10 +148,13 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, QStringView line,
         const QStringView cellText = tab < 0 ? line : line.left(tab);
         // The class of the start row's cell one column right of the offset decides (counted
         // from column 0, not from the paste column); past the grid's edge the previous class
-        // holds.
-        if (tabSeen && IsValid(nRow, colOffset + 1))
+        // holds, but no cell there asks for a row: a later cell of the line stays in the row
+        // the line has (or is dropped) rather than pushing that row down under a blank one,
+        // as a CR after a tab that ends the line would on every line.
+        const bool classInside = IsValid(nRow, colOffset + 1);
+        if (tabSeen && classInside)
             rowMultiLine = IsMultiLineCell(nRow, colOffset + 1);
-        if (!rowMultiLine)
+        if (!rowMultiLine && (classInside || colOffset == 0))
             InsertPasteRow(targetRow);
         int targetCol = nCol + colOffset;
         while (IsValid(targetRow, targetCol) && GetColumnWidth(targetCol) == 0) {

@@ -150,7 +150,7 @@ void TstGridClipboard::pasteNarrowGridDropsOverflow()
     std::unique_ptr<QMimeData> data(TextData(text));
     QVERIFY(grid->PasteTextToGrid(CCellID(2, col), data.get()));
     QCOMPARE(grid->GetColumnCount(), 2);
-    // Each pasted cell first inserts a row; the first cell's text lands in the paste column
+    // Each pasted line first inserts a row; the first cell's text lands in the paste column
     // (column 0 is numbered afterwards), and what lies beyond the edge is dropped.
     QStringList column;
     for (int r = 2; r < grid->GetRowCount(); ++r)
@@ -189,6 +189,12 @@ void TstGridClipboard::pasteLinesInsertsAndNumbersRows_data()
     QTest::newRow("lines ending in a tab")
         << 3 << 2 << QList<CCellID>{} << "a1\t\nb2\t\nc3\t\n" << CCellID(1, 1)
         << QStringList{"1\ta1\t", "2\tb2\t", "3\tc3\t", "4\ta\t", "5\tb\t"} << CCellID(4, 1)
+        << CCellRange(1, 1, 3, 1);
+    // The grid's own copy of such cells: past the right edge the CR before each line end is
+    // dropped and takes no row of its own.
+    QTest::newRow("copied lines ending in a tab")
+        << 3 << 2 << QList<CCellID>{} << "a1\t\r\nb2\t\r\nc3\t" << CCellID(1, 1)
+        << QStringList{"1\ta1\t", "2\tb2\t", "3\tc3\t", "4\ta\t", "5\tb\t"} << CCellID(3, 1)
         << CCellRange(1, 1, 3, 1);
     // Every line reads the classes in the start row, whose multi-line cells take the text in
     // place; the plain cells of the rows below would have had rows inserted.
