@@ -20,6 +20,17 @@ namespace {
 
 constexpr QChar kMultiLineRowEnd(0x0003);
 
+// Where the pasted line that starts at `from` ends: at the next multi-line row end while the
+// text holds one, else at the next line feed; -1 when neither follows. `nextRowEnd` keeps the
+// next row end found (-1 once none is left), so a paste reads its text once over rather than
+// once a line.
+qsizetype LineEnd(QStringView text, qsizetype from, qsizetype& nextRowEnd)
+{
+    if (nextRowEnd >= 0 && nextRowEnd < from)
+        nextRowEnd = text.indexOf(kMultiLineRowEnd, from);
+    return nextRowEnd >= 0 ? nextRowEnd : text.indexOf(QLatin1Char('\n'), from);
+}
+
 } // namespace
 
 bool CGridCtrl::IsMultiLineCell(int nRow, int nCol) const
@@ -207,14 +218,14 @@ bool CGridCtrl::PasteTextToGrid(CCellID cell, const QMimeData* pDataObject, bool
     int maxRow = -1;
     int maxCol = -1;
     bool tabSeen = false;
+    qsizetype from = 0;
+    qsizetype nextRowEnd = text.indexOf(kMultiLineRowEnd);
     bool more = true;
     while (more) {
-        int end = text.indexOf(kMultiLineRowEnd);
-        if (end < 0)
-            end = text.indexOf(QLatin1Char('\n'));
+        const qsizetype end = LineEnd(text, from, nextRowEnd);
         more = end >= 0;
-        const QString line = more ? text.left(end) : text;
-        text = more ? text.mid(end + 1) : QString();
+        const QStringView line = QStringView(text).mid(from, more ? end - from : -1);
+        from = end + 1;
         if (line.contains(QLatin1Char('\t')))
             tabSeen = true;
         int targetRow = cell.row + rowOffset;
