@@ -233,6 +233,8 @@ public:
     void Refresh();
     bool RedrawCell(int nRow, int nCol);
     bool InvalidateCellRect(int nRow, int nCol);
+    // Fits the bars' ranges to the table and the window. Inserting a row does it later, once
+    // for a whole run of insertions (see ResetScrollBarsLater).
     void ResetScrollBars();
     int GetScrollPos32(Qt::Orientation bar) const;
     void SetScrollPos32(Qt::Orientation bar, int nPos);
@@ -365,6 +367,11 @@ private:
     // would, in one move.
     void ScrollLines(Qt::Orientation bar, int forward, int back);
     bool NeedsVerticalBar(int usableHeight) const;
+    // A fill or paste inserts its rows one by one: the bars are reset once after the run, at
+    // the next turn of the event loop, or before anything reads or moves them if that comes
+    // first, instead of once a row (each reset posts the scroll area a layout of its own).
+    void ResetScrollBarsLater();
+    void ResetScrollBarsIfDue();
 
     // Mouse and keys (cgridctrlmouse.cpp, cgridctrlkeys.cpp).
     bool MouseOverColumnResizeArea(const QPoint& point);
@@ -487,6 +494,8 @@ private:
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
     QRect m_SizingClip; // where that band may go
+    bool m_bScrollBarsDue = false;     // rows went in since the bars were last reset
+    bool m_bScrollResetPosted = false; // a reset waits in the event queue
     CCellID m_idMouseOverCell;
 
     // Set while open editors are ended by the grid rather than by the user.
