@@ -550,7 +550,7 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
     }
     if (m_idCurrentCell.row != -1 && nRow < m_idCurrentCell.row)
         m_idCurrentCell.row++;
-    ResetScrollBars();
+    ResetScrollBarsLater();
     SetModified(true);
     Refresh();
     return nRow;

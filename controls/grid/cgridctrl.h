@@ -233,6 +233,8 @@ public:
     void Refresh();
     bool RedrawCell(int nRow, int nCol);
     bool InvalidateCellRect(int nRow, int nCol);
+    // Fits the bars' ranges to the table and the window. Inserting a row does it later, once
+    // for a whole run of insertions (see ResetScrollBarsLater).
     void ResetScrollBars();
     int GetScrollPos32(Qt::Orientation bar) const;
     void SetScrollPos32(Qt::Orientation bar, int nPos);
@@ -365,6 +367,11 @@ private:
     // would, in one move.
     void ScrollLines(Qt::Orientation bar, int forward, int back);
     bool NeedsVerticalBar(int usableHeight) const;
+    // A fill or paste inserts its rows one by one: the bars are reset once after the run, at
+    // the next turn of the event loop, or before anything reads or moves them if that comes
+    // first, instead of once a row (each reset posts the scroll area a layout of its own).
+    void ResetScrollBarsLater();
+    void ResetScrollBarsIfDue();
 
     // Mouse and keys (cgridctrlmouse.cpp, cgridctrlkeys.cpp).
     bool MouseOverColumnResizeArea(const QPoint& point);
@@ -400,7 +407,7 @@ private:
     bool IsMultiLineCell(int nRow, int nCol) const;
     // Column 0 while the owner keeps it from pastes and drops.
     bool IsProtectedColumn(int nCol) const { return m_bProtectFirstColumn && nCol == 0; }
-    void PasteLine(int nRow, int nCol, int targetRow, const QString& line, bool& rowMultiLine,
+    void PasteLine(int nRow, int nCol, int targetRow, QStringView line, bool& rowMultiLine,
                    bool tabSeen, int& maxRow, int& maxCol);
     void InsertPasteRow(int targetRow);
     void NumberRows(int fromRow);
@@ -487,6 +494,8 @@ private:
     bool m_bMouseMovedSinceDown = false;
     QRect m_SizingBand; // the band shown while a row or column is sized
     QRect m_SizingClip; // where that band may go
+    bool m_bScrollBarsDue = false;     // rows went in since the bars were last reset
+    bool m_bScrollResetPosted = false; // a reset waits in the event queue
     CCellID m_idMouseOverCell;
 
     // Set while open editors are ended by the grid rather than by the user.

@@ -20,6 +20,17 @@ namespace {
 
 constexpr QChar kMultiLineRowEnd(0x0003);
 
+// Where the pasted line that starts at `from` ends: at the next multi-line row end while the
+// text holds one, else at the next line feed; -1 when neither follows. `nextRowEnd` keeps the
+// next row end found (-1 once none is left), so a paste reads its text once over rather than
+// once a line.
+qsizetype LineEnd(QStringView text, qsizetype from, qsizetype& nextRowEnd)
+{
+    if (nextRowEnd >= 0 && nextRowEnd < from)
+        nextRowEnd = text.indexOf(kMultiLineRowEnd, from);
+    return nextRowEnd >= 0 ? nextRowEnd : text.indexOf(QLatin1Char('\n'), from);
+}
+
 } // namespace
 
 bool CGridCtrl::IsMultiLineCell(int nRow, int nCol) const
@@ -139,18 +150,22 @@ void CGridCtrl::InsertPasteRow(int targetRow)
     }
 }
 
-void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line,
+void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, QStringView line,
                           bool& rowMultiLine, bool tabSeen, int& maxRow, int& maxCol)
 {
-    const QStringList cells = line.split(QLatin1Char('\t'));
     int colOffset = 0;
-    for (const QString& cellText : cells) {
+    while (!line.isEmpty()) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        const QStringView cellText = tab < 0 ? line : line.left(tab);
         // The class of the start row's cell one column right of the offset decides (counted
         // from column 0, not from the paste column); past the grid's edge the previous class
-        // holds.
-        if (tabSeen && IsValid(nRow, colOffset + 1))
+        // holds, but no cell there asks for a row: a later cell of the line stays in the row
+        // the line has (or is dropped) rather than pushing that row down under a blank one,
+        // as a CR after a tab that ends the line would on every line.
+        const bool classInside = IsValid(nRow, colOffset + 1);
+        if (tabSeen && classInside)
             rowMultiLine = IsMultiLineCell(nRow, colOffset + 1);
-        if (!rowMultiLine)
+        if (!rowMultiLine && (classInside || colOffset == 0))
             InsertPasteRow(targetRow);
         int targetCol = nCol + colOffset;
         while (IsValid(targetRow, targetCol) && GetColumnWidth(targetCol) == 0) {
@@ -159,11 +174,14 @@ void CGridCtrl::PasteLine(int nRow, int nCol, int targetRow, const QString& line
         }
         // Text beyond the grid's edge, or into a protected first column, is dropped.
         if (IsValid(targetRow, targetCol) && !IsProtectedColumn(targetCol)) {
-            UpdateItemText(targetRow, targetCol, cellText.trimmed());
+            UpdateItemText(targetRow, targetCol, cellText.trimmed().toString());
             SetItemState(targetRow, targetCol, GetItemState(targetRow, targetCol) & ~GvisSelected);
             maxRow = qMax(maxRow, targetRow);
             maxCol = qMax(maxCol, targetCol);
         }
+        // The next cell is what follows the tab: a tab that ends the line leaves nothing, so
+        // it adds no empty cell (and no second row).
+        line = tab < 0 ? QStringView() : line.mid(tab + 1);
         ++colOffset;
     }
 }
@@ -200,14 +218,14 @@ bool CGridCtrl::PasteTextToGrid(CCellID cell, const QMimeData* pDataObject, bool
     int maxRow = -1;
     int maxCol = -1;
     bool tabSeen = false;
+    qsizetype from = 0;
+    qsizetype nextRowEnd = text.indexOf(kMultiLineRowEnd);
     bool more = true;
     while (more) {
-        int end = text.indexOf(kMultiLineRowEnd);
-        if (end < 0)
-            end = text.indexOf(QLatin1Char('\n'));
+        const qsizetype end = LineEnd(text, from, nextRowEnd);
         more = end >= 0;
-        const QString line = more ? text.left(end) : text;
-        text = more ? text.mid(end + 1) : QString();
+        const QStringView line = QStringView(text).mid(from, more ? end - from : -1);
+        from = end + 1;
         if (line.contains(QLatin1Char('\t')))
             tabSeen = true;
         int targetRow = cell.row + rowOffset;

@@ -415,7 +415,11 @@ void CGridCtrl::OnLButtonUp(QPoint point)
         QPoint start;
         if (m_bMouseMovedSinceDown &&
             GetCellOrigin(col ? 0 : m_nSizingIndex, col ? m_nSizingIndex : 0, &start)) {
-            const int size = col ? point.x() - start.x() : point.y() - start.y();
+            // The release keeps to the band's far bound, so a drag past the grid's edge
+            // makes the column (row) no larger than a client less the fixed ones; towards
+            // the near side the point may still size it down to nothing.
+            const int size = col ? qMin(point.x(), m_SizingClip.right()) - start.x()
+                                 : qMin(point.y(), m_SizingClip.bottom()) - start.y();
             const int least = m_bHideColumnsBySizing ? 0 : 1;
             if (col)
                 SetColumnWidth(m_nSizingIndex, qMax(least, size));

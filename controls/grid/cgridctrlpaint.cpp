@@ -149,6 +149,7 @@ int CGridCtrl::GetScrollPos32(Qt::Orientation bar) const
 
 void CGridCtrl::SetScrollPos32(Qt::Orientation bar, int nPos)
 {
+    ResetScrollBarsIfDue();
     QScrollBar* scroll = bar == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
     scroll->setValue(nPos);
     ResetTopLeft();
@@ -160,8 +161,30 @@ bool CGridCtrl::NeedsVerticalBar(int usableHeight) const
     return GetVirtualHeight() - fixedRowHeight > usableHeight - fixedRowHeight;
 }
 
+void CGridCtrl::ResetScrollBarsLater()
+{
+    m_bScrollBarsDue = true;
+    if (m_bScrollResetPosted)
+        return;
+    m_bScrollResetPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_bScrollResetPosted = false;
+            ResetScrollBarsIfDue();
+        },
+        Qt::QueuedConnection);
+}
+
+void CGridCtrl::ResetScrollBarsIfDue()
+{
+    if (m_bScrollBarsDue)
+        ResetScrollBars();
+}
+
 void CGridCtrl::ResetScrollBars()
 {
+    m_bScrollBarsDue = false;
     if (!m_bAllowDraw)
         return;
     // The whole area the bars may take from, as if neither were shown.
@@ -213,6 +236,7 @@ void CGridCtrl::scrollContentsBy(int dx, int dy)
 
 void CGridCtrl::ScrollBy(Qt::Orientation bar, int code)
 {
+    ResetScrollBarsIfDue();
     const bool vertical = bar == Qt::Vertical;
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const int pos = scroll->value();
@@ -253,6 +277,7 @@ void CGridCtrl::ScrollLines(Qt::Orientation bar, int forward, int back)
 {
     if (forward <= 0 && back <= 0)
         return;
+    ResetScrollBarsIfDue();
     const bool vertical = bar == Qt::Vertical;
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const CCellID topLeft = GetTopleftNonFixedCell();
@@ -269,6 +294,7 @@ void CGridCtrl::EnsureVisible(int nRow, int nCol)
 {
     if (!m_bAllowDraw || !IsValid(nRow, nCol))
         return;
+    ResetScrollBarsIfDue();
     // A line for every shown row (column) between the visible ones and the target.
     const CCellRange visible = GetVisibleNonFixedCellRange();
     const auto shown = [](const CGridSizes& sizes, int from, int to) {

@@ -54,32 +54,12 @@ bool CInPlaceEdit::event(QEvent* event)
 
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        Leave(uint(key));
+    if (LeaveOnKey(event, m_bExitOnArrows || ctrl, false))
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         Leave('\r');
         return;
-    case Qt::Key_Escape:
-        setText(m_sInitText);
-        Leave(Qt::Key_Escape);
-        return;
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (m_bExitOnArrows || ctrl) {
-            Leave(uint(key));
-            return;
-        }
-        break;
-    default:
-        break;
     }
     QLineEdit::keyPressEvent(event);
     if (!event->text().isEmpty()) {

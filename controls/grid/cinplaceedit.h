@@ -28,6 +28,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void SetEditText(const QString& text) override { setText(text); }
 
 private:
     bool m_bExitOnArrows;

@@ -81,6 +81,35 @@ void CInPlaceEditor::Leave(uint key)
     EndEdit();
 }
 
+bool CInPlaceEditor::LeaveOnKey(const QKeyEvent* event, bool arrowsLeave, bool sideArrowsToo)
+{
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        break;
+    case Qt::Key_Escape:
+        SetEditText(m_sInitText);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (!sideArrowsToo)
+            return false;
+        [[fallthrough]];
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!arrowsLeave)
+            return false;
+        break;
+    default:
+        return false;
+    }
+    Leave(uint(key));
+    return true;
+}
+
 void CInPlaceEditor::EndOnce(bool& ending, const QString& text,
                              const std::function<void(const GV_DISPINFO&)>& report)
 {

@@ -44,6 +44,12 @@ protected:
     static bool TakeEvent(QEvent* event, const std::function<void(QKeyEvent*)>& keyPress);
     // Ends editing with `key` by giving the focus back to the grid.
     void Leave(uint key);
+    // Ends editing on the keys that end both kinds of editor: Tab and Back-tab; Escape, which
+    // puts the first text back; the page keys and the up and down arrows while `arrowsLeave`,
+    // with the left and right arrows as well when `sideArrowsToo`. True when `event` ended it.
+    bool LeaveOnKey(const QKeyEvent* event, bool arrowsLeave, bool sideArrowsToo);
+    // Replaces the editor's text.
+    virtual void SetEditText(const QString& text) = 0;
     // Reports `text` through `report` once and closes the editor. `ending` is set while an
     // editor of this kind reports: the report goes to the grid, which may close other
     // editors, and those end without reporting.

@@ -65,38 +65,14 @@ bool CInPlaceMultiLine::event(QEvent* event)
 
 void CInPlaceMultiLine::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
     if (!m_bTypingForProgram)
         m_bKeyPressed = true;
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        Leave(uint(key));
+    // The arrows move within the text unless Ctrl is held.
+    if (LeaveOnKey(event, event->modifiers() & Qt::ControlModifier, true))
         return;
-    case Qt::Key_Escape:
-        setPlainText(m_sInitText);
-        Leave(Qt::Key_Escape);
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReturn && !m_bKeyPressed)
         return;
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (ctrl) {
-            Leave(uint(key));
-            return;
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!m_bKeyPressed)
-            return;
-        break;
-    default:
-        break;
-    }
     QPlainTextEdit::keyPressEvent(event);
     if (!event->text().isEmpty()) {
         const QRect box(0, 0, qMax(1, width()), 0);

@@ -25,6 +25,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void SetEditText(const QString& text) override { setPlainText(text); }
 
 private:
     void Type(uint nChar);

@@ -51,14 +51,19 @@ void Fill(CGridCtrl* grid, int rows, int cols)
     grid->resize(500, 400);
 }
 
+// Makes the cell at (row, col) a multi-line cell with the same text.
+void MakeMultiLine(CGridCtrl* grid, int row, int col)
+{
+    auto cell = CGridCellMultiLine::CreateObject();
+    cell->SetText(grid->GetItemText(row, col));
+    grid->SetCell(row, col, std::move(cell));
+}
+
 // Makes every non-fixed cell of column `col` a multi-line cell with the same text.
 void MakeMultiLine(CGridCtrl* grid, int col)
 {
-    for (int r = 1; r < grid->GetRowCount(); ++r) {
-        auto cell = CGridCellMultiLine::CreateObject();
-        cell->SetText(grid->GetItemText(r, col));
-        grid->SetCell(r, col, std::move(cell));
-    }
+    for (int r = 1; r < grid->GetRowCount(); ++r)
+        MakeMultiLine(grid, r, col);
 }
 
 QMimeData* TextData(const QString& text)
@@ -145,7 +150,7 @@ void TstGridClipboard::pasteNarrowGridDropsOverflow()
     std::unique_ptr<QMimeData> data(TextData(text));
     QVERIFY(grid->PasteTextToGrid(CCellID(2, col), data.get()));
     QCOMPARE(grid->GetColumnCount(), 2);
-    // Each pasted cell first inserts a row; the first cell's text lands in the paste column
+    // Each pasted line first inserts a row; the first cell's text lands in the paste column
     // (column 0 is numbered afterwards), and what lies beyond the edge is dropped.
     QStringList column;
     for (int r = 2; r < grid->GetRowCount(); ++r)
@@ -159,39 +164,60 @@ void TstGridClipboard::pasteNarrowGridDropsOverflow()
 
 void TstGridClipboard::pasteLinesInsertsAndNumbersRows_data()
 {
-    // A grid of `rows` x 3 filled by Fill, column 2 multi-line or not; the rows from 1 on
-    // after the paste, their cells joined by tabs.
+    // A grid of `rows` x `cols` filled by Fill, with multi-line cells where listed; the rows
+    // from 1 on after the paste, their first three cells joined by tabs.
     QTest::addColumn<int>("rows");
-    QTest::addColumn<bool>("multiLine");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<QList<CCellID>>("multiLine");
     QTest::addColumn<QString>("text");
     QTest::addColumn<CCellID>("at");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<CCellID>("focus");
     QTest::addColumn<CCellRange>("selected");
     QTest::newRow("lines without tabs")
-        << 4 << false << "one\r\n a \r" << CCellID(2, 1)
+        << 4 << 3 << QList<CCellID>{} << "one\r\n a \r" << CCellID(2, 1)
         << QStringList{"\ta\tb", "2\tone\t", "3\ta\t", "4\tc\td", "5\te\tf"} << CCellID(3, 1)
         << CCellRange(2, 1, 3, 1);
     // The start row's class is read one column right of the offset counted from column 0:
     // (1, 1) is a plain cell, so a row goes in first.
     QTest::newRow("tabbed line, multi-line column 2")
-        << 3 << true << "x\ty" << CCellID(1, 1) << QStringList{"1\tx\ty", "2\ta\tb", "3\tc\td"}
-        << CCellID(1, 1) << CCellRange(1, 1, 1, 2);
+        << 3 << 3 << QList<CCellID>{CCellID(1, 2), CCellID(2, 2)} << "x\ty" << CCellID(1, 1)
+        << QStringList{"1\tx\ty", "2\ta\tb", "3\tc\td"} << CCellID(1, 1)
+        << CCellRange(1, 1, 1, 2);
+    // A copy whose last column is empty ends each line in a tab: that adds no cell, so each
+    // line inserts one row, in order (the project view's two columns).
+    QTest::newRow("lines ending in a tab")
+        << 3 << 2 << QList<CCellID>{} << "a1\t\nb2\t\nc3\t\n" << CCellID(1, 1)
+        << QStringList{"1\ta1\t", "2\tb2\t", "3\tc3\t", "4\ta\t", "5\tb\t"} << CCellID(4, 1)
+        << CCellRange(1, 1, 3, 1);
+    // The grid's own copy of such cells: past the right edge the CR before each line end is
+    // dropped and takes no row of its own.
+    QTest::newRow("copied lines ending in a tab")
+        << 3 << 2 << QList<CCellID>{} << "a1\t\r\nb2\t\r\nc3\t" << CCellID(1, 1)
+        << QStringList{"1\ta1\t", "2\tb2\t", "3\tc3\t", "4\ta\t", "5\tb\t"} << CCellID(3, 1)
+        << CCellRange(1, 1, 3, 1);
+    // Every line reads the classes in the start row, whose multi-line cells take the text in
+    // place; the plain cells of the rows below would have had rows inserted.
+    QTest::newRow("lines below a multi-line start row")
+        << 4 << 3 << QList<CCellID>{CCellID(1, 1), CCellID(1, 2)} << "x\ty\r\nz\tw"
+        << CCellID(1, 1) << QStringList{"1\tx\ty", "2\tz\tw", "3\te\tf"} << CCellID(2, 1)
+        << CCellRange(1, 1, 2, 2);
 }
 
 void TstGridClipboard::pasteLinesInsertsAndNumbersRows()
 {
     QFETCH(int, rows);
-    QFETCH(bool, multiLine);
+    QFETCH(int, cols);
+    QFETCH(QList<CCellID>, multiLine);
     QFETCH(QString, text);
     QFETCH(CCellID, at);
     QFETCH(QStringList, after);
     QFETCH(CCellID, focus);
     QFETCH(CCellRange, selected);
     QPointer<CGridCtrl> grid = new CGridCtrl;
-    Fill(grid, rows, 3);
-    if (multiLine)
-        MakeMultiLine(grid, 2);
+    Fill(grid, rows, cols);
+    for (const CCellID& cell : multiLine)
+        MakeMultiLine(grid, cell.row, cell.col);
     std::unique_ptr<QMimeData> data(TextData(text));
     QVERIFY(grid->PasteTextToGrid(at, data.get()));
     QStringList got;

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QCursor>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -97,6 +99,7 @@ private slots:
     void ensureVisibleLandsInPlace_data();
     void ensureVisibleLandsInPlace();
     void extentFollowsEveryChange();
+    void scrollBarsReachInsertedRows();
 };
 
 void TstGridCtrl::storageKeepsAttributes()
@@ -921,6 +924,39 @@ void TstGridCtrl::extentFollowsEveryChange()
             width += grid->GetColumnWidth(c);
         QVERIFY2(grid->GetVirtualHeight() == height && grid->GetVirtualWidth() == width, name);
     }
+    delete grid;
+}
+
+void TstGridCtrl::scrollBarsReachInsertedRows()
+{
+    // Rows inserted one by one, by a fill, a paste or a single insertion, leave the bars to
+    // one reset after them; whether the user drags the bar to its end once the window has
+    // taken them in, or the grid scrolls at once, the last row comes into view.
+    QPointer<CGridCtrl> grid = MakeGrid(2, 3);
+    const auto lastRowShowsAtBarEnd = [&] {
+        QScrollBar* bar = grid->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        return grid->IsCellVisible(grid->GetRowCount() - 1, 1);
+    };
+    for (int r = 0; r < 100; ++r)
+        grid->InsertRow(QString());
+    QCoreApplication::processEvents();
+    QVERIFY(lastRowShowsAtBarEnd());
+
+    grid->InsertRow(QString());
+    QCoreApplication::processEvents();
+    QVERIFY(lastRowShowsAtBarEnd());
+
+    for (int r = 0; r < 100; ++r)
+        grid->InsertRow(QString(), 1);
+    grid->EnsureVisible(grid->GetRowCount() - 1, 1);
+    QVERIFY(grid->IsCellVisible(grid->GetRowCount() - 1, 1));
+
+    QMimeData lines;
+    lines.setText(QStringLiteral("x\n").repeated(100));
+    QVERIFY(grid->PasteTextToGrid(CCellID(1, 1), &lines));
+    QCOMPARE(grid->GetRowCount(), 303);
+    QVERIFY(lastRowShowsAtBarEnd());
     delete grid;
 }
 

@@ -665,6 +665,10 @@ void TstGridInput::dividersSize_data()
     QTest::newRow("column, without hiding one pixel stays")
         << false << CCellID(0, 2) << false << -200 << -1 << "no hiding"
         << QList<int>{50, 50, 1, 50, 50, 50};
+    // Past the grid's edge the width stops where the band does: a client's width (398)
+    // less the fixed column.
+    QTest::newRow("column, past the grid's edge")
+        << false << CCellID(0, 2) << false << 1000 << -1 << "" << QList<int>{50, 50, 348, 50, 50, 50};
     QTest::newRow("column, the fixed one")
         << false << CCellID(0, 1) << true << 10 << -1 << "" << QList<int>{61, 50, 50, 50, 50, 50};
     QTest::newRow("column, no move no change")
@@ -675,6 +679,8 @@ void TstGridInput::dividersSize_data()
         << true << CCellID(3, 0) << true << 10 << -1 << "" << QList<int>{20, 20, 31, 20, 20, 20};
     QTest::newRow("row, past a hidden one opens it")
         << true << CCellID(3, 0) << true << 12 << 2 << "" << QList<int>{20, 20, 13, 20, 20, 20};
+    QTest::newRow("row, past the grid's edge")
+        << true << CCellID(2, 0) << false << 1000 << -1 << "" << QList<int>{20, 20, 278, 20, 20, 20};
     QTest::newRow("row, narrowed to nothing hides it")
         << true << CCellID(2, 0) << false << -200 << -1 << "" << QList<int>{20, 20, 0, 20, 20, 20};
     QTest::newRow("row, without hiding one pixel stays")
