@@ -378,14 +378,15 @@ void CTarnlinkView::OnChangeAxisName()
     if (name.removeIf(IsForbiddenInName).size() == edit->text().size()) {
         if (m_nameTip)
             m_nameTip->hide();
-        return;
+    } else {
+        if (m_nameTip) {
+            const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
+            m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
+        }
+        // The cleaned text is no new change: the tip stays.
+        const QSignalBlocker quiet(edit);
+        edit->setText(name);
+        edit->end(false);
     }
-    if (m_nameTip) {
-        const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
-        m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
-    }
-    // The cleaned text is no new change: the tip stays.
-    const QSignalBlocker quiet(edit);
-    edit->setText(name);
-    edit->end(false);
+    FitNameLimit();
 }
