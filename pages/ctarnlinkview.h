@@ -119,8 +119,9 @@ public:
     void OnVScroll(int code, int position, QWidget* scrollControl);
     // The temperature-module switch 1060: tells the stage and updates caption and buttons.
     void OnBnClickedQelOnline();
-    // Writes an offline page's settings to its axis, which must be online, and closes the
-    // page; false when the axis is offline or a write failed.
+    // Writes an offline page's settings to its axis, which must be online, tells the user
+    // which values it left out or sent clipped (a project transfer's report tells it
+    // instead), and closes the page; false when the axis is offline or a write failed.
     bool OnBnClickedTransmit();
     // The commands ("R", "T", ...) whose values the last transmission left out because the
     // page did not know them; the axis name, which a file may leave empty, is not counted.
