@@ -305,15 +305,9 @@ void TstParameterPage::nameLength()
     } else if (from == QStringLiteral("file")) {
         // A file of the KEV at 3, which the tree lists online.
         rig.AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen);
-        const QString path = rig.Path(QStringLiteral("long.sdf"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Address\t\t\t\t[03]\r\nController version and type:\t[bKEV 2.35]\r\n"
-                   "Axis name:\t\t\t[pn" +
-                   read.toLatin1() + "]\r\n");
-        file.close();
-        QVERIFY(rig.app().OpenOfflineDocument(path));
-        view = rig.ActiveView();
+        view = rig.OpenFile("Address\t\t\t\t[03]\r\nController version and type:\t[bKEV]\r\n"
+                            "Axis name:\t\t\t[pn" +
+                            read.toLatin1() + "]\r\n");
     } else {
         view = rig.OpenNew(kKev, QStringLiteral("04"));
     }
