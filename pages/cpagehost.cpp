@@ -9,6 +9,12 @@ bool CPageHost::IsAxisOfType(const QString& text, int address) const
     return CDeviceType::NamedIn(text) == Axes().Type(address);
 }
 
+QString CPageHost::AxisMessage(unsigned id, const QString& address) const
+{
+    QString text = LoadResString(id);
+    return text.replace(QStringLiteral("%d"), address);
+}
+
 QString CPageHost::AxisExistsMessage(DeviceType type, const QString& address) const
 {
     return LoadResString(CStringIds::kIdsAxisExists1) + CDeviceType::Name(type) +

@@ -28,6 +28,8 @@ public:
     using AxisImage = CAxisList::AxisImage;
     using enum CAxisList::AxisImage;
 
+    // Text `id` with "%d" replaced by the bus address.
+    QString AxisMessage(unsigned id, const QString& address) const;
     // The refusal of a second axis at `address` ("%02X") that the tree holds for `type`.
     QString AxisExistsMessage(DeviceType type, const QString& address) const;
 

@@ -31,8 +31,6 @@ namespace {
 
 using Ids = CPageControlIds;
 
-constexpr int kCanNameLength = 7;
-constexpr int kSerialNameLength = 40;
 constexpr int kBesideOnlinePage = 270;
 
 struct ListEntries {
@@ -301,8 +299,26 @@ void CTarnlinkView::SetDelay(int position)
 
 void CTarnlinkView::SetName(const QString& name)
 {
-    m_form->Edit(Ids::kNameEdit)->setText(name);
+    QLineEdit* edit = m_form->Edit(Ids::kNameEdit);
+    // The length limit is for typing: a name the stage or the file holds stays whole, or a
+    // save, Set! or a transmission would cut it there too.
+    edit->setMaxLength(std::max(m_typedNameLength, static_cast<int>(name.size())));
+    edit->setText(name);
     m_nameKnown = true;
+}
+
+void CTarnlinkView::FitNameLimit()
+{
+    QLineEdit* edit = m_form->Edit(Ids::kNameEdit);
+    // A name longer than typing may make it can only be shortened: the limit follows it
+    // down to the typed length and never goes up again.
+    const int limit = std::max(m_typedNameLength, static_cast<int>(edit->text().size()));
+    if (limit >= edit->maxLength())
+        return;
+    // A new limit sets the text anew, which would put the caret at its end.
+    const int caret = edit->cursorPosition();
+    edit->setMaxLength(limit);
+    edit->setCursorPosition(caret);
 }
 
 void CTarnlinkView::SetLogicLevel(int index, int level)
@@ -405,8 +421,8 @@ void CTarnlinkView::OnInitialUpdate()
     m_nameTip = new CBalloonTip(this);
     m_nameTip->SetIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     m_nameTip->SetFont(QFont(QStringLiteral("Arial"), 10));
-    m_form->Edit(Ids::kNameEdit)
-        ->setMaxLength(m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
+    m_typedNameLength = m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength;
+    m_form->Edit(Ids::kNameEdit)->setMaxLength(m_typedNameLength);
 
     if (m_address != CBusAddress::kOff) {
         if (!ReadAllParameters())

@@ -105,6 +105,8 @@ public:
     // and show no text.
     void SetDelay(int position);
     bool NameKnown() const { return m_nameKnown; }
+    // A name read from the stage or a file, shown whole however long it is; the user may
+    // shorten a name beyond the typed length but not lengthen it.
     void SetName(const QString& name);
     // Logic level `index` (0 clock .. 5 deselect): 0 positive, 1 negative, -1 unknown.
     static bool LevelKnown(int level) { return level == 0 || level == 1; }
@@ -117,8 +119,9 @@ public:
     void OnVScroll(int code, int position, QWidget* scrollControl);
     // The temperature-module switch 1060: tells the stage and updates caption and buttons.
     void OnBnClickedQelOnline();
-    // Writes an offline page's settings to its axis, which must be online, and closes the
-    // page; false when the axis is offline or a write failed.
+    // Writes an offline page's settings to its axis, which must be online, tells the user
+    // which values it left out or sent clipped (a project transfer's report tells it
+    // instead), and closes the page; false when the axis is offline or a write failed.
     bool OnBnClickedTransmit();
     // The commands ("R", "T", ...) whose values the last transmission left out because the
     // page did not know them; the axis name, which a file may leave empty, is not counted.
@@ -218,6 +221,9 @@ private:
     void OnReleasedBoostSlider();
     void OnBnClickedLogicLevels();
     void OnChangeAxisName();
+    // Lowers the name's length limit to the name's length as the user shortens a name
+    // longer than typing may make it, down to the typed length.
+    void FitNameLimit();
     void WriteSelection(const char* mnemonic, int combo);
     // Where every move of a current slider by the user ends (drag, click beside the
     // handle, keys, wheel): the run current clamped, the current checked and written, the
@@ -272,6 +278,10 @@ private:
     // The user stepped the delay and it has not been written yet.
     bool m_delayMoving = false;
     bool m_nameKnown = false;
+    // How long a name the user may type: 40 characters, 7 on CAN.
+    static constexpr int kSerialNameLength = 40;
+    static constexpr int kCanNameLength = 7;
+    int m_typedNameLength = kSerialNameLength;
     QStringList m_leftOut;
     QStringList m_clipped;
     bool m_parametersLocked = false;

@@ -13,6 +13,7 @@
 #include "pages/cstatusendstufe.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/ctransmitnotice.h"
 #include "pages/types/cendstufeshared.h"
 #include "platform/cansitext.h"
 #include "platform/cmdichildframe.h"
@@ -245,6 +246,13 @@ bool CTarnlinkView::OnBnClickedTransmit()
     CloseOnlinePageOfAxis();
     CEndstufe* type = Type();
     const bool transmitted = type && type->TransmitSettings(m_fileAddress);
+    // The page closes after it: what did not go out as it shows is said now, unless a
+    // project transfer's report says it.
+    const CTransmitNotice notice(m_leftOut, m_clipped);
+    if (transmitted && !notice.IsEmpty() && !m_host.m_transferRunning)
+        m_host.ShowMessage(
+            notice.Fill(m_host.AxisMessage(notice.TextId(), QString::number(number))),
+            MbOk | MbIconWarning);
     m_host.m_currentType = m_deviceType;
     // The label keeps the name it has until the page's closing reads the stage's name back:
     // a stage that does not answer then leaves the axis with the name it had, not without one.
@@ -378,14 +386,15 @@ void CTarnlinkView::OnChangeAxisName()
     if (name.removeIf(IsForbiddenInName).size() == edit->text().size()) {
         if (m_nameTip)
             m_nameTip->hide();
-        return;
+    } else {
+        if (m_nameTip) {
+            const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
+            m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
+        }
+        // The cleaned text is no new change: the tip stays.
+        const QSignalBlocker quiet(edit);
+        edit->setText(name);
+        edit->end(false);
     }
-    if (m_nameTip) {
-        const QPoint tip = edit->mapToGlobal(QPoint(edit->width() - kTipInset, kTipInset));
-        m_nameTip->Show(LoadResString(CStringIds::kIdsNameCharacters), &tip);
-    }
-    // The cleaned text is no new change: the tip stays.
-    const QSignalBlocker quiet(edit);
-    edit->setText(name);
-    edit->end(false);
+    FitNameLimit();
 }

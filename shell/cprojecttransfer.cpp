@@ -3,6 +3,7 @@
 #include "bus/creplytimeouts.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
+#include "pages/ctransmitnotice.h"
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
 #include "platform/csmallfilereader.h"
@@ -46,20 +47,6 @@ private:
     CTarnlinkApp& m_app;
     QPointer<CProjectListDoc> m_document;
 };
-
-// `text` with its "%s" places filled in order with `lists`.
-QString FillInLists(QString text, const QStringList& lists)
-{
-    qsizetype from = 0;
-    for (const QString& list : lists) {
-        const qsizetype at = text.indexOf(QStringLiteral("%s"), from);
-        if (at < 0)
-            break;
-        text.replace(at, 2, list);
-        from = at + list.size();
-    }
-    return text;
-}
 
 } // namespace
 
@@ -169,8 +156,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     CBusPort& port = m_app.m_busPort;
     port.m_noAnswer = false;
     bool done = view.OnBnClickedTransmit();
-    const QStringList leftOut = view.LeftOut();
-    const QStringList clipped = view.Clipped();
+    const CTransmitNotice notice(view.LeftOut(), view.Clipped());
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
     if (done) {
         QString reply;
@@ -181,19 +167,10 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     // once control returns to the event loop.
     if (!port.m_noAnswer)
         delete page.data();
-    if (done && (!leftOut.isEmpty() || !clipped.isEmpty())) {
-        // Values the file does not know went out to nobody, values beyond their control's
-        // range went out at its end: the report names them.
-        QStringList named;
-        if (!leftOut.isEmpty())
-            named.append(leftOut.join(QStringLiteral(", ")));
-        if (!clipped.isEmpty())
-            named.append(clipped.join(QStringLiteral(", ")));
-        const unsigned text = clipped.isEmpty() ? CStringIds::kIdsNotSent
-                              : leftOut.isEmpty() ? CStringIds::kIdsClipped
-                                                  : CStringIds::kIdsNotSentAndClipped;
-        return FillInLists(Entry(KindWarning, text, number), named);
-    }
+    // Values the file does not know went out to nobody, values beyond their control's
+    // range went out at its end: the report names them.
+    if (done && !notice.IsEmpty())
+        return notice.Fill(Entry(KindWarning, notice.TextId(), number));
     if (done)
         return Entry(KindDone, CStringIds::kIdsDone, number);
     return Entry(KindError,

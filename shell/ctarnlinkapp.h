@@ -106,8 +106,6 @@ public:
     bool SaveProject(const QString& path);
     // The file-dialog filters of Open project and Save project.
     static QStringList ProjectFileFilters();
-    // Text `id` with "%d" replaced by the bus address.
-    QString AxisMessage(unsigned id, const QString& address) const;
     void OnLanguageGerman();
     void OnLanguageEnglish();
 

@@ -21,12 +21,6 @@ QStringList CTarnlinkApp::ProjectFileFilters()
     return {QStringLiteral("Tarnlink Projektfiles (*.spf)"), QStringLiteral("All Files (*)")};
 }
 
-QString CTarnlinkApp::AxisMessage(unsigned id, const QString& address) const
-{
-    QString text = LoadResString(id);
-    return text.replace(QStringLiteral("%d"), address);
-}
-
 void CTarnlinkApp::OnNewProject()
 {
     if (!m_mainFrame || m_mainFrame->ProjectCommandsBlocked())

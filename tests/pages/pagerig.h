@@ -94,6 +94,15 @@ struct Rig : SimBusApp {
         DoubleClick(AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen));
         return ActiveView();
     }
+    // A parameter file of `content` in the rig's folder, opened offline as File Open opens it.
+    CTarnlinkView* OpenFile(const QByteArray& content)
+    {
+        QFile file(Path(QStringLiteral("axis.sdf")));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) < 0)
+            return nullptr;
+        file.close();
+        return app().OpenOfflineDocument(file.fileName()) ? ActiveView() : nullptr;
+    }
     // An axis of type `type` (its simulated type `typeName`, holding `values`) at `address`,
     // listed online as the bus search lists it and opened by a double-click; its status poll
     // stopped.

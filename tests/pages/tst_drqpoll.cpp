@@ -93,16 +93,10 @@ void TstDrqPoll::delayFromFile()
     QFETCH(QString, line);
     QFETCH(QString, text);
     Rig rig;
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("drq.sdf"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Address\t\t\t\t[09]\r\nController version and type:\t[bDRQ+ 1.62]\r\n"
-               "Axis name:\t\t\t[pnAchse]\r\n\r\nCurrent delay time:\t\t" +
-               line.toLatin1() + "\r\n");
-    file.close();
-    QVERIFY(rig.app().OpenOfflineDocument(path));
-    CTarnlinkView* view = rig.ActiveView();
+    CTarnlinkView* view =
+        rig.OpenFile("Address\t\t\t\t[09]\r\nController version and type:\t[bDRQ+ 1.62]\r\n"
+                     "Axis name:\t\t\t[pnAchse]\r\n\r\nCurrent delay time:\t\t" +
+                     line.toLatin1() + "\r\n");
     QVERIFY(view);
     QCOMPARE(view->DeviceType(), kDrqPlus);
     QCOMPARE(Control<QLineEdit>(view, Ids::kDelayText)->text(), text);

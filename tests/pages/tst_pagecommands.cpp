@@ -283,21 +283,39 @@ void TstPageCommands::transmitRefusedOffline()
 void TstPageCommands::transmit_data()
 {
     QTest::addColumn<QByteArray>("missing"); // a parameter the stage does not know
+    QTest::addColumn<int>("delay");          // what the page holds: -1 unknown
+    QTest::addColumn<int>("run");            // beyond 63 clipped
     QTest::addColumn<bool>("result");
     QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("all written") << QByteArray() << true
+    QTest::newRow("all written") << QByteArray() << 40 << 2 << true
                                  << QStringList{"PNZylinder", "S1", "R2", "A4",  "M0", "G0", "T40",
-                                                "U0",         "H0", "O0", "PB0", "L0", "XP0"};
+                                                "U0",         "H0", "O0", "PB0", "L0", "XP0"}
+                                 << QStringList{};
     QTest::newRow("a write fails")
-        << QByteArray("M") << false << QStringList{"PNZylinder", "S1", "R2", "A4", "M0"};
+        << QByteArray("M") << 40 << 2 << false << QStringList{"PNZylinder", "S1", "R2", "A4", "M0"}
+        << QStringList{kTimeout};
+    // What the page does not send as it holds it is said before the page closes.
+    QTest::newRow("delay unknown") << QByteArray() << -1 << 2 << true
+                                   << QStringList{"PNZylinder", "S1", "R2", "A4",  "M0", "G0",
+                                                  "U0",         "H0", "O0", "PB0", "L0", "XP0"}
+                                   << QStringList{"Achse 3: Daten übertragen, nicht gesendet: T"};
+    QTest::newRow("delay unknown, run current clipped")
+        << QByteArray() << -1 << 70 << true
+        << QStringList{"PNZylinder", "S1", "R63", "A4",  "M0", "G0",
+                       "U0",         "H0", "O0",  "PB0", "L0", "XP0"}
+        << QStringList{"Achse 3: Daten übertragen, nicht gesendet: T; begrenzt gesendet: R"};
 }
 
 void TstPageCommands::transmit()
 {
     QFETCH(QByteArray, missing);
+    QFETCH(int, delay);
+    QFETCH(int, run);
     QFETCH(bool, result);
     QFETCH(QStringList, commands);
+    QFETCH(QStringList, messages);
     Rig rig;
     CTarnlinkView* online = rig.OpenOnline();
     QVERIFY(online);
@@ -307,13 +325,15 @@ void TstPageCommands::transmit()
     QCOMPARE(file->AxisAddress(), 3);
     QCOMPARE(CMainFrame::ItemImage(rig.frame->AxisItem(3)), int(CMainFrame::ImageYellow));
     QTest::keyClicks(Control<QLineEdit>(file, Ids::kNameEdit), QStringLiteral("Zylinder"));
+    file->SetDelay(delay);
+    file->SetCurrent(1, run);
     rig.bus.WithAxis(3, [&](SimAxis& a) { a.params.remove(missing); });
     rig.line.SetCommandDelay("PNZylinder", 1500);
     rig.bus.ClearLog();
 
     QCOMPARE(file->OnBnClickedTransmit(), result);
     QCOMPARE(rig.Commands(), commands);
-    QCOMPARE(rig.t.messages, result ? QStringList{} : QStringList{kTimeout});
+    QCOMPARE(rig.t.messages, messages);
     QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
     // The online page of the axis went first; the file page follows once the event is done.
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);

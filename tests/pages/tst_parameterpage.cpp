@@ -277,22 +277,75 @@ void TstParameterPage::filePagePlacedBesideOnlinePage()
 void TstParameterPage::nameLength_data()
 {
     QTest::addColumn<int>("interfaceType");
-    QTest::addColumn<int>("length");
-    QTest::newRow("serial") << 0 << 40;
-    QTest::newRow("CAN") << 1 << 7;
+    QTest::addColumn<int>("length");   // how long a name the user may type
+    QTest::addColumn<QString>("from"); // where the page's name comes from
+    QTest::addColumn<QString>("read"); // the name read there
+    QTest::newRow("serial") << 0 << 40 << "new" << QString();
+    QTest::newRow("CAN") << 1 << 7 << "new" << QString();
+    // Names beyond the typed length, written by another program or by hand.
+    QTest::newRow("46 characters from the stage")
+        << 0 << 40 << "stage" << QStringLiteral("Hubachse links oben, Halle 3, Linie 12 (alt 2)");
+    QTest::newRow("52 characters from a file")
+        << 0 << 40 << "file"
+        << QStringLiteral("Vorschubachse rechts unten, Halle 3, Linie 12 Ö-Ende");
 }
 
 void TstParameterPage::nameLength()
 {
     QFETCH(int, interfaceType);
     QFETCH(int, length);
+    QFETCH(QString, from);
+    QFETCH(QString, read);
     Rig rig;
     rig.t.port().m_interfaceType = std::uint32_t(interfaceType);
-    CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
+    CTarnlinkView* view = nullptr;
+    if (from == QStringLiteral("stage")) {
+        rig.bus.WithAxis(3, [&](SimAxis& a) { a.name = read.toLatin1(); });
+        view = rig.OpenOnline();
+    } else if (from == QStringLiteral("file")) {
+        // A file of the KEV at 3, which the tree lists online.
+        rig.AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen);
+        view = rig.OpenFile("Address\t\t\t\t[03]\r\nController version and type:\t[bKEV]\r\n"
+                            "Axis name:\t\t\t[pn" +
+                            read.toLatin1() + "]\r\n");
+    } else {
+        view = rig.OpenNew(kKev, QStringLiteral("04"));
+    }
+    QVERIFY(view);
+    view->StatusTimer().stop();
     QLineEdit* name = Control<QLineEdit>(view, Ids::kNameEdit);
-    QCOMPARE(name->maxLength(), length);
+    QCOMPARE(name->text(), read);
+
+    // Shown, saved and sent whole.
+    if (!read.isEmpty()) {
+        const QString saved = rig.Path(QStringLiteral("saved.sdf"));
+        QVERIFY(view->GetDocument()->DoSave(saved));
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("[pn" + read.toLatin1() + "]\r\n"));
+        rig.bus.ClearLog();
+        if (from == QStringLiteral("file"))
+            QVERIFY(TransmitByType(view, 3));
+        else
+            Control<QAbstractButton>(view, Ids::kSetNameButton)->click();
+        QCOMPARE(rig.Commands().value(0), QStringLiteral("PN") + read);
+    }
+
+    // Typing adds nothing to a name of the typed length or longer; deleting inside it
+    // shortens it where the caret is, and typing there stops at the typed length again.
+    name->setFocus();
+    name->end(false);
     QTest::keyClicks(name, QString(50, QLatin1Char('x')));
-    QCOMPARE(name->text().size(), length);
+    const QString typed = read.size() >= length ? read : (read + QString(50, 'x')).left(length);
+    QCOMPARE(name->text(), typed);
+    name->setCursorPosition(20);
+    for (int i = 0; i < 15; ++i)
+        QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, QString(50, QLatin1Char('y')));
+    const qsizetype caret = std::min<qsizetype>(20, typed.size());
+    const qsizetype cut = std::max<qsizetype>(caret - 15, 0);
+    const QString kept = typed.left(cut) + typed.mid(caret);
+    QCOMPARE(name->text(), kept.left(cut) + QString(length - kept.size(), 'y') + kept.mid(cut));
 }
 
 void TstParameterPage::keyboardPath()
