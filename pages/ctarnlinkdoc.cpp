@@ -47,7 +47,8 @@ bool CTarnlinkDoc::OnOpenDocument(const QString& path)
 {
     const CSmallFileReader::Result file = CSmallFileReader::Read(path);
     if (!file.IsRead()) {
-        SetOpenFailureReason(file.Reason(m_host.LoadResString(CStringIds::kIdsTooLargeToOpen)));
+        SetOpenFailureReason(file.Reason(m_host.LoadResString(CStringIds::kIdsTooLargeToOpen),
+                                         m_host.LoadResString(CStringIds::kIdsNotRegularFile)));
         return false;
     }
     m_lines = CParameterFileReader::SplitLines(file.bytes);

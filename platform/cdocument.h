@@ -33,6 +33,7 @@ public:
 
     virtual bool OnNewDocument();
     // Reads the file; false when it cannot be read, with the reason kept for the message.
+    // The base reads nothing and fails.
     virtual bool OnOpenDocument(const QString& path);
     // Why the last open failed, as the system or the file's reader put it; empty when no
     // reason is known.
