@@ -71,9 +71,10 @@ bool CDocument::DoSave(const QString& path, bool replace)
         if (!manager || !manager->PromptFileName(target, false, m_template, m_title))
             return false;
     }
+    m_saveFailureReason.clear();
     if (!OnSaveDocument(target)) {
         if (manager)
-            manager->ReportFailure(CDocManager::Failure::Save, target);
+            manager->ReportFailure(CDocManager::Failure::Save, target, m_saveFailureReason);
         return false;
     }
     if (replace)

@@ -42,6 +42,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cerrno>
+
 namespace {
 
 constexpr DeviceType kKev = DeviceType::Kev;
@@ -228,14 +230,20 @@ void TstProjects::saveProjectUnwritable()
     // A project file that cannot be written: no parameter file either, and no success.
     QVERIFY(!rig.t.app().SaveProject(rig.Path("missing/p.spf")));
     QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 0);
-    QCOMPARE(rig.t.messages.size(), 1);
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("The project file couldn’t be written:\r\n") +
+                         QDir::toNativeSeparators(rig.Path("missing/p.spf")) +
+                         QStringLiteral("\r\n") + qt_error_string(ENOENT)});
 
-    // A parameter file that cannot be saved is not listed.
+    // A parameter file that cannot be saved is not listed; the message names it and why.
     QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("[03] Hub.sdf")));
     QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
     QVERIFY(!rig.Read("p.spf").contains("[KEV 3]"));
     QVERIFY(rig.Read("p.spf").contains("[UQK 5]"));
     QVERIFY(rig.t.messages.last().contains(QStringLiteral("3:")));
+    QVERIFY2(rig.t.messages.last().contains(QDir::toNativeSeparators(rig.Path("[03] Hub.sdf")) +
+                                            QStringLiteral("\r\nFilename refers to a directory")),
+             qPrintable(rig.t.messages.last()));
 }
 
 void TstProjects::saveProjectOnFullDisk()
@@ -260,8 +268,10 @@ void TstProjects::saveProjectOnFullDisk()
     }
     QVERIFY(!saved);
     QCOMPARE(rig.t.messages.size(), 1);
-    QVERIFY(
-        rig.t.messages.first().startsWith(QStringLiteral("The project file couldn’t be written:")));
+    QVERIFY(rig.t.messages.first().startsWith(
+        QStringLiteral("The project file couldn’t be written:\r\n") +
+        QDir::toNativeSeparators(rig.Path("plant.spf")) + QStringLiteral("\r\n") +
+        qt_error_string(EFBIG)));
     QCOMPARE(dir.entryList(QDir::Files | QDir::NoDotAndDotDot), names);
     for (const QString& name : names)
         QVERIFY2(rig.Read(name) == before[name], qPrintable(name));
