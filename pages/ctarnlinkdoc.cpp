@@ -47,7 +47,8 @@ bool CTarnlinkDoc::OnOpenDocument(const QString& path)
 {
     const CSmallFileReader::Result file = CSmallFileReader::Read(path);
     if (!file.IsRead()) {
-        SetOpenFailureReason(file.Reason(m_host.LoadResString(CStringIds::kIdsTooLargeToOpen)));
+        SetOpenFailureReason(file.Reason(m_host.LoadResString(CStringIds::kIdsTooLargeToOpen),
+                                         m_host.LoadResString(CStringIds::kIdsNotRegularFile)));
         return false;
     }
     m_lines = CParameterFileReader::SplitLines(file.bytes);
@@ -72,6 +73,7 @@ bool CTarnlinkDoc::SaveCopy(const QString& path)
 
 bool CTarnlinkDoc::WriteFile(const QString& path)
 {
+    SetSaveFailureReason(QString());
     // The values come from this document's own page, whichever window is active.
     auto* view = qobject_cast<CTarnlinkView*>(FirstView());
     if (!view)
@@ -82,5 +84,9 @@ bool CTarnlinkDoc::WriteFile(const QString& path)
     const QByteArray bytes = CParameterFile::Bytes(
         content, [this](unsigned id) { return m_host.LoadResString(id); },
         QDateTime::currentDateTime());
-    return CSaveFileWriter::WriteFile(path, bytes);
+    QString error;
+    if (CSaveFileWriter::WriteFile(path, bytes, &error))
+        return true;
+    SetSaveFailureReason(error);
+    return false;
 }

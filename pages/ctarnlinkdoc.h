@@ -25,6 +25,7 @@ public:
     bool OnSaveDocument(const QString& path) override;
     // The same file written to `path` beside the document's own, as a project save does:
     // the document keeps its path and title, so no title follows that the save would drop.
+    // On failure, SaveFailureReason says why.
     bool SaveCopy(const QString& path);
     int GetDefaultMenu() const override { return kMenuId; }
 

@@ -5,7 +5,6 @@
 #include "platform/cmdichildframe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 CDocument::CDocument() = default;
@@ -36,13 +35,8 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        SetOpenFailureReason(file.errorString());
-        return false;
-    }
-    SetModifiedFlag(false);
-    return true;
+    (void)path;
+    return false;
 }
 
 bool CDocument::OnSaveDocument(const QString& path)
@@ -77,9 +71,10 @@ bool CDocument::DoSave(const QString& path, bool replace)
         if (!manager || !manager->PromptFileName(target, false, m_template, m_title))
             return false;
     }
+    m_saveFailureReason.clear();
     if (!OnSaveDocument(target)) {
         if (manager)
-            manager->ReportFailure(CDocManager::Failure::Save, target);
+            manager->ReportFailure(CDocManager::Failure::Save, target, m_saveFailureReason);
         return false;
     }
     if (replace)

@@ -33,12 +33,16 @@ public:
 
     virtual bool OnNewDocument();
     // Reads the file; false when it cannot be read, with the reason kept for the message.
+    // The base reads nothing and fails.
     virtual bool OnOpenDocument(const QString& path);
     // Why the last open failed, as the system or the file's reader put it; empty when no
     // reason is known.
     const QString& OpenFailureReason() const { return m_openFailureReason; }
     // Writes the file; the base writes nothing and fails.
     virtual bool OnSaveDocument(const QString& path);
+    // Why the last save failed, as the system put it; empty when no reason is known (or
+    // another message has given it already).
+    const QString& SaveFailureReason() const { return m_saveFailureReason; }
     // Asked before a frame of the document closes.
     virtual bool CanCloseFrame(CMdiChildFrame* frame);
     // Asks the user whether to save a modified document and saves it on Yes; false when
@@ -56,6 +60,7 @@ public:
 
 protected:
     void SetOpenFailureReason(const QString& reason) { m_openFailureReason = reason; }
+    void SetSaveFailureReason(const QString& reason) { m_saveFailureReason = reason; }
 
 signals:
     void titleChanged(const QString& title);
@@ -70,6 +75,7 @@ private:
     QString m_pathName;
     QString m_title;
     QString m_openFailureReason;
+    QString m_saveFailureReason;
     bool m_modified = false;
     CDocTemplate* m_template = nullptr;
     QList<CMdiChildFrame*> m_frames;

@@ -12,25 +12,45 @@ CSaveFileWriter::~CSaveFileWriter()
 
 bool CSaveFileWriter::Open()
 {
-    return m_file.isOpen() || m_file.open(QIODevice::WriteOnly);
+    return m_file.isOpen() || m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || Fail();
 }
 
 bool CSaveFileWriter::Commit(const QByteArray& bytes)
 {
     if (!Open())
         return false;
-    // The flush is checked here because commit() does not check it reliably.
-    const bool written = m_file.write(bytes) == bytes.size() && m_file.flush() &&
-                         m_file.error() == QFileDevice::NoError;
+    // A write that stops short (a full disk) records no reason; the next one, which fails,
+    // records the system's. Unbuffered, every write reaches the file here, not in commit(),
+    // which does not check its flush reliably.
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 wrote = m_file.write(bytes.constData() + done, bytes.size() - done);
+        if (wrote <= 0)
+            break;
+        done += wrote;
+    }
+    const bool written =
+        done == bytes.size() && m_file.flush() && m_file.error() == QFileDevice::NoError;
     if (!written) {
+        Fail();
         m_file.cancelWriting();
         return false;
     }
-    return m_file.commit();
+    return m_file.commit() || Fail();
 }
 
-bool CSaveFileWriter::WriteFile(const QString& path, const QByteArray& bytes)
+bool CSaveFileWriter::Fail()
+{
+    // Without an error recorded, Qt's text would be "Unknown error".
+    m_error = m_file.error() != QFileDevice::NoError ? m_file.errorString() : QString();
+    return false;
+}
+
+bool CSaveFileWriter::WriteFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     CSaveFileWriter writer(path);
-    return writer.Commit(bytes);
+    const bool written = writer.Commit(bytes);
+    if (!written && error)
+        *error = writer.ErrorString();
+    return written;
 }

@@ -1,6 +1,7 @@
 // Writes a whole file or nothing. The bytes go to a temporary file beside the target, which
 // replaces the target only when every byte is known to have reached the disk; on any failure
-// the target stays as it was, byte for byte, and the caller hears of it.
+// the target stays as it was, byte for byte, and the caller hears of it, with the system's
+// reason.
 //
 // Every file the program writes goes through here. QSaveFile::commit() alone is not enough:
 // in Qt 6.4 it reports success when the write was only buffered and the final flush failed
@@ -25,9 +26,15 @@ public:
     // when any step fails.
     bool Commit(const QByteArray& bytes);
 
-    // Open and Commit in one step.
-    static bool WriteFile(const QString& path, const QByteArray& bytes);
+    // Why the last Open or Commit failed, as the system put it; empty while none failed.
+    const QString& ErrorString() const { return m_error; }
+
+    // Open and Commit in one step; on failure `error`, when given, takes the reason.
+    static bool WriteFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 private:
+    bool Fail();
+
     QSaveFile m_file;
+    QString m_error;
 };

@@ -28,6 +28,7 @@ public:
     static constexpr unsigned kIdsNoCode = 10702;
     static constexpr unsigned kIdsProjectNotWritten = 10703;
     static constexpr unsigned kIdsTooLargeToOpen = 10720;
+    static constexpr unsigned kIdsNotRegularFile = 10723;
     static constexpr unsigned kIdsFailedToOpen = 61697;
     static constexpr unsigned kIdsFailedToSave = 61698;
     static constexpr unsigned kIdsAskToSave = 61699;

@@ -308,6 +308,10 @@ constexpr Entry kEntries[] = {
      "oder ist ungültig)! Daten wurden nicht übertragen",
      "Axis %d: The file is not a valid parameter file (address, power stage type or name missing "
      "or invalid)! Data weren’t transmitted"},
+    // A named pipe, a device or a folder in a file's place is refused unread, without
+    // waiting for it.
+    {10723, "Keine reguläre Datei, sondern ein Ordner, eine benannte Pipe, ein Socket oder ein Gerät.",
+     "Not a regular file but a folder, a named pipe, a socket or a device."},
     // A later start that finds the program running but not answering.
     {10750, "Tarnlink läuft bereits, antwortet aber nicht.",
      "Tarnlink is already running but doesn’t answer."},

@@ -1,6 +1,6 @@
 #include "shell/cmacrofile.h"
 
-#include <QFile>
+#include "platform/csmallfilereader.h"
 
 const QString CMacroFile::kFileName = QStringLiteral("Makrodefinition.txt");
 
@@ -14,10 +14,8 @@ constexpr char16_t kSwappedMark = 0xFFFE;
 bool CMacroFile::Load(const QString& path)
 {
     m_lines.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return Read(file.readAll());
+    const CSmallFileReader::Result file = CSmallFileReader::Read(path);
+    return file.IsRead() && Read(file.bytes);
 }
 
 bool CMacroFile::Read(const QByteArray& bytes)

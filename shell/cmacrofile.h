@@ -25,8 +25,8 @@ public:
         QString parameter;
     };
 
-    // Reads the file at `path`; false when it cannot be read or is not 16-bit text, and
-    // then no macros are known.
+    // Reads the file at `path`; false when it cannot be read (nor a regular file, nor one
+    // over the small-file limit) or is not 16-bit text, and then no macros are known.
     bool Load(const QString& path);
     // Takes the file's bytes apart into its non-empty lines. A byte-order mark is skipped;
     // a line ends at LF, CR LF or a lone CR; a last odd byte is no character. False for

@@ -10,7 +10,8 @@ bool CProjectListDoc::OnOpenDocument(const QString& path)
 {
     const CSmallFileReader::Result file = CSmallFileReader::Read(path);
     if (!file.IsRead()) {
-        SetOpenFailureReason(file.Reason(m_labels(CStringIds::kIdsTooLargeToOpen)));
+        SetOpenFailureReason(file.Reason(m_labels(CStringIds::kIdsTooLargeToOpen),
+                                         m_labels(CStringIds::kIdsNotRegularFile)));
         return false;
     }
     m_arrAxisFiles.clear();

@@ -47,14 +47,14 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     m_docManager.LoadRecentFiles();
     m_docManager.SetFailureReporter(
         [this](CDocManager::Failure failure, const QString& path, const QString& reason) {
-            if (failure == CDocManager::Failure::Open) {
-                ShowMessage(FileMessage(CStringIds::kIdsFailedToOpen, path, reason),
-                            MbOk | MbIconWarning);
+            if (failure == CDocManager::Failure::Print) {
+                ShowMessage(LoadResString(CStringIds::kIdsFailedToPrint), MbOk | MbIconWarning);
                 return;
             }
-            ShowMessage(LoadResString(failure == CDocManager::Failure::Save
-                                          ? CStringIds::kIdsFailedToSave
-                                          : CStringIds::kIdsFailedToPrint),
+            ShowMessage(FileMessage(failure == CDocManager::Failure::Open
+                                        ? CStringIds::kIdsFailedToOpen
+                                        : CStringIds::kIdsFailedToSave,
+                                    path, reason),
                         MbOk | MbIconWarning);
         });
     m_docManager.SetSavePrompt([this](const QString& title) {
@@ -108,7 +108,13 @@ bool CTarnlinkApp::RegisterTemplates()
 
 QString CTarnlinkApp::FileMessage(unsigned id, const QString& path, const QString& reason) const
 {
-    QString text = LoadResString(id) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
+    return FileMessage(LoadResString(id), path, reason);
+}
+
+QString CTarnlinkApp::FileMessage(const QString& message, const QString& path,
+                                  const QString& reason)
+{
+    QString text = message + QStringLiteral("\r\n") + QDir::toNativeSeparators(path);
     if (!reason.isEmpty())
         text += QStringLiteral("\r\n") + reason;
     return text;

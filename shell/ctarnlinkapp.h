@@ -130,9 +130,12 @@ private:
     QString m_programDirectory;
 
     bool RegisterTemplates();
-    // The text of `id` with the file's path, and the reason when there is one, on lines of
-    // their own: several files may be worked on at once, so a message says which one.
+    // The text of `id` (or `message`) with the file's path, and the reason when there is one,
+    // on lines of their own: several files may be worked on at once, so a message says which
+    // one.
     QString FileMessage(unsigned id, const QString& path, const QString& reason = {}) const;
+    static QString FileMessage(const QString& message, const QString& path,
+                               const QString& reason);
     // Clears the new axis that File New handed to the page it opened.
     void ForgetNewAxis();
     void SaveProjectAxis(int address, const QString& directory, QList<CProjectFile::Axis>& listed,

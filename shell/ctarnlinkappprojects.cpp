@@ -63,7 +63,8 @@ bool CTarnlinkApp::SaveProject(const QString& path)
     // is written either.
     CSaveFileWriter project(path);
     if (!project.Open()) {
-        ShowMessage(FileMessage(CStringIds::kIdsProjectNotWritten, path), MbOk | MbIconWarning);
+        ShowMessage(FileMessage(CStringIds::kIdsProjectNotWritten, path, project.ErrorString()),
+                    MbOk | MbIconWarning);
         return false;
     }
     const QString directory = QFileInfo(path).absolutePath();
@@ -86,7 +87,8 @@ bool CTarnlinkApp::SaveProject(const QString& path)
         listed, [this](unsigned id) { return LoadResString(id); }, QDateTime::currentDateTime());
     const bool written = project.Commit(bytes);
     if (!written)
-        problems.prepend(FileMessage(CStringIds::kIdsProjectNotWritten, path));
+        problems.prepend(
+            FileMessage(CStringIds::kIdsProjectNotWritten, path, project.ErrorString()));
     if (!problems.isEmpty())
         ShowMessage(problems.join(QStringLiteral("\r\n")), MbOk | MbIconWarning);
     return written;
@@ -127,8 +129,10 @@ void CTarnlinkApp::SaveProjectAxis(int address, const QString& directory,
     m_mainFrame->SetPaneText(CMainFrame::PaneMessage, LoadResString(CStringIds::kIdsSaves) + title);
     const std::optional<DeviceType> type = m_axes.Type(address);
 
-    if (!document->SaveCopy(QDir(directory).filePath(fileName))) {
-        problems.append(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)));
+    const QString file = QDir(directory).filePath(fileName);
+    if (!document->SaveCopy(file)) {
+        problems.append(FileMessage(AxisMessage(CStringIds::kIdsNotSaved, QString::number(address)),
+                                    file, document->SaveFailureReason()));
     } else {
         document->SetModifiedFlag(false);
         if (!type || CProjectFile::TypeCode(*type).isEmpty())

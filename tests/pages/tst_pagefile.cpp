@@ -7,8 +7,12 @@
 #include "tests/support/filesizelimit.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+
+#include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -70,7 +74,8 @@ private slots:
     void lineQuirks();
     void savesFromItsOwnPage();
     void failedSaveKeepsOldFile();
-    void saveOnFullDiskKeepsOldFile();
+    void saveFailureNamesFileAndReason_data();
+    void saveFailureNamesFileAndReason();
     void secondFileOfSameAxis();
     void fileOfOnlineAxis();
     void refusedFiles_data();
@@ -208,21 +213,33 @@ void TstPageFile::failedSaveKeepsOldFile()
     QVERIFY(!view->GetDocument()->DoSave(path));
     QCOMPARE(ReadAll(path), QByteArray("old content\r\n"));
     QCOMPARE(rig.t.messages.first(), QStringLiteral("Schnittstelle TIMEOUT!"));
+    // The port has said why; the file is named.
     QCOMPARE(rig.t.messages.last(),
-             QStringLiteral("Das Dokument konnte nicht gespeichert werden."));
-    // A folder that does not exist: the user is told.
-    rig.line.SetSilent(false);
-    rig.t.messages.clear();
-    QVERIFY(!view->GetDocument()->DoSave(dir.filePath(QStringLiteral("no/such/dir/x.sdf"))));
-    QCOMPARE(rig.t.messages,
-             QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+             QStringLiteral("Das Dokument konnte nicht gespeichert werden.\r\n") +
+                 QDir::toNativeSeparators(path));
 }
 
-void TstPageFile::saveOnFullDiskKeepsOldFile()
+void TstPageFile::saveFailureNamesFileAndReason_data()
 {
+    QTest::addColumn<QString>("place"); // what became of the page's file or its folder
+    QTest::addColumn<QString>("reason"); // as Qt gives it in English
+    // The disk takes only a few bytes more.
+    QTest::newRow("full disk") << "full disk" << qt_error_string(EFBIG);
+    QTest::newRow("directory in the file's place")
+        << "directory in the file's place" << "Filename refers to a directory";
+    QTest::newRow("folder removed") << "folder removed" << qt_error_string(ENOENT);
+}
+
+void TstPageFile::saveFailureNamesFileAndReason()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, reason);
     Rig rig;
+    rig.app().SetUiLanguage(UiLanguage::English);
     QTemporaryDir dir;
-    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("keep.sdf"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    const QString folder = dir.filePath(QStringLiteral("ordner"));
+    const QString path = TestApp::WriteKevFile(dir, QStringLiteral("ordner/keep.sdf"));
     const QByteArray old = ReadAll(path);
     QVERIFY(!old.isEmpty());
     QVERIFY(rig.app().OpenOfflineDocument(path));
@@ -230,19 +247,30 @@ void TstPageFile::saveOnFullDiskKeepsOldFile()
     QVERIFY(view);
     view->GetDocument()->SetModifiedFlag(true);
     rig.t.messages.clear();
+    if (place == QStringLiteral("directory in the file's place")) {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("keep.sdf")));
+    } else if (place == QStringLiteral("folder removed")) {
+        QVERIFY(QDir(folder).removeRecursively());
+    }
 
-    // File Save (Ctrl+S) on a disk that takes only a few bytes more.
+    // File Save (Ctrl+S).
     {
-        ScopedFileSizeLimit full(16);
-        QVERIFY(full.IsSet());
+        std::optional<ScopedFileSizeLimit> full;
+        if (place == QStringLiteral("full disk"))
+            QVERIFY(full.emplace(16).IsSet());
         QVERIFY(CCommandActions::Trigger(rig.frame, CCommandId::kFileSave));
     }
-    QCOMPARE(ReadAll(path), old);
     QCOMPARE(rig.t.messages,
-             QStringList{QStringLiteral("Das Dokument konnte nicht gespeichert werden.")});
+             QStringList{QStringLiteral("Failed to save document.\r\n") +
+                         QDir::toNativeSeparators(path) + QStringLiteral("\r\n") + reason});
     QVERIFY(view && view->GetDocument()->IsModified());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("keep.sdf")});
+    // A file left in its place is as it was, with nothing beside it.
+    if (QFileInfo(path).isFile()) {
+        QCOMPARE(ReadAll(path), old);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("keep.sdf")});
+    }
 }
 
 void TstPageFile::secondFileOfSameAxis()

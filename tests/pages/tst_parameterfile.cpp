@@ -5,10 +5,13 @@
 #include "pages/cparameterline.h"
 #include "platform/csmallfilereader.h"
 #include "res/cstringtable.h"
+#include "tests/support/namedpipe.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 using Source = CParameterFile::Source;
 
@@ -375,16 +378,20 @@ void TstParameterFile::splitLines()
 void TstParameterFile::fileSizeLimit_data()
 {
     using Status = CSmallFileReader::Status;
-    QTest::addColumn<qint64>("size"); // of a file written for the row; -1 for the path as given
+    // Of a file written for the row, read through `path` when that names a link to it; -1
+    // for `path` as given, or a named pipe made there.
+    QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("path");
     QTest::addColumn<Status>("status");
     QTest::newRow("empty") << qint64(0) << QString() << Status::Read;
     QTest::newRow("at the limit") << CSmallFileReader::kMaxBytes << QString() << Status::Read;
     QTest::newRow("one byte over")
         << CSmallFileReader::kMaxBytes + 1 << QString() << Status::TooLarge;
-    // Endless and without a size: read no further than the limit.
-    QTest::newRow("device without size") << qint64(-1) << "/dev/zero" << Status::TooLarge;
-    QTest::newRow("directory") << qint64(-1) << "/" << Status::Unreadable;
+    QTest::newRow("link to a file") << qint64(3) << "link.sdf" << Status::Read;
+    // Only a regular file is read: a device may never end, a named pipe may never open.
+    QTest::newRow("device") << qint64(-1) << "/dev/zero" << Status::NotRegular;
+    QTest::newRow("directory") << qint64(-1) << "/" << Status::NotRegular;
+    QTest::newRow("named pipe") << qint64(-1) << "pipe.sdf" << Status::NotRegular;
 }
 
 void TstParameterFile::fileSizeLimit()
@@ -393,11 +400,17 @@ void TstParameterFile::fileSizeLimit()
     QFETCH(QString, path);
     QFETCH(CSmallFileReader::Status, status);
     QTemporaryDir dir;
+    std::optional<NamedPipe> pipe;
     if (size >= 0) {
-        path = dir.filePath(QStringLiteral("a.sdf"));
-        QFile file(path);
+        QFile file(dir.filePath(QStringLiteral("a.sdf")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(QByteArray(size, '\n')), size);
+        if (!path.isEmpty())
+            QVERIFY(file.link(dir.filePath(path)));
+        path = dir.filePath(path.isEmpty() ? QStringLiteral("a.sdf") : path);
+    } else if (path == QStringLiteral("pipe.sdf")) {
+        path = dir.filePath(path);
+        QVERIFY(pipe.emplace(path).IsMade());
     } else if (!QFile::exists(path)) {
         QSKIP("no such device here");
     }
@@ -406,6 +419,7 @@ void TstParameterFile::fileSizeLimit()
     QCOMPARE(result.bytes.size(), status == CSmallFileReader::Status::Read ? size : 0);
     QCOMPARE(result.error.isEmpty(), status != CSmallFileReader::Status::Unreadable);
     QCOMPARE(CSmallFileReader::Probe(path), status);
+    QVERIFY(!pipe || !pipe->Waited());
 }
 
 QTEST_MAIN(TstParameterFile)

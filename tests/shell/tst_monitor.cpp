@@ -7,6 +7,7 @@
 #include "shell/cmainframe.h"
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
+#include "tests/support/namedpipe.h"
 #include "tests/support/testapp.h"
 #include "tests/support/utf16text.h"
 
@@ -25,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -203,21 +205,26 @@ void TstMonitor::initDialog()
 
 void TstMonitor::missingOrUnreadableMacroFile_data()
 {
-    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addRow("missing") << false << QByteArray();
-    QTest::addRow("8-bit text") << true << QByteArray("REF\tReferenz [0R]\r\n");
+    QTest::addRow("missing") << "missing" << QByteArray();
+    QTest::addRow("8-bit text") << "file" << QByteArray("REF\tReferenz [0R]\r\n");
+    QTest::addRow("named pipe") << "named pipe" << QByteArray();
 }
 
 void TstMonitor::missingOrUnreadableMacroFile()
 {
-    QFETCH(bool, write);
+    QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
     Rig rig;
-    if (write)
+    std::optional<NamedPipe> pipe;
+    if (kind == QStringLiteral("file")) {
         rig.WriteMacros(bytes);
-    else
+    } else {
         QVERIFY(QFile::remove(rig.MacroPath()));
+        if (kind == QStringLiteral("named pipe"))
+            QVERIFY(pipe.emplace(rig.MacroPath()).IsMade());
+    }
     rig.t.port().m_replyTimeout = 1234;
     rig.Open();
     QCOMPARE(rig.t.messages,
@@ -225,6 +232,7 @@ void TstMonitor::missingOrUnreadableMacroFile()
     QCOMPARE(rig.Control<QComboBox>(CDlgMonitor::kMacroId)->count(), 0);
     QCOMPARE(rig.t.port().m_replyTimeout, 1234u);
     QVERIFY(rig.dialog->Macros().Lines().isEmpty());
+    QVERIFY(!pipe || !pipe->Waited());
 }
 
 void TstMonitor::logStyles_data()

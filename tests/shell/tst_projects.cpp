@@ -17,6 +17,7 @@
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
 #include "tests/support/filesizelimit.h"
+#include "tests/support/namedpipe.h"
 #include "tests/support/pdfpages.h"
 #include "tests/support/sanitizers.h"
 #include "tests/support/simbusapp.h"
@@ -40,6 +41,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <cerrno>
 
 namespace {
 
@@ -227,14 +230,20 @@ void TstProjects::saveProjectUnwritable()
     // A project file that cannot be written: no parameter file either, and no success.
     QVERIFY(!rig.t.app().SaveProject(rig.Path("missing/p.spf")));
     QCOMPARE(QDir(rig.dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 0);
-    QCOMPARE(rig.t.messages.size(), 1);
+    QCOMPARE(rig.t.messages,
+             QStringList{QStringLiteral("The project file couldn’t be written:\r\n") +
+                         QDir::toNativeSeparators(rig.Path("missing/p.spf")) +
+                         QStringLiteral("\r\n") + qt_error_string(ENOENT)});
 
-    // A parameter file that cannot be saved is not listed.
+    // A parameter file that cannot be saved is not listed; the message names it and why.
     QVERIFY(QDir(rig.dir.path()).mkpath(QStringLiteral("[03] Hub.sdf")));
     QVERIFY(rig.t.app().SaveProject(rig.Path("p.spf")));
     QVERIFY(!rig.Read("p.spf").contains("[KEV 3]"));
     QVERIFY(rig.Read("p.spf").contains("[UQK 5]"));
     QVERIFY(rig.t.messages.last().contains(QStringLiteral("3:")));
+    QVERIFY2(rig.t.messages.last().contains(QDir::toNativeSeparators(rig.Path("[03] Hub.sdf")) +
+                                            QStringLiteral("\r\nFilename refers to a directory")),
+             qPrintable(rig.t.messages.last()));
 }
 
 void TstProjects::saveProjectOnFullDisk()
@@ -259,8 +268,10 @@ void TstProjects::saveProjectOnFullDisk()
     }
     QVERIFY(!saved);
     QCOMPARE(rig.t.messages.size(), 1);
-    QVERIFY(
-        rig.t.messages.first().startsWith(QStringLiteral("The project file couldn’t be written:")));
+    QVERIFY(rig.t.messages.first().startsWith(
+        QStringLiteral("The project file couldn’t be written:\r\n") +
+        QDir::toNativeSeparators(rig.Path("plant.spf")) + QStringLiteral("\r\n") +
+        qt_error_string(EFBIG)));
     QCOMPARE(dir.entryList(QDir::Files | QDir::NoDotAndDotDot), names);
     for (const QString& name : names)
         QVERIFY2(rig.Read(name) == before[name], qPrintable(name));
@@ -363,7 +374,11 @@ void TstProjects::projectGrid()
     write("k.sdf", "Tarnlink\r\nAddress\t[03]\r\nType:\t[bKEV 2.35]\r\nRun:\t[r25]\r\n");
     write("l.sdf", "Address\t[0B]\r\nType:\t[bLQN 1.00]\r\nStop:\t[s-1]\r\n");
     write("d.sdf", "Address\t[07]\r\nType:\t[bDRQ+ 1.20]\r\nStep:\t[m2]\r\n");
-    write("p.spf", "head\r\n\r\n[KEV 3] \\k.sdf\r\n[LQN 11] \\l.sdf\r\n[DRQ 7] \\d.sdf\r\n");
+    // A named pipe in a project is passed over as a file that cannot be opened.
+    const NamedPipe pipe(rig.Path("rohr.sdf"));
+    QVERIFY(pipe.IsMade());
+    write("p.spf", "head\r\n\r\n[KEV 3] \\k.sdf\r\n[KEV 4] \\rohr.sdf\r\n[LQN 11] \\l.sdf\r\n"
+                   "[DRQ 7] \\d.sdf\r\n");
 
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("p.spf"));
     QVERIFY(view);
@@ -381,6 +396,7 @@ void TstProjects::projectGrid()
                          "Run cur.:|2.5 A", "|", "Address and Power stage type|[11] - LQN 1.00",
                          "Stop cur.:|?", "|", "Address and Power stage type|[07] - DRQ+ 1.20",
                          "Step resolution:|1/2.5 Step"}));
+    QVERIFY(!pipe.Waited());
     // Heading rows in their colour; the first and third file shaded, the second not.
     const QColor heading = CProjectListView::HeadingColour();
     const QColor shading = CProjectListView::ShadingColour();
@@ -592,8 +608,11 @@ void TstProjects::transmitFaults()
     QFile spf(rig.Path("plant.spf"));
     QVERIFY(spf.open(QIODevice::Append));
     spf.write("[HWK 12] \\[03] Hub.sdf\r\n[KEV 13]   \\nowhere.sdf  \r\n"
-              "[KEV 99] \\[03] Hub.sdf\r\n[KEV 11] \\huge.sdf\r\n[KEV 10] \\junk.sdf\r\n");
+              "[KEV 99] \\[03] Hub.sdf\r\n[KEV 11] \\huge.sdf\r\n[KEV 10] \\junk.sdf\r\n"
+              "[KEV 14] \\rohr.sdf\r\n");
     spf.close();
+    const NamedPipe pipe(rig.Path("rohr.sdf"));
+    QVERIFY(pipe.IsMade());
     // Bytes of every value, no parameter file.
     QFile junk(rig.Path("junk.sdf"));
     QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -613,6 +632,7 @@ void TstProjects::transmitFaults()
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");
     rig.bus.AddAxis(10, "KEV", "KEV 2.35");
     rig.bus.AddAxis(11, "KEV", "KEV 2.35");
+    rig.bus.AddAxis(14, "KEV", "KEV 2.35");
     rig.t.port().m_replyTimeout = 200;
     rig.frame->OnSearch();
     rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
@@ -642,7 +662,10 @@ void TstProjects::transmitFaults()
                           // As the box during the run says.
                           "Fehler!|Axis 10: The file is not a valid parameter file (address, "
                           "power stage type or name missing or invalid)! Data weren’t "
-                          "transmitted"}));
+                          "transmitted",
+                          "Fehler!|Axis 14: Parameter file is missing or unreadable! Data "
+                          "couldn’t be transmitted"}));
+    QVERIFY(!pipe.Waited());
     QVERIFY(rig.t.messages.contains(
         QStringLiteral("The file is not a valid parameter file (address, power stage type or name "
                        "missing or invalid):\r\n") +

@@ -13,6 +13,7 @@
 #include "shell/cmainframe.h"
 #include "shell/cprojectlistdoc.h"
 #include "shell/cprojectlistview.h"
+#include "tests/support/namedpipe.h"
 #include "tests/support/testapp.h"
 
 #include <QDir>
@@ -31,6 +32,8 @@ QString UnopenableFile(const QTemporaryDir& dir, const QString& kind)
 {
     if (kind == QStringLiteral("missing"))
         return dir.filePath(QStringLiteral("fehlt.sdf"));
+    if (kind == QStringLiteral("named pipe"))
+        return dir.filePath(QStringLiteral("rohr.sdf")); // the test's NamedPipe
     if (kind.startsWith(QStringLiteral("directory"))) {
         const QString name = kind.mid(kind.indexOf(QLatin1Char(' ')) + 1);
         QDir(dir.path()).mkdir(name);
@@ -251,7 +254,7 @@ void TstShellDocs::openFailureNamesFileAndReason_data()
     QTest::addColumn<QString>("kind");
     for (const bool commandLine : {true, false}) {
         for (const char* kind : {"missing", "directory x.sdf", "directory x.spf", "unreadable",
-                                 "in unreadable folder"})
+                                 "in unreadable folder", "named pipe"})
             QTest::addRow("%s, %s", commandLine ? "command line" : "File Open", kind)
                 << commandLine << QString::fromLatin1(kind);
     }
@@ -262,19 +265,26 @@ void TstShellDocs::openFailureNamesFileAndReason()
     QFETCH(bool, commandLine);
     QFETCH(QString, kind);
     QTemporaryDir dir;
+    const NamedPipe pipe(dir.filePath(QStringLiteral("rohr.sdf")));
+    QVERIFY(pipe.IsMade());
     const QString path = UnopenableFile(dir, kind);
     const auto restore = qScopeGuard([&dir] {
         QFile::setPermissions(dir.filePath(QStringLiteral("zu")), QFileDevice::ReadOwner |
                                                                       QFileDevice::WriteOwner |
                                                                       QFileDevice::ExeOwner);
     });
-    if (QFile(path).open(QIODevice::ReadOnly))
+    // A folder or a pipe is no file at all; the rest is a file the system will not open.
+    const bool regular = !kind.startsWith(QStringLiteral("directory")) &&
+                         kind != QStringLiteral("named pipe");
+    if (regular && QFile(path).open(QIODevice::ReadOnly))
         QSKIP("runs with the right to read every file (as root): no file is unreadable");
 
     // The command line in German, File Open in English.
     TestApp t;
     t.app().Settings().SetActiveCom(QStringLiteral("ttyTarnlinkNone"));
     QString failed = QStringLiteral("Das Dokument konnte nicht geöffnet werden.");
+    QString reason = QStringLiteral(
+        "Keine reguläre Datei, sondern ein Ordner, eine benannte Pipe, ein Socket oder ein Gerät.");
     if (commandLine) {
         QVERIFY(t.app().InitInstance({QStringLiteral("tarnlink"), path}));
         QTRY_COMPARE(t.messages.size(), 2);
@@ -282,17 +292,23 @@ void TstShellDocs::openFailureNamesFileAndReason()
         QVERIFY(t.app().InitInstance());
         t.app().OnLanguageEnglish();
         failed = QStringLiteral("Failed to open document.");
+        reason = QStringLiteral(
+            "Not a regular file but a folder, a named pipe, a socket or a device.");
         t.messages.clear();
         t.AnswerFileDialog(path);
         QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
         QCOMPARE(t.messages.size(), 1);
     }
-    // What Qt says, in the program's language, when it is asked to open the file.
-    QFile probe(path);
-    QVERIFY(!probe.open(QIODevice::ReadOnly));
-    QVERIFY(!probe.errorString().isEmpty());
+    // What Qt says when it is asked to open the file.
+    if (regular) {
+        QFile probe(path);
+        QVERIFY(!probe.open(QIODevice::ReadOnly));
+        QVERIFY(!probe.errorString().isEmpty());
+        reason = probe.errorString();
+    }
     QCOMPARE(t.messages.last(), failed + QStringLiteral("\r\n") + QDir::toNativeSeparators(path) +
-                                    QStringLiteral("\r\n") + probe.errorString());
+                                    QStringLiteral("\r\n") + reason);
+    QVERIFY(!pipe.Waited());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
     QVERIFY(t.app().GetRecentFileList().IsEmpty());
 }
