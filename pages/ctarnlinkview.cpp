@@ -406,7 +406,8 @@ void CTarnlinkView::OnInitialUpdate()
     m_nameTip->SetIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     m_nameTip->SetFont(QFont(QStringLiteral("Arial"), 10));
     m_form->Edit(Ids::kNameEdit)
-        ->setMaxLength(m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength);
+        ->setMaxLength(m_host.BusPort().Interface() == BusInterface::Can ? kCanNameLength
+                                                                         : kSerialNameLength);
 
     if (m_address != CBusAddress::kOff) {
         if (!ReadAllParameters())
@@ -441,7 +442,7 @@ void CTarnlinkView::FillCommonLists()
 
 void CTarnlinkView::OnActivateView(bool activate)
 {
-    if (activate && !Port().m_noAnswer && m_address != CBusAddress::kOff)
+    if (activate && !Port().NoAnswer() && m_address != CBusAddress::kOff)
         m_statusTimer.start();
     else
         m_statusTimer.stop();
@@ -454,7 +455,7 @@ void CTarnlinkView::OnTimer()
 {
     m_statusTimer.stop();
     // In listen mode the line carries the monitor's stream; the poll stays off.
-    if (Port().m_listen)
+    if (Port().IsListening())
         return;
     // The interface sheet has the port: this tick asks nothing, a later one goes on.
     if (m_host.m_interfaceSheetOpen) {

@@ -166,8 +166,8 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
                                        int address)
 {
     const QString number = QString::number(address);
-    CBusPort& port = m_app.m_busPort;
-    port.m_noAnswer = false;
+    CBusPort& port = m_app.BusPort();
+    port.ForgetNoAnswer();
     bool done = view.OnBnClickedTransmit();
     const QStringList leftOut = view.LeftOut();
     const QStringList clipped = view.Clipped();
@@ -179,7 +179,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     }
     // Closed here only when the stage answered; a transmitted page also closes itself
     // once control returns to the event loop.
-    if (!port.m_noAnswer)
+    if (!port.NoAnswer())
         delete page.data();
     if (done && (!leftOut.isEmpty() || !clipped.isEmpty())) {
         // Values the file does not know went out to nobody, values beyond their control's
@@ -197,7 +197,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     if (done)
         return Entry(KindDone, CStringIds::kIdsDone, number);
     return Entry(KindError,
-                 port.m_noAnswer ? CStringIds::kIdsTransferTimeout : CStringIds::kIdsNotStored,
+                 port.NoAnswer() ? CStringIds::kIdsTransferTimeout : CStringIds::kIdsNotStored,
                  number);
 }
 

@@ -64,7 +64,7 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     if (!RegisterTemplates())
         return false;
 
-    m_busPort.m_checksum = static_cast<std::uint32_t>(m_settings.Checksum());
+    m_busPort.SetChecksum(m_settings.Checksum() != 0);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_messageBoxes.SetParentWindow(m_mainFrame.get());

@@ -141,6 +141,6 @@ private:
                          QStringList& problems);
     void SwitchLanguage(UiLanguage language);
 
-public:
+    // Last: made once the application is complete, and gone before the rest of it.
     CBusPort m_busPort{*this};
 };

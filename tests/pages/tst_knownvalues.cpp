@@ -297,7 +297,7 @@ void TstKnownValues::spinAtItsEndSendsOnRelease()
 void TstKnownValues::unreadPageWritesNothing()
 {
     Rig rig;
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.line.SetSilent(true);
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, kHwk, "HWK", QStringLiteral("[06] Axis"));
     QVERIFY(view);

@@ -120,7 +120,7 @@ void TstPageCommands::longWrites()
         QCOMPARE(request.address, 3);
     QCOMPARE(rig.t.messages, messages);
     // Later commands wait the usual time again.
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     QCOMPARE(view->GetDocument()->GetTitle(), label);
     QCOMPARE(rig.frame->AxisItem(3)->text(0), label);
     QCOMPARE(view->GetDocument()->IsModified(), modified);
@@ -314,7 +314,7 @@ void TstPageCommands::transmit()
     QCOMPARE(file->OnBnClickedTransmit(), result);
     QCOMPARE(rig.Commands(), commands);
     QCOMPARE(rig.t.messages, result ? QStringList{} : QStringList{kTimeout});
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     // The online page of the axis went first; the file page follows once the event is done.
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
     QCOMPARE(rig.ActiveView(), file);

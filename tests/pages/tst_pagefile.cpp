@@ -204,7 +204,7 @@ void TstPageFile::failedSaveKeepsOldFile()
     const QString path = WriteFile(dir, QStringLiteral("keep.sdf"), "old content\r\n");
     // The stage does not answer "B": the save fails, the old file stays as it was.
     rig.line.SetSilent(true);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     QVERIFY(!view->GetDocument()->DoSave(path));
     QCOMPARE(ReadAll(path), QByteArray("old content\r\n"));
     QCOMPARE(rig.t.messages.first(), QStringLiteral("Schnittstelle TIMEOUT!"));

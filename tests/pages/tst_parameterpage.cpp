@@ -235,18 +235,18 @@ void TstParameterPage::pollRunsOnlyWhileActiveAndOnline()
     QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("F?")), 20000);
 
     // Listen mode: the tick asks nothing and the poll stays off.
-    rig.t.port().m_listen = true;
+    rig.t.port().StartListening();
     rig.bus.ClearLog();
     view->OnTimer();
     QVERIFY(!view->StatusTimer().isActive());
     QVERIFY(rig.Commands().isEmpty());
-    rig.t.port().m_listen = false;
+    rig.t.port().StopListening();
 
     // A stage that stopped answering: the poll ends, and activation does not restart it.
     rig.line.SetSilent(true);
     view->OnTimer();
     QVERIFY(!view->StatusTimer().isActive());
-    QVERIFY(rig.t.port().m_noAnswer);
+    QVERIFY(rig.t.port().NoAnswer());
     view->OnActivateView(true);
     QVERIFY(!view->StatusTimer().isActive());
 }
@@ -287,7 +287,7 @@ void TstParameterPage::nameLength()
     QFETCH(int, interfaceType);
     QFETCH(int, length);
     Rig rig;
-    rig.t.port().m_interfaceType = std::uint32_t(interfaceType);
+    rig.t.port().SetInterface(BusInterfaceOfComType(interfaceType));
     CTarnlinkView* view = rig.OpenNew(kKev, QStringLiteral("04"));
     QLineEdit* name = Control<QLineEdit>(view, Ids::kNameEdit);
     QCOMPARE(name->maxLength(), length);
@@ -447,7 +447,7 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.bus.ClearLog();
 
     CloseAndDelete(rig.frame->MdiArea()->subWindowList().first());
@@ -488,7 +488,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
 
     // The stage stops answering: the poll drops its axis and the search finds it no more.
     rig.bus.RemoveAxis(7);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.frame->OnStatusPoll();
     rig.frame->StatusTimer().stop();
     QVERIFY(!rig.frame->AxisItem(7));

@@ -142,7 +142,7 @@ void TstBusSearch::searchSixteenAddresses()
     QVERIFY(rig.frame->StatusTimer().isActive());
     QCOMPARE(rig.frame->StatusTimer().interval(), 2000);
     QCOMPARE(rig.frame->PaneText(CMainFrame::PaneMessage), QStringLiteral("Bereit"));
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     QVERIFY(!rig.frame->IsSearchRunning());
     QVERIFY(rig.t.messages.isEmpty());
 }
@@ -229,7 +229,7 @@ void TstBusSearch::searchOnClosedPort()
     rig.t.port().OpenOrClose(QString(), QString(), false);
     rig.frame->OnSearch();
     QVERIFY(rig.bus.Requests().isEmpty());
-    QCOMPARE(rig.t.port().m_replyTimeout, 50u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 50u);
     QCOMPARE(rig.frame->PaneText(CMainFrame::PaneMessage), QStringLiteral("Bereit"));
     QVERIFY(!rig.frame->IsSearchRunning());
     QVERIFY(!rig.frame->StatusTimer().isActive());
@@ -386,7 +386,7 @@ void TstBusSearch::doubleClickOpensAxis()
     rig.t.app().m_currentType = DeviceType::DrqPlus;
     QTreeWidget* tree = rig.frame->TreeCtrl();
     tree->setCurrentItem(rig.Item(4));
-    rig.t.port().m_replyTimeout = 50;
+    rig.t.port().SetLastingTimeout(50);
     rig.frame->OnTreeNotify();
     QCOMPARE(rig.t.app().m_currentType, kHwk);
     QVERIFY(rig.t.app().m_nextLabel.isEmpty());
@@ -525,9 +525,9 @@ void TstBusSearch::interfaceSheetCancelRestores()
     });
     rig.frame->OnInterfaceParameters();
     CBusPort& port = rig.t.port();
-    QCOMPARE(port.m_interfaceType, 0u);
+    QCOMPARE(port.Interface(), BusInterface::Serial);
     QVERIFY(port.IsOpen());
-    QCOMPARE(port.m_replyTimeout, 1000u);
+    QCOMPARE(port.ReplyTimeout(), 1000u);
     QCOMPARE(port.Settings(), QStringLiteral("9600, n, 8, 1"));
     QVERIFY(rig.frame->StatusTimer().isActive());
     // Nothing was written.
@@ -558,7 +558,7 @@ void TstBusSearch::interfaceSheetOkCan()
     QCOMPARE(rig.t.app().Settings().GetProfileInt(QStringLiteral("Settings"),
                                                   QStringLiteral("CANBaud"), -5),
              -5);
-    QVERIFY(rig.t.port().m_twoByteAddress);
+    QVERIFY(rig.t.port().TwoByteAddress());
     QCOMPARE(int(rig.t.app().m_addressCount), 32);
 }
 

@@ -191,12 +191,12 @@ void TstMainFrame::interfaceFromSettings()
     QCOMPARE(frame->PaneText(CMainFrame::PaneInterface), pane);
     QCOMPARE(t.messages, messages);
     QCOMPARE(int(t.app().m_addressCount), addresses);
-    QCOMPARE(t.port().m_twoByteAddress, addresses == 32);
-    QCOMPARE(t.port().m_checksum != 0, checksum);
+    QCOMPARE(t.port().TwoByteAddress(), addresses == 32);
+    QCOMPARE(t.port().Checksum(), checksum);
     QCOMPARE(t.port().IsOpen(), simulatedPort);
-    QCOMPARE(t.port().m_interfaceType, std::uint32_t(settings.value("ComType", 0).toInt()));
-    if (t.port().m_interfaceType == 1)
-        QVERIFY(t.port().m_canBitRateIndex <= 3);
+    QCOMPARE(t.port().Interface(), BusInterfaceOfComType(settings.value("ComType", 0).toInt()));
+    if (t.port().Interface() == BusInterface::Can)
+        QVERIFY(t.port().CanBitRate() <= 3);
 }
 
 void TstMainFrame::emptySettingsOpenDefaultPort()
@@ -210,10 +210,10 @@ void TstMainFrame::emptySettingsOpenDefaultPort()
     QVERIFY(t.app().InitInstance());
     CMainFrame* frame = t.app().MainFrame();
     QCOMPARE(t.app().Language(), UiLanguage::German);
-    QCOMPARE(t.port().m_checksum, 0u);
-    QCOMPARE(t.port().m_twoByteAddress, false);
+    QCOMPARE(t.port().Checksum(), false);
+    QCOMPARE(t.port().TwoByteAddress(), false);
     QCOMPARE(int(t.app().m_addressCount), 16);
-    QCOMPARE(t.port().m_interfaceType, 0u);
+    QCOMPARE(t.port().Interface(), BusInterface::Serial);
     // Whether the machine's first serial port can be opened just now (other tests may hold
     // it) decides which of the two texts is right.
     if (t.port().IsOpen()) {

@@ -576,7 +576,7 @@ void TstProjects::transmitProject()
     QCOMPARE(rig.Windows(), 1);
 
     // Replies with a wrong checksum: no axis counts as transmitted.
-    rig.t.port().m_checksum = 1;
+    rig.t.port().SetChecksum(true);
     rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
     const QStringList failed = rig.Transmit(*view);
     QCOMPARE(failed.size(), 3);
@@ -613,9 +613,9 @@ void TstProjects::transmitFaults()
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");
     rig.bus.AddAxis(10, "KEV", "KEV 2.35");
     rig.bus.AddAxis(11, "KEV", "KEV 2.35");
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
     rig.frame->OnSearch();
-    rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    rig.t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
     rig.SetOn(3, "S", 4);
     // The KEV's stage takes its writes and then no longer answers.
     rig.line.SetCommandDelay("W", 3000);
@@ -687,7 +687,7 @@ void TstProjects::transmitOverFailingBus()
     QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
-    rig.t.port().m_checksum = 1;
+    rig.t.port().SetChecksum(true);
     rig.ReadBoxesInTheirOwnLoop();
     rig.bus.ClearLog();
     QCOMPARE(rig.Transmit(*view).size(), 3);

@@ -39,9 +39,9 @@ struct SimBusApp {
     void SearchInEnglish()
     {
         t.app().OnLanguageEnglish();
-        t.port().m_replyTimeout = 200;
+        t.port().SetLastingTimeout(200);
         frame->OnSearch();
-        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+        t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
     }
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
