@@ -384,8 +384,9 @@ void CTarnlinkView::OnInitialUpdate()
     m_displayType1 = m_displayType2 = -1;
     m_logicLevels.fill(-1);
 
-    m_address = m_host.m_nextAddress;
-    m_deviceType = m_host.m_currentType;
+    const CPageOpening& opening = GetDocument()->Opening();
+    m_address = opening.address;
+    m_deviceType = opening.type;
     m_type = CEndstufe::Create(m_deviceType, *this);
     m_typeMadeFor = m_deviceType;
     for (int which = 0; which < 3; ++which) {

@@ -139,8 +139,6 @@ void CTarnlinkView::OnBnClickedLoadDefaults()
         IsClosing())
         return;
     TransactWithTimeout("E", CReplyTimeouts::kLoadDefaults);
-    if (m_address != CBusAddress::kOff)
-        m_host.m_nextAddress = m_address;
     // The defaults carry no name.
     const int number = AxisNumber();
     ShowAxisLabel(number, LabelPrefix(number));
@@ -245,11 +243,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
     CloseOnlinePageOfAxis();
     CEndstufe* type = Type();
     const bool transmitted = type && type->TransmitSettings(m_fileAddress);
-    m_host.m_currentType = m_deviceType;
     // The label keeps the name it has until the page's closing reads the stage's name back:
     // a stage that does not answer then leaves the axis with the name it had, not without one.
-    m_host.m_nextAddress = CBusAddress::kOff;
-    m_host.m_nextLabel.clear();
     CloseFrameLater();
     return transmitted;
 }

@@ -802,7 +802,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            m_app.OpenOfflineDocument(url.toLocalFile());
+            m_app.OpenDocumentFile(url.toLocalFile());
     }
     event->acceptProposedAction();
 }

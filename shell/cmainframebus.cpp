@@ -284,11 +284,9 @@ void CMainFrame::OnTreeNotify()
     const CAxisList::Axis* axis = Axes().Find(address);
     if (!axis)
         return;
-    m_app.m_currentType = axis->type;
     // An address beyond those the bus carries opens nothing.
     if (address >= m_app.m_addressCount)
         return;
-    m_app.m_nextAddress = AddressText(address);
     QString label = axis->label;
     if (axis->image == ImageGrey) {
         if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
@@ -296,9 +294,7 @@ void CMainFrame::OnTreeNotify()
         if (!label.startsWith(QLatin1String("[Offline]")))
             label.prepend(QStringLiteral("[Offline] "));
     }
-    m_app.m_nextLabel = label;
-    m_app.OpenAxisDocument();
-    m_app.m_nextLabel.clear();
+    m_app.OpenAxisDocument(CPageOpening::ForAxis(AddressText(address), label, axis->type));
 }
 
 void CMainFrame::OnMonitor()

@@ -6,7 +6,6 @@
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
 #include "platform/csmallfilereader.h"
-#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -140,8 +139,6 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     if (readable != CSmallFileReader::Status::Read)
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
 
-    m_app.m_nextAddress = CBusAddress::kOff;
-    m_app.m_nextLabel.clear();
     m_app.m_transferRunning = true;
     CDocument* document = m_app.OpenDocumentFile(file);
     auto* view = document ? qobject_cast<CTarnlinkView*>(document->FirstView()) : nullptr;

@@ -101,7 +101,7 @@ void TstDrqPoll::delayFromFile()
                "Axis name:\t\t\t[pnAchse]\r\n\r\nCurrent delay time:\t\t" +
                line.toLatin1() + "\r\n");
     file.close();
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QCOMPARE(view->DeviceType(), kDrqPlus);

@@ -258,9 +258,8 @@ void TstParameterPage::filePagePlacedBesideOnlinePage()
     QVERIFY(filePage);
     QMdiSubWindow* fileWindow = rig.frame->MdiArea()->activeSubWindow();
     fileWindow->move(0, 0);
-    rig.app().m_nextAddress = QStringLiteral("3");
-    rig.app().m_nextLabel = QStringLiteral("[03] Axis");
-    rig.app().OpenAxisDocument();
+    rig.app().OpenAxisDocument(
+        CPageOpening::ForAxis(QStringLiteral("3"), QStringLiteral("[03] Axis"), kKev));
     QMdiSubWindow* onlineWindow = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(onlineWindow != fileWindow);
     QCOMPARE(fileWindow->pos(), onlineWindow->pos() + QPoint(270, 0));
@@ -369,7 +368,7 @@ void TstParameterPage::fileAddressRegistersAxis()
 
     Rig rig;
     rig.bus.ClearLog();
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     if (slot < 0) {
@@ -480,7 +479,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
     rig.bus.AddAxis(7, "KEV", "KEV 2.35");
     rig.frame->OnSearch();
     rig.frame->StatusTimer().stop();
-    QVERIFY(rig.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
+    QVERIFY(rig.app().OpenDocumentFile(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
     const QPointer<CTarnlinkView> filePage = rig.ActiveView();
     QVERIFY(filePage);
     QCOMPARE(filePage->AxisAddress(), 7);

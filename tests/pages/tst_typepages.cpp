@@ -834,10 +834,8 @@ void TstTypePages::sharedTypeOperations()
 {
     Rig rig;
     rig.bus.AddAxis(5, "HWK", "HWK 2.10");
-    rig.app().m_currentType = kHwk;
-    rig.app().m_nextAddress = QStringLiteral("5");
-    rig.app().m_nextLabel = QStringLiteral("[05] Axis");
-    rig.app().OpenAxisDocument();
+    rig.app().OpenAxisDocument(
+        CPageOpening::ForAxis(QStringLiteral("5"), QStringLiteral("[05] Axis"), kHwk));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QCOMPARE(view->DeviceType(), kHwk);

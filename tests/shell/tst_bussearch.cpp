@@ -383,25 +383,24 @@ void TstBusSearch::doubleClickOpensAxis()
 {
     Rig rig;
     rig.AddOffline(4, kHwk, QStringLiteral("[04]"));
-    rig.t.app().m_currentType = DeviceType::DrqPlus;
     QTreeWidget* tree = rig.frame->TreeCtrl();
     tree->setCurrentItem(rig.Item(4));
     rig.t.port().SetLastingTimeout(50);
     rig.frame->OnTreeNotify();
-    QCOMPARE(rig.t.app().m_currentType, kHwk);
-    QVERIFY(rig.t.app().m_nextLabel.isEmpty());
     QMdiSubWindow* window = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(window);
     QVERIFY2(window->windowTitle().startsWith(QStringLiteral("[Offline] [04] ")),
              qPrintable(window->windowTitle()));
-    QCOMPARE(rig.t.app().m_nextAddress, QStringLiteral("4"));
+    const CTarnlinkView* view = CMainFrame::ParameterViewOf(window);
+    QVERIFY(view);
+    QCOMPARE(view->DeviceType(), kHwk);
+    QCOMPARE(view->AddressText(), QStringLiteral("4"));
 
     // A group item is no axis: nothing opens.
     const int windows = rig.frame->MdiArea()->subWindowList().size();
     tree->setCurrentItem(rig.frame->GroupItem(kKev));
     rig.frame->OnTreeNotify();
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), windows);
-    QCOMPARE(rig.t.app().m_currentType, kHwk);
 }
 
 void TstBusSearch::deletedItemIsReleasedByPages()
@@ -462,7 +461,7 @@ void TstBusSearch::stuckAxisIsRepaired()
         delete page.data();
     } else {
         // The file opens and its page holds the axis.
-        QVERIFY(rig.t.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, "a.sdf")));
+        QVERIFY(rig.t.app().OpenDocumentFile(TestApp::WriteKevFile(dir, "a.sdf")));
         QCoreApplication::sendPostedEvents();
         QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
         const CTarnlinkView* view =

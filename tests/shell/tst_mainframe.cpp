@@ -507,8 +507,6 @@ void TstMainFrame::fileOpenAsksWithFilters()
 {
     TestApp t;
     QVERIFY(t.app().InitInstance());
-    t.app().m_nextAddress = QStringLiteral("5");
-    t.app().m_nextLabel = QStringLiteral("[05] Achse");
     QStringList filters;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
     t.app().ModalRunner().SetScript([&](QDialog& dialog) {
@@ -521,8 +519,6 @@ void TstMainFrame::fileOpenAsksWithFilters()
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
     QCOMPARE(filters, (QStringList{"Tarnlink Files (*.sdf)", "Tarnlink Project - Files (*.spf)"}));
     QCOMPARE(mode, QFileDialog::ExistingFile);
-    QCOMPARE(t.app().m_nextAddress, QStringLiteral("Off"));
-    QVERIFY(t.app().m_nextLabel.isEmpty());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
 }
 

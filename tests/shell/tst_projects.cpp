@@ -208,7 +208,6 @@ void TstProjects::saveProjectKeepsUsersPages()
     // stays open.
     rig.t.answers = {IdYes};
     rig.t.app().OnNewProject();
-    rig.t.app().m_nextAddress = QStringLiteral("Off");
     QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
     QPointer<QMdiSubWindow> filePage = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(rig.frame->AxisItem(3));
@@ -721,7 +720,6 @@ void TstProjects::transmitOverFailingBus()
     for (int address : {3, 5, 7})
         QCOMPARE(rig.t.app().Axes().Image(address), int(CMainFrame::ImageGreen));
     // A parameter file for such an axis opens beside it.
-    rig.t.app().m_nextAddress = QStringLiteral("Off");
     QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
     QCoreApplication::sendPostedEvents();
     QCOMPARE(rig.Windows(), 2);
