@@ -141,6 +141,10 @@ void TstMainFrame::interfaceFromSettings_data()
     QTest::newRow("simulated port, other parameters")
         << QVariantMap{{"ComParameter", "19200, e, 7, 1"}} << true
         << "%1 <Open> 19200, e, 7, 1" << QStringList{} << 16 << false;
+    // A number the program never writes is not half a CAN interface: the serial port opens.
+    QTest::newRow("interface number unknown")
+        << QVariantMap{{"ComType", 2}} << true << "%1 <Open> 9600, n, 8, 1" << QStringList{}
+        << 16 << false;
     QTest::newRow("two-byte addresses")
         << QVariantMap{{"AxAddr", 1}} << true << "%1 <Open> 9600, n, 8, 1" << QStringList{}
         << 32 << false;
