@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     // "\x02" "5S?" "\x03" out, "\x02" "5s10" "\x03" back.
     const int bytes = 5 + 6;
 
-    port.m_replyTimeout = 1000;
+    port.SetLastingTimeout(1000);
     const double cpuBefore = ThreadCpuMs();
     const auto waitStart = CTickClock::Now();
     port.Transact(QStringLiteral("9"), "B?", &reply, false);

@@ -36,14 +36,13 @@ bool CBusPort::OpenOrClose(const QString& portName, const QString& settings, boo
 {
     m_portName = portName;
     m_settings = settings;
-    switch (m_interfaceType) {
-    case 0:
+    switch (m_interface) {
+    case BusInterface::Serial:
         return OpenSerial(showErrors);
-    case 1:
+    case BusInterface::Can:
         return OpenCan();
-    default:
-        return true;
     }
+    return true;
 }
 
 bool CBusPort::OpenSerial(bool showErrors)
@@ -66,7 +65,7 @@ bool CBusPort::OpenCan()
 {
     // The link may have been serial before the interface was switched.
     m_link.Close();
-    m_canAdapter.Start(static_cast<int>(m_canBitRateIndex));
+    m_canAdapter.Start(m_canBitRate);
     m_open = m_canAdapter.IsOk();
     if (!m_open)
         m_host.ShowMessage(kCanNotReady, MbOk | MbIconError);
@@ -75,14 +74,14 @@ bool CBusPort::OpenCan()
 
 std::optional<CSerialMode> CBusPort::GetCommState() const
 {
-    if (!m_open || m_interfaceType != 0)
+    if (!m_open || m_interface != BusInterface::Serial)
         return std::nullopt;
     return m_link.CurrentMode();
 }
 
 bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors)
 {
-    if (m_interfaceType == 1)
+    if (m_interface == BusInterface::Can)
         return TransactCan(address, command, reply, showErrors);
     return TransactSerial(address, command, reply, showErrors);
 }
@@ -90,17 +89,26 @@ bool CBusPort::Transact(QString address, QByteArray command, QString* reply, boo
 bool CBusPort::Transact(QString address, QByteArray command, QString* reply, bool showErrors,
                         std::uint32_t timeoutMs)
 {
-    m_replyTimeout = timeoutMs;
-    const bool answered = Transact(std::move(address), std::move(command), reply, showErrors);
-    m_replyTimeout = kDefaultTimeout;
-    return answered;
+    const TimeoutScope ownTimeout(*this, timeoutMs);
+    return Transact(std::move(address), std::move(command), reply, showErrors);
+}
+
+CBusPort::TimeoutScope::TimeoutScope(CBusPort& port, std::uint32_t timeoutMs) : m_port(port)
+{
+    m_port.m_replyTimeout = timeoutMs;
+}
+
+CBusPort::TimeoutScope::~TimeoutScope()
+{
+    if (!m_keep)
+        m_port.m_replyTimeout = kDefaultTimeout;
 }
 
 bool CBusPort::CommandFits(const QString& address, const QByteArray& command) const
 {
-    if (m_interfaceType == 1)
+    if (m_interface == BusInterface::Can)
         return CanBody(address, command).size() <= kMaxCanBody;
-    return CBusFrame::Build(SerialAddress(address), command, m_checksum != 0).has_value();
+    return CBusFrame::Build(SerialAddress(address), command, m_checksum).has_value();
 }
 
 QByteArray CBusPort::SerialAddress(const QString& address) const
@@ -141,7 +149,7 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
         return true;
 
     const std::optional<QByteArray> frame =
-        CBusFrame::Build(SerialAddress(address), command, m_checksum != 0);
+        CBusFrame::Build(SerialAddress(address), command, m_checksum);
     if (!frame)
         return false;
 
@@ -177,7 +185,7 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
         break;
     }
 
-    const CBusFrame::Reply parsed = CBusFrame::Parse(received, m_twoByteAddress, m_checksum != 0);
+    const CBusFrame::Reply parsed = CBusFrame::Parse(received, m_twoByteAddress, m_checksum);
     if (reply)
         *reply = CAnsiText::ToUnicode(parsed.data);
     if (!parsed.checksumOk) {

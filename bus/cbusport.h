@@ -3,6 +3,7 @@
 // address, one reply back, with a time-out measured from the last byte received.
 #pragma once
 
+#include "bus/businterface.h"
 #include "bus/ccanadapter.h"
 #include "bus/creplytimeouts.h"
 #include "platform/cseriallink.h"
@@ -50,14 +51,57 @@ public:
     const QString& Settings() const { return m_settings; }
     CCanAdapter& CanAdapter() { return m_canAdapter; }
 
-    // Set and read directly by the shell and the pages.
-    std::uint32_t m_replyTimeout = kDefaultTimeout;
-    bool m_noAnswer = false;
-    bool m_twoByteAddress = false;
-    bool m_listen = false;
-    std::uint32_t m_checksum = 0;
-    std::uint32_t m_canBitRateIndex = 3;
-    std::uint32_t m_interfaceType = 0; // 0 serial, 1 CAN
+    // The serial port or the CAN card: what the next OpenOrClose opens and what Transact
+    // talks through.
+    BusInterface Interface() const { return m_interface; }
+    void SetInterface(BusInterface way) { m_interface = way; }
+    // The CAN card's rate, an index into CCanAdapter's table, programmed by the next
+    // OpenOrClose on CAN.
+    int CanBitRate() const { return m_canBitRate; }
+    void SetCanBitRate(int index) { m_canBitRate = index; }
+    // Addresses travel as two hex digits (32 axes) instead of one (16).
+    bool TwoByteAddress() const { return m_twoByteAddress; }
+    void SetTwoByteAddress(bool twoByte) { m_twoByteAddress = twoByte; }
+    // Frames carry ":" and a two-digit XOR checksum.
+    bool Checksum() const { return m_checksum; }
+    void SetChecksum(bool on) { m_checksum = on; }
+
+    // How long Transact waits for the next byte of a reply.
+    std::uint32_t ReplyTimeout() const { return m_replyTimeout; }
+    // The time-out that every later command without one of its own waits, left in place
+    // after the run that sets it: the monitor's and the baud-rate search's, and the
+    // default again where a run that left a short one is undone.
+    void SetLastingTimeout(std::uint32_t timeoutMs) { m_replyTimeout = timeoutMs; }
+
+    // For the length of a caller's work: the port waits `timeoutMs` for each reply, and on
+    // every way out of the scope it waits the default again, as after a command with a
+    // time-out of its own, unless the work keeps its time-out for later commands.
+    class TimeoutScope {
+    public:
+        TimeoutScope(CBusPort& port, std::uint32_t timeoutMs);
+        ~TimeoutScope();
+        TimeoutScope(const TimeoutScope&) = delete;
+        TimeoutScope& operator=(const TimeoutScope&) = delete;
+
+        // The work's time-out stays when the scope ends.
+        void Keep() { m_keep = true; }
+
+    private:
+        CBusPort& m_port;
+        bool m_keep = false;
+    };
+
+    // The last command found no answer in time; a good reply clears it.
+    bool NoAnswer() const { return m_noAnswer; }
+    // A new start that must not count an earlier unanswered command.
+    void ForgetNoAnswer() { m_noAnswer = false; }
+
+    // Listen mode: Transact sends nothing and returns whatever text arrives, with no
+    // deadline, until StopListening (the monitor's test stream). A transaction that
+    // listens when it is stopped returns at once.
+    bool IsListening() const { return m_listen; }
+    void StartListening() { m_listen = true; }
+    void StopListening() { m_listen = false; }
 
 private:
     enum class Wait { Complete, ListenEnded, ListenText, TimedOut, Overlong, PortLost };
@@ -80,4 +124,11 @@ private:
     bool m_open = false;
     QString m_portName;
     QString m_settings;
+    BusInterface m_interface = BusInterface::Serial;
+    int m_canBitRate = 3;
+    bool m_twoByteAddress = false;
+    bool m_checksum = false;
+    std::uint32_t m_replyTimeout = kDefaultTimeout;
+    bool m_noAnswer = false;
+    bool m_listen = false;
 };

@@ -1,7 +1,8 @@
 // Every reply time-out the program gives the bus port, in milliseconds, named for the
-// command or run that needs it. A command that needs longer than the default goes through
-// the Transact that takes its time-out: the port waits that long for this one reply and
-// then holds the default again, whatever the result.
+// command or run that needs it. A command that needs another than the default goes through
+// the Transact that takes its time-out, and a run of commands through a
+// CBusPort::TimeoutScope: the port waits that long for these replies and then holds the
+// default again, whatever the result.
 #pragma once
 
 #include <cstdint>
@@ -22,14 +23,16 @@ struct CReplyTimeouts {
     static constexpr std::uint32_t kTransmitName = 2000;
     // One motor revolution ("Z+", "Z-").
     static constexpr std::uint32_t kTurn = 10000;
-
-    // The runs below set their time-out and leave it in place; later commands without one
-    // of their own run with it.
-    // Each probe of the bus search ("B?") and of the baud-rate search: the search scans
-    // 16 or 32 addresses quickly.
-    static constexpr std::uint32_t kSearchProbe = 50;
     // The name asked of each axis the bus search finds ("PN?").
     static constexpr std::uint32_t kSearchName = 1000;
+
+    // Each probe of the bus search ("B?") and of the baud-rate search: the search scans
+    // 16 or 32 addresses quickly. The baud-rate search leaves it in place, and so does a
+    // bus search that stops because the port is closed.
+    static constexpr std::uint32_t kSearchProbe = 50;
+
+    // The monitor sets these and leaves them in place (CBusPort::SetLastingTimeout): later
+    // commands without a time-out of their own run with them, after the dialog too.
     // The monitor after its macro file was read.
     static constexpr std::uint32_t kMonitorMacros = 5000;
     // The monitor's command sequence.

@@ -228,9 +228,9 @@ void CDlgStatQEL::OnTimer()
     // polling: after an answer with a wrong checksum the next poll follows.
     m_pollTimer.stop();
     const CBusPort& port = m_host.BusPort();
-    if (port.m_noAnswer)
+    if (port.NoAnswer())
         return;
-    if (PollStatus() || (!port.m_noAnswer && port.IsOpen()))
+    if (PollStatus() || (!port.NoAnswer() && port.IsOpen()))
         m_pollTimer.start();
 }
 

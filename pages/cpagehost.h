@@ -1,13 +1,12 @@
 // What the parameter pages need of the program around them: texts, messages, the pump and
 // the bus port (as the bus port itself needs them), the modal runs of dialogs, the list of
-// axes the power-stage tree shows, its pictures and poll, the open document windows, and
-// the values handed from the window that opens a page to the page. The application object
-// provides it, so that the pages can be built and tried without the main frame.
+// axes the power-stage tree shows, its pictures and poll, and the open document windows.
+// The application object provides it, so that the pages can be built and tried without the
+// main frame. What a page is opened for comes with its document (CPageOpening).
 #pragma once
 
 #include "bus/cbusporthost.h"
 #include "pages/caxislist.h"
-#include "res/cbusaddress.h"
 
 #include <QList>
 #include <QString>
@@ -69,12 +68,6 @@ public:
     // grey, known only from a file, leaves the list. True when it was put right.
     bool SettleAxis(int address, const CTarnlinkView* except = nullptr);
 
-    // Handed to the page that opens next: its bus address ("Off" for a file or a new axis),
-    // its title, and for File New the new axis's address and type.
-    QString m_nextAddress = CBusAddress::kOff;
-    QString m_nextLabel;
-    QString m_newAxisAddress;
-    DeviceType m_currentType = DeviceType::DrqPlus;
     // 16 or 32 bus addresses.
     quint8 m_addressCount = 0;
     // A project transfer runs: its report speaks for the pages, which stay silent.

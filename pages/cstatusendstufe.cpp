@@ -256,7 +256,7 @@ void CStatusEndstufe::ApplyLayout()
 
 bool CStatusEndstufe::ReadScales()
 {
-    if (!Status::AsksScales(m_deviceType, m_host.BusPort().m_interfaceType == 1))
+    if (!Status::AsksScales(m_deviceType, m_host.BusPort().Interface() == BusInterface::Can))
         return true;
     const char* queries[3] = {"DS?", "VS?", "IS?"};
     for (int i = 0; i < 3; ++i) {
@@ -302,7 +302,7 @@ void CStatusEndstufe::done(int result)
 
 bool CStatusEndstufe::RefreshStatus()
 {
-    if (m_host.BusPort().m_noAnswer)
+    if (m_host.BusPort().NoAnswer())
         return false;
     switch (m_deviceType) {
     case DeviceType::Kev:

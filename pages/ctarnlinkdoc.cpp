@@ -7,10 +7,11 @@
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
 #include "platform/csmallfilereader.h"
-#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 
 #include <QDateTime>
+
+#include <utility>
 
 namespace {
 
@@ -31,14 +32,17 @@ QString OfflineTitle(const QString& proposed, const QString& newAxisAddress)
 
 void CTarnlinkDoc::SetTitle(const QString& title)
 {
+    // The tree's label and the new axis's address name the page as it opens; a later title
+    // (a new name, the defaults) is the one proposed, marked offline where the page is.
+    const bool opening = !std::exchange(m_titled, true);
     QString result = title;
     if (m_saved) {
         m_saved = false;
         result = GetTitle();
-    } else if (!m_host.m_nextLabel.isEmpty()) {
-        result = m_host.m_nextLabel;
-    } else if (m_host.m_nextAddress == CBusAddress::kOff) {
-        result = OfflineTitle(title, m_host.m_newAxisAddress);
+    } else if (opening && !m_opening.label.isEmpty()) {
+        result = m_opening.label;
+    } else if (!m_opening.IsOnline()) {
+        result = OfflineTitle(title, opening ? m_opening.newAxisAddress : QString());
     }
     CDocument::SetTitle(result);
 }

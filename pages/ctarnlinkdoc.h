@@ -3,9 +3,12 @@
 // file name for a document that comes from a file.
 #pragma once
 
+#include "pages/cpageopening.h"
 #include "platform/cdocument.h"
 
 #include <QStringList>
+
+#include <utility>
 
 class CPageHost;
 
@@ -14,8 +17,14 @@ class CTarnlinkDoc : public CDocument {
 public:
     static constexpr int kMenuId = 129;
 
-    explicit CTarnlinkDoc(CPageHost& host) : m_host(host) {}
+    // A document opened from a file gets the default opening: offline.
+    explicit CTarnlinkDoc(CPageHost& host, CPageOpening opening = {})
+        : m_host(host), m_opening(std::move(opening))
+    {
+    }
 
+    // What the window that opened the page handed to it.
+    const CPageOpening& Opening() const { return m_opening; }
     void SetTitle(const QString& title) override;
     // Keeps the file's lines as text, each ended by "\r\n" again; the page applies them.
     bool OnOpenDocument(const QString& path) override;
@@ -34,6 +43,9 @@ private:
     bool WriteFile(const QString& path);
 
     CPageHost& m_host;
+    const CPageOpening m_opening;
+    // The title the document opens with is set.
+    bool m_titled = false;
     QStringList m_lines;
     // Set by a save; the title the framework proposes after it is then dropped.
     bool m_saved = false;

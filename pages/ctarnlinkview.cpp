@@ -400,8 +400,9 @@ void CTarnlinkView::OnInitialUpdate()
     m_displayType1 = m_displayType2 = -1;
     m_logicLevels.fill(-1);
 
-    m_address = m_host.m_nextAddress;
-    m_deviceType = m_host.m_currentType;
+    const CPageOpening& opening = GetDocument()->Opening();
+    m_address = opening.address;
+    m_deviceType = opening.type;
     m_type = CEndstufe::Create(m_deviceType, *this);
     m_typeMadeFor = m_deviceType;
     for (int which = 0; which < 3; ++which) {
@@ -421,7 +422,8 @@ void CTarnlinkView::OnInitialUpdate()
     m_nameTip = new CBalloonTip(this);
     m_nameTip->SetIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
     m_nameTip->SetFont(QFont(QStringLiteral("Arial"), 10));
-    m_typedNameLength = m_host.BusPort().m_interfaceType == 1 ? kCanNameLength : kSerialNameLength;
+    m_typedNameLength =
+        m_host.BusPort().Interface() == BusInterface::Can ? kCanNameLength : kSerialNameLength;
     m_form->Edit(Ids::kNameEdit)->setMaxLength(m_typedNameLength);
 
     if (m_address != CBusAddress::kOff) {
@@ -457,7 +459,7 @@ void CTarnlinkView::FillCommonLists()
 
 void CTarnlinkView::OnActivateView(bool activate)
 {
-    if (activate && !Port().m_noAnswer && m_address != CBusAddress::kOff)
+    if (activate && !Port().NoAnswer() && m_address != CBusAddress::kOff)
         m_statusTimer.start();
     else
         m_statusTimer.stop();
@@ -470,7 +472,7 @@ void CTarnlinkView::OnTimer()
 {
     m_statusTimer.stop();
     // In listen mode the line carries the monitor's stream; the poll stays off.
-    if (Port().m_listen)
+    if (Port().IsListening())
         return;
     // The interface sheet has the port: this tick asks nothing, a later one goes on.
     if (m_host.m_interfaceSheetOpen) {

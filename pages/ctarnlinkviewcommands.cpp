@@ -140,8 +140,6 @@ void CTarnlinkView::OnBnClickedLoadDefaults()
         IsClosing())
         return;
     TransactWithTimeout("E", CReplyTimeouts::kLoadDefaults);
-    if (m_address != CBusAddress::kOff)
-        m_host.m_nextAddress = m_address;
     // The defaults carry no name.
     const int number = AxisNumber();
     ShowAxisLabel(number, LabelPrefix(number));
@@ -253,11 +251,8 @@ bool CTarnlinkView::OnBnClickedTransmit()
         m_host.ShowMessage(
             notice.Fill(m_host.AxisMessage(notice.TextId(), QString::number(number))),
             MbOk | MbIconWarning);
-    m_host.m_currentType = m_deviceType;
     // The label keeps the name it has until the page's closing reads the stage's name back:
     // a stage that does not answer then leaves the axis with the name it had, not without one.
-    m_host.m_nextAddress = CBusAddress::kOff;
-    m_host.m_nextLabel.clear();
     CloseFrameLater();
     return transmitted;
 }

@@ -33,8 +33,9 @@ void CTarnlinkView::SetUpOfflinePage()
         return;
     if (IsNewAxis()) {
         // File New: the new-axis dialog chose type and address.
-        m_deviceType = m_host.m_currentType;
-        m_fileAddress = m_host.m_newAxisAddress;
+        const CPageOpening& opening = GetDocument()->Opening();
+        m_deviceType = opening.type;
+        m_fileAddress = opening.newAxisAddress;
         return;
     }
     m_deviceType = ::DeviceType::Kev;
@@ -55,9 +56,8 @@ void CTarnlinkView::SetUpOfflinePage()
 
 bool CTarnlinkView::IsNewAxis() const
 {
-    // A document with a file is that file's axis, whatever File New left behind.
-    const CDocument* document = CView::GetDocument();
-    return !m_host.m_newAxisAddress.isEmpty() && (!document || document->GetPathName().isEmpty());
+    const CTarnlinkDoc* document = GetDocument();
+    return document && document->Opening().IsNewAxis();
 }
 
 void CTarnlinkView::ApplyParameterLines()

@@ -51,7 +51,13 @@ void CDocTemplate::SetDefaultTitle(CDocument& document)
 
 CDocument* CDocTemplate::OpenDocumentFile(const QString& path)
 {
-    std::unique_ptr<CDocument> created = m_createDocument ? m_createDocument() : nullptr;
+    return OpenDocumentFile(path, m_createDocument);
+}
+
+CDocument* CDocTemplate::OpenDocumentFile(const QString& path,
+                                          const DocumentFactory& createDocument)
+{
+    std::unique_ptr<CDocument> created = createDocument ? createDocument() : nullptr;
     if (!created)
         return nullptr;
     CDocument* document = created.get();

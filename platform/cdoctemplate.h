@@ -51,6 +51,9 @@ public:
     // Opens `path` in a new window; with an empty path the document is new. Null when the
     // document could not be made or read (the failure has been reported).
     CDocument* OpenDocumentFile(const QString& path);
+    // The same with a document that `createDocument` makes in place of the template's own:
+    // how a caller hands the new document what it is to show, as it is made.
+    CDocument* OpenDocumentFile(const QString& path, const DocumentFactory& createDocument);
     // The default title of a new document: the new-file name and a running number.
     void SetDefaultTitle(CDocument& document);
 

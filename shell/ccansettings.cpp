@@ -32,8 +32,8 @@ void CCanSettings::OnInitDialog()
 
 bool CCanSettings::OnSetActive()
 {
-    m_app.m_busPort.m_interfaceType = 1;
-    m_app.m_busPort.m_noAnswer = false;
+    m_app.BusPort().SetInterface(BusInterface::Can);
+    m_app.BusPort().ForgetNoAnswer();
     return true;
 }
 

@@ -144,19 +144,19 @@ void CDlgInterface::FitStatusTexts()
 void CDlgInterface::OnInitDialog()
 {
     SetTexts();
-    const QString configured = m_app.m_busPort.PortName();
+    const QString configured = m_app.BusPort().PortName();
     ProbePorts();
     LoadControls(configured);
 }
 
 void CDlgInterface::ProbePorts()
 {
-    CBusPort& port = m_app.m_busPort;
-    const std::uint32_t type = port.m_interfaceType;
+    CBusPort& port = m_app.BusPort();
+    const BusInterface way = port.Interface();
     const QString configured = port.PortName();
-    if (type == 1) {
+    if (way == BusInterface::Can) {
         port.MarkClosed();
-        port.m_interfaceType = 0;
+        port.SetInterface(BusInterface::Serial);
     } else if (port.IsOpen()) {
         port.OpenOrClose(QString(), QString(), false);
     }
@@ -174,12 +174,12 @@ void CDlgInterface::ProbePorts()
     // The configured port stays selectable even when it is busy or absent just now.
     if (!configured.isEmpty() && m_port->findText(configured) < 0)
         m_port->addItem(configured);
-    port.m_interfaceType = type;
+    port.SetInterface(way);
 }
 
 void CDlgInterface::LoadControls(const QString& selectedPort)
 {
-    const CBusPort& port = m_app.m_busPort;
+    const CBusPort& port = m_app.BusPort();
     // Select the port that was in use before the probe, which reopened others meanwhile.
     m_port->setCurrentIndex(m_port->findText(selectedPort));
     if (m_port->currentIndex() < 0)
@@ -188,13 +188,13 @@ void CDlgInterface::LoadControls(const QString& selectedPort)
     m_dataBitsBox->setCurrentIndex(m_dataBits == 8 ? 1 : 0);
     m_parityBox->setCurrentIndex(m_parity >= 0 && m_parity <= 2 ? m_parity : 0);
     m_stopBitsBox->setCurrentIndex(m_stopBits == 2 ? 1 : 0);
-    m_width->setCurrentIndex(port.m_twoByteAddress ? 1 : 0);
-    m_checksum->setCurrentIndex(port.m_checksum != 0 ? 1 : 0);
+    m_width->setCurrentIndex(port.TwoByteAddress() ? 1 : 0);
+    m_checksum->setCurrentIndex(port.Checksum() ? 1 : 0);
 }
 
 bool CDlgInterface::OnSetActive()
 {
-    m_app.m_busPort.m_interfaceType = 0;
+    m_app.BusPort().SetInterface(BusInterface::Serial);
     SetSearchLayout(false);
     return true;
 }
@@ -232,11 +232,12 @@ void CDlgInterface::OnOK()
     m_cancel = true;
     m_portName = m_port->currentText();
     m_settings = SettingsFromControls();
-    CBusPort& port = m_app.m_busPort;
-    port.m_twoByteAddress = m_width->currentIndex() != 0;
-    m_app.m_addressCount = port.m_twoByteAddress ? 32 : 16;
-    port.m_checksum = static_cast<std::uint32_t>(qMax(0, m_checksum->currentIndex()));
-    m_app.Settings().SetChecksum(static_cast<int>(port.m_checksum));
+    CBusPort& port = m_app.BusPort();
+    port.SetTwoByteAddress(m_width->currentIndex() != 0);
+    m_app.m_addressCount = port.TwoByteAddress() ? 32 : 16;
+    const int checksum = qMax(0, m_checksum->currentIndex());
+    port.SetChecksum(checksum != 0);
+    m_app.Settings().SetChecksum(checksum);
 }
 
 void CDlgInterface::OnCancel()
@@ -260,26 +261,27 @@ void CDlgInterface::SetSearchLayout(bool searching)
 void CDlgInterface::SetOneByteWidth()
 {
     m_app.m_addressCount = 16;
-    m_app.m_busPort.m_twoByteAddress = false;
+    m_app.BusPort().SetTwoByteAddress(false);
     m_width->setCurrentIndex(0);
 }
 
 bool CDlgInterface::ProbeOnce(int address, bool twoByte, int rateIndex, QString* answer)
 {
-    CBusPort& port = m_app.m_busPort;
+    CBusPort& port = m_app.BusPort();
     if (port.IsOpen())
         port.OpenOrClose(QString(), QString(), false);
     port.OpenOrClose(m_port->currentText(), Rates().at(rateIndex) + QStringLiteral(", n, 8, 1"),
                      false);
-    port.m_twoByteAddress = twoByte;
+    port.SetTwoByteAddress(twoByte);
     return port.Transact(QString::number(address, 16).toUpper(), "B?", answer, false);
 }
 
 void CDlgInterface::OnSearchBaudRate()
 {
-    CBusPort& port = m_app.m_busPort;
+    CBusPort& port = m_app.BusPort();
     m_app.m_addressCount = 32;
-    port.m_replyTimeout = m_searchTimeoutMs;
+    // The probes' short time-out stays after the search, found or not.
+    port.SetLastingTimeout(m_searchTimeoutMs);
     SetSearchLayout(true);
     m_progress->setRange(0, kSearchAddresses);
     m_progress->setValue(0);
@@ -291,7 +293,7 @@ void CDlgInterface::OnSearchBaudRate()
         m_progress->setValue(address + 1);
         for (bool twoByte : {false, true}) {
             for (int rate = 0; rate < Rates().size(); ++rate) {
-                port.m_twoByteAddress = twoByte;
+                port.SetTwoByteAddress(twoByte);
                 m_app.PumpPendingMessages();
                 if (m_cancel) {
                     m_status->setTitle(m_app.LoadResString(CStringIds::kIdsSearchCancelled));

@@ -64,7 +64,7 @@ QString TooLongNote(qsizetype length)
 } // namespace
 
 CDlgMonitor::CDlgMonitor(CTarnlinkApp& app, QWidget* parent)
-    : QDialog(parent), m_app(app), m_port(app.m_busPort)
+    : QDialog(parent), m_app(app), m_port(app.BusPort())
 {
     CControlIds::Set(this, kDialogId);
     setWindowTitle(QStringLiteral("Direktbetrieb"));
@@ -78,7 +78,7 @@ CDlgMonitor::~CDlgMonitor()
 {
     // Whatever ends the dialog, the port does not stay listening for a stream.
     if (m_streamRunning)
-        m_port.m_listen = false;
+        m_port.StopListening();
 }
 
 QLineEdit* CDlgMonitor::AddEdit(int id)
@@ -176,7 +176,8 @@ void CDlgMonitor::OnInitDialog()
     // The list offers the macros; the field starts empty.
     m_macroCombo->setCurrentIndex(-1);
     m_macroCombo->clearEditText();
-    m_port.m_replyTimeout = kMacroTimeoutMs;
+    // From now on every command waits this long, after the dialog too.
+    m_port.SetLastingTimeout(kMacroTimeoutMs);
 }
 
 QString CDlgMonitor::FrameWithChecksum(const QString& text)
@@ -198,7 +199,7 @@ QString CDlgMonitor::LogEntry(const QString& arrow, int style, const QString& ad
 
 bool CDlgMonitor::CanSend() const
 {
-    return !m_closing && !m_port.m_listen;
+    return !m_closing && !m_port.IsListening();
 }
 
 void CDlgMonitor::InsertLogText(const QString& text, const QTextCharFormat& format)
@@ -311,7 +312,8 @@ void CDlgMonitor::OnBnClickedSend()
 {
     if (m_sequenceRunning || !CanSend())
         return;
-    m_port.m_replyTimeout = kSequenceTimeoutMs;
+    // Left in place after the sequence, as the macro file's time-out is.
+    m_port.SetLastingTimeout(kSequenceTimeoutMs);
     QPointer<CDlgMonitor> self(this);
     m_sequenceRunning = true;
     for (;;) {
@@ -343,7 +345,7 @@ void CDlgMonitor::OnBnClickedTestStage()
     if (!m_test->isChecked()) {
         // Released: the transaction waiting in listen mode returns, and the loop below
         // sees the button up.
-        m_port.m_listen = false;
+        m_port.StopListening();
         return;
     }
     if (m_streamRunning || m_sequenceRunning || !CanSend()) {
@@ -357,12 +359,12 @@ void CDlgMonitor::OnBnClickedTestStage()
         m_test->setChecked(false);
         return;
     }
-    m_port.m_listen = true;
+    m_port.StartListening();
     m_streamRunning = true;
     m_log->setFocus();
     // Listening has no deadline; a stage still silent after the reply time-out is noted
     // while the test goes on.
-    m_silence->start(static_cast<int>(std::min<std::uint32_t>(m_port.m_replyTimeout, INT_MAX)));
+    m_silence->start(static_cast<int>(std::min<std::uint32_t>(m_port.ReplyTimeout(), INT_MAX)));
     QPointer<CDlgMonitor> self(this);
     bool first = true;
     do {
@@ -374,7 +376,7 @@ void CDlgMonitor::OnBnClickedTestStage()
             return;
         if (!received)
             break;
-        if (!m_port.m_listen)
+        if (!m_port.IsListening())
             piece.clear();
         m_collected += piece;
         ShowStreamPiece(piece, first);
@@ -398,7 +400,7 @@ void CDlgMonitor::NoteSilentStage()
 void CDlgMonitor::EndStreamTest()
 {
     m_silence->stop();
-    m_port.m_listen = false;
+    m_port.StopListening();
     m_streamRunning = false;
     m_test->setChecked(false);
 }

@@ -472,11 +472,11 @@ void CMainFrame::SetPaneText(int pane, const QString& text)
 void CMainFrame::OpenInterface()
 {
     CAppSettings& settings = m_app.Settings();
-    CBusPort& port = m_app.m_busPort;
-    port.m_interfaceType = static_cast<std::uint32_t>(settings.ComType());
-    port.m_twoByteAddress = false;
+    CBusPort& port = m_app.BusPort();
+    port.SetInterface(BusInterfaceOfComType(settings.ComType()));
+    port.SetTwoByteAddress(false);
     m_app.m_addressCount = 16;
-    if (port.m_interfaceType == 0) {
+    if (port.Interface() == BusInterface::Serial) {
         port.OpenOrClose(settings.ActiveCom(), settings.ComParameter(), true);
         ShowSerialState();
     } else {
@@ -484,27 +484,27 @@ void CMainFrame::OpenInterface()
         // A stored index outside the rate table starts the adapter at the default rate.
         if (CanRateName(rate).isEmpty())
             rate = 3;
-        port.m_canBitRateIndex = static_cast<std::uint32_t>(rate);
+        port.SetCanBitRate(rate);
         ShowCanState(port.OpenOrClose(QString(), QString(), true));
     }
     if (settings.AxAddr() != 0) {
-        port.m_twoByteAddress = true;
+        port.SetTwoByteAddress(true);
         m_app.m_addressCount = 32;
     }
 }
 
 void CMainFrame::ShowSerialState()
 {
-    const CBusPort& port = m_app.m_busPort;
+    const CBusPort& port = m_app.BusPort();
     QString text = port.PortName() + (port.IsOpen() ? kOpen : kClosed) + port.Settings();
-    if (port.IsOpen() && port.m_checksum != 0)
+    if (port.IsOpen() && port.Checksum())
         text += kWithChecksum;
     SetPaneText(PaneInterface, text);
 }
 
 void CMainFrame::ShowCanState(bool connected)
 {
-    const int rate = static_cast<int>(m_app.m_busPort.m_canBitRateIndex);
+    const int rate = m_app.BusPort().CanBitRate();
     SetPaneText(PaneInterface, connected ? kCanConnected + CanRateName(rate) : kCanDisconnected);
 }
 
@@ -802,7 +802,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            m_app.OpenOfflineDocument(url.toLocalFile());
+            m_app.OpenDocumentFile(url.toLocalFile());
     }
     event->acceptProposedAction();
 }

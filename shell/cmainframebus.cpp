@@ -59,7 +59,8 @@ void CMainFrame::OnSearch()
     const QPointer<CMainFrame> self(this);
     bool found = false;
     for (int address = 0; address < m_app.m_addressCount; ++address) {
-        m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kSearchProbe;
+        // Each address is probed quickly; the port waits the default again after it.
+        CBusPort::TimeoutScope probe(m_app.BusPort(), CReplyTimeouts::kSearchProbe);
         if (m_searchProgress)
             m_searchProgress->setValue(m_searchProgress->value() + 1);
         m_app.PumpPendingMessages();
@@ -70,7 +71,9 @@ void CMainFrame::OnSearch()
         bool stopNow = false;
         if (!ProbeAddress(address, &stopNow, &found)) {
             if (stopNow) {
-                // The port is closed: nothing more can be learnt from the bus.
+                // The port is closed: nothing more can be learnt from the bus, and the
+                // probe's time-out stays as the search left it.
+                probe.Keep();
                 EndSearchControls();
                 return;
             }
@@ -156,15 +159,14 @@ void CMainFrame::ResetAxisItemsForSearch()
 
 bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 {
-    CBusPort& port = m_app.m_busPort;
+    CBusPort& port = m_app.BusPort();
     QString version;
     if (!port.Transact(AddressText(address), "B?", &version, false)) {
         *stopNow = !port.IsOpen();
         return !*stopNow;
     }
-    port.m_replyTimeout = CReplyTimeouts::kSearchName;
     QString name;
-    if (!port.Transact(AddressText(address), "PN?", &name, true))
+    if (!port.Transact(AddressText(address), "PN?", &name, true, CReplyTimeouts::kSearchName))
         return false;
 
     CAxisList& axes = Axes();
@@ -188,7 +190,6 @@ bool CMainFrame::ProbeAddress(int address, bool* stopNow, bool* found)
 
 void CMainFrame::FinishSearch(bool found)
 {
-    m_app.m_busPort.m_replyTimeout = CReplyTimeouts::kDefault;
     EndSearchControls();
     OpenAxisBranches();
     if (!found)
@@ -207,7 +208,7 @@ void CMainFrame::FinishSearch(bool found)
 
 void CMainFrame::OnStatusPoll()
 {
-    CBusPort& port = m_app.m_busPort;
+    CBusPort& port = m_app.BusPort();
     CAxisList& axes = Axes();
     for (int address = 0; address < kAddressSlots; ++address) {
         const int image = axes.Image(address);
@@ -270,7 +271,7 @@ void CMainFrame::OnReset()
         if (image == ImageGrey)
             return;
         QString reply;
-        if (!m_app.m_busPort.Transact(AddressText(address), "C", &reply, true))
+        if (!m_app.BusPort().Transact(AddressText(address), "C", &reply, true))
             return;
     }
     m_app.Sleeper().Sleep(kResetSettleMs);
@@ -283,11 +284,9 @@ void CMainFrame::OnTreeNotify()
     const CAxisList::Axis* axis = Axes().Find(address);
     if (!axis)
         return;
-    m_app.m_currentType = axis->type;
     // An address beyond those the bus carries opens nothing.
     if (address >= m_app.m_addressCount)
         return;
-    m_app.m_nextAddress = AddressText(address);
     QString label = axis->label;
     if (axis->image == ImageGrey) {
         if (label.size() == 4 && label.at(3) == QLatin1Char(']'))
@@ -295,9 +294,7 @@ void CMainFrame::OnTreeNotify()
         if (!label.startsWith(QLatin1String("[Offline]")))
             label.prepend(QStringLiteral("[Offline] "));
     }
-    m_app.m_nextLabel = label;
-    m_app.OpenAxisDocument();
-    m_app.m_nextLabel.clear();
+    m_app.OpenAxisDocument(CPageOpening::ForAxis(AddressText(address), label, axis->type));
 }
 
 void CMainFrame::OnMonitor()
@@ -327,8 +324,8 @@ void CMainFrame::OnStatusOverview()
 
 void CMainFrame::OnInterfaceParameters()
 {
-    CBusPort& port = m_app.m_busPort;
-    const std::uint32_t typeBefore = port.m_interfaceType;
+    CBusPort& port = m_app.BusPort();
+    const BusInterface wayBefore = port.Interface();
     CPropertySheet sheet(m_app.LoadResString(CStringIds::kIdsInterfaceCaption), this);
     auto* serial = new CDlgInterface(m_app);
     auto* can = new CCanSettings(m_app);
@@ -336,7 +333,7 @@ void CMainFrame::OnInterfaceParameters()
     sheet.AddPage(can, QStringLiteral("CAN"));
     m_statusTimer.stop();
 
-    if (port.m_interfaceType == 0) {
+    if (port.Interface() == BusInterface::Serial) {
         sheet.SetActivePage(0);
         if (port.IsOpen()) {
             if (const std::optional<CSerialMode> mode = port.GetCommState())
@@ -352,23 +349,23 @@ void CMainFrame::OnInterfaceParameters()
     m_app.m_interfaceSheetOpen = true;
     const int result = m_app.ModalRunner().Run(sheet);
     m_app.m_interfaceSheetOpen = false;
-    if (result == QDialog::Accepted && port.m_interfaceType == 0) {
+    if (result == QDialog::Accepted && port.Interface() == BusInterface::Serial) {
         if (port.IsOpen())
             port.OpenOrClose(QString(), QString(), false);
         if (port.OpenOrClose(serial->m_portName, serial->m_settings, true)) {
             m_app.Settings().SetActiveCom(serial->m_portName);
             m_app.Settings().SetComParameter(serial->m_settings);
         }
-        m_app.Settings().SetAxAddr(port.m_twoByteAddress ? 1 : 0);
-        m_app.Settings().SetComType(0);
+        m_app.Settings().SetAxAddr(port.TwoByteAddress() ? 1 : 0);
+        m_app.Settings().SetComType(ComTypeOf(BusInterface::Serial));
         ShowSerialState();
         OnSearch();
     } else if (result == QDialog::Accepted) {
-        port.m_twoByteAddress = true;
+        port.SetTwoByteAddress(true);
         m_app.m_addressCount = 32;
         m_app.Settings().SetAxAddr(1);
-        m_app.Settings().SetComType(1);
-        port.m_canBitRateIndex = static_cast<std::uint32_t>(qMax(0, can->m_selectedIndex));
+        m_app.Settings().SetComType(ComTypeOf(BusInterface::Can));
+        port.SetCanBitRate(qMax(0, can->m_selectedIndex));
         const bool connected = port.OpenOrClose(QString(), QString(), true);
         ShowCanState(connected);
         if (connected)
@@ -378,14 +375,15 @@ void CMainFrame::OnInterfaceParameters()
         // Cancel changes nothing: the interface shown last in the sheet does not count, and
         // a port that the sheet's probes and searches left closed or at another rate is
         // opened again with its full settings from before.
-        port.m_interfaceType = typeBefore;
+        port.SetInterface(wayBefore);
         const QString settings = serial->InitialSettings();
-        if (port.IsOpen() && typeBefore == 0 &&
+        if (port.IsOpen() && wayBefore == BusInterface::Serial &&
             (port.PortName() != serial->m_portName || port.Settings() != settings))
             port.OpenOrClose(QString(), QString(), false);
         if (!port.IsOpen())
             port.OpenOrClose(serial->m_portName, settings, true);
-        port.m_replyTimeout = CReplyTimeouts::kDefault;
+        // Nor does the short time-out that the sheet's baud-rate search leaves.
+        port.SetLastingTimeout(CReplyTimeouts::kDefault);
         m_statusTimer.start();
     }
 }

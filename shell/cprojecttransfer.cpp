@@ -7,7 +7,6 @@
 #include "platform/cmdichildframe.h"
 #include "platform/crecentfilelist.h"
 #include "platform/csmallfilereader.h"
-#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -127,8 +126,6 @@ QString CProjectTransfer::TransmitLine(const QString& key, const QString& file, 
     if (readable != CSmallFileReader::Status::Read)
         return Entry(KindError, CStringIds::kIdsFileUnreadable, number);
 
-    m_app.m_nextAddress = CBusAddress::kOff;
-    m_app.m_nextLabel.clear();
     m_app.m_transferRunning = true;
     CDocument* document = m_app.OpenDocumentFile(file);
     auto* view = document ? qobject_cast<CTarnlinkView*>(document->FirstView()) : nullptr;
@@ -153,8 +150,8 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
                                        int address)
 {
     const QString number = QString::number(address);
-    CBusPort& port = m_app.m_busPort;
-    port.m_noAnswer = false;
+    CBusPort& port = m_app.BusPort();
+    port.ForgetNoAnswer();
     bool done = view.OnBnClickedTransmit();
     const CTransmitNotice notice(view.LeftOut(), view.Clipped());
     // Only a complete set is stored: a stage that missed a write keeps what it had stored.
@@ -165,7 +162,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     }
     // Closed here only when the stage answered; a transmitted page also closes itself
     // once control returns to the event loop.
-    if (!port.m_noAnswer)
+    if (!port.NoAnswer())
         delete page.data();
     // Values the file does not know went out to nobody, values beyond their control's
     // range went out at its end: the report names them.
@@ -174,7 +171,7 @@ QString CProjectTransfer::TransmitPage(CTarnlinkView& view, const QPointer<CMdiC
     if (done)
         return Entry(KindDone, CStringIds::kIdsDone, number);
     return Entry(KindError,
-                 port.m_noAnswer ? CStringIds::kIdsTransferTimeout : CStringIds::kIdsNotStored,
+                 port.NoAnswer() ? CStringIds::kIdsTransferTimeout : CStringIds::kIdsNotStored,
                  number);
 }
 

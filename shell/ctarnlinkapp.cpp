@@ -4,7 +4,6 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cdoctemplate.h"
 #include "platform/cmdichildframe.h"
-#include "res/cbusaddress.h"
 #include "res/ccommandid.h"
 #include "res/cstringids.h"
 #include "res/cstringtable.h"
@@ -64,7 +63,7 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     if (!RegisterTemplates())
         return false;
 
-    m_busPort.m_checksum = static_cast<std::uint32_t>(m_settings.Checksum());
+    m_busPort.SetChecksum(m_settings.Checksum() != 0);
 
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_messageBoxes.SetParentWindow(m_mainFrame.get());
@@ -85,7 +84,7 @@ bool CTarnlinkApp::InitInstance(const QStringList& arguments, CShellOpenChannel*
     m_mainFrame->showMaximized();
     SwitchLanguage(m_settings.Language() == 0 ? UiLanguage::German : UiLanguage::English);
     for (const QString& file : files)
-        QTimer::singleShot(0, m_mainFrame.get(), [this, file] { OpenOfflineDocument(file); });
+        QTimer::singleShot(0, m_mainFrame.get(), [this, file] { OpenDocumentFile(file); });
     return true;
 }
 
@@ -239,15 +238,16 @@ void CTarnlinkApp::OnAppAbout()
 
 CDocument* CTarnlinkApp::OpenDocumentFile(const QString& path)
 {
-    ForgetNewAxis();
     return m_docManager.OpenDocumentFile(path);
 }
 
-CDocument* CTarnlinkApp::OpenOfflineDocument(const QString& path)
+CDocument* CTarnlinkApp::OpenPage(const CPageOpening& opening)
 {
-    m_nextAddress = CBusAddress::kOff;
-    m_nextLabel.clear();
-    return OpenDocumentFile(path);
+    CDocTemplate* parameters = m_docManager.FindTemplateByDocName(QStringLiteral("Tarnlink"));
+    if (!parameters)
+        return nullptr;
+    return parameters->OpenDocumentFile(
+        QString(), [this, &opening] { return std::make_unique<CTarnlinkDoc>(*this, opening); });
 }
 
 void CTarnlinkApp::OnShellOpen(const QStringList& files)
@@ -272,13 +272,11 @@ void CTarnlinkApp::OnShellOpen(const QStringList& files)
     m_mainFrame->activateWindow();
     const QStringList waiting = std::exchange(m_shellFiles, {});
     for (const QString& file : waiting)
-        OpenOfflineDocument(file);
+        OpenDocumentFile(file);
 }
 
 void CTarnlinkApp::OnFileOpen()
 {
-    m_nextAddress = CBusAddress::kOff;
-    m_nextLabel.clear();
     QString path;
     if (m_docManager.PromptFileName(path, true, nullptr))
         OpenDocumentFile(path);
@@ -291,7 +289,7 @@ void CTarnlinkApp::OnOpenRecentFile(int command)
     if (path.isEmpty())
         return;
     // A file that can no longer be opened leaves the list.
-    if (!OpenOfflineDocument(path))
+    if (!OpenDocumentFile(path))
         m_docManager.RemoveRecentFile(index);
 }
 
@@ -306,41 +304,25 @@ void CTarnlinkApp::OnFileNew()
     CDlgAxisNew dialog(*this, m_mainFrame.get());
     if (m_modalRunner.Run(dialog) != QDialog::Accepted)
         return;
-    m_nextAddress = CBusAddress::kOff;
-    m_nextLabel.clear();
-    m_currentType = dialog.Type();
-    m_newAxisAddress = dialog.Address();
-    m_newAxisTypeName = CDeviceType::Name(dialog.Type());
-    if (const CAxisList::Axis* axis = m_axes.Find(m_newAxisAddress.toInt(nullptr, 16))) {
+    const CPageOpening opening = CPageOpening::ForNewAxis(dialog.Type(), dialog.Address());
+    if (const CAxisList::Axis* axis = m_axes.Find(opening.newAxisAddress.toInt(nullptr, 16))) {
         const DeviceType group = axis->type;
         // Only an online axis of the same type may get a second, offline page.
         if (group != dialog.Type() || axis->image != ImageGreen) {
-            ShowMessage(AxisExistsMessage(group, m_newAxisAddress), MbOk);
-            ForgetNewAxis();
+            ShowMessage(AxisExistsMessage(group, opening.newAxisAddress), MbOk);
             return;
         }
     }
-    if (CDocTemplate* parameters = m_docManager.FindTemplateByDocName(QStringLiteral("Tarnlink")))
-        parameters->OpenDocumentFile(QString());
-    ForgetNewAxis();
+    OpenPage(opening);
 }
 
-void CTarnlinkApp::ForgetNewAxis()
+void CTarnlinkApp::OpenAxisDocument(const CPageOpening& opening)
 {
-    // Whatever opens next is not this new axis: a file, a recent file or a transfer would
-    // otherwise be taken for it and filled with type defaults.
-    m_newAxisAddress.clear();
-    m_newAxisTypeName.clear();
-}
-
-void CTarnlinkApp::OpenAxisDocument()
-{
-    ForgetNewAxis();
     if (!m_mainFrame)
         return;
     const int selected = m_mainFrame->AddressOf(m_mainFrame->TreeCtrl()->currentItem());
     const bool offlineItem = m_axes.Image(selected) == ImageGrey;
-    const QString label = m_nextLabel.trimmed();
+    const QString label = opening.label.trimmed();
     const QList<CMdiChildFrame*> frames = m_mainFrame->ChildFrames();
     for (CMdiChildFrame* frame : frames) {
         const CTarnlinkView* view = CMainFrame::ParameterViewOf(frame);
@@ -363,6 +345,5 @@ void CTarnlinkApp::OpenAxisDocument()
         }
     }
     m_windowReused = false;
-    if (CDocTemplate* parameters = m_docManager.FindTemplateByDocName(QStringLiteral("Tarnlink")))
-        parameters->OpenDocumentFile(QString());
+    OpenPage(opening);
 }

@@ -1,10 +1,11 @@
 // The application object: one instance for the whole run, created in main() after the
 // QApplication. It owns the bus port, the list of axes and the platform services, looks up
-// texts in the current language and carries the values handed to the next parameter window.
+// texts in the current language and opens the parameter windows, each with what it is for.
 #pragma once
 
 #include "bus/cbusport.h"
 #include "pages/cpagehost.h"
+#include "pages/cpageopening.h"
 #include "platform/cappsettings.h"
 #include "platform/cdocmanager.h"
 #include "platform/cmessageboxservice.h"
@@ -78,18 +79,20 @@ public:
     CDocManager& DocManager() { return m_docManager; }
     CRecentFileList& GetRecentFileList() { return m_docManager.RecentFiles(); }
 
-    // Opens `path` with the document type of its extension.
+    // Opens `path` with the document type of its extension: the way File Open, the recent
+    // files, a file dropped on the window, the command line and a project transfer open
+    // files. A parameter file's page has no connection to the bus.
     CDocument* OpenDocumentFile(const QString& path);
-    // Opens `path` as a document without a connection to the bus: the way File Open, the
-    // recent files, a file dropped on the window and the command line open files.
-    CDocument* OpenOfflineDocument(const QString& path);
+    // Opens a new parameter page for what `opening` hands to it.
+    CDocument* OpenPage(const CPageOpening& opening);
     // Files a later start handed over: the window comes to the front and each file opens
     // as File Open opens it. While a dialog or a project run holds the program the files
     // wait and open once it is free.
     void OnShellOpen(const QStringList& files);
-    // Opens the parameter window of the axis chosen in the tree, or activates the one that
-    // is open already.
-    void OpenAxisDocument();
+    // Opens the parameter window of the axis chosen in the tree for `opening`, or activates
+    // the one that is open already: by its tree item for an axis known only from a file,
+    // otherwise by the label as its title.
+    void OpenAxisDocument(const CPageOpening& opening);
 
     // Command handlers of the application.
     void OnAppAbout();
@@ -109,7 +112,6 @@ public:
     void OnLanguageGerman();
     void OnLanguageEnglish();
 
-    QString m_newAxisTypeName;
     bool m_windowReused = true;
 
 private:
@@ -136,12 +138,10 @@ private:
     QString FileMessage(unsigned id, const QString& path, const QString& reason = {}) const;
     static QString FileMessage(const QString& message, const QString& path,
                                const QString& reason);
-    // Clears the new axis that File New handed to the page it opened.
-    void ForgetNewAxis();
     void SaveProjectAxis(int address, const QString& directory, QList<CProjectFile::Axis>& listed,
                          QStringList& problems);
     void SwitchLanguage(UiLanguage language);
 
-public:
+    // Last: made once the application is complete, and gone before the rest of it.
     CBusPort m_busPort{*this};
 };

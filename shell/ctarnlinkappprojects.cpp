@@ -5,7 +5,6 @@
 #include "pages/ctarnlinkview.h"
 #include "platform/cmdichildframe.h"
 #include "platform/csavefilewriter.h"
-#include "res/cbusaddress.h"
 #include "res/cstringids.h"
 #include "shell/cmainframe.h"
 #include "shell/cprojectfile.h"
@@ -42,8 +41,6 @@ void CTarnlinkApp::OnOpenProject()
     QString path;
     if (!m_docManager.PromptFileName(path, true, ProjectFileFilters(), QStringLiteral("spf")))
         return;
-    m_nextAddress = CBusAddress::kOff;
-    m_nextLabel.clear();
     OpenDocumentFile(path);
 }
 

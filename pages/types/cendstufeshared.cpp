@@ -160,16 +160,14 @@ bool CEndstufeShared::TransmitCommon(CTarnlinkView& view, const QString& address
 
 bool CEndstufeShared::TransmitName(CTarnlinkView& view, const QString& address)
 {
-    CBusPort& port = view.Port();
     // The writes after the name go with the default time-out, with a name or without.
-    if (!view.NameKnown()) {
-        port.m_replyTimeout = CReplyTimeouts::kDefault;
+    CBusPort& port = view.Port();
+    const CBusPort::TimeoutScope nameWrite(port, CReplyTimeouts::kTransmitName);
+    if (!view.NameKnown())
         return true;
-    }
     const QString name = view.Form().Edit(Ids::kNameEdit)->text();
     QString reply;
-    return port.Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true,
-                         CReplyTimeouts::kTransmitName);
+    return port.Transact(address, "PN" + CAnsiText::FromUnicode(name), &reply, true);
 }
 
 bool CEndstufeShared::WriteValues(CTarnlinkView& view, const QString& address,

@@ -2,6 +2,7 @@
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
 #include "tests/support/fakebusporthost.h"
+#include "tests/support/unansweredcommand.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -70,14 +71,14 @@ void TstBusPort::framesOnTheWire()
     Rig rig(SimLineSettings{.twoByteAddress = true});
     QVERIFY(rig.Open());
     QString reply;
-    rig.port().m_twoByteAddress = true;
+    rig.port().SetTwoByteAddress(true);
     QVERIFY(rig.port().Transact("7", "B?", &reply, true));
     QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
     QCOMPARE(rig.bus.Requests().last().frame.toHex(' '), QByteArray("02 30 37 42 3f 03"));
 
     // One-byte mode sends only the last digit of a two-digit address.
     rig.line.SetSettings(SimLineSettings{});
-    rig.port().m_twoByteAddress = false;
+    rig.port().SetTwoByteAddress(false);
     rig.bus.ClearLog();
     rig.port().Transact("0F", "S?", &reply, false);
     QCOMPARE(rig.bus.Requests().size(), 1);
@@ -85,7 +86,7 @@ void TstBusPort::framesOnTheWire()
                                                           "FS?\x03"));
 
     // Checksum mode: ":" and the XOR of 35 53 3F 3A as upper-case hex, 63.
-    rig.port().m_checksum = 1;
+    rig.port().SetChecksum(true);
     QVERIFY(rig.port().Transact("5", "S?", &reply, true));
     QCOMPARE(rig.bus.Requests().last().frame.toHex(' '), QByteArray("02 35 53 3f 3a 36 33 03"));
     QCOMPARE(reply, QStringLiteral("s10"));
@@ -117,7 +118,7 @@ void TstBusPort::checksumReplies()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    rig.port().m_checksum = 1;
+    rig.port().SetChecksum(true);
     QString reply;
     // "5pn" + name: choose a name whose checksum digits contain letters.
     rig.bus.WithAxis(5, [](SimAxis& a) { a.name = "K"; }); // reply checksum 5A
@@ -129,12 +130,15 @@ void TstBusPort::checksumReplies()
     rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::LowerCase);
     for (bool before : {false, true}) {
         rig.t.messages.clear();
-        rig.port().m_noAnswer = before;
+        if (before)
+            LeaveUnanswered(rig.port());
+        else
+            rig.port().ForgetNoAnswer();
         reply = QStringLiteral("old");
         QVERIFY(!rig.port().Transact("5", "PN?", &reply, false));
         QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Wrong Checksum!")});
         QCOMPARE(reply, QStringLiteral("pnK"));
-        QCOMPARE(rig.port().m_noAnswer, before);
+        QCOMPARE(rig.port().NoAnswer(), before);
     }
 
     rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
@@ -144,9 +148,9 @@ void TstBusPort::checksumReplies()
 
     // A good reply clears the flag again.
     rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
-    rig.port().m_noAnswer = true;
+    LeaveUnanswered(rig.port());
     QVERIFY(rig.port().Transact("5", "S?", &reply, true));
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
 }
 
 void TstBusPort::replyInPieces()
@@ -155,7 +159,7 @@ void TstBusPort::replyInPieces()
     QVERIFY(rig.Open());
     // Four pieces 120 ms apart take well over the 200 ms time-out in all, but every
     // piece comes within 200 ms of the one before.
-    rig.port().m_replyTimeout = 200;
+    rig.port().SetLastingTimeout(200);
     rig.line.SetSplit(4, 120);
     QString reply;
     QElapsedTimer clock;
@@ -168,26 +172,26 @@ void TstBusPort::replyInPieces()
     // A gap longer than the time-out ends the wait.
     rig.line.SetSplit(2, 400);
     QVERIFY(!rig.port().Transact("7", "B?", &reply, false));
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
 }
 
 void TstBusPort::etxInsideAPieceDoesNotEndTheWait()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    rig.port().m_replyTimeout = 300;
+    rig.port().SetLastingTimeout(300);
     QString reply = QStringLiteral("old");
     rig.line.SetGivenReply(1, QByteArray("\x02"
                                          "5s1\x03"
                                          "xy"));
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QCOMPARE(reply, QStringLiteral("old"));
 
     // When a later piece ends with ETX, everything up to it is the reply. It follows the
     // first piece once the stage has had the request; the port waits far longer than a busy
     // machine can delay it, and no longer than it takes to come.
-    rig.port().m_replyTimeout = CReplyTimeouts::kTurn;
+    rig.port().SetLastingTimeout(CReplyTimeouts::kTurn);
     rig.bus.ClearLog();
     rig.line.SetGivenReply(1, QByteArray("\x02"
                                          "5s1\x03"
@@ -209,7 +213,7 @@ void TstBusPort::timeoutSetsNoAnswer()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    rig.port().m_replyTimeout = 100;
+    rig.port().SetLastingTimeout(100);
     QString reply = QStringLiteral("old");
 
     // No axis at 9: without show-errors no message, with it message 10000.
@@ -219,7 +223,7 @@ void TstBusPort::timeoutSetsNoAnswer()
     // That a short time-out ends the wait before a longer one would is the "shorter than
     // left" row of ownTimeoutForOneCommand, with room for a busy machine.
     QVERIFY(clock.elapsed() >= 100);
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(reply, QStringLiteral("old"));
 
@@ -234,7 +238,7 @@ void TstBusPort::timeoutSetsNoAnswer()
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     rig.line.SetSilent(false);
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
     QCOMPARE(reply, QStringLiteral("s10"));
 }
 
@@ -268,7 +272,7 @@ void TstBusPort::ownTimeoutForOneCommand()
     Rig rig;
     QVERIFY(rig.Open());
     rig.line.SetCommandDelay("B?", 400);
-    rig.port().m_replyTimeout = left;
+    rig.port().SetLastingTimeout(left);
     QString reply;
     QElapsedTimer clock;
     clock.start();
@@ -276,10 +280,10 @@ void TstBusPort::ownTimeoutForOneCommand()
     // Well below the 5000 ms the monitor leaves: a short time-out of its own ends the wait,
     // with room for a busy machine.
     QVERIFY(clock.elapsed() < 4000);
-    QCOMPARE(rig.port().m_noAnswer, !answered);
+    QCOMPARE(rig.port().NoAnswer(), !answered);
     QCOMPARE(rig.t.messages, messages);
     // Whatever the result, later commands wait the default again.
-    QCOMPARE(rig.port().m_replyTimeout, CReplyTimeouts::kDefault);
+    QCOMPARE(rig.port().ReplyTimeout(), CReplyTimeouts::kDefault);
 }
 
 void TstBusPort::babblingDeviceEndsTheTransaction()
@@ -306,23 +310,23 @@ void TstBusPort::babblingDeviceEndsTheTransaction()
     watchdog.request_stop();
     watchdog.join();
     rig.line.SetBabble(0);
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QCOMPARE(rig.t.messages, QStringList{QStringLiteral("Schnittstelle TIMEOUT!")});
     QCOMPARE(reply, QStringLiteral("old"));
 
     // Once the line is quiet, the next command to another axis gets its answer.
     QVERIFY(rig.port().Transact("7", "B?", &reply, true));
     QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
 
     // Listen mode streams: whatever is waiting is handed over, however long.
     const QByteArray stream(3000, 'x');
-    rig.port().m_listen = true;
+    rig.port().StartListening();
     rig.line.SendRaw(stream);
     QTest::qWait(100);
     QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
     QCOMPARE(reply.size(), stream.size());
-    rig.port().m_listen = false;
+    rig.port().StopListening();
 }
 
 void TstBusPort::offAndClosedPort()
@@ -356,7 +360,7 @@ void TstBusPort::testStreamAndListenMode()
     QString reply = QStringLiteral("old");
     // "Z#" returns at once, without waiting for an answer: a port that waited would take the
     // whole long time-out.
-    rig.port().m_replyTimeout = CReplyTimeouts::kTurn;
+    rig.port().SetLastingTimeout(CReplyTimeouts::kTurn);
     QElapsedTimer clock;
     clock.start();
     QVERIFY(rig.port().Transact("5", "Z#", &reply, true));
@@ -365,24 +369,24 @@ void TstBusPort::testStreamAndListenMode()
 
     // Listen mode sends nothing and hands back the raw stream, framing included.
     QTRY_COMPARE(rig.bus.Requests().size(), 1);
-    rig.port().m_listen = true;
+    rig.port().StartListening();
     const int requestsBefore = rig.bus.Requests().size();
     QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
     QVERIFY2(reply.startsWith(QChar(0x02)) && reply.contains(QStringLiteral("5z")),
              qPrintable(reply));
     QCOMPARE(rig.bus.Requests().size(), requestsBefore);
-    rig.port().m_listen = false;
+    rig.port().StopListening();
 }
 
 void TstBusPort::listenModeEndsFromThePump()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    rig.port().m_listen = true;
+    rig.port().StartListening();
     bool repainted = false;
     // Nothing arrives; a handler served by the pump switches listen mode off.
     QTimer::singleShot(50, [&] { repainted = true; });
-    QTimer::singleShot(200, [&] { rig.port().m_listen = false; });
+    QTimer::singleShot(200, [&] { rig.port().StopListening(); });
     QString reply = QStringLiteral("old");
     QElapsedTimer clock;
     clock.start();
@@ -397,7 +401,7 @@ void TstBusPort::listenModeEndsFromThePump()
 void TstBusPort::wrongLineSettingsGetNoAnswer()
 {
     Rig rig;
-    rig.port().m_replyTimeout = 100;
+    rig.port().SetLastingTimeout(100);
     QString reply;
     QVERIFY(rig.Open(QStringLiteral("19200, n, 8, 1")));
     QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
@@ -420,7 +424,7 @@ void TstBusPort::wrongLineSettingsGetNoAnswer()
     // A line of stages set to 7 data bits with even parity does not hear an 8N1 port.
     rig.line.SetSettings(SimLineSettings{.baud = 14400, .parity = 'e', .dataBits = 7});
     QVERIFY(!rig.port().Transact("5", "B?", &reply, false));
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
 }
 
 void TstBusPort::oversizedCommandIsRefused()
@@ -431,15 +435,15 @@ void TstBusPort::oversizedCommandIsRefused()
     // STX, one address character, the command and ETX: 1024 bytes are one too many.
     QVERIFY(!rig.port().Transact("5", QByteArray(1021, 'A'), &reply, true));
     QVERIFY(!rig.port().Transact("05", QByteArray(1021, 'A'), &reply, true));
-    rig.port().m_checksum = 1;
+    rig.port().SetChecksum(true);
     QVERIFY(!rig.port().Transact("5", QByteArray(1018, 'A'), &reply, true));
-    rig.port().m_checksum = 0;
+    rig.port().SetChecksum(false);
     QTest::qWait(100);
     QVERIFY(rig.bus.Requests().isEmpty());
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(reply, QStringLiteral("old"));
     // 1023 bytes still go out (the stage has no such command and stays silent).
-    rig.port().m_replyTimeout = 100;
+    rig.port().SetLastingTimeout(100);
     QVERIFY(!rig.port().Transact("5", QByteArray(1020, 'A'), &reply, false));
     QCOMPARE(rig.bus.Requests().size(), 1);
     QCOMPARE(rig.bus.Requests().first().frame.size(), 1023);
@@ -475,9 +479,9 @@ void TstBusPort::commandFitsTheWire()
     QFETCH(int, length);
     QFETCH(bool, fits);
     FakeBusPortHost t;
-    t.port().m_interfaceType = static_cast<std::uint32_t>(interfaceType);
-    t.port().m_twoByteAddress = twoByte;
-    t.port().m_checksum = checksum ? 1 : 0;
+    t.port().SetInterface(BusInterfaceOfComType(interfaceType));
+    t.port().SetTwoByteAddress(twoByte);
+    t.port().SetChecksum(checksum);
     QCOMPARE(t.port().CommandFits(address, QByteArray(length, 'A')), fits);
 }
 
@@ -491,11 +495,11 @@ void TstBusPort::malformedReplies()
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(reply, QString());
 
-    rig.port().m_checksum = 1;
+    rig.port().SetChecksum(true);
     rig.line.SetGivenReply(1, QByteArray("\x02\x03"));
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Wrong Checksum!"));
-    rig.port().m_checksum = 0;
+    rig.port().SetChecksum(false);
 
     // A reply of the longest frame, 1023 bytes, is collected whole; one byte more is not
     // a frame of the protocol and fails the transaction.
@@ -509,7 +513,7 @@ void TstBusPort::malformedReplies()
                               "5" +
                                   data + "7\x03");
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QCOMPARE(reply, QString::fromLatin1(data));
 
     // Garbage the line picked up before the frame is taken as part of it, as the stage
@@ -543,13 +547,13 @@ void TstBusPort::canWithoutCardFails()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    rig.port().m_interfaceType = 1;
+    rig.port().SetInterface(BusInterface::Can);
     QVERIFY(!rig.port().OpenOrClose(QString(), QString(), false));
     QCOMPARE(rig.t.messages,
              QStringList{QStringLiteral("CAN Contoller konnte nicht angesprochen werden!")});
     QVERIFY(!rig.port().IsOpen());
     // Back on the serial interface the line works again.
-    rig.port().m_interfaceType = 0;
+    rig.port().SetInterface(BusInterface::Serial);
     QVERIFY(rig.Open());
     QString reply;
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
@@ -563,7 +567,7 @@ void TstBusPort::portThatDisappears()
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
     // The adapter goes away: the port closes itself and reports as a closed port does.
     rig.line.Stop();
-    rig.port().m_replyTimeout = 200;
+    rig.port().SetLastingTimeout(200);
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     // The first command after finds the port gone and says so once.
     QVERIFY(!rig.port().IsOpen());

@@ -6,6 +6,7 @@
 #include "tests/sim/simcanrelay.h"
 #include "tests/sim/simserialline.h"
 #include "tests/support/fakebusporthost.h"
+#include "tests/support/unansweredcommand.h"
 
 #include "platform/ceventobject.h"
 
@@ -96,7 +97,7 @@ struct CanRig {
     CCanAdapter& adapter() { return t.port().CanAdapter(); }
     bool Open()
     {
-        port().m_interfaceType = 1;
+        port().SetInterface(BusInterface::Can);
         return joined && port().OpenOrClose(QString(), QString(), true);
     }
 
@@ -246,20 +247,21 @@ void TstCanLink::commandsWithoutCanFormSendNothing()
     QTRY_COMPARE(rig.node.Frames().size(), 1);
 
     // The bus port takes the empty text as a reply: true, empty, no-answer cleared.
-    rig.port().m_noAnswer = true;
+    LeaveUnanswered(rig.port());
+    QTRY_COMPARE(rig.node.Frames().size(), 2);
     QString reply = QStringLiteral("old");
     StdoutCapture out;
     const bool ok = rig.port().Transact("5", command, &reply, true);
     const QByteArray printed = out.Take();
     QVERIFY(ok);
     QCOMPARE(reply, QString());
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
     QCOMPARE(printed, diagnostic);
     // The adapter keeps the last reply it built and says it built none now.
-    QCOMPARE(rig.adapter().Reply(), QStringLiteral("05s10"));
+    QCOMPARE(rig.adapter().Reply(), QStringLiteral("TIMEOUT"));
     QVERIFY(!rig.adapter().ReplyDone());
     QTest::qWait(100);
-    QCOMPARE(rig.node.Frames().size(), 1);
+    QCOMPARE(rig.node.Frames().size(), 2);
     QVERIFY(rig.t.messages.isEmpty());
 
     // A lower-case address has no CAN form either.
@@ -276,7 +278,7 @@ void TstCanLink::roundTripsThroughTheBusPort()
     QString reply;
 
     // One-byte address setting: CAN still sends two digits.
-    rig.port().m_twoByteAddress = false;
+    rig.port().SetTwoByteAddress(false);
     QVERIFY(rig.port().Transact("5", "S?", &reply, true));
     QCOMPARE(reply, QStringLiteral("s10"));
     QCOMPARE(rig.node.Frames().last().frameId(), 0x24Au);
@@ -286,7 +288,7 @@ void TstCanLink::roundTripsThroughTheBusPort()
     int stop = 0;
     rig.bus.WithAxis(5, [&](SimAxis& a) { stop = a.params.value("S"); });
     QCOMPARE(stop, 25);
-    rig.port().m_twoByteAddress = true;
+    rig.port().SetTwoByteAddress(true);
     QVERIFY(rig.port().Transact("05", "S?", &reply, true));
     QCOMPARE(reply, QStringLiteral("s25"));
 
@@ -302,7 +304,7 @@ void TstCanLink::roundTripsThroughTheBusPort()
     QCOMPARE(reply, QStringLiteral("bHWK 1.0")); // seven characters travel
     QVERIFY(rig.port().Transact("5", "B?", &reply, true));
     QCOMPARE(reply, QStringLiteral("bKEV1.62"));
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
     QVERIFY(rig.t.messages.isEmpty());
 
     // "Off" sends nothing and leaves the reply alone.
@@ -330,7 +332,7 @@ void TstCanLink::timeoutEmptiesTheReply()
     CanRig rig(*m_relay);
     QVERIFY(rig.Open());
     rig.node.SetSilent(true);
-    rig.port().m_replyTimeout = 300;
+    rig.port().SetLastingTimeout(300);
     QString reply = QStringLiteral("old");
 
     QElapsedTimer clock;
@@ -344,7 +346,7 @@ void TstCanLink::timeoutEmptiesTheReply()
     // The wait sleeps on a condition: a spinning wait would burn the whole 300 ms.
     QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms").arg(cpuUsed)));
     QCOMPARE(reply, QString());
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.adapter().Reply(), QStringLiteral("TIMEOUT"));
     QVERIFY(rig.adapter().ReplyDone());
@@ -355,7 +357,7 @@ void TstCanLink::timeoutEmptiesTheReply()
     rig.node.SetSilent(false);
     QVERIFY(rig.port().Transact("5", "S?", &reply, true));
     QCOMPARE(reply, QStringLiteral("s10"));
-    QVERIFY(!rig.port().m_noAnswer);
+    QVERIFY(!rig.port().NoAnswer());
 }
 
 void TstCanLink::answerWithoutReplyRowIsNoAnswer()
@@ -366,7 +368,7 @@ void TstCanLink::answerWithoutReplyRowIsNoAnswer()
     QString reply = QStringLiteral("old");
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     QCOMPARE(reply, QString());
-    QVERIFY(rig.port().m_noAnswer);
+    QVERIFY(rig.port().NoAnswer());
     QCOMPARE(rig.adapter().Reply(), QStringLiteral("TIMEOUT"));
 }
 
@@ -400,10 +402,10 @@ void TstCanLink::startDiagnostics()
 
     StdoutCapture out;
     auto t = std::make_unique<FakeBusPortHost>();
-    t->port().m_canBitRateIndex = 3;
-    t->port().m_interfaceType = 1;
+    t->port().SetCanBitRate(3);
+    t->port().SetInterface(BusInterface::Can);
     const bool opened = t->port().OpenOrClose(QString(), QString(), true);
-    t->port().m_canBitRateIndex = 5;
+    t->port().SetCanBitRate(5);
     t->port().OpenOrClose(QString(), QString(), true);
     t->port().Transact("5", "S25", nullptr, false);
     t.reset();
@@ -479,7 +481,7 @@ void TstCanLink::tenStartsLeaveOneReceiveThread()
     const int before = ThreadCount();
     {
         FakeBusPortHost t;
-        t.port().m_interfaceType = 1;
+        t.port().SetInterface(BusInterface::Can);
         QVERIFY(t.port().OpenOrClose(QString(), QString(), true));
         const int afterOne = ThreadCount();
         StdoutCapture out;
@@ -530,13 +532,13 @@ void TstCanLink::noDevice()
     QVERIFY(!port.CanAdapter().IsOk());
     QCOMPARE(printed, QByteArray("VORTAN unable to initialize\n"));
 
-    port.m_interfaceType = 1;
+    port.SetInterface(BusInterface::Can);
     QVERIFY(!port.OpenOrClose(QString(), QString(), false));
     QCOMPARE(t.messages,
              QStringList{QStringLiteral("CAN Contoller konnte nicht angesprochen werden!")});
     QVERIFY(!port.IsOpen());
 
-    port.m_interfaceType = 0;
+    port.SetInterface(BusInterface::Serial);
     QVERIFY(port.OpenOrClose(line.PortPath(), QStringLiteral("9600, n, 8, 1"), true));
     QString reply;
     QVERIFY(port.Transact("5", "S?", &reply, true));

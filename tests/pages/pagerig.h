@@ -101,7 +101,7 @@ struct Rig : SimBusApp {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) < 0)
             return nullptr;
         file.close();
-        return app().OpenOfflineDocument(file.fileName()) ? ActiveView() : nullptr;
+        return app().OpenDocumentFile(file.fileName()) ? ActiveView() : nullptr;
     }
     // An axis of type `type` (its simulated type `typeName`, holding `values`) at `address`,
     // listed online as the bus search lists it and opened by a double-click; its status poll

@@ -210,7 +210,7 @@ void TstCloseQuestion::pollDropsChangedPageUnasked()
     // The stage stops answering: the poll drops the axis and its page goes with it. What
     // the page changed is in the stage already; there is nothing to ask about.
     rig.line.SetSilent(true);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.frame->OnStatusPoll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!view);

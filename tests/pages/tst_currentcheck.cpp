@@ -281,7 +281,7 @@ void TstCurrentCheck::releaseOnline()
     rig.bus.ClearLog();
     rig.t.answer = answer;
     rig.line.SetSilent(silent);
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
 
     if (moveTo == stage + 1) {
         control->setFocus();

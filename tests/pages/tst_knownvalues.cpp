@@ -118,7 +118,7 @@ void TstKnownValues::fileTransmitsWhatItHolds()
     rig.SetOn(kAddress, "L", 1);
     rig.AddItem(kAddress, type, QStringLiteral("[06] Achse"), CMainFrame::ImageGreen);
     QTemporaryDir dir;
-    QVERIFY(rig.app().OpenOfflineDocument(WriteFile(dir, FileOf(SimName(type), lines))));
+    QVERIFY(rig.app().OpenDocumentFile(WriteFile(dir, FileOf(SimName(type), lines))));
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QCOMPARE(page->DeviceType(), type);
@@ -143,7 +143,7 @@ void TstKnownValues::unknownsSurviveASave()
     QTemporaryDir dir;
     const QString path =
         WriteFile(dir, FileOf("HWK", "Stop current:\t\t\t[s5]\r\nOperation mode:\t\t\t[px1]\r\n"));
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QVERIFY(page->GetDocument()->DoSave(path));
@@ -157,7 +157,7 @@ void TstKnownValues::unknownsSurviveASave()
     // Read again, the file still holds only what it held.
     rig.AddItem(kAddress, kHwk, QStringLiteral("[06] Achse"), CMainFrame::ImageGreen);
     rig.bus.AddAxis(kAddress, "HWK");
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     page = rig.ActiveView();
     QVERIFY(page);
     rig.bus.ClearLog();
@@ -258,7 +258,7 @@ void TstKnownValues::beyondRangeFromStageIsClipped()
     QVERIFY(!online);
 
     rig.SetOn(kAddress, mnemonic, 5);
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QCOMPARE(Control<QLineEdit>(page, text)->text(), shown);
@@ -299,7 +299,7 @@ void TstKnownValues::spinAtItsEndSendsOnRelease()
 void TstKnownValues::unreadPageWritesNothing()
 {
     Rig rig;
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.line.SetSilent(true);
     CTarnlinkView* view = rig.OpenOnlineAxis(kAddress, kHwk, "HWK", QStringLiteral("[06] Axis"));
     QVERIFY(view);

@@ -124,7 +124,7 @@ void TstLogicDialog::clickWrites()
     dialog.m_levels = {0, 1, 0, 0, 1, 1};
     dialog.OnInitDialog();
     rig.line.SetSilent(silent);
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
     rig.bus.ClearLog();
 
     Radio(dialog, radio)->click();

@@ -82,7 +82,7 @@ void Open(Rig& rig, CTarnlinkView* view, int opener)
     }
     case TimeoutMessage:
         rig.line.SetSilent(true);
-        rig.t.port().m_replyTimeout = 200;
+        rig.t.port().SetLastingTimeout(200);
         rig.ChooseNextEntry(view, Ids::kStepCombo);
         break;
     default:
@@ -94,7 +94,7 @@ void Open(Rig& rig, CTarnlinkView* view, int opener)
 void DropSilentAxis(Rig& rig)
 {
     rig.line.SetSilent(true);
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
     rig.frame->OnStatusPoll();
 }
 

@@ -36,6 +36,8 @@ private slots:
     void initTestCase();
     void longWrites_data();
     void longWrites();
+    void nameTitleAfterAnotherPage_data();
+    void nameTitleAfterAnotherPage();
     void singleWrites_data();
     void singleWrites();
     void watchdogAndDisplayRadios();
@@ -120,13 +122,36 @@ void TstPageCommands::longWrites()
         QCOMPARE(request.address, 3);
     QCOMPARE(rig.t.messages, messages);
     // Later commands wait the usual time again.
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     QCOMPARE(view->GetDocument()->GetTitle(), label);
     QCOMPARE(rig.frame->AxisItem(3)->text(0), label);
     QCOMPARE(view->GetDocument()->IsModified(), modified);
     QCOMPARE(view->StatusTimer().isActive(), polling);
     if (label.endsWith(QStringLiteral(";2,5")))
         QCOMPARE(view->m_allowedMark, 250);
+}
+
+void TstPageCommands::nameTitleAfterAnotherPage_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("online page, a new axis opened after it") << true << "[03] Hub";
+    QTest::newRow("new axis, an online page opened after it") << false << "[Offline] [04] Hub";
+}
+
+void TstPageCommands::nameTitleAfterAnotherPage()
+{
+    QFETCH(bool, online);
+    QFETCH(QString, title);
+    Rig rig;
+    CTarnlinkView* view = online ? rig.OpenOnline() : rig.OpenNew(kKev, QStringLiteral("04"));
+    QVERIFY(view);
+    view->StatusTimer().stop();
+    // The page opened last is of the other kind: the title still says what this page is.
+    QVERIFY(online ? rig.OpenNew(kKev, QStringLiteral("04")) : rig.OpenOnline());
+    Control<QLineEdit>(view, Ids::kNameEdit)->setText(QStringLiteral("Hub"));
+    Click(view, Ids::kSetNameButton);
+    QCOMPARE(view->GetDocument()->GetTitle(), title);
 }
 
 void TstPageCommands::singleWrites_data()
@@ -334,15 +359,12 @@ void TstPageCommands::transmit()
     QCOMPARE(file->OnBnClickedTransmit(), result);
     QCOMPARE(rig.Commands(), commands);
     QCOMPARE(rig.t.messages, messages);
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     // The online page of the axis went first; the file page follows once the event is done.
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
     QCOMPARE(rig.ActiveView(), file);
     // The label keeps its name until the stage's is read back.
     QCOMPARE(rig.frame->AxisItem(3)->text(0), QStringLiteral("[03] Axis"));
-    QCOMPARE(rig.app().m_currentType, kKev);
-    QCOMPARE(rig.app().m_nextAddress, QStringLiteral("Off"));
-    QVERIFY(rig.app().m_nextLabel.isEmpty());
 
     rig.bus.ClearLog();
     rig.line.SetCommandDelay("PNZylinder", 0);

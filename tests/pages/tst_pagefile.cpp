@@ -131,7 +131,7 @@ void TstPageFile::reopensOfflineFile()
     rig.app().SetUiLanguage(UiLanguage(language));
     QTemporaryDir dir;
     const QString original = WriteFile(dir, QStringLiteral("in.sdf"), Golden(golden));
-    QVERIFY(rig.app().OpenOfflineDocument(original));
+    QVERIFY(rig.app().OpenDocumentFile(original));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QVERIFY(rig.t.messages.isEmpty());
@@ -167,7 +167,7 @@ void TstPageFile::lineQuirks()
                                    "\r\nTemperaturmodul:\t\t[xp0]\r\n"
                                    // Nothing after a switched-off module is read.
                                    "Run current:\t\t\t[r33]\r\n");
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QCOMPARE(Control<QLineEdit>(view, Ids::kNameEdit)->text(), QStringLiteral("Hub"));
@@ -188,9 +188,9 @@ void TstPageFile::savesFromItsOwnPage()
                                     FileWithAddress("04", "bKEV", "Stop current:\t\t\t[s4]\r\n"));
     const QString second = WriteFile(dir, QStringLiteral("b.sdf"),
                                      FileWithAddress("08", "bKEV", "Stop current:\t\t\t[s8]\r\n"));
-    QVERIFY(rig.app().OpenOfflineDocument(first));
+    QVERIFY(rig.app().OpenDocumentFile(first));
     CTarnlinkView* firstView = rig.ActiveView();
-    QVERIFY(rig.app().OpenOfflineDocument(second));
+    QVERIFY(rig.app().OpenDocumentFile(second));
     QVERIFY(rig.ActiveView() != firstView);
     // The second window is active; the first document still saves its own values.
     const QString out = dir.filePath(QStringLiteral("a2.sdf"));
@@ -209,7 +209,7 @@ void TstPageFile::failedSaveKeepsOldFile()
     const QString path = WriteFile(dir, QStringLiteral("keep.sdf"), "old content\r\n");
     // The stage does not answer "B": the save fails, the old file stays as it was.
     rig.line.SetSilent(true);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     QVERIFY(!view->GetDocument()->DoSave(path));
     QCOMPARE(ReadAll(path), QByteArray("old content\r\n"));
     QCOMPARE(rig.t.messages.first(), QStringLiteral("Schnittstelle TIMEOUT!"));
@@ -242,7 +242,7 @@ void TstPageFile::saveFailureNamesFileAndReason()
     const QString path = TestApp::WriteKevFile(dir, QStringLiteral("ordner/keep.sdf"));
     const QByteArray old = ReadAll(path);
     QVERIFY(!old.isEmpty());
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     QPointer<CTarnlinkView> view = rig.ActiveView();
     QVERIFY(view);
     view->GetDocument()->SetModifiedFlag(true);
@@ -279,9 +279,9 @@ void TstPageFile::secondFileOfSameAxis()
     QTemporaryDir dir;
     const QString first = WriteFile(dir, QStringLiteral("a.sdf"), FileWithAddress("04", "bKEV"));
     const QString second = WriteFile(dir, QStringLiteral("b.sdf"), FileWithAddress("4", "bKEV"));
-    QVERIFY(rig.app().OpenOfflineDocument(first));
+    QVERIFY(rig.app().OpenDocumentFile(first));
     QMdiSubWindow* firstWindow = rig.frame->MdiArea()->activeSubWindow();
-    QVERIFY(rig.app().OpenOfflineDocument(second));
+    QVERIFY(rig.app().OpenDocumentFile(second));
     // The open page of address 4 comes to the front; the new one closes, without a message.
     QTRY_COMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
     QCOMPARE(rig.frame->MdiArea()->activeSubWindow(), firstWindow);
@@ -296,7 +296,7 @@ void TstPageFile::fileOfOnlineAxis()
     // Same type as the online axis: the file joins it and the item turns yellow.
     rig.AddItem(3, kKev, QStringLiteral("[03] Axis"), CMainFrame::ImageGreen);
     const QString same = WriteFile(dir, QStringLiteral("same.sdf"), FileWithAddress("03", "bKEV"));
-    QVERIFY(rig.app().OpenOfflineDocument(same));
+    QVERIFY(rig.app().OpenDocumentFile(same));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QCOMPARE(view->AxisAddress(), 3);
@@ -307,7 +307,7 @@ void TstPageFile::fileOfOnlineAxis()
     rig.AddItem(9, kHwk, QStringLiteral("[09] Spindel"), CMainFrame::ImageGreen);
     const QString other =
         WriteFile(dir, QStringLiteral("other.sdf"), FileWithAddress("09", "bKEV"));
-    QVERIFY(rig.app().OpenOfflineDocument(other));
+    QVERIFY(rig.app().OpenDocumentFile(other));
     QCOMPARE(rig.t.messages,
              QStringList{QStringLiteral("Endstufe HWK mit Adresse [09] existiert bereits!\r\n"
                                         "Mehrere Achsen mit der gleichen Adresse können nicht "
@@ -319,7 +319,7 @@ void TstPageFile::fileOfOnlineAxis()
     // During a project transfer the same refusal is silent.
     rig.t.messages.clear();
     rig.app().m_transferRunning = true;
-    QVERIFY(rig.app().OpenOfflineDocument(other));
+    QVERIFY(rig.app().OpenDocumentFile(other));
     QTRY_VERIFY(rig.frame->MdiArea()->subWindowList().isEmpty());
     QVERIFY(rig.t.messages.isEmpty());
     rig.app().m_transferRunning = false;
@@ -347,7 +347,7 @@ void TstPageFile::refusedFiles()
     Rig rig;
     QTemporaryDir dir;
     const QString path = WriteFile(dir, QStringLiteral("bad.sdf"), content);
-    rig.app().OpenOfflineDocument(path);
+    rig.app().OpenDocumentFile(path);
     QCOMPARE(rig.t.messages.size(), 1);
     QVERIFY(rig.t.messages.first().startsWith(QStringLiteral("Die Datei ist keine gültige")));
     QVERIFY(rig.t.messages.first().endsWith(QDir::toNativeSeparators(path)) ||
@@ -465,7 +465,7 @@ void TstPageFile::typeFilesRoundTrip()
     // the address with the two digits of an offline page.
     rig.bus.ClearLog();
     const QString original = WriteFile(dir, QStringLiteral("in.sdf"), Golden(golden));
-    QVERIFY(rig.app().OpenOfflineDocument(original));
+    QVERIFY(rig.app().OpenDocumentFile(original));
     QPointer<CTarnlinkView> offline = rig.ActiveView();
     QVERIFY(offline);
     QCOMPARE(offline->DeviceType(), type);
@@ -494,7 +494,7 @@ void TstPageFile::uqtRoundTrip()
     CloseAndDelete(rig.frame->MdiArea()->activeSubWindow());
 
     rig.SetOn(6, {{"S", 1}, {"R", 2}, {"A", 3}});
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     QPointer<CTarnlinkView> page = rig.ActiveView();
     QVERIFY(page);
     QVERIFY(page->OnBnClickedTransmit());

@@ -235,18 +235,18 @@ void TstParameterPage::pollRunsOnlyWhileActiveAndOnline()
     QTRY_VERIFY_WITH_TIMEOUT(rig.Commands().contains(QStringLiteral("F?")), 20000);
 
     // Listen mode: the tick asks nothing and the poll stays off.
-    rig.t.port().m_listen = true;
+    rig.t.port().StartListening();
     rig.bus.ClearLog();
     view->OnTimer();
     QVERIFY(!view->StatusTimer().isActive());
     QVERIFY(rig.Commands().isEmpty());
-    rig.t.port().m_listen = false;
+    rig.t.port().StopListening();
 
     // A stage that stopped answering: the poll ends, and activation does not restart it.
     rig.line.SetSilent(true);
     view->OnTimer();
     QVERIFY(!view->StatusTimer().isActive());
-    QVERIFY(rig.t.port().m_noAnswer);
+    QVERIFY(rig.t.port().NoAnswer());
     view->OnActivateView(true);
     QVERIFY(!view->StatusTimer().isActive());
 }
@@ -258,9 +258,8 @@ void TstParameterPage::filePagePlacedBesideOnlinePage()
     QVERIFY(filePage);
     QMdiSubWindow* fileWindow = rig.frame->MdiArea()->activeSubWindow();
     fileWindow->move(0, 0);
-    rig.app().m_nextAddress = QStringLiteral("3");
-    rig.app().m_nextLabel = QStringLiteral("[03] Axis");
-    rig.app().OpenAxisDocument();
+    rig.app().OpenAxisDocument(
+        CPageOpening::ForAxis(QStringLiteral("3"), QStringLiteral("[03] Axis"), kKev));
     QMdiSubWindow* onlineWindow = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(onlineWindow != fileWindow);
     QCOMPARE(fileWindow->pos(), onlineWindow->pos() + QPoint(270, 0));
@@ -297,7 +296,7 @@ void TstParameterPage::nameLength()
     QFETCH(QString, from);
     QFETCH(QString, read);
     Rig rig;
-    rig.t.port().m_interfaceType = std::uint32_t(interfaceType);
+    rig.t.port().SetInterface(BusInterfaceOfComType(interfaceType));
     CTarnlinkView* view = nullptr;
     if (from == QStringLiteral("stage")) {
         rig.bus.WithAxis(3, [&](SimAxis& a) { a.name = read.toLatin1(); });
@@ -422,7 +421,7 @@ void TstParameterPage::fileAddressRegistersAxis()
 
     Rig rig;
     rig.bus.ClearLog();
-    QVERIFY(rig.app().OpenOfflineDocument(path));
+    QVERIFY(rig.app().OpenDocumentFile(path));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     if (slot < 0) {
@@ -500,7 +499,7 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.bus.ClearLog();
 
     CloseAndDelete(rig.frame->MdiArea()->subWindowList().first());
@@ -533,7 +532,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
     rig.bus.AddAxis(7, "KEV", "KEV 2.35");
     rig.frame->OnSearch();
     rig.frame->StatusTimer().stop();
-    QVERIFY(rig.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
+    QVERIFY(rig.app().OpenDocumentFile(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
     const QPointer<CTarnlinkView> filePage = rig.ActiveView();
     QVERIFY(filePage);
     QCOMPARE(filePage->AxisAddress(), 7);
@@ -541,7 +540,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
 
     // The stage stops answering: the poll drops its axis and the search finds it no more.
     rig.bus.RemoveAxis(7);
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.frame->OnStatusPoll();
     rig.frame->StatusTimer().stop();
     QVERIFY(!rig.frame->AxisItem(7));

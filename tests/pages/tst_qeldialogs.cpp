@@ -207,8 +207,8 @@ void TstQelDialogs::statusPollingEnds()
     QFETCH(QString, fault);
     QFETCH(bool, pollsOn);
     Rig rig;
-    rig.t.port().m_checksum = 1;
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetChecksum(true);
+    rig.t.port().SetLastingTimeout(200);
     Stat dialog(rig.app());
     RunOn<Stat>(rig, dialog, [&](Stat& d) {
         if (fault == QLatin1String("checksum"))

@@ -332,7 +332,7 @@ void TstStatusEndstufe::testFunctions()
         rig.bus.ClearLog();
         for (int id : {Dlg::kTurnPlusButton, Dlg::kTurnMinusButton, Dlg::kSetHomeButton}) {
             QTest::mouseClick(CControlIds::Find<QPushButton>(&dialog, id), Qt::LeftButton);
-            QCOMPARE(rig.t.port().m_replyTimeout, CBusPort::kDefaultTimeout);
+            QCOMPARE(rig.t.port().ReplyTimeout(), CBusPort::kDefaultTimeout);
             QVERIFY(dialog.PollTimer().isActive());
             QVERIFY(rig.frame->StatusTimer().isActive());
         }
@@ -371,7 +371,7 @@ void TstStatusEndstufe::stageStopsAnswering()
     Rig rig;
     CTarnlinkView* view = rig.OpenOnline();
     QVERIFY(view);
-    rig.t.port().m_checksum = checksum ? 1 : 0;
+    rig.t.port().SetChecksum(checksum);
     // The box stays open a while, as a user reads it: its event loop keeps running.
     rig.app().MessageBoxes().SetResponder([&](const MessageBoxRequest& request) {
         rig.t.messages.append(request.text);

@@ -670,12 +670,12 @@ void TstTypePages::transmitOrder()
     view->m_displayType1 = 2;
     view->m_displayType2 = 3;
     rig.line.SetSilent(silent);
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
     rig.bus.ClearLog();
 
     QCOMPARE(TransmitByType(view, kAddress), !silent);
     QCOMPARE(rig.Commands(), expected);
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     QCOMPARE(view->m_qelSettings[1], QStringLiteral("xx100"));
     for (const auto& [mnemonic, value] : held) {
         int stored = -1;
@@ -834,10 +834,8 @@ void TstTypePages::sharedTypeOperations()
 {
     Rig rig;
     rig.bus.AddAxis(5, "HWK", "HWK 2.10");
-    rig.app().m_currentType = kHwk;
-    rig.app().m_nextAddress = QStringLiteral("5");
-    rig.app().m_nextLabel = QStringLiteral("[05] Axis");
-    rig.app().OpenAxisDocument();
+    rig.app().OpenAxisDocument(
+        CPageOpening::ForAxis(QStringLiteral("5"), QStringLiteral("[05] Axis"), kHwk));
     CTarnlinkView* view = rig.ActiveView();
     QVERIFY(view);
     QCOMPARE(view->DeviceType(), kHwk);
@@ -863,12 +861,12 @@ void TstTypePages::sharedTypeOperations()
     rig.line.SetGivenReply(1, QByteArray("\x02"
                                          "5ps0\x03"));
     hwk.OnOperationModeChanged();
-    rig.t.port().m_replyTimeout = 100;
+    rig.t.port().SetLastingTimeout(100);
     rig.line.SetSilent(true);
     hwk.OnOperationModeChanged(); // no answer: an empty reply frees them
     QVERIFY(Control(view, Ids::kSliders[0])->isEnabled());
     rig.line.SetSilent(false);
-    rig.t.port().m_replyTimeout = 1000;
+    rig.t.port().SetLastingTimeout(1000);
 
     // Display menus follow the radios; the output function is "PO".
     QComboBox* menu = Control<QComboBox>(view, Ids::kInputFunctionCombo);

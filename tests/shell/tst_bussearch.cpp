@@ -142,7 +142,7 @@ void TstBusSearch::searchSixteenAddresses()
     QVERIFY(rig.frame->StatusTimer().isActive());
     QCOMPARE(rig.frame->StatusTimer().interval(), 2000);
     QCOMPARE(rig.frame->PaneText(CMainFrame::PaneMessage), QStringLiteral("Bereit"));
-    QCOMPARE(rig.t.port().m_replyTimeout, 1000u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1000u);
     QVERIFY(!rig.frame->IsSearchRunning());
     QVERIFY(rig.t.messages.isEmpty());
 }
@@ -229,7 +229,7 @@ void TstBusSearch::searchOnClosedPort()
     rig.t.port().OpenOrClose(QString(), QString(), false);
     rig.frame->OnSearch();
     QVERIFY(rig.bus.Requests().isEmpty());
-    QCOMPARE(rig.t.port().m_replyTimeout, 50u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 50u);
     QCOMPARE(rig.frame->PaneText(CMainFrame::PaneMessage), QStringLiteral("Bereit"));
     QVERIFY(!rig.frame->IsSearchRunning());
     QVERIFY(!rig.frame->StatusTimer().isActive());
@@ -383,25 +383,24 @@ void TstBusSearch::doubleClickOpensAxis()
 {
     Rig rig;
     rig.AddOffline(4, kHwk, QStringLiteral("[04]"));
-    rig.t.app().m_currentType = DeviceType::DrqPlus;
     QTreeWidget* tree = rig.frame->TreeCtrl();
     tree->setCurrentItem(rig.Item(4));
-    rig.t.port().m_replyTimeout = 50;
+    rig.t.port().SetLastingTimeout(50);
     rig.frame->OnTreeNotify();
-    QCOMPARE(rig.t.app().m_currentType, kHwk);
-    QVERIFY(rig.t.app().m_nextLabel.isEmpty());
     QMdiSubWindow* window = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(window);
     QVERIFY2(window->windowTitle().startsWith(QStringLiteral("[Offline] [04] ")),
              qPrintable(window->windowTitle()));
-    QCOMPARE(rig.t.app().m_nextAddress, QStringLiteral("4"));
+    const CTarnlinkView* view = CMainFrame::ParameterViewOf(window);
+    QVERIFY(view);
+    QCOMPARE(view->DeviceType(), kHwk);
+    QCOMPARE(view->AddressText(), QStringLiteral("4"));
 
     // A group item is no axis: nothing opens.
     const int windows = rig.frame->MdiArea()->subWindowList().size();
     tree->setCurrentItem(rig.frame->GroupItem(kKev));
     rig.frame->OnTreeNotify();
     QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), windows);
-    QCOMPARE(rig.t.app().m_currentType, kHwk);
 }
 
 void TstBusSearch::deletedItemIsReleasedByPages()
@@ -462,7 +461,7 @@ void TstBusSearch::stuckAxisIsRepaired()
         delete page.data();
     } else {
         // The file opens and its page holds the axis.
-        QVERIFY(rig.t.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, "a.sdf")));
+        QVERIFY(rig.t.app().OpenDocumentFile(TestApp::WriteKevFile(dir, "a.sdf")));
         QCoreApplication::sendPostedEvents();
         QCOMPARE(rig.frame->MdiArea()->subWindowList().size(), 1);
         const CTarnlinkView* view =
@@ -525,9 +524,9 @@ void TstBusSearch::interfaceSheetCancelRestores()
     });
     rig.frame->OnInterfaceParameters();
     CBusPort& port = rig.t.port();
-    QCOMPARE(port.m_interfaceType, 0u);
+    QCOMPARE(port.Interface(), BusInterface::Serial);
     QVERIFY(port.IsOpen());
-    QCOMPARE(port.m_replyTimeout, 1000u);
+    QCOMPARE(port.ReplyTimeout(), 1000u);
     QCOMPARE(port.Settings(), QStringLiteral("9600, n, 8, 1"));
     QVERIFY(rig.frame->StatusTimer().isActive());
     // Nothing was written.
@@ -558,7 +557,7 @@ void TstBusSearch::interfaceSheetOkCan()
     QCOMPARE(rig.t.app().Settings().GetProfileInt(QStringLiteral("Settings"),
                                                   QStringLiteral("CANBaud"), -5),
              -5);
-    QVERIFY(rig.t.port().m_twoByteAddress);
+    QVERIFY(rig.t.port().TwoByteAddress());
     QCOMPARE(int(rig.t.app().m_addressCount), 32);
 }
 

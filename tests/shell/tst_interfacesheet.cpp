@@ -7,6 +7,7 @@
 #include "tests/sim/simbus.h"
 #include "tests/sim/simserialline.h"
 #include "tests/support/testapp.h"
+#include "tests/support/unansweredcommand.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -88,8 +89,8 @@ void TstInterfaceSheet::probeListsPortsAndKeepsSelection()
     SimSerialLine line(bus);
     QVERIFY(line.Start());
     CBusPort& port = t.port();
-    port.m_twoByteAddress = true;
-    port.m_checksum = 1;
+    port.SetTwoByteAddress(true);
+    port.SetChecksum(true);
     QVERIFY(port.OpenOrClose(line.PortPath(), QStringLiteral("19200, n, 8, 1"), true));
 
     Sheet s(t.app());
@@ -106,7 +107,7 @@ void TstInterfaceSheet::probeListsPortsAndKeepsSelection()
     QCOMPARE(s.Control(1101)->currentText(), QStringLiteral("2"));
     QCOMPARE(s.Control(1144)->currentText(), QStringLiteral("2 Byte"));
     QCOMPARE(s.Control(1102)->currentText(), QStringLiteral("mit CS"));
-    QCOMPARE(port.m_interfaceType, 0u);
+    QCOMPARE(port.Interface(), BusInterface::Serial);
     QVERIFY(t.messages.isEmpty());
 }
 
@@ -125,9 +126,9 @@ void TstInterfaceSheet::okBuildsSettings()
     s.sheet.accept();
     QCOMPARE(s.serial->m_portName, QStringLiteral("/dev/ttyUSB3"));
     QCOMPARE(s.serial->m_settings, QStringLiteral("19200, e, 8, 1"));
-    QVERIFY(t.port().m_twoByteAddress);
+    QVERIFY(t.port().TwoByteAddress());
     QCOMPARE(int(t.app().m_addressCount), 32);
-    QCOMPARE(t.port().m_checksum, 1u);
+    QCOMPARE(t.port().Checksum(), true);
     QCOMPARE(t.app().Settings().Checksum(), 1);
     QVERIFY(s.serial->m_cancel);
 }
@@ -164,7 +165,7 @@ void TstInterfaceSheet::searchFindsRateAndWidth()
     // The port stays open at the rate found, with the search's short time-out.
     QVERIFY(port.IsOpen());
     QCOMPARE(port.GetCommState()->rate.value_or(0), 38400);
-    QCOMPARE(port.m_replyTimeout, 50u);
+    QCOMPARE(port.ReplyTimeout(), 50u);
     QVERIFY(s.Control<QProgressBar>(1115)->isHidden());
 }
 
@@ -202,7 +203,7 @@ void TstInterfaceSheet::searchCancelled()
     QVERIFY(t.messages.isEmpty());
     QCOMPARE(s.Control(1098)->currentText(), QStringLiteral("14400"));
     QCOMPARE(s.Control(1144)->currentText(), QStringLiteral("1 Byte"));
-    QVERIFY(!port.m_twoByteAddress);
+    QVERIFY(!port.TwoByteAddress());
     QCOMPARE(int(t.app().m_addressCount), 16);
     // The last rate probed stays open.
     QVERIFY(port.IsOpen());
@@ -247,24 +248,24 @@ void TstInterfaceSheet::canPage()
 {
     TestApp t;
     CBusPort& port = t.port();
-    port.m_interfaceType = 1;
+    port.SetInterface(BusInterface::Can);
     t.app().Settings().SetCanBaud(2);
     Sheet s(t.app());
     s.sheet.SetActivePage(1);
     s.sheet.Activate();
     // Only the CAN page was shown: the type stays CAN and the serial page is not set up.
-    QCOMPARE(port.m_interfaceType, 1u);
+    QCOMPARE(port.Interface(), BusInterface::Can);
     QVERIFY(!s.serial->IsInitialized());
     QCOMPARE(s.Control(1220)->currentText(), QStringLiteral("250 kbaud"));
-    port.m_noAnswer = true;
+    LeaveUnanswered(port);
 
     // Showing the serial page probes the ports and makes the interface serial.
     s.sheet.SetActivePage(0);
     QVERIFY(s.serial->IsInitialized());
-    QCOMPARE(port.m_interfaceType, 0u);
+    QCOMPARE(port.Interface(), BusInterface::Serial);
     s.sheet.SetActivePage(1);
-    QCOMPARE(port.m_interfaceType, 1u);
-    QVERIFY(!port.m_noAnswer);
+    QCOMPARE(port.Interface(), BusInterface::Can);
+    QVERIFY(!port.NoAnswer());
 
     s.Control(1220)->setCurrentIndex(0);
     s.sheet.accept();

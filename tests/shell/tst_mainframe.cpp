@@ -141,6 +141,10 @@ void TstMainFrame::interfaceFromSettings_data()
     QTest::newRow("simulated port, other parameters")
         << QVariantMap{{"ComParameter", "19200, e, 7, 1"}} << true
         << "%1 <Open> 19200, e, 7, 1" << QStringList{} << 16 << false;
+    // A number the program never writes is not half a CAN interface: the serial port opens.
+    QTest::newRow("interface number unknown")
+        << QVariantMap{{"ComType", 2}} << true << "%1 <Open> 9600, n, 8, 1" << QStringList{}
+        << 16 << false;
     QTest::newRow("two-byte addresses")
         << QVariantMap{{"AxAddr", 1}} << true << "%1 <Open> 9600, n, 8, 1" << QStringList{}
         << 32 << false;
@@ -191,12 +195,12 @@ void TstMainFrame::interfaceFromSettings()
     QCOMPARE(frame->PaneText(CMainFrame::PaneInterface), pane);
     QCOMPARE(t.messages, messages);
     QCOMPARE(int(t.app().m_addressCount), addresses);
-    QCOMPARE(t.port().m_twoByteAddress, addresses == 32);
-    QCOMPARE(t.port().m_checksum != 0, checksum);
+    QCOMPARE(t.port().TwoByteAddress(), addresses == 32);
+    QCOMPARE(t.port().Checksum(), checksum);
     QCOMPARE(t.port().IsOpen(), simulatedPort);
-    QCOMPARE(t.port().m_interfaceType, std::uint32_t(settings.value("ComType", 0).toInt()));
-    if (t.port().m_interfaceType == 1)
-        QVERIFY(t.port().m_canBitRateIndex <= 3);
+    QCOMPARE(t.port().Interface(), BusInterfaceOfComType(settings.value("ComType", 0).toInt()));
+    if (t.port().Interface() == BusInterface::Can)
+        QVERIFY(t.port().CanBitRate() <= 3);
 }
 
 void TstMainFrame::emptySettingsOpenDefaultPort()
@@ -210,10 +214,10 @@ void TstMainFrame::emptySettingsOpenDefaultPort()
     QVERIFY(t.app().InitInstance());
     CMainFrame* frame = t.app().MainFrame();
     QCOMPARE(t.app().Language(), UiLanguage::German);
-    QCOMPARE(t.port().m_checksum, 0u);
-    QCOMPARE(t.port().m_twoByteAddress, false);
+    QCOMPARE(t.port().Checksum(), false);
+    QCOMPARE(t.port().TwoByteAddress(), false);
     QCOMPARE(int(t.app().m_addressCount), 16);
-    QCOMPARE(t.port().m_interfaceType, 0u);
+    QCOMPARE(t.port().Interface(), BusInterface::Serial);
     // Whether the machine's first serial port can be opened just now (other tests may hold
     // it) decides which of the two texts is right.
     if (t.port().IsOpen()) {
@@ -507,8 +511,6 @@ void TstMainFrame::fileOpenAsksWithFilters()
 {
     TestApp t;
     QVERIFY(t.app().InitInstance());
-    t.app().m_nextAddress = QStringLiteral("5");
-    t.app().m_nextLabel = QStringLiteral("[05] Achse");
     QStringList filters;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
     t.app().ModalRunner().SetScript([&](QDialog& dialog) {
@@ -521,8 +523,6 @@ void TstMainFrame::fileOpenAsksWithFilters()
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
     QCOMPARE(filters, (QStringList{"Tarnlink Files (*.sdf)", "Tarnlink Project - Files (*.spf)"}));
     QCOMPARE(mode, QFileDialog::ExistingFile);
-    QCOMPARE(t.app().m_nextAddress, QStringLiteral("Off"));
-    QVERIFY(t.app().m_nextLabel.isEmpty());
     QVERIFY(t.app().MainFrame()->MdiArea()->subWindowList().isEmpty());
 }
 

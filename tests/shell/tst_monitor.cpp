@@ -179,7 +179,7 @@ void TstMonitor::initDialog()
     Rig rig;
     rig.WriteMacros(Utf16Text::LittleEndian(QStringLiteral("\uFEFFREF\tReferenz [0R]\r\n")));
     rig.Open();
-    QCOMPARE(rig.t.port().m_replyTimeout, CDlgMonitor::kMacroTimeoutMs);
+    QCOMPARE(rig.t.port().ReplyTimeout(), CDlgMonitor::kMacroTimeoutMs);
     QVERIFY(rig.t.messages.isEmpty());
     QCOMPARE(rig.dialog->windowTitle(), QStringLiteral("Direktbetrieb"));
     QCOMPARE(rig.Control<QLineEdit>(CDlgMonitor::kAddressId)->text(), QStringLiteral("00"));
@@ -225,12 +225,12 @@ void TstMonitor::missingOrUnreadableMacroFile()
         if (kind == QStringLiteral("named pipe"))
             QVERIFY(pipe.emplace(rig.MacroPath()).IsMade());
     }
-    rig.t.port().m_replyTimeout = 1234;
+    rig.t.port().SetLastingTimeout(1234);
     rig.Open();
     QCOMPARE(rig.t.messages,
              QStringList{QStringLiteral("Makrodefinitionen konnten nicht geladen werden!")});
     QCOMPARE(rig.Control<QComboBox>(CDlgMonitor::kMacroId)->count(), 0);
-    QCOMPARE(rig.t.port().m_replyTimeout, 1234u);
+    QCOMPARE(rig.t.port().ReplyTimeout(), 1234u);
     QVERIFY(rig.dialog->Macros().Lines().isEmpty());
     QVERIFY(!pipe || !pipe->Waited());
 }
@@ -258,7 +258,7 @@ void TstMonitor::logStyles()
     for (bool checksum : {false, true}) {
         Rig rig;
         // The framed form is shown whether or not the line carries checksums.
-        rig.t.port().m_checksum = checksum ? 1 : 0;
+        rig.t.port().SetChecksum(checksum);
         rig.Open();
         rig.Control<QLineEdit>(CDlgMonitor::kAddressId)->setText(QStringLiteral("05"));
         rig.Control<QComboBox>(CDlgMonitor::kLogStyleId)->setCurrentIndex(style);
@@ -342,7 +342,7 @@ void TstMonitor::macrosFromTheFile()
                        "HOME\talter Nullpunkt [R?]\r\n"
                        "HOME\tneuer Nullpunkt [A?]\n")));
     rig.Open();
-    rig.t.port().m_replyTimeout = kQuickTimeoutMs; // "0R5" gets no answer from the simulator
+    rig.t.port().SetLastingTimeout(kQuickTimeoutMs); // "0R5" gets no answer from the simulator
     auto* combo = rig.Control<QComboBox>(CDlgMonitor::kMacroId);
     QStringList entries;
     for (int i = 0; i < combo->count(); ++i)
@@ -417,7 +417,7 @@ void TstMonitor::sequenceOnce()
     rig.dialog->OnBnClickedSend();
     QCOMPARE(rig.Commands(), (QList<QByteArray>{"S?", "R?", "A?"}));
     QCOMPARE(rig.Log(), QStringLiteral("s10\nr20\na25\n"));
-    QCOMPARE(rig.t.port().m_replyTimeout, CDlgMonitor::kSequenceTimeoutMs);
+    QCOMPARE(rig.t.port().ReplyTimeout(), CDlgMonitor::kSequenceTimeoutMs);
     QVERIFY(!rig.dialog->IsSequenceRunning());
     // A stage that does not answer is passed over without a message.
     rig.SetSequence({"9S?", "", "", ""});
@@ -468,7 +468,7 @@ void TstMonitor::streamTestEndsAtEtx()
     const QString log = rig.Log();
     QVERIFY2(log.startsWith(QChar(2) + QStringLiteral("0z")), qPrintable(log));
     QVERIFY(log.endsWith(QChar(3)));
-    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!rig.t.port().IsListening());
     QVERIFY(!test->isChecked());
     QVERIFY(!rig.dialog->IsStreamTestRunning());
     QVERIFY(rig.t.messages.isEmpty());
@@ -490,7 +490,7 @@ void TstMonitor::streamCollectedFromPieces()
     rig.dialog->OnBnClickedTestStage();
     // An ETX inside a piece does not end the test; the log holds the whole stream alone.
     QCOMPARE(rig.Log(), QString::fromLatin1(stx + "0 12\n34" + etx + "5" + etx));
-    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!rig.t.port().IsListening());
     QVERIFY(!test->isChecked());
 }
 
@@ -522,7 +522,7 @@ void TstMonitor::loopsEndWhenStopped()
     bool listenedMeanwhile = false;
     Later later;
     later.At(200, [&] {
-        listenedMeanwhile = rig.t.port().m_listen;
+        listenedMeanwhile = rig.t.port().IsListening();
         StopBy(rig, Stop(stop));
     });
     // Should the stop be missed, the loops still end, and late: the test then fails.
@@ -531,7 +531,7 @@ void TstMonitor::loopsEndWhenStopped()
         missed = true;
         if (rig.dialog) {
             rig.Control<QCheckBox>(CDlgMonitor::kLoopId)->setChecked(false);
-            rig.t.port().m_listen = false;
+            rig.t.port().StopListening();
         }
     });
     if (stream)
@@ -540,7 +540,7 @@ void TstMonitor::loopsEndWhenStopped()
         rig.dialog->OnBnClickedSend();
     QVERIFY2(!missed, "the loop went on after the stop");
     QCOMPARE(listenedMeanwhile, stream);
-    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!rig.t.port().IsListening());
     // Nothing is sent once the loop has ended.
     const qsizetype sent = rig.bus.Requests().size();
     QCOMPARE(sent > 1, !stream);
@@ -570,7 +570,7 @@ void TstMonitor::streamTestOnClosedPort()
     // One message, then the button is up again.
     QCOMPARE(rig.t.messages.size(), 1);
     QVERIFY(!test->isChecked());
-    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!rig.t.port().IsListening());
 }
 
 void TstMonitor::silentStageIsNoted_data()
@@ -589,7 +589,7 @@ void TstMonitor::silentStageIsNoted()
     Rig rig; // no stage at address 0: nothing answers "Z#"
     rig.Open();
     rig.dialog->show();
-    rig.t.port().m_replyTimeout = kQuickTimeoutMs;
+    rig.t.port().SetLastingTimeout(kQuickTimeoutMs);
     rig.Control<QTextEdit>(CDlgMonitor::kLogId)->setPlainText(QStringLiteral("vorher"));
     auto* test = rig.Control<QPushButton>(CDlgMonitor::kTestId);
     QString logMeanwhile;
@@ -600,7 +600,7 @@ void TstMonitor::silentStageIsNoted()
     });
     test->click();
     QVERIFY(!test->isChecked());
-    QVERIFY(!rig.t.port().m_listen);
+    QVERIFY(!rig.t.port().IsListening());
     // While the button is down the log says so once the reply time-out has passed; when the
     // test ends the log holds the note alone.
     QCOMPARE(logMeanwhile.contains(note), notedMeanwhile);
@@ -644,7 +644,7 @@ void TstMonitor::frameCommandStopsThePoll()
     QVERIFY(sawMonitor);
     QVERIFY(!pollDuring);
     QVERIFY(frame->StatusTimer().isActive());
-    QVERIFY(!t.port().m_listen);
+    QVERIFY(!t.port().IsListening());
     QCOMPARE(bus.Requests().last().command, QByteArray("S?"));
     // No macro file beside the program: the monitor said so.
     QCOMPARE(t.messages,

@@ -197,9 +197,6 @@ void TstNewAxis::everyTypeOpensOfflinePage()
     QVERIFY(item);
     QCOMPARE(CMainFrame::ItemImage(item), int(CPageHost::ImageGrey));
     QCOMPARE(item->parent(), t.app().MainFrame()->GroupItem(type));
-    // The hand-over is spent once the page is made.
-    QVERIFY(t.app().m_newAxisAddress.isEmpty());
-    QVERIFY(t.app().m_newAxisTypeName.isEmpty());
     QVERIFY(t.messages.isEmpty());
 
     // The page saves a parameter file that reads back as the same page.
@@ -207,7 +204,7 @@ void TstNewAxis::everyTypeOpensOfflinePage()
     QVERIFY(view->GetDocument()->DoSave(first));
     view->GetDocument()->Frames().first()->DeleteWindow();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(t.app().OpenOfflineDocument(first));
+    QVERIFY(t.app().OpenDocumentFile(first));
     QPointer<CTarnlinkView> again = ActiveView(t);
     QVERIFY(again);
     QCOMPARE(again->DeviceType(), type);
@@ -256,8 +253,6 @@ void TstNewAxis::addressHeldInTree()
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57600));
     QCOMPARE(t.messages, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(t.app().MainFrame()->MdiArea()->subWindowList().size(), message.isEmpty() ? 1 : 0);
-    QVERIFY(t.app().m_newAxisAddress.isEmpty());
-    QVERIFY(t.app().m_newAxisTypeName.isEmpty());
     // The tree keeps the axis it had.
     QCOMPARE(t.app().Axes().Image(26), message.isEmpty() ? int(CPageHost::ImageYellow) : image);
 }
@@ -314,8 +309,6 @@ void TstNewAxis::newAxisNotTakenForLaterFile()
     } else if (how == 1) {
         QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57616));
     } else {
-        t.app().m_newAxisAddress = QStringLiteral("09");
-        t.app().m_currentType = kHwk;
         QVERIFY(t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(path));
     }
     // The file's own axis, not the new one with its type defaults.

@@ -211,7 +211,6 @@ void TstProjects::saveProjectKeepsUsersPages()
     // stays open.
     rig.t.answers = {IdYes};
     rig.t.app().OnNewProject();
-    rig.t.app().m_nextAddress = QStringLiteral("Off");
     QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
     QPointer<QMdiSubWindow> filePage = rig.frame->MdiArea()->activeSubWindow();
     QVERIFY(rig.frame->AxisItem(3));
@@ -592,7 +591,7 @@ void TstProjects::transmitProject()
     QCOMPARE(rig.Windows(), 1);
 
     // Replies with a wrong checksum: no axis counts as transmitted.
-    rig.t.port().m_checksum = 1;
+    rig.t.port().SetChecksum(true);
     rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::Wrong);
     const QStringList failed = rig.Transmit(*view);
     QCOMPARE(failed.size(), 3);
@@ -633,9 +632,9 @@ void TstProjects::transmitFaults()
     rig.bus.AddAxis(10, "KEV", "KEV 2.35");
     rig.bus.AddAxis(11, "KEV", "KEV 2.35");
     rig.bus.AddAxis(14, "KEV", "KEV 2.35");
-    rig.t.port().m_replyTimeout = 200;
+    rig.t.port().SetLastingTimeout(200);
     rig.frame->OnSearch();
-    rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    rig.t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
     rig.SetOn(3, "S", 4);
     // The KEV's stage takes its writes and then no longer answers.
     rig.line.SetCommandDelay("W", 3000);
@@ -710,7 +709,7 @@ void TstProjects::transmitOverFailingBus()
     QVERIFY(rig.t.app().SaveProject(rig.Path("plant.spf")));
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("plant.spf"));
     QVERIFY(view);
-    rig.t.port().m_checksum = 1;
+    rig.t.port().SetChecksum(true);
     rig.ReadBoxesInTheirOwnLoop();
     rig.bus.ClearLog();
     QCOMPARE(rig.Transmit(*view).size(), 3);
@@ -744,7 +743,6 @@ void TstProjects::transmitOverFailingBus()
     for (int address : {3, 5, 7})
         QCOMPARE(rig.t.app().Axes().Image(address), int(CMainFrame::ImageGreen));
     // A parameter file for such an axis opens beside it.
-    rig.t.app().m_nextAddress = QStringLiteral("Off");
     QVERIFY(rig.t.app().OpenDocumentFile(rig.Path("[03] Hub.sdf")));
     QCoreApplication::sendPostedEvents();
     QCOMPARE(rig.Windows(), 2);

@@ -82,9 +82,7 @@ void TstShellDocs::initTestCase()
 CMdiChildFrame* TstShellDocs::OpenAxis(CTarnlinkApp& app, const QString& address,
                                        const QString& label)
 {
-    app.m_nextAddress = address;
-    app.m_nextLabel = label;
-    app.OpenAxisDocument();
+    app.OpenAxisDocument(CPageOpening::ForAxis(address, label, DeviceType::DrqPlus));
     return qobject_cast<CMdiChildFrame*>(app.MainFrame()->MdiArea()->activeSubWindow());
 }
 
@@ -127,11 +125,7 @@ void TstShellDocs::axisWindowFoundByTitle()
     // Another window in front, then the same axis again.
     CMdiChildFrame* other = OpenAxis(app, QStringLiteral("9"), QStringLiteral("[09] Andere"));
     QCOMPARE(area->activeSubWindow(), other);
-    app.m_newAxisAddress = QStringLiteral("07");
-    app.m_newAxisTypeName = QStringLiteral("KEV");
     CMdiChildFrame* again = OpenAxis(app, QStringLiteral("5"), askedLabel);
-    QVERIFY(app.m_newAxisAddress.isEmpty());
-    QVERIFY(app.m_newAxisTypeName.isEmpty());
     if (found) {
         QCOMPARE(again, first);
         QCOMPARE(area->subWindowList().size(), 2);
@@ -229,8 +223,6 @@ void TstShellDocs::commandLineFileOpensOffline()
     QTemporaryDir dir;
     const QString path = TestApp::WriteKevFile(dir, QStringLiteral("achse.sdf"));
     TestApp t;
-    t.app().m_nextAddress = QStringLiteral("7");
-    t.app().m_nextLabel = QStringLiteral("[07] Achse");
     QVERIFY(t.app().InitInstance({QStringLiteral("tarnlink"), QStringLiteral("-style"), path}));
     QMdiArea* area = t.app().MainFrame()->MdiArea();
     // Nothing opens during the start-up itself, and never an empty document.
@@ -319,8 +311,6 @@ void TstShellDocs::fileOpenGivesOfflineDocument()
     const QString path = TestApp::WriteKevFile(dir, QStringLiteral("vorlage.sdf"));
     TestApp t;
     QVERIFY(t.app().InitInstance());
-    t.app().m_nextAddress = QStringLiteral("A");
-    t.app().m_nextLabel = QStringLiteral("[10] Achse");
     t.AnswerFileDialog(path);
     QVERIFY(CCommandActions::Trigger(t.app().MainFrame(), 57601));
     CDocument* document = t.app().DocManager().ActiveDocument();
@@ -348,8 +338,6 @@ void TstShellDocs::recentFilesOpenOffline()
     QVERIFY(frame->CommandAction(57617)->isEnabled());
     QVERIFY(!frame->CommandAction(57618)->isEnabled());
 
-    t.app().m_nextAddress = QStringLiteral("3");
-    t.app().m_nextLabel = QStringLiteral("[03] Achse");
     QVERIFY(CCommandActions::Trigger(frame, 57617));
     CDocument* document = t.app().DocManager().ActiveDocument();
     QVERIFY(document);

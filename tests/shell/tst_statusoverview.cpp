@@ -22,7 +22,7 @@ void ListAxes(Rig& rig)
 {
     // 32 addresses take two address characters.
     rig.line.SetSettings(SimLineSettings{.twoByteAddress = true});
-    rig.t.port().m_twoByteAddress = true;
+    rig.t.port().SetTwoByteAddress(true);
     rig.bus.AddAxis(2, "KEV");
     rig.bus.AddAxis(9, "HWT");
     rig.bus.AddAxis(30, "LQN", "LQN 0.90");

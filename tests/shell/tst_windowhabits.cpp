@@ -52,7 +52,7 @@ struct Rig {
         if (!QTest::qWaitForWindowActive(frame))
             return;
         for (int address = 1; address <= pages; ++address) {
-            if (!t.app().OpenOfflineDocument(WriteAxisFile(dir, address)))
+            if (!t.app().OpenDocumentFile(WriteAxisFile(dir, address)))
                 return;
             QCoreApplication::processEvents();
         }

@@ -39,9 +39,9 @@ struct SimBusApp {
     void SearchInEnglish()
     {
         t.app().OnLanguageEnglish();
-        t.port().m_replyTimeout = 200;
+        t.port().SetLastingTimeout(200);
         frame->OnSearch();
-        t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+        t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
     }
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
@@ -52,12 +52,7 @@ struct SimBusApp {
     // A new offline axis of `type` at `address` ("%02X"), as File New makes it.
     CTarnlinkView* OpenNew(DeviceType type, const QString& address)
     {
-        t.app().m_nextAddress = CBusAddress::kOff;
-        t.app().m_nextLabel.clear();
-        t.app().m_newAxisAddress = address;
-        t.app().m_currentType = type;
-        t.app().DocManager().FindTemplate(CTarnlinkDoc::kMenuId)->OpenDocumentFile(QString());
-        t.app().m_newAxisAddress.clear();
+        t.app().OpenPage(CPageOpening::ForNewAxis(type, address));
         return ActiveView();
     }
 };

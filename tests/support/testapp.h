@@ -20,7 +20,7 @@ public:
     ~TestApp();
 
     CTarnlinkApp& app() { return *m_app; }
-    CBusPort& port() { return m_app->m_busPort; }
+    CBusPort& port() { return m_app->BusPort(); }
     // Every file dialog from now on is answered with `path`; other dialogs are cancelled.
     void AnswerFileDialog(const QString& path);
     // Every print dialog from now on is answered with PDF output to `pdf`; other dialogs
