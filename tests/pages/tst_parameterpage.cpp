@@ -447,7 +447,9 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
-    rig.t.port().m_replyTimeout = 100;
+    // A silent stage is waited for briefly; one that answers has the full time.
+    if (!answers)
+        rig.t.port().m_replyTimeout = 100;
     rig.bus.ClearLog();
 
     CloseAndDelete(rig.frame->MdiArea()->subWindowList().first());

@@ -223,6 +223,7 @@ void TstQelDialogs::statusPollingEnds()
         // asks nothing more.
         rig.line.SetSilent(false);
         rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
+        rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
         rig.bus.ClearLog();
         d.OnTimer();
         QCOMPARE(rig.Commands().size(), pollsOn ? 6 : 0);
