@@ -480,7 +480,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
     QTemporaryDir dir;
     // The file page of the KEV at 07 joins the axis the search found.
     rig.bus.AddAxis(7, "KEV", "KEV 2.35");
-    rig.frame->OnSearch();
+    rig.Search();
     rig.frame->StatusTimer().stop();
     QVERIFY(rig.app().OpenOfflineDocument(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
     const QPointer<CTarnlinkView> filePage = rig.ActiveView();

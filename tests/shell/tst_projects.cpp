@@ -615,9 +615,7 @@ void TstProjects::transmitFaults()
     rig.bus.AddAxis(5, "KEV", "KEV 2.35");
     rig.bus.AddAxis(10, "KEV", "KEV 2.35");
     rig.bus.AddAxis(11, "KEV", "KEV 2.35");
-    rig.t.port().m_replyTimeout = 200;
-    rig.frame->OnSearch();
-    rig.t.port().m_replyTimeout = CBusPort::kDefaultTimeout;
+    rig.Search();
     rig.SetOn(3, "S", 4);
     // The KEV's stage takes its writes and then no longer answers.
     rig.line.SetCommandDelay("W", 3000);
