@@ -58,13 +58,13 @@ constexpr TypeLine kComboLines[] = {{kInput, "pc", Source::InputCombo},
                                     {kOutput, "po", Source::OutputCombo},
                                     {kLogic, "l", Source::LogicCombo},
                                     {kMode, "px", Source::ModeCombo}};
-constexpr auto kHwkLines = Joined(std::to_array<TypeLine>({{kDisplay1, "pl", Source::Display1},
-                                                           {kDisplay2, "pm", Source::Display2},
-                                                           {kOutput, "po", Source::OutputCombo}}),
-                                  kLogicSix, kModeLast);
-constexpr auto kHvrLines = Joined(std::to_array<TypeLine>({{kDisplay1, "pl", Source::Display1},
-                                                           {kDisplay2, "pm", Source::Display2}}),
-                                  kLogicSix, kModeLast);
+// HWK and HVR: the two display menus, the HWK's overdrive, all six levels.
+constexpr auto kDisplays = std::to_array<TypeLine>(
+    {{kDisplay1, "pl", Source::Display1}, {kDisplay2, "pm", Source::Display2}});
+constexpr auto kHwkLines =
+    Joined(kDisplays, std::to_array<TypeLine>({{kOutput, "po", Source::OutputCombo}}), kLogicSix,
+           kModeLast);
+constexpr auto kHvrLines = Joined(kDisplays, kLogicSix, kModeLast);
 // UQT: overdrive, chopper frequency and input logic, which its stage reads and takes back,
 // under the keys of their commands; the overdrive frequency as its list index.
 constexpr TypeLine kUqtLines[] = {{kInput, "po", Source::InputCombo},
