@@ -5,10 +5,11 @@
 // they are stored or chosen. No widgets here.
 //
 // A new type is its name last in TARNLINK_DEVICE_TYPES, which makes the enumerator and the
-// count; then the build stops until it has its row in every table kept by type (the rows
-// in cdevicetype.cpp, its own lines in cparameterfile.cpp), its case in every switch over
-// the types (the factory CEndstufe::Create among them; a switch that misses a type is an
-// error) and its class in pages/types.
+// count. The build then stops, naming the type, until it has its row in every table kept by
+// type (the rows in cdevicetype.cpp, its own lines in cparameterfile.cpp) and its case in
+// every switch over the types (a switch that misses a type is an error), the factory
+// CEndstufe::Create among them, which wants its page: a class in pages/types over tables of
+// its own in CDeviceTypeTables.
 #pragma once
 
 #include <QString>
