@@ -1,6 +1,5 @@
 #include "pages/cdevicetype.h"
 
-#include <array>
 #include <iterator>
 
 namespace {
@@ -65,7 +64,7 @@ using enum DelayKind;
 // By type number. Each row: type, name, file code, group suffix, current unit, scale text,
 // step list and its suffixes, delay, separate input levels, temperature module, and for the
 // project view its step texts, one input logic, shape modes and the UQT's lists.
-constexpr std::array<CDeviceTypeInfo, CDeviceType::kCount> kTypes = {{
+constexpr CDeviceTypeInfo kTypes[] = {
     {Kev, "KEV", "KEV", "", Tenth, kScaleTo6A, kKevSteps, kNone, Milliseconds, 0, true,
      {kKevSteps, true, false, false}},
     {Lqn, "LQN", "LQN", "+", Hundredth, kScaleTo2_5A, kThirteenSteps, kNone, Milliseconds, 4,
@@ -84,17 +83,10 @@ constexpr std::array<CDeviceTypeInfo, CDeviceType::kCount> kTypes = {{
      false, {kNone, true, false, false}},
     {VnePlus, "VNE+", "", "/VNL+", Hundredth, kScaleTo10A, kVnePlusSteps, kVnePlusSuffixes,
      Milliseconds, 0, false, {kNone, false, false, false}},
-}};
-
-constexpr bool RowsInOrder()
-{
-    for (std::size_t i = 0; i < kTypes.size(); ++i) {
-        if (CDeviceType::Index(kTypes[i].type) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(RowsInOrder(), "every row of the type table stands at its type's number");
+};
+static_assert(CDeviceType::RowForEveryType<std::size(kTypes)>());
+static_assert(CDeviceType::RowsInTypeOrder<CDeviceTypeInfo>(kTypes),
+              "every row of the type table stands at its type's number");
 
 } // namespace
 

@@ -1,9 +1,15 @@
-// The nine device types as one enumeration, and one row of data per type: its name and
-// codes, how it counts currents and the delay, its step list, its input levels and how the
-// project view reads its parameter file. The pages, the files, the project table, the tree
-// and the status code read these rows; a new type is one row here and one class in
-// pages/types. Numbers become types only through FromInt, at the edges where they are
-// stored or chosen. No widgets here.
+// The device types as one enumeration, and one row of data per type: its name and codes,
+// how it counts currents and the delay, its step list, its input levels and how the project
+// view reads its parameter file. The pages, the files, the project table, the tree and the
+// status code read these rows. Numbers become types only through FromInt, at the edges where
+// they are stored or chosen. No widgets here.
+//
+// A new type is its name last in TARNLINK_DEVICE_TYPES, which makes the enumerator and the
+// count. The build then stops, naming the type, until it has its row in every table kept by
+// type (the rows in cdevicetype.cpp, its own lines in cparameterfile.cpp) and its case in
+// every switch over the types (a switch that misses a type is an error), the factory
+// CEndstufe::Create among them, which wants its page: a class in pages/types over tables of
+// its own in CDeviceTypeTables.
 #pragma once
 
 #include <QString>
@@ -11,10 +17,18 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <utility>
 
-// The numbers are the device-type indexes that files and lists keep (the new-axis dialog
-// and the tree's groups count in this order): they never change, and a new type goes last.
-enum class DeviceType { Kev = 0, Lqn, Hwt, Hwk, Hvr, DrqPlus, Uqt, Drq2Plus, VnePlus };
+// Every type in the order of its number, the device-type index that files and lists keep (the
+// new-axis dialog and the tree's groups count in this order): the numbers never change, and a
+// new type goes last. The enumeration and CDeviceType::kCount are made from this one list.
+#define TARNLINK_DEVICE_TYPES(TYPE)                                                            \
+    TYPE(Kev) TYPE(Lqn) TYPE(Hwt) TYPE(Hwk) TYPE(Hvr) TYPE(DrqPlus) TYPE(Uqt) TYPE(Drq2Plus)   \
+    TYPE(VnePlus)
+
+#define TARNLINK_DEVICE_TYPE_ENUMERATOR(type) type,
+enum class DeviceType { TARNLINK_DEVICE_TYPES(TARNLINK_DEVICE_TYPE_ENUMERATOR) };
+#undef TARNLINK_DEVICE_TYPE_ENUMERATOR
 
 // What one slider position counts.
 enum class CurrentUnit { Tenth, Hundredth };
@@ -54,14 +68,38 @@ struct CDeviceTypeInfo {
 
 class CDeviceType {
 public:
-    // One more than the last type's number.
-    static constexpr int kCount = static_cast<int>(DeviceType::VnePlus) + 1;
+    // How many types there are: one more than the last type's number.
+#define TARNLINK_DEVICE_TYPE_ONE(type) +1
+    static constexpr int kCount = 0 TARNLINK_DEVICE_TYPES(TARNLINK_DEVICE_TYPE_ONE);
+#undef TARNLINK_DEVICE_TYPE_ONE
 
     // The type of number `number`; none for a number no type has.
     static std::optional<DeviceType> FromInt(int number);
     static constexpr int ToInt(DeviceType type) { return static_cast<int>(type); }
     // The type's place in the arrays and lists kept by type.
     static constexpr std::size_t Index(DeviceType type) { return static_cast<std::size_t>(type); }
+
+    // For a static_assert beside every table kept by type, with `rows` rows, row i for the
+    // type numbered i: the build stops, naming each type the table has no row for, and when
+    // the table has more rows than there are types.
+    template <std::size_t rows>
+    static constexpr bool RowForEveryType()
+    {
+        static_assert(rows <= std::size_t(kCount),
+                      "a table kept by device type has more rows than types");
+        return RowsFor<rows>(std::make_index_sequence<kCount>());
+    }
+    // For a static_assert beside a table kept by type whose rows name their type: whether
+    // each row stands at its type's number.
+    template <typename Row>
+    static constexpr bool RowsInTypeOrder(std::span<const Row> rows)
+    {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (Index(rows[i].type) != i)
+                return false;
+        }
+        return true;
+    }
 
     static const CDeviceTypeInfo& Info(DeviceType type);
     // Every type's row, in the order of their numbers.
@@ -79,4 +117,19 @@ public:
     static int StepsPerAmpere(CurrentUnit unit);
     // A current of `steps` slider positions: "%.1f A" in 0.1 A, "%.2f A" in 0.01 A.
     static QString CurrentText(CurrentUnit unit, double steps);
+
+private:
+    template <DeviceType type, std::size_t rows>
+    static constexpr bool RowFor()
+    {
+        // The compiler's note names the type, and the line of the table's static_assert.
+        static_assert(Index(type) < rows,
+                      "a table kept by device type has no row for this type: add its row");
+        return true;
+    }
+    template <std::size_t rows, std::size_t... number>
+    static constexpr bool RowsFor(std::index_sequence<number...>)
+    {
+        return (RowFor<static_cast<DeviceType>(number), rows>() && ...);
+    }
 };

@@ -3,6 +3,8 @@
 #include "platform/cansitext.h"
 #include "res/cstringids.h"
 
+#include <algorithm>
+
 namespace {
 
 using Ids = CStringIds;
@@ -11,21 +13,6 @@ using TypeLine = CParameterFile::TypeLine;
 
 constexpr int kDashes = 74;
 
-const std::vector<TypeLine> kLogicSix = {
-    {Ids::kIdsFileLogicClock, "lt", Source::LogicClock},
-    {Ids::kIdsFileLogicDirection, "ld", Source::LogicDirection},
-    {Ids::kIdsFileLogicBoost, "lb", Source::LogicBoost},
-    {Ids::kIdsFileLogicActivation, "la", Source::LogicActivation},
-    {Ids::kIdsFileLogicReset, "lr", Source::LogicReset},
-    {Ids::kIdsFileLogicDeselect, "lx", Source::LogicDeselect},
-};
-
-std::vector<TypeLine> Join(std::vector<TypeLine> first, const std::vector<TypeLine>& more)
-{
-    first.insert(first.end(), more.begin(), more.end());
-    return first;
-}
-
 constexpr unsigned kInput = Ids::kIdsFileInputFunction;
 constexpr unsigned kLogic = Ids::kIdsFileInputLogic;
 constexpr unsigned kOutput = Ids::kIdsFileOutputFunction;
@@ -33,40 +20,75 @@ constexpr unsigned kMode = Ids::kIdsFileOperationMode;
 constexpr unsigned kDisplay1 = Ids::kIdsFileDisplay1;
 constexpr unsigned kDisplay2 = Ids::kIdsFileDisplay2;
 
-// By type number.
-const std::vector<TypeLine> kTypeLines[] = {
-    // KEV; its input logic, which the stage reads and takes back, after its own lines
-    {{kInput, "h", Source::InputCombo}, {kOutput, "o", Source::OutputCombo},
-     {kMode, "pb", Source::ModeCombo}, {kLogic, "l", Source::LogicCombo}},
-    // LQN
-    Join(Join({{kInput, "pc", Source::InputCombo}, {kOutput, "pe", Source::OutputCombo}},
-              {kLogicSix.begin(), kLogicSix.begin() + 4}),
-         {{kMode, "px", Source::ModeCombo}}),
-    // HWT
-    {{kInput, "pc", Source::InputCombo}, {kOutput, "po", Source::OutputCombo},
-     {kLogic, "l", Source::LogicCombo}, {kMode, "px", Source::ModeCombo}},
-    // HWK
-    Join(Join({{kDisplay1, "pl", Source::Display1}, {kDisplay2, "pm", Source::Display2},
-               {kOutput, "po", Source::OutputCombo}},
-              kLogicSix),
-         {{kMode, "px", Source::ModeCombo}}),
-    // HVR
-    Join(Join({{kDisplay1, "pl", Source::Display1}, {kDisplay2, "pm", Source::Display2}},
-              kLogicSix),
-         {{kMode, "px", Source::ModeCombo}}),
-    // DRQ+
-    {{kInput, "pc", Source::InputCombo}, {kOutput, "po", Source::OutputCombo},
-     {kLogic, "l", Source::LogicCombo}, {kMode, "px", Source::ModeCombo}},
-    // UQT: overdrive, chopper frequency and input logic, which its stage reads and takes
-    // back, under the keys of their commands; the overdrive frequency as its list index.
-    {{kInput, "po", Source::InputCombo}, {kOutput, "pe", Source::OutputCombo},
-     {kLogic, "l", Source::LogicCombo}, {kMode, "px", Source::ModeCombo}},
-    // DRQ2+
-    {{kLogic, "l", Source::LogicCombo}},
-    // VNE+
-    {{kMode, "px", Source::ModeCombo}},
+// The lines of `parts` one after another: the tables below are built, and checked, while the
+// program compiles.
+template <std::size_t... n>
+constexpr std::array<TypeLine, (n + ...)> Joined(const std::array<TypeLine, n>&... parts)
+{
+    std::array<TypeLine, (n + ...)> lines{};
+    auto end = lines.begin();
+    ((end = std::copy(parts.begin(), parts.end(), end)), ...);
+    return lines;
+}
+
+// The separate input levels: the LQN has the first four.
+constexpr auto kLogicFour = std::to_array<TypeLine>({
+    {Ids::kIdsFileLogicClock, "lt", Source::LogicClock},
+    {Ids::kIdsFileLogicDirection, "ld", Source::LogicDirection},
+    {Ids::kIdsFileLogicBoost, "lb", Source::LogicBoost},
+    {Ids::kIdsFileLogicActivation, "la", Source::LogicActivation},
+});
+constexpr auto kLogicSix =
+    Joined(kLogicFour, std::to_array<TypeLine>({
+                           {Ids::kIdsFileLogicReset, "lr", Source::LogicReset},
+                           {Ids::kIdsFileLogicDeselect, "lx", Source::LogicDeselect},
+                       }));
+constexpr auto kModeLast = std::to_array<TypeLine>({{kMode, "px", Source::ModeCombo}});
+
+// KEV; its input logic, which the stage reads and takes back, after its own lines
+constexpr TypeLine kKevLines[] = {{kInput, "h", Source::InputCombo},
+                                  {kOutput, "o", Source::OutputCombo},
+                                  {kMode, "pb", Source::ModeCombo},
+                                  {kLogic, "l", Source::LogicCombo}};
+constexpr auto kLqnLines = Joined(std::to_array<TypeLine>({{kInput, "pc", Source::InputCombo},
+                                                           {kOutput, "pe", Source::OutputCombo}}),
+                                  kLogicFour, kModeLast);
+// HWT and DRQ+
+constexpr TypeLine kComboLines[] = {{kInput, "pc", Source::InputCombo},
+                                    {kOutput, "po", Source::OutputCombo},
+                                    {kLogic, "l", Source::LogicCombo},
+                                    {kMode, "px", Source::ModeCombo}};
+// HWK and HVR: the two display menus, the HWK's overdrive, all six levels.
+constexpr auto kDisplays = std::to_array<TypeLine>(
+    {{kDisplay1, "pl", Source::Display1}, {kDisplay2, "pm", Source::Display2}});
+constexpr auto kHwkLines =
+    Joined(kDisplays, std::to_array<TypeLine>({{kOutput, "po", Source::OutputCombo}}), kLogicSix,
+           kModeLast);
+constexpr auto kHvrLines = Joined(kDisplays, kLogicSix, kModeLast);
+// UQT: overdrive, chopper frequency and input logic, which its stage reads and takes back,
+// under the keys of their commands; the overdrive frequency as its list index.
+constexpr TypeLine kUqtLines[] = {{kInput, "po", Source::InputCombo},
+                                  {kOutput, "pe", Source::OutputCombo},
+                                  {kLogic, "l", Source::LogicCombo},
+                                  {kMode, "px", Source::ModeCombo}};
+constexpr TypeLine kDrq2PlusLines[] = {{kLogic, "l", Source::LogicCombo}};
+
+struct TypeLinesRow {
+    DeviceType type;
+    std::span<const TypeLine> lines;
 };
-static_assert(std::size(kTypeLines) == CDeviceType::kCount, "one entry per device type");
+
+// By type number.
+constexpr TypeLinesRow kTypeLines[] = {
+    {DeviceType::Kev, kKevLines},     {DeviceType::Lqn, kLqnLines},
+    {DeviceType::Hwt, kComboLines},   {DeviceType::Hwk, kHwkLines},
+    {DeviceType::Hvr, kHvrLines},     {DeviceType::DrqPlus, kComboLines},
+    {DeviceType::Uqt, kUqtLines},     {DeviceType::Drq2Plus, kDrq2PlusLines},
+    {DeviceType::VnePlus, kModeLast},
+};
+static_assert(CDeviceType::RowForEveryType<std::size(kTypeLines)>());
+static_assert(CDeviceType::RowsInTypeOrder<TypeLinesRow>(kTypeLines),
+              "every type's lines stand at its type's number");
 
 QString ValueLine(const QString& label, const char* key, int value)
 {
@@ -75,9 +97,9 @@ QString ValueLine(const QString& label, const char* key, int value)
 
 } // namespace
 
-const std::vector<TypeLine>& CParameterFile::TypeLines(DeviceType deviceType)
+std::span<const CParameterFile::TypeLine> CParameterFile::TypeLines(DeviceType deviceType)
 {
-    return kTypeLines[CDeviceType::Index(deviceType)];
+    return kTypeLines[CDeviceType::Index(deviceType)].lines;
 }
 
 QString CParameterFile::Header(const Labels& label, const QDateTime& when)

@@ -13,7 +13,7 @@
 
 #include <array>
 #include <functional>
-#include <vector>
+#include <span>
 
 class CParameterFile {
 public:
@@ -62,7 +62,7 @@ public:
     using Labels = std::function<QString(unsigned)>;
 
     // The device type's own lines, in file order.
-    static const std::vector<TypeLine>& TypeLines(DeviceType deviceType);
+    static std::span<const TypeLine> TypeLines(DeviceType deviceType);
 
     static QString Text(const Content& content, const Labels& label, const QDateTime& when);
     // The dated header line, the dash line and the empty line that open a parameter file

@@ -1,6 +1,7 @@
 #include "pages/cstagestatus.h"
 
 #include "pages/creplyvalue.h"
+#include "pages/cstatuscontrolids.h"
 
 namespace {
 
@@ -38,12 +39,17 @@ int HexDigit(QChar c)
     return ok ? value : 0;
 }
 
+using Ids = CStatusControlIds;
+
 // Controls of the status dialog by row.
-const QList<int> kCurrentRow = {1075, 1064, 1067};
-const QList<int> kVoltageOfUqt = {1063, 1064, 1066, 1074};
-const QList<int> kMeasures = {1062, 1063, 1064, 1065, 1066, 1067, 1073};
-const QList<int> kLevelLamps = {1274, 1275, 1082, 1083};
-constexpr int kSetHomeButton = 1070;
+const QList<int> kCurrentRow = {Ids::kCurrentLabel, Ids::kCurrentBar, Ids::kCurrentEdit};
+const QList<int> kVoltageOfUqt = {Ids::kVoltageBar, Ids::kCurrentBar, Ids::kVoltageEdit,
+                                  Ids::kVoltageLabel};
+const QList<int> kMeasures = {Ids::kTemperatureBar,  Ids::kVoltageBar,  Ids::kCurrentBar,
+                              Ids::kTemperatureEdit, Ids::kVoltageEdit, Ids::kCurrentEdit,
+                              Ids::kTemperatureLabel};
+const QList<int> kLevelLamps = {Ids::kOutputLamp, Ids::kInputLamp, Ids::kOutputLabel,
+                                Ids::kInputLabel};
 
 } // namespace
 
@@ -129,11 +135,11 @@ CStageStatus::Layout CStageStatus::LayoutFor(DeviceType type, float firmware)
         return {kCurrentRow, {}};
     case DeviceType::Uqt:
     case DeviceType::Drq2Plus:
-        return {kVoltageOfUqt, {kSetHomeButton}};
+        return {kVoltageOfUqt, {Ids::kSetHomeButton}};
     case DeviceType::Hwt:
         return {kMeasures, {}};
     case DeviceType::VnePlus:
-        return {kMeasures + kLevelLamps + QList<int>{kSetHomeButton}, {}};
+        return {kMeasures + kLevelLamps + QList<int>{Ids::kSetHomeButton}, {}};
     }
     return {};
 }

@@ -24,21 +24,6 @@ namespace {
 
 using Status = CStageStatus;
 
-// Captions: controls 1068..1084 take the strings from the dialog's first caption on.
-constexpr int kFirstCaption = 1068;
-constexpr int kLastCaption = 1084;
-constexpr unsigned kCaptionStringOffset = CStringIds::kIdsStageStatusFirstCaption - kFirstCaption;
-constexpr int kTemperatureLabel = 1073;
-constexpr int kVoltageLabel = 1074;
-constexpr int kCurrentLabel = 1075;
-constexpr int kSoftwareLabel = 1076;
-constexpr int kStateLabels[4] = {1077, 1078, 1079, 1080};
-constexpr int kStatusWordLabel = 1081;
-constexpr int kOutputLabel = 1082;
-constexpr int kInputLabel = 1083;
-constexpr int kTestGroup = 1084;
-constexpr int kFpgaLabel = 1085;
-
 // The stage needs this long after a reset before it answers again.
 constexpr int kResetSettleMs = 2500;
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pages/cdevicetype.h"
+#include "pages/cstatuscontrolids.h"
 #include "platform/cdialog.h"
 
 #include <QColor>
@@ -20,32 +21,12 @@ class CPageHost;
 class QLabel;
 class QLineEdit;
 
-class CStatusEndstufe : public CDialog {
+// It carries the numbers of its controls (CStatusControlIds) as names of its own.
+class CStatusEndstufe : public CDialog, public CStatusControlIds {
     Q_OBJECT
 public:
     // The poll timer, every kPollMs: one round of reads (OnTimer).
     static constexpr int kPollMs = 500;
-
-    static constexpr int kSoftwareEdit = 1016;
-    static constexpr int kFpgaEdit = 1017;
-    static constexpr int kStatusWordEdit = 1061;
-    static constexpr int kTemperatureBar = 1062;
-    static constexpr int kVoltageBar = 1063;
-    static constexpr int kCurrentBar = 1064;
-    static constexpr int kTemperatureEdit = 1065;
-    static constexpr int kVoltageEdit = 1066;
-    static constexpr int kCurrentEdit = 1067;
-    static constexpr int kTurnPlusButton = 1068;
-    static constexpr int kTurnMinusButton = 1069;
-    static constexpr int kSetHomeButton = 1070;
-    static constexpr int kResetButton = 1071;
-    static constexpr int kStatusGroup = 1072;
-    static constexpr int kReadyLamp = 1270;
-    static constexpr int kUndervoltageLamp = 1271;
-    static constexpr int kOvertemperatureLamp = 1272;
-    static constexpr int kShortCircuitLamp = 1273;
-    static constexpr int kOutputLamp = 1274;
-    static constexpr int kInputLamp = 1275;
 
     // The colours of the measure bars: in range, near a limit, beyond it.
     static inline const QColor kGreen{0, 255, 0};

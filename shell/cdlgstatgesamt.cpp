@@ -2,6 +2,7 @@
 
 #include "bus/cbusport.h"
 #include "controls/busyblocks/cbusyblocksctrl.h"
+#include "pages/cdevicetype.h"
 #include "pages/cledpictures.h"
 #include "pages/cpagehost.h"
 #include "pages/creplyvalue.h"
@@ -37,7 +38,7 @@ const QColor kRed(255, 0, 0);
 // An LQN with firmware below 1.0 reports a current fault as an overtemperature too.
 bool IsOldLqn(const QString& version)
 {
-    if (!version.contains(QStringLiteral("LQN")))
+    if (CDeviceType::NamedIn(version) != DeviceType::Lqn)
         return false;
     bool number = false;
     const double firmware = CReplyValue::Tail(version, 4).trimmed().toDouble(&number);
@@ -186,7 +187,7 @@ void CDlgStatGesamt::ShowPage(int base)
         if (present)
             Label(kFirstName + row)->setText(CReplyValue::Text(name, 2));
         // An HWT reports no temperature.
-        ShowRow(row, present, !version.contains(QStringLiteral("HWT")));
+        ShowRow(row, present, CDeviceType::NamedIn(version) != DeviceType::Hwt);
     }
     m_pollTimer.start();
 }

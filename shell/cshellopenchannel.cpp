@@ -61,7 +61,7 @@ CShellOpenChannel::Role CShellOpenChannel::Claim(const QStringList& files)
 {
     // The lock keeps two starts at the same moment from both finding nobody and both
     // becoming the running program. A lock left by a start that crashed is taken over.
-    QLockFile decision(LockPath(m_name));
+    QLockFile decision(DecisionLockPath());
     const bool decided = decision.tryLock(kDecisionWaitMs);
 
     QLocalSocket socket;
@@ -72,6 +72,11 @@ CShellOpenChannel::Role CShellOpenChannel::Claim(const QStringList& files)
     // Nobody listens. Holding the lock, a socket file still there was left by a program that
     // crashed and must not block this start; without the lock it might be another start's.
     return Listen(decided) ? Role::Serving : Role::Alone;
+}
+
+QString CShellOpenChannel::DecisionLockPath() const
+{
+    return LockPath(m_name);
 }
 
 bool CShellOpenChannel::Send(QLocalSocket& socket, const QStringList& files)

@@ -36,6 +36,9 @@ public:
     // program answered that it took them. Takes at most a few seconds, normally a few
     // milliseconds.
     Role Claim(const QStringList& files);
+    // The lock file a start holds while Claim decides, so that two starts at the same moment
+    // decide one after the other; none holds it once its role is decided.
+    QString DecisionLockPath() const;
 
     // What a handing start sends for `files`.
     static QByteArray Message(const QStringList& files);

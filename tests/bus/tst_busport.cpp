@@ -157,19 +157,20 @@ void TstBusPort::replyInPieces()
 {
     Rig rig;
     QVERIFY(rig.Open());
-    // Four pieces 120 ms apart take well over the 200 ms time-out in all, but every
-    // piece comes within 200 ms of the one before.
-    rig.port().SetLastingTimeout(200);
-    rig.line.SetSplit(4, 120);
+    // Four pieces 500 ms apart take well over the 1000 ms time-out in all, but every
+    // piece comes within 1000 ms of the one before, whatever a busy machine adds to a gap.
+    rig.port().SetLastingTimeout(CReplyTimeouts::kDefault);
+    rig.line.SetSplit(4, 500);
     QString reply;
     QElapsedTimer clock;
     clock.start();
     QVERIFY(rig.port().Transact("7", "B?", &reply, true));
-    QVERIFY(clock.elapsed() >= 300);
+    QVERIFY(clock.elapsed() >= CReplyTimeouts::kDefault);
     QCOMPARE(reply, QStringLiteral("bHWK 2.10"));
     QVERIFY(rig.t.messages.isEmpty());
 
     // A gap longer than the time-out ends the wait.
+    rig.port().SetLastingTimeout(200);
     rig.line.SetSplit(2, 400);
     QVERIFY(!rig.port().Transact("7", "B?", &reply, false));
     QVERIFY(rig.port().NoAnswer());
@@ -221,7 +222,7 @@ void TstBusPort::timeoutSetsNoAnswer()
     clock.start();
     QVERIFY(!rig.port().Transact("9", "B?", &reply, false));
     // That a short time-out ends the wait before a longer one would is the "shorter than
-    // left" row of ownTimeoutForOneCommand, with room for a busy machine.
+    // left" row of ownTimeoutForOneCommand.
     QVERIFY(clock.elapsed() >= 100);
     QVERIFY(rig.port().NoAnswer());
     QVERIFY(rig.t.messages.isEmpty());
@@ -233,10 +234,12 @@ void TstBusPort::timeoutSetsNoAnswer()
     QVERIFY(!rig.port().Transact("9", "B?", &reply, true));
     QCOMPARE(rig.t.messages.last(), QStringLiteral("Interface TIMEOUT!"));
 
-    // A silent stage at a real address behaves alike; a good reply clears the flag.
+    // A silent stage at a real address behaves alike; a good reply clears the flag. It has
+    // the full time to come.
     rig.line.SetSilent(true);
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     rig.line.SetSilent(false);
+    rig.port().SetLastingTimeout(CReplyTimeouts::kDefault);
     QVERIFY(rig.port().Transact("5", "S?", &reply, false));
     QVERIFY(!rig.port().NoAnswer());
     QCOMPARE(reply, QStringLiteral("s10"));
@@ -254,10 +257,10 @@ void TstBusPort::ownTimeoutForOneCommand_data()
     // the monitor's sequence left 100 ms.
     QTest::newRow("longer than left") << 100u << "7" << CReplyTimeouts::kStore << true
                                       << QStringList();
-    // No axis at 9: the command gives up after its own short wait, not the 5000 ms the
-    // monitor left.
+    // The same reply is too late for a command with a short time-out of its own: it gives up
+    // after its own wait, not the 5000 ms the monitor left, in which the reply would come.
     QTest::newRow("shorter than left")
-        << CReplyTimeouts::kMonitorMacros << "9" << 100u << false
+        << CReplyTimeouts::kMonitorMacros << "7" << 100u << false
         << QStringList{QStringLiteral("Schnittstelle TIMEOUT!")};
 }
 
@@ -274,12 +277,7 @@ void TstBusPort::ownTimeoutForOneCommand()
     rig.line.SetCommandDelay("B?", 400);
     rig.port().SetLastingTimeout(left);
     QString reply;
-    QElapsedTimer clock;
-    clock.start();
     QCOMPARE(rig.port().Transact(address, "B?", &reply, true, own), answered);
-    // Well below the 5000 ms the monitor leaves: a short time-out of its own ends the wait,
-    // with room for a busy machine.
-    QVERIFY(clock.elapsed() < 4000);
     QCOMPARE(rig.port().NoAnswer(), !answered);
     QCOMPARE(rig.t.messages, messages);
     // Whatever the result, later commands wait the default again.
@@ -359,12 +357,9 @@ void TstBusPort::testStreamAndListenMode()
     QVERIFY(rig.Open());
     QString reply = QStringLiteral("old");
     // "Z#" returns at once, without waiting for an answer: a port that waited would take the
-    // whole long time-out.
+    // stream's first frame for the reply.
     rig.port().SetLastingTimeout(CReplyTimeouts::kTurn);
-    QElapsedTimer clock;
-    clock.start();
     QVERIFY(rig.port().Transact("5", "Z#", &reply, true));
-    QVERIFY(clock.elapsed() < CReplyTimeouts::kTurn / 2);
     QCOMPARE(reply, QStringLiteral("old"));
 
     // Listen mode sends nothing and hands back the raw stream, framing included.
@@ -391,17 +386,17 @@ void TstBusPort::listenModeEndsFromThePump()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(rig.port().Transact(QString(), QByteArray(), &reply, true));
-    // The switch comes after 200 ms and the pump runs every few milliseconds; the upper bound
-    // only leaves a busy machine room.
-    QVERIFY(clock.elapsed() >= 150 && clock.elapsed() < 10000);
+    // The switch comes after 200 ms, from a handler the pump served.
+    QVERIFY(clock.elapsed() >= 150);
     QVERIFY(repainted);
     QCOMPARE(reply, QStringLiteral("old"));
 }
 
 void TstBusPort::wrongLineSettingsGetNoAnswer()
 {
+    // The stages answer within the default time, however busy the machine; those that do not
+    // hear the port wait it out.
     Rig rig;
-    rig.port().SetLastingTimeout(100);
     QString reply;
     QVERIFY(rig.Open(QStringLiteral("19200, n, 8, 1")));
     QVERIFY(!rig.port().Transact("5", "B?", &reply, false));

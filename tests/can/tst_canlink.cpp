@@ -209,9 +209,10 @@ void TstCanLink::framesOnTheBus()
     QFETCH(QByteArray, data);
     QFETCH(QString, reply);
 
+    // The default time: an answer crosses the relay and the node's thread within it however
+    // busy the machine; a row without one waits it out.
     CanRig rig(*m_relay);
     QVERIFY(rig.Open());
-    rig.adapter().m_replyTimeout = 300;
     const QString answer = rig.adapter().Transact(text);
     QCOMPARE(answer, reply);
     QCOMPARE(rig.adapter().Reply(), reply);
@@ -340,9 +341,7 @@ void TstCanLink::timeoutEmptiesTheReply()
     const double cpuBefore = ProcessCpuMs();
     QVERIFY(!rig.port().Transact("5", "S?", &reply, false));
     const double cpuUsed = ProcessCpuMs() - cpuBefore;
-    // The upper bound only tells a wait that ends from one that does not, with room for a
-    // busy machine.
-    QVERIFY(clock.elapsed() >= 290 && clock.elapsed() < 10000);
+    QVERIFY(clock.elapsed() >= 290);
     // The wait sleeps on a condition: a spinning wait would burn the whole 300 ms.
     QVERIFY2(cpuUsed < 100, qPrintable(QStringLiteral("%1 ms").arg(cpuUsed)));
     QCOMPARE(reply, QString());
@@ -379,7 +378,6 @@ void TstCanLink::extendedFrameNeverRaisesTheFlag()
     QCanBusFrame extended(0x24B, QByteArray::fromHex("1319000000"));
     extended.setExtendedFrameFormat(true);
     rig.node.SetGivenAnswer(extended);
-    rig.adapter().m_replyTimeout = 300;
 
     StdoutCapture out;
     const QString answer = rig.adapter().Transact("05S?");
@@ -578,7 +576,8 @@ void TstCanLink::startedNodeHearsTheNextFrame()
         SimCanNode node(bus, *m_relay);
         QVERIFY(node.Start());
         sender.Send(request);
-        QDeadlineTimer deadline(1000);
+        // Far longer than a frame takes on a busy machine; the wait ends when it comes.
+        QDeadlineTimer deadline(20000);
         while (node.Frames().isEmpty() && !deadline.hasExpired())
             QThread::msleep(1);
         QCOMPARE(node.Frames().size(), 1);

@@ -32,6 +32,8 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 
+#include <iterator>
+
 namespace {
 
 using Ids = CPageControlIds;
@@ -206,8 +208,9 @@ inline bool TransmitByType(CTarnlinkView* view, int address)
 // The device-type name the simulator knows for `type`.
 inline QByteArray SimName(DeviceType type)
 {
-    static const QByteArray names[9] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
-                                        "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    static const QByteArray names[] = {"KEV",  "LQN", "HWT",   "HWK", "HVR",
+                                       "DRQ+", "UQT", "DRQ2+", "VNE+"};
+    static_assert(CDeviceType::RowForEveryType<std::size(names)>());
     return names[static_cast<int>(type)];
 }
 

@@ -281,7 +281,9 @@ void TstCurrentCheck::releaseOnline()
     rig.bus.ClearLog();
     rig.t.answer = answer;
     rig.line.SetSilent(silent);
-    rig.t.port().SetLastingTimeout(200);
+    // A silent stage is waited for briefly; one that answers has the full time.
+    if (silent)
+        rig.t.port().SetLastingTimeout(200);
 
     if (moveTo == stage + 1) {
         control->setFocus();

@@ -305,6 +305,7 @@ void TstKnownValues::unreadPageWritesNothing()
     QVERIFY(view);
     QCOMPARE(rig.Commands(), QStringList{"PN?"});
     rig.line.SetSilent(false);
+    rig.t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
     rig.t.messages.clear();
     rig.bus.ClearLog();
     // Let go without a move: the page has no current to write, clamped or not.

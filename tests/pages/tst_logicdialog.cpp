@@ -124,7 +124,9 @@ void TstLogicDialog::clickWrites()
     dialog.m_levels = {0, 1, 0, 0, 1, 1};
     dialog.OnInitDialog();
     rig.line.SetSilent(silent);
-    rig.t.port().SetLastingTimeout(200);
+    // A silent stage is waited for briefly; one that answers has the full time.
+    if (silent)
+        rig.t.port().SetLastingTimeout(200);
     rig.bus.ClearLog();
 
     Radio(dialog, radio)->click();

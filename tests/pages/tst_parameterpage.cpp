@@ -499,7 +499,9 @@ void TstParameterPage::closingUpdatesTreeItem()
     rig.app().m_rememberedYellow = true;
     rig.bus.WithAxis(3, [](SimAxis& a) { a.name = "Neuer Name"; });
     rig.line.SetSilent(!answers);
-    rig.t.port().SetLastingTimeout(100);
+    // A silent stage is waited for briefly; one that answers has the full time.
+    if (!answers)
+        rig.t.port().SetLastingTimeout(100);
     rig.bus.ClearLog();
 
     CloseAndDelete(rig.frame->MdiArea()->subWindowList().first());
@@ -530,7 +532,7 @@ void TstParameterPage::pageOutlivesItsDroppedAxis()
     QTemporaryDir dir;
     // The file page of the KEV at 07 joins the axis the search found.
     rig.bus.AddAxis(7, "KEV", "KEV 2.35");
-    rig.frame->OnSearch();
+    rig.Search();
     rig.frame->StatusTimer().stop();
     QVERIFY(rig.app().OpenDocumentFile(TestApp::WriteKevFile(dir, QStringLiteral("a.sdf"))));
     const QPointer<CTarnlinkView> filePage = rig.ActiveView();

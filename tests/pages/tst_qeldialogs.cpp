@@ -223,6 +223,7 @@ void TstQelDialogs::statusPollingEnds()
         // asks nothing more.
         rig.line.SetSilent(false);
         rig.line.SetChecksumFault(SimSerialLine::ChecksumFault::None);
+        rig.t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
         rig.bus.ClearLog();
         d.OnTimer();
         QCOMPARE(rig.Commands().size(), pollsOn ? 6 : 0);

@@ -1,5 +1,6 @@
 // Finding the stages: the bus search, the status poll on timer 20, the reset, opening an
 // axis by double-click, and the interface-parameters command, against the simulator.
+#include "bus/creplytimeouts.h"
 #include "controls/dockingbar/cmybar.h"
 #include "pages/ctarnlinkdoc.h"
 #include "pages/ctarnlinkview.h"
@@ -18,10 +19,13 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <cstdint>
 
 namespace {
 
@@ -107,7 +111,16 @@ void TstBusSearch::searchSixteenAddresses()
     rig.bus.WithAxis(5, [](SimAxis& a) { a.name = "Vorschub"; });
     // The name comes late: fine within 1000 ms, too late for the 50 ms of a probe.
     rig.line.SetCommandDelay("PN?", 300);
+    // What the port waits for each reply, seen whenever the search lets events through:
+    // before each probe.
+    QSet<std::uint32_t> waits;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout,
+                     [&] { waits.insert(rig.t.port().ReplyTimeout()); });
+    watch.start(0);
     rig.frame->OnSearch();
+    watch.stop();
+    QCOMPARE(waits, QSet<std::uint32_t>{CReplyTimeouts::kSearchProbe});
 
     QStringList expected;
     for (int a = 0; a < 16; ++a) {
@@ -118,7 +131,7 @@ void TstBusSearch::searchSixteenAddresses()
     QCOMPARE(rig.Commands(), expected);
     // Probes of empty addresses follow each other after the 50 ms time-out. The simulator
     // notes a frame when it gets round to reading it, which a loaded machine delays now and
-    // then, so the time-out shows in the mean gap; no single gap reaches the 1000 ms one.
+    // then, so the time-out shows in the mean gap, which a busy machine can only lengthen.
     const QList<SimRequest> log = rig.bus.Requests();
     qint64 gaps = 0;
     int count = 0;
@@ -126,7 +139,6 @@ void TstBusSearch::searchSixteenAddresses()
         if (log.at(i - 1).command == "B?" && log.at(i).command == "B?" &&
             log.at(i - 1).address != 3 && log.at(i - 1).address != 5) {
             const auto gap = log.at(i).timeMs - log.at(i - 1).timeMs;
-            QVERIFY2(gap < 400, qPrintable(QString::number(gap)));
             gaps += gap;
             ++count;
         }
@@ -196,13 +208,19 @@ void TstBusSearch::cancelSearch()
     rig.bus.AddAxis(1, "KEV");
     rig.bus.AddAxis(12, "KEV");
     bool buttonShown = false;
-    QTimer::singleShot(250, [&] {
+    // Cancelled as soon as the axis at 1 is listed, however long the search took for it.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!rig.Item(1))
+            return;
+        watch.stop();
         auto* cancel = CControlIds::Find<QPushButton>(rig.frame, CMainFrame::kCancelSearchId);
         buttonShown = cancel && cancel->text() == QStringLiteral("Abbruch") &&
                       CControlIds::Find<QProgressBar>(rig.frame, 1);
         if (cancel)
             cancel->click();
     });
+    watch.start(0);
     rig.frame->OnSearch();
     QVERIFY(buttonShown);
     QVERIFY(rig.Item(1));

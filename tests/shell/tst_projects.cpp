@@ -19,7 +19,6 @@
 #include "tests/support/filesizelimit.h"
 #include "tests/support/namedpipe.h"
 #include "tests/support/pdfpages.h"
-#include "tests/support/sanitizers.h"
 #include "tests/support/simbusapp.h"
 #include "tests/support/testapp.h"
 
@@ -27,7 +26,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
@@ -416,11 +414,10 @@ void TstProjects::projectGrid()
 void TstProjects::openLongProject()
 {
     // A parameter file of 200,000 value lines, just under the 1 MB a parameter file may have.
-    // Opening it fills a row for every line. When each row cost as much as all the rows
-    // before it, this took 15 s here (150 s with the sanitizers); at a cost per row it takes
-    // 1.5 s (5 s). The bound leaves a loaded machine room on either side.
+    // Opening it fills a row for every line, and the window then serves it as a short one:
+    // the keyboard reaches the last row and scrolls it into view. How the fill's time grows
+    // with its rows is bench_grid's to measure.
     constexpr int kLines = 200000;
-    constexpr qint64 kBoundMs = kUnderSanitizers ? 25000 : 6000;
     Rig rig;
     QFile sdf(rig.Path("long.sdf"));
     QVERIFY(sdf.open(QIODevice::WriteOnly));
@@ -434,14 +431,19 @@ void TstProjects::openLongProject()
     spf.write("head\r\n\r\n[KEV 3] \\long.sdf\r\n");
     spf.close();
 
-    QElapsedTimer timer;
-    timer.start();
     QPointer<CProjectListView> view = rig.OpenProject(QStringLiteral("long.spf"));
-    const qint64 ms = timer.elapsed();
     QVERIFY(view);
-    QCOMPARE(view->Grid()->GetRowCount(), 1 + 2 + kLines);
-    QCOMPARE(view->Grid()->GetItemText(kLines + 2, 1), QStringLiteral("0.1 A"));
-    QVERIFY2(ms < kBoundMs, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+    CGridCtrl* grid = view->Grid();
+    QCOMPARE(grid->GetRowCount(), 1 + 2 + kLines);
+    for (int row = 3; row < grid->GetRowCount(); ++row) {
+        if (grid->GetItemText(row, 1) != QLatin1String("0.1 A"))
+            QFAIL(qPrintable(QStringLiteral("row %1: %2").arg(row).arg(grid->GetItemText(row, 1))));
+    }
+    grid->SetFocusCell(3, 1);
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(grid->GetFocusCell().row, kLines + 2);
+    QVERIFY(grid->IsCellVisible(grid->GetFocusCell()));
+    QVERIFY(!rig.frame->ProjectCommandsBlocked());
 }
 
 void TstProjects::projectGridEditsStayInView()
@@ -632,9 +634,7 @@ void TstProjects::transmitFaults()
     rig.bus.AddAxis(10, "KEV", "KEV 2.35");
     rig.bus.AddAxis(11, "KEV", "KEV 2.35");
     rig.bus.AddAxis(14, "KEV", "KEV 2.35");
-    rig.t.port().SetLastingTimeout(200);
-    rig.frame->OnSearch();
-    rig.t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
+    rig.Search();
     rig.SetOn(3, "S", 4);
     // The KEV's stage takes its writes and then no longer answers.
     rig.line.SetCommandDelay("W", 3000);

@@ -96,10 +96,6 @@ QList<unsigned> RunNumbers()
     return QList<unsigned>(std::begin(kRunNumbers), std::end(kRunNumbers));
 }
 
-// The longest a single user action may keep the window busy: a transfer or a search over a
-// bus that went silent waits out its time-outs, but ends.
-constexpr qint64 kLongestActionMs = 45000;
-
 const QByteArray kTypes[] = {"KEV", "LQN", "HWT", "HWK", "HVR", "DRQ+", "UQT", "DRQ2+", "VNE+"};
 
 const int kKeys[] = {Qt::Key_Up,       Qt::Key_Down,  Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp,
@@ -558,13 +554,9 @@ void TstRandomUse::randomUse()
     int actions = 0;
     while (run.elapsed() < runMs && actions < maxActions) {
         user.NextStep();
-        QElapsedTimer action;
-        action.start();
         const qsizetype messagesBefore = user.t.messages.size();
         QVERIFY2(user.Step(), "the main window is gone");
         QVERIFY2(user.menuFault.isEmpty(), qPrintable(user.menuFault));
-        QVERIFY2(action.elapsed() < kLongestActionMs,
-                 qPrintable(QStringLiteral("one action took %1 ms").arg(action.elapsed())));
         // A fault is told once or a few times, never in an endless row of boxes.
         QVERIFY2(user.t.messages.size() - messagesBefore < 60,
                  qPrintable(user.t.messages.mid(messagesBefore, 5).join(QStringLiteral(" | "))));

@@ -46,6 +46,15 @@ std::optional<QByteArray> SimBus::Handle(int address, const QByteArray& addressT
     return it->second.Answer(command);
 }
 
+QList<int> SimBus::Addresses() const
+{
+    std::lock_guard lock(m_mutex);
+    QList<int> addresses;
+    for (const auto& [address, axis] : m_axes)
+        addresses.append(address);
+    return addresses;
+}
+
 QList<SimRequest> SimBus::Requests() const
 {
     std::lock_guard lock(m_mutex);

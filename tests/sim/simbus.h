@@ -28,6 +28,8 @@ public:
     // followed by " 1.00".
     void AddAxis(int address, const QByteArray& typeName, const QByteArray& versionText = {});
     void RemoveAxis(int address);
+    // The addresses that have an axis, in order.
+    QList<int> Addresses() const;
 
     // Runs `change` on the axis at `address` under the bus lock; false when there is none.
     bool WithAxis(int address, const std::function<void(SimAxis&)>& change);

@@ -24,8 +24,9 @@
 #include <mutex>
 
 // Connects `device` on the calling thread and runs that thread's loop until the connection
-// stands or fails; false after `timeoutMs` without one.
-bool SimConnectAndWait(QCanBusDevice& device, int timeoutMs = 2000);
+// stands or fails; false after `timeoutMs` without one. The waits end as soon as they can:
+// their limits only keep a loaded machine from failing them.
+bool SimConnectAndWait(QCanBusDevice& device, int timeoutMs = 20000);
 
 class SimCanRelay {
 public:
@@ -45,7 +46,7 @@ public:
     // relay heeds probes (identifier 0x7FF: no stage's request or answer); still, join before
     // the program under test opens its card. False after `timeoutMs`.
     bool WaitUntilJoined(const std::function<void(const QCanBusFrame&)>& send,
-                         int timeoutMs = 2000);
+                         int timeoutMs = 20000);
 
 private:
     void TakeFrames(); // on m_thread

@@ -35,13 +35,30 @@ struct SimBusApp {
         t.app().InitInstance();
         frame = t.app().MainFrame();
     }
-    // The bus searched with the program in English, each empty address given a short time.
+    // The bus searched with the program in English.
     void SearchInEnglish()
     {
         t.app().OnLanguageEnglish();
-        t.port().SetLastingTimeout(200);
-        frame->OnSearch();
-        t.port().SetLastingTimeout(CBusPort::kDefaultTimeout);
+        Search();
+    }
+    // The bus searched. Each probe gets the search's short time, which a loaded machine may
+    // keep the simulator from meeting now and then: the search is made again until it has
+    // listed every axis it can reach.
+    void Search()
+    {
+        for (int round = 0; round < 3; ++round) {
+            frame->OnSearch();
+            if (EveryAxisListed())
+                return;
+        }
+    }
+    bool EveryAxisListed()
+    {
+        for (int address : bus.Addresses()) {
+            if (address < t.app().m_addressCount && !frame->AxisItem(address))
+                return false;
+        }
+        return true;
     }
     QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     int Windows() const { return int(frame->MdiArea()->subWindowList().size()); }
