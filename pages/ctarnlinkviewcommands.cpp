@@ -103,7 +103,9 @@ void CTarnlinkView::ConnectCommands()
             &CTarnlinkView::OnReleasedRunSlider);
     connect(m_form->Slider(2), &QAbstractSlider::sliderReleased, this,
             &CTarnlinkView::OnReleasedBoostSlider);
-    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textChanged, this,
+    // Only what the user types or pastes is filtered: a name the stage or a file holds is
+    // shown, saved and sent as it is, and the tip points at a field the user is working in.
+    connect(m_form->Edit(Ids::kNameEdit), &QLineEdit::textEdited, this,
             &CTarnlinkView::OnChangeAxisName);
 }
 
