@@ -2,7 +2,7 @@
 // one screen, scrolling by a page and sorting by a column; the memory a cell takes; how
 // long scrolling the last row into view takes as the rows grow tenfold; and how long filling
 // a grid row by row takes, the way the project view fills its table, and how long pasting
-// many lines into such a table takes.
+// many lines into such a table takes, into a small one and near the top of a large one.
 #include "controls/grid/cgridcell.h"
 #include "controls/grid/cgridctrl.h"
 
@@ -93,11 +93,12 @@ double FillRowsMs(int rows)
     return ShownMs(timer);
 }
 
-// Pastes `lines` lines (each ending in `lineEnd`) onto the value column of a shown grid of
-// the project view's shape: a label column kept from pastes, a heading row and 100 rows.
-double PasteLinesMs(int lines, const QString& lineEnd)
+// Pastes `lines` lines (each ending in `lineEnd`) onto the value column of `row` in a shown
+// grid of the project view's shape: a label column kept from pastes, a heading row and `rows`
+// rows.
+double PasteLinesMs(int lines, const QString& lineEnd, int rows = 100, int row = 50)
 {
-    CGridCtrl grid(101, 2, 1, 0);
+    CGridCtrl grid(rows + 1, 2, 1, 0);
     grid.SetProtectFirstColumn(true);
     grid.resize(1000, 700);
     grid.show();
@@ -108,7 +109,7 @@ double PasteLinesMs(int lines, const QString& lineEnd)
     data.setText(text);
     QElapsedTimer timer;
     timer.start();
-    grid.PasteTextToGrid(CCellID(50, 1), &data);
+    grid.PasteTextToGrid(CCellID(row, 1), &data);
     return ShownMs(timer);
 }
 
@@ -168,6 +169,12 @@ int main(int argc, char* argv[])
             const double ms = PasteLinesMs(lines, QString::fromLatin1(lineEnd));
             std::printf("%28d lines %10.1f ms %8.2f us a line\n", lines, ms, ms * 1000.0 / lines);
         }
+    }
+    // Every pasted line inserts a row above all the rows below it.
+    std::printf("paste 100000 lines onto row 10 of a grid of\n");
+    for (int rows : {100000, 200000}) {
+        const double ms = PasteLinesMs(100000, QStringLiteral("\r\n"), rows, 10);
+        std::printf("%29d rows %10.1f ms %8.2f us a line\n", rows, ms, ms * 1000.0 / 100000);
     }
     return 0;
 }

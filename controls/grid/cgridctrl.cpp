@@ -532,7 +532,7 @@ int CGridCtrl::InsertRow(const QString& strHeading, int nRow)
             m_arRowHeights.Insert(size_t(nRow), height);
         } else {
             CellRow row = MakeRow(nRow);
-            m_RowData.insert(m_RowData.begin() + nRow, std::move(row));
+            m_RowData.insert(size_t(nRow), std::move(row));
             m_arRowHeights.Insert(size_t(nRow), height);
         }
     } catch (const std::bad_alloc&) {

@@ -9,6 +9,7 @@
 #include "controls/grid/cgridcellbase.h"
 #include "controls/grid/cgriddefaultcell.h"
 #include "controls/grid/cgriddefs.h"
+#include "controls/grid/cgridgapvector.h"
 #include "controls/grid/cgridsizes.h"
 
 #include <QAbstractScrollArea>
@@ -425,7 +426,9 @@ private:
     int m_nFixedCols = 0;
     CGridSizes m_arRowHeights;
     CGridSizes m_arColWidths;
-    std::vector<CellRow> m_RowData;
+    // The rows stand around a gap: a paste inserts its rows one under the other without
+    // moving the rows below each time.
+    CGridGapVector<CellRow> m_RowData;
     CGridCellFactory m_CellFactory;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;
     std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;

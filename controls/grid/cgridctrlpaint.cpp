@@ -241,7 +241,7 @@ void CGridCtrl::ScrollBy(Qt::Orientation bar, int code)
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const int pos = scroll->value();
     const CCellID topLeft = GetTopleftNonFixedCell();
-    const std::vector<int>& sizes = (vertical ? m_arRowHeights : m_arColWidths).Values();
+    const CGridSizes& sizes = vertical ? m_arRowHeights : m_arColWidths;
     const int top = vertical ? topLeft.row : topLeft.col;
     const int fixedExtent = vertical ? GetFixedRowHeight() : GetFixedColumnWidth();
     const int client = vertical ? viewport()->height() : viewport()->width();
@@ -281,7 +281,7 @@ void CGridCtrl::ScrollLines(Qt::Orientation bar, int forward, int back)
     const bool vertical = bar == Qt::Vertical;
     QScrollBar* scroll = vertical ? verticalScrollBar() : horizontalScrollBar();
     const CCellID topLeft = GetTopleftNonFixedCell();
-    CGridLineScroll lines((vertical ? m_arRowHeights : m_arColWidths).Values(),
+    CGridLineScroll lines(vertical ? m_arRowHeights : m_arColWidths,
                           vertical ? m_nFixedRows : m_nFixedCols, scroll->maximum(),
                           scroll->value(), vertical ? topLeft.row : topLeft.col);
     lines.Forward(forward);

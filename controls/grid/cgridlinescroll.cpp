@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-CGridLineScroll::CGridLineScroll(const std::vector<int>& sizes, int first, int maximum,
-                                 int position, int top)
-    : m_sizes(sizes), m_first(first), m_last(int(sizes.size()) - 1), m_maximum(maximum),
+CGridLineScroll::CGridLineScroll(const CGridSizes& sizes, int first, int maximum, int position,
+                                 int top)
+    : m_sizes(sizes), m_first(first), m_last(int(sizes.Count()) - 1), m_maximum(maximum),
       m_position(position), m_top(top)
 {
     for (int index = first; index < top; ++index)
         m_topStart += sizes[size_t(index)];
 }
 
-int CGridLineScroll::ForwardFrom(const std::vector<int>& sizes, int top, int position, int maximum)
+int CGridLineScroll::ForwardFrom(const CGridSizes& sizes, int top, int position, int maximum)
 {
-    const int count = int(sizes.size());
+    const int count = int(sizes.Count());
     int index = top;
     while (index < count && sizes[size_t(index)] <= 0)
         ++index;
@@ -22,7 +22,7 @@ int CGridLineScroll::ForwardFrom(const std::vector<int>& sizes, int top, int pos
     return position;
 }
 
-int CGridLineScroll::BackFrom(const std::vector<int>& sizes, int first, int top, int position)
+int CGridLineScroll::BackFrom(const CGridSizes& sizes, int first, int top, int position)
 {
     if (position <= 0 || top <= first)
         return position;

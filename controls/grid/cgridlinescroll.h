@@ -5,14 +5,14 @@
 // afresh from the first row after every step would cost the steps times the rows.
 #pragma once
 
-#include <vector>
+#include "controls/grid/cgridsizes.h"
 
 class CGridLineScroll {
 public:
     // `sizes` holds every row's height (column's width), fixed ones included; `first` is the
     // first non-fixed index; positions run from 0 to `maximum`; `top` is the first index
     // the grid shows at `position`, the one the first step goes from.
-    CGridLineScroll(const std::vector<int>& sizes, int first, int maximum, int position, int top);
+    CGridLineScroll(const CGridSizes& sizes, int first, int maximum, int position, int top);
 
     void Forward(int steps);
     void Back(int steps);
@@ -20,13 +20,13 @@ public:
 
     // The position one step from `position` when `top` is the first shown index; the caller
     // keeps it within the scroll range.
-    static int ForwardFrom(const std::vector<int>& sizes, int top, int position, int maximum);
-    static int BackFrom(const std::vector<int>& sizes, int first, int top, int position);
+    static int ForwardFrom(const CGridSizes& sizes, int top, int position, int maximum);
+    static int BackFrom(const CGridSizes& sizes, int first, int top, int position);
 
 private:
     void MoveTo(int position);
 
-    const std::vector<int>& m_sizes;
+    const CGridSizes& m_sizes;
     int m_first;
     int m_last; // the last index the first shown one can be
     int m_maximum;

@@ -1,7 +1,5 @@
 #include "controls/grid/cgridsizes.h"
 
-#include <algorithm>
-#include <numeric>
 #include <utility>
 
 void CGridSizes::Set(std::size_t index, int size)
@@ -12,15 +10,15 @@ void CGridSizes::Set(std::size_t index, int size)
 
 void CGridSizes::Insert(std::size_t index, int size)
 {
-    m_sizes.insert(m_sizes.begin() + std::ptrdiff_t(index), size);
+    m_sizes.insert(index, size);
     m_total += size;
 }
 
 void CGridSizes::Resize(std::size_t count, int size)
 {
     const std::size_t old = m_sizes.size();
-    if (count < old)
-        m_total -= std::accumulate(m_sizes.begin() + std::ptrdiff_t(count), m_sizes.end(), 0L);
+    for (std::size_t index = count; index < old; ++index)
+        m_total -= m_sizes[index];
     m_sizes.resize(count, size);
     if (count > old)
         m_total += long(count - old) * size;
@@ -28,7 +26,8 @@ void CGridSizes::Resize(std::size_t count, int size)
 
 void CGridSizes::Fill(int size)
 {
-    std::fill(m_sizes.begin(), m_sizes.end(), size);
+    for (int& value : m_sizes)
+        value = size;
     m_total = long(m_sizes.size()) * size;
 }
 

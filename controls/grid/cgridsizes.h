@@ -1,16 +1,18 @@
 // The heights of a grid's rows, or the widths of its columns, with their sum kept beside
 // them. The grid reads its whole extent after every change of a row (for its scroll bars);
 // adding up every row each time made filling a grid row by row cost the square of its rows.
+// The sizes stand around a gap, as the grid's rows do, so that a paste inserting row after
+// row moves none of the rows below.
 #pragma once
 
+#include "controls/grid/cgridgapvector.h"
+
 #include <cstddef>
-#include <vector>
 
 class CGridSizes {
 public:
     std::size_t Count() const { return m_sizes.size(); }
     int operator[](std::size_t index) const { return m_sizes[index]; }
-    const std::vector<int>& Values() const { return m_sizes; }
     // The sum of all sizes.
     long Total() const { return m_total; }
 
@@ -24,6 +26,6 @@ public:
     void Swap(std::size_t a, std::size_t b);
 
 private:
-    std::vector<int> m_sizes;
+    CGridGapVector<int> m_sizes;
     long m_total = 0;
 };
