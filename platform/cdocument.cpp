@@ -33,9 +33,8 @@ bool CDocument::OnNewDocument()
     return true;
 }
 
-bool CDocument::OnOpenDocument(const QString& path)
+bool CDocument::OnOpenDocument(const QString& /*path*/)
 {
-    (void)path;
     return false;
 }
 
@@ -71,7 +70,6 @@ bool CDocument::DoSave(const QString& path, bool replace)
         if (!manager || !manager->PromptFileName(target, false, m_template, m_title))
             return false;
     }
-    m_saveFailureReason.clear();
     if (!OnSaveDocument(target)) {
         if (manager)
             manager->ReportFailure(CDocManager::Failure::Save, target, m_saveFailureReason);

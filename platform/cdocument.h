@@ -60,6 +60,7 @@ public:
 
 protected:
     void SetOpenFailureReason(const QString& reason) { m_openFailureReason = reason; }
+    // A document that writes sets the reason at every save it makes, empty first.
     void SetSaveFailureReason(const QString& reason) { m_saveFailureReason = reason; }
 
 signals:
