@@ -304,6 +304,7 @@ void CTarnlinkView::SetName(const QString& name)
     // save, Set! or a transmission would cut it there too.
     edit->setMaxLength(std::max(m_typedNameLength, static_cast<int>(name.size())));
     edit->setText(name);
+    m_nameBefore = name;
     m_nameKnown = true;
 }
 

@@ -278,6 +278,8 @@ private:
     // The user stepped the delay and it has not been written yet.
     bool m_delayMoving = false;
     bool m_nameKnown = false;
+    // The name as it stood before the user's last edit: what the edit added is told from it.
+    QString m_nameBefore;
     // How long a name the user may type: 40 characters, 7 on CAN.
     static constexpr int kSerialNameLength = 40;
     static constexpr int kCanNameLength = 7;

@@ -29,6 +29,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace {
 
 using Ids = CPageControlIds;
@@ -378,9 +380,19 @@ bool CTarnlinkView::WriteReleasedCurrent(int slider)
 void CTarnlinkView::OnChangeAxisName()
 {
     QLineEdit* edit = m_form->Edit(Ids::kNameEdit);
-    QString name = edit->text();
-    // The whole text is looked at: a pasted text brings its characters anywhere.
-    if (name.removeIf(IsForbiddenInName).size() == edit->text().size()) {
+    const QString text = edit->text();
+    // What this edit put in lies between what it kept of the name at either end: a pasted
+    // text brings its characters anywhere, and a name the stage or a file holds keeps its own.
+    const qsizetype shorter = std::min(text.size(), m_nameBefore.size());
+    qsizetype head = 0;
+    while (head < shorter && text.at(head) == m_nameBefore.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           text.at(text.size() - 1 - tail) == m_nameBefore.at(m_nameBefore.size() - 1 - tail))
+        ++tail;
+    QString inserted = text.mid(head, text.size() - head - tail);
+    if (inserted.removeIf(IsForbiddenInName).size() == text.size() - head - tail) {
         if (m_nameTip)
             m_nameTip->hide();
     } else {
@@ -390,8 +402,9 @@ void CTarnlinkView::OnChangeAxisName()
         }
         // The cleaned text is no new change: the tip stays.
         const QSignalBlocker quiet(edit);
-        edit->setText(name);
-        edit->end(false);
+        edit->setText(text.left(head) + inserted + text.right(tail));
+        edit->setCursorPosition(int(head + inserted.size()));
     }
+    m_nameBefore = edit->text();
     FitNameLimit();
 }
