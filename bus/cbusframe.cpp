@@ -57,3 +57,12 @@ CBusFrame::Reply CBusFrame::Parse(const QByteArray& frame, bool twoByteAddress, 
     reply.checksumOk = frame.at(colon) == ':' && frame.mid(colon + 1, 2) == computed;
     return reply;
 }
+
+bool CBusFrame::FromOtherAddress(const QByteArray& frame, const QByteArray& address,
+                                 bool twoByteAddress)
+{
+    const qsizetype width = twoByteAddress ? 2 : 1;
+    if (address.size() != width || frame.size() < 1 + width + 1 || frame.at(0) != kStx)
+        return false;
+    return frame.mid(1, width).compare(address, Qt::CaseInsensitive) != 0;
+}

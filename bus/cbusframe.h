@@ -34,4 +34,10 @@ public:
     // in one-byte mode and two in two-byte mode. A frame too short for its parts gives
     // empty data (and, with checksum, a checksum error) rather than reading past its end.
     static Reply Parse(const QByteArray& frame, bool twoByteAddress, bool withChecksum);
+    // Whether a received frame that ends with ETX is plainly the answer of another stage:
+    // it opens with STX and an address echo (of the mode's width) that is not `address`, the
+    // address as sent. Such a frame is a late answer to an earlier command. A frame too short
+    // for an echo, or with other bytes before its STX, is not told apart.
+    static bool FromOtherAddress(const QByteArray& frame, const QByteArray& address,
+                                 bool twoByteAddress);
 };

@@ -166,23 +166,34 @@ bool CBusPort::TransactSerial(const QString& address, const QByteArray& command,
         return true;
 
     QByteArray received;
-    switch (ReceiveReply(received)) {
-    case Wait::ListenEnded:
-        return true;
-    case Wait::ListenText:
-        if (reply)
-            *reply = CAnsiText::ToUnicode(received);
-        return true;
-    case Wait::TimedOut:
-    case Wait::Overlong:
-        if (showErrors)
-            m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
-        m_noAnswer = true;
-        return false;
-    case Wait::PortLost:
-        return ReportClosed();
-    case Wait::Complete:
-        break;
+    for (bool answered = false; !answered;) {
+        switch (ReceiveReply(received)) {
+        case Wait::ListenEnded:
+            return true;
+        case Wait::ListenText:
+            if (reply)
+                *reply = CAnsiText::ToUnicode(received);
+            return true;
+        case Wait::TimedOut:
+        case Wait::Overlong:
+            if (showErrors)
+                m_host.ShowMessage(m_host.LoadResString(CStringIds::kIdsTimeout), MbOk);
+            m_noAnswer = true;
+            return false;
+        case Wait::PortLost:
+            return ReportClosed();
+        case Wait::Complete:
+            break;
+        }
+        // A stage that answered an earlier command after its time-out had run out, past the
+        // purge before this one, would be taken for this address's answer (a search would
+        // list it under another address's number and type): its frame is dropped, and the
+        // wait goes on for this address's own.
+        const qsizetype firstEnd = received.indexOf(CBusFrame::kEtx) + 1;
+        answered = !CBusFrame::FromOtherAddress(received.left(firstEnd), SerialAddress(address),
+                                                m_twoByteAddress);
+        if (!answered)
+            received.remove(0, firstEnd);
     }
 
     const CBusFrame::Reply parsed = CBusFrame::Parse(received, m_twoByteAddress, m_checksum);

@@ -108,6 +108,13 @@ void TstBusPort::replyDataAndEcho()
                                            "hrung"),
                                 &reply, true));
     QCOMPARE(reply, QStringLiteral("pnFührung"));
+    // A stage that answers after its command gave up on it is no answer to the next command
+    // to another stage (whether the first one saw its answer in time or not).
+    rig.line.SetCommandDelay("B?", 300);
+    rig.port().Transact("7", "B?", &reply, false, 50);
+    QVERIFY(rig.port().Transact("5", "S?", &reply, true));
+    QVERIFY2(reply.startsWith(QLatin1Char('s')), qPrintable(reply));
+    rig.line.SetCommandDelay("B?", 0);
     rig.bus.WithAxis(5, [](SimAxis& a) {
         QCOMPARE(a.name, QByteArray("F\xFC"
                                     "hrung"));
