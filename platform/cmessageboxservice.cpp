@@ -5,6 +5,9 @@
 
 namespace {
 
+// The most lines of text a box shows in its body.
+constexpr qsizetype kShownLines = 20;
+
 QMessageBox::Icon IconOf(unsigned style)
 {
     switch (style & 0xF0) {
@@ -33,6 +36,13 @@ int CMessageBoxService::ShowBox(const MessageBoxRequest& request)
 {
     QMessageBox box(IconOf(request.style), QCoreApplication::applicationName(), request.text,
                     QMessageBox::NoButton, m_parent);
+    // A message that names many files or axes would make a box taller than the screen, its
+    // buttons out of reach: its first lines are shown, and the whole text under Details.
+    const QStringList lines = request.text.split(QLatin1Char('\n'));
+    if (lines.size() > kShownLines) {
+        box.setText(lines.first(kShownLines).join(QLatin1Char('\n')) + QStringLiteral("\n…"));
+        box.setDetailedText(request.text);
+    }
     switch (request.style & 0x0F) {
     case MbOkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

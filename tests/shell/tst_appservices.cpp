@@ -1,7 +1,11 @@
 // The application object's string lookup and message pump.
 #include "tests/support/testapp.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -11,6 +15,7 @@ private slots:
     void stringLookupFollowsLanguage();
     void pumpServesWaitingEventsAndReturns();
     void pumpLeavesQuitRequestInPlace();
+    void longMessageKeepsItsButtonOnScreen();
 };
 
 void TstAppServices::stringLookupFollowsLanguage()
@@ -78,6 +83,39 @@ void TstAppServices::pumpLeavesQuitRequestInPlace()
     QCOMPARE(loop.exec(), 0);
     QVERIFY(pumpReturned);
     QVERIFY(ranAfterQuit);
+}
+
+void TstAppServices::longMessageKeepsItsButtonOnScreen()
+{
+    // A project save onto a full disk names every axis with its file and the reason.
+    QStringList lines;
+    for (int axis = 1; axis <= 32; ++axis)
+        lines << QStringLiteral("Achse %1: Die Parameterdatei konnte nicht gespeichert werden.")
+                     .arg(axis)
+              << QStringLiteral("/tmp/full/[%1] Achse.sdf").arg(axis, 2, 10, QLatin1Char('0'))
+              << QStringLiteral("Kein freier Speicherplatz auf dem Gerät vorhanden");
+    const QString text = lines.join(QStringLiteral("\r\n"));
+    CMessageBoxService service;
+    int height = 0;
+    int screen = 0;
+    QString details;
+    QTimer look;
+    connect(&look, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        look.stop();
+        height = box->sizeHint().height();
+        screen = box->screen()->availableGeometry().height();
+        details = box->detailedText();
+        box->button(QMessageBox::Ok)->click();
+    });
+    look.start(10);
+    QCOMPARE(service.Show(text, MbOk | MbIconWarning), int(IdOk));
+    QVERIFY(height > 0);
+    QVERIFY2(height <= screen, qPrintable(QStringLiteral("%1 > %2").arg(height).arg(screen)));
+    // The whole text stays at hand.
+    QCOMPARE(details.remove(QLatin1Char('\r')), QString(text).remove(QLatin1Char('\r')));
 }
 
 QTEST_MAIN(TstAppServices)
